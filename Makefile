@@ -1,0 +1,44 @@
+# radioprog: two commands set everything up on a fresh Debian 12 machine.
+#   make run   installs what is missing, builds, starts the application
+#   make test  installs what is missing, builds, runs every test through CTest
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test clean sanitize bench
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: $(BUILD)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/bin/radioprog ]; then \
+	  if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "No display: starting the application under Xvfb"; \
+	    xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/bin/radioprog; \
+	  else $(BUILD)/bin/radioprog; fi; \
+	else $(BUILD)/bin/radioprog-cli --help; fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The tests again with the address and undefined-behaviour sanitizers.
+sanitize: deps
+	cmake -S . -B build-asan -G Ninja -DRADIOPROG_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bin/radioprog-bench
+
+clean:
+	rm -rf $(BUILD) build-asan

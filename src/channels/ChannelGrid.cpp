@@ -1,0 +1,220 @@
+#include "channels/ChannelGrid.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "model/CodePage.h"
+
+namespace radio {
+namespace {
+
+constexpr std::array<Text, kGridColumns> kHeaders = {{
+    {"CH", "信道"},
+    {"Rx Frequency", "接收频率"},
+    {"Tx Frequency", "发射频率"},
+    {"QT/DQT Dec", "QT/DQT解码"},
+    {"QT/DQT Enc", "QT/DQT编码"},
+    {"Chnnel Name", "信道名字"},
+    {"Power", "功率"},
+    {" W/N ", "宽/窄"},
+    {"Scan Add", "扫描添加"},
+    {"Busy Lock", "繁忙锁定"},
+}};
+
+constexpr std::array<double, kGridColumns> kWidths = {0.5, 1.06, 1.06, 1.1, 1.1, 1.08, 0.7, 0.86, 0.8, 1.05};
+
+FlagField flagOfColumn(int column) {
+  switch (column) {
+    case ColPower: return FlagField::Power;
+    case ColBandwidth: return FlagField::Bandwidth;
+    case ColScan: return FlagField::Scan;
+    default: return FlagField::BusyLock;
+  }
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+      return false;
+  return true;
+}
+
+RowTexts emptyRow() { return {}; }
+
+CommitResult commitReceive(const RowTexts& row, std::string_view editorText, const BandLimits& limits,
+                           Language lang) {
+  CommitResult r{row, {}, false, {}};
+  if (editorText.empty()) {
+    r.row = emptyRow();
+    return r;
+  }
+  const ParsedFrequency parsed = parseFrequencyText(editorText);
+  r.message = validateReceiveFrequency(parsed.value, limits);
+  if (!r.message.valid()) {
+    // The cell and the editor stay as they are, whatever the refusal.
+    r.editorShown = true;
+    r.editorText = std::string(editorText);
+    return r;
+  }
+  if (!row[ColRx].empty()) {
+    r.row[ColRx] = parsed.text;
+  } else {
+    r.row[ColRx] = parsed.text;
+    r.row[ColTx] = parsed.text;
+    const auto defaults = newChannelDefaults(lang);
+    for (int c = ColDecode; c <= ColBusy; ++c) r.row[c] = defaults[static_cast<std::size_t>(c - ColDecode)];
+  }
+  return r;
+}
+
+}  // namespace
+
+bool RowTexts::empty() const {
+  return std::all_of(cells.begin(), cells.end(), [](const std::string& s) { return s.empty(); });
+}
+
+std::string rowLabel(int row) { return row == kChannelRows ? "Fr" : std::to_string(row); }
+
+int rowFromLabel(std::string_view label) {
+  if (label.size() == 2 && std::tolower(static_cast<unsigned char>(label[0])) == 'f' &&
+      std::tolower(static_cast<unsigned char>(label[1])) == 'r')
+    return kChannelRows;
+  if (label.empty() || label.size() > 3) return 0;
+  int n = 0;
+  for (char c : label) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n >= 1 && n <= kChannelRows ? n : 0;
+}
+
+std::string columnHeader(int column, Language lang) { return kHeaders.at(static_cast<std::size_t>(column)).in(lang); }
+
+double columnWidthFactor(int column) { return kWidths.at(static_cast<std::size_t>(column)); }
+
+RowTexts decodeChannel(std::span<const Byte> rec, Language lang) {
+  RowTexts row;
+  const bool rxPresent = !isEmptyFrequencyByte(rec[3]);
+  const bool txPresent = !isEmptyFrequencyByte(rec[7]);
+  if (rxPresent) row[ColRx] = formatFrequency(decodeFrequencyField(rec.subspan(chan::kRx, 4)));
+  if (txPresent) row[ColTx] = formatFrequency(decodeFrequencyField(rec.subspan(chan::kTx, 4)));
+  const bool inUse = rxPresent && txPresent;
+  row[ColDecode] = decodeToneField(rec[chan::kRxTone], rec[chan::kRxTone + 1], inUse, lang);
+  row[ColEncode] = decodeToneField(rec[chan::kTxTone], rec[chan::kTxTone + 1], inUse, lang);
+  if (inUse) {
+    std::string name;
+    for (std::size_t i = 0; i < chan::kNameSize && rec[chan::kName + i] != 0xFF; ++i)
+      name.push_back(static_cast<char>(rec[chan::kName + i]));
+    row[ColName] = decodeCodePage(name, lang);
+    const Byte flags = rec[chan::kFlags];
+    row[ColPower] = decodeFlag(FlagField::Power, flags, lang);
+    row[ColBandwidth] = decodeFlag(FlagField::Bandwidth, flags, lang);
+    row[ColScan] = decodeFlag(FlagField::Scan, flags, lang);
+    row[ColBusy] = decodeFlag(FlagField::BusyLock, flags, lang);
+  }
+  return row;
+}
+
+void encodeChannel(const RowTexts& row, std::span<Byte> rec, Language lang) {
+  const std::int32_t rx = parseFrequencyText(row[ColRx]).value;
+  if (rx == 0) {
+    std::fill_n(rec.begin() + chan::kRx, 4, Byte{0xFF});
+  } else {
+    const auto bytes = encodeFrequencyField(rx);
+    std::copy(bytes.begin(), bytes.end(), rec.begin() + chan::kRx);
+  }
+  const std::int32_t tx = parseFrequencyText(row[ColTx]).value;
+  if (tx == 0) {
+    rec[chan::kTx + 3] = 0xFF;  // bytes 4-6 keep what they held
+  } else {
+    const auto bytes = encodeFrequencyField(tx);
+    std::copy(bytes.begin(), bytes.end(), rec.begin() + chan::kTx);
+  }
+  const ToneBytes dec = encodeToneField(row[ColDecode]);
+  rec[chan::kRxTone] = dec.low;
+  rec[chan::kRxTone + 1] = dec.high;
+  const ToneBytes enc = encodeToneField(row[ColEncode]);
+  rec[chan::kTxTone] = enc.low;
+  rec[chan::kTxTone + 1] = enc.high;
+  const std::string name = encodeCodePage(row[ColName], lang, chan::kNameSize);
+  for (std::size_t i = 0; i < chan::kNameSize; ++i)
+    rec[chan::kName + i] = i < name.size() ? static_cast<Byte>(name[i]) : Byte{0xFF};
+  Byte flags = rec[chan::kFlags];
+  flags = encodeFlag(FlagField::Power, row[ColPower], flags);
+  flags = encodeFlag(FlagField::Bandwidth, row[ColBandwidth], flags);
+  flags = encodeFlag(FlagField::Scan, row[ColScan], flags);
+  flags = encodeFlag(FlagField::BusyLock, row[ColBusy], flags);
+  flags = encodeOffsetDirection(row[ColRx], row[ColTx], flags);
+  rec[chan::kFlags] = flags;
+}
+
+void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language lang) {
+  for (int n = 1; n <= kChannelRows; ++n) grid.row(n) = decodeChannel(image.channel(n), lang);
+  band.record = normalisedBandRecord(image.bandRecord());
+  image.setBandRecord(kGridBandRecord);
+  band.limits = bandLimitsFromRecord(kGridBandRecord);
+}
+
+void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang) {
+  image.setBandRecord(bandRecordFromLimits(limits));
+  for (int n = 1; n <= kChannelRows; ++n) encodeChannel(grid.row(n), image.channel(n), lang);
+  image.setBit(addr::kMskFlags, 3, true);
+}
+
+EditorKind editorForColumn(int column) {
+  switch (column) {
+    case ColRx:
+    case ColTx: return EditorKind::Frequency;
+    case ColDecode:
+    case ColEncode: return EditorKind::ToneList;
+    case ColName: return EditorKind::Name;
+    case ColPower:
+    case ColBandwidth:
+    case ColScan:
+    case ColBusy: return EditorKind::FlagList;
+    default: return EditorKind::None;
+  }
+}
+
+std::vector<std::string> listItemsForColumn(int column, Language lang) {
+  switch (editorForColumn(column)) {
+    case EditorKind::ToneList: return toneList(lang);
+    case EditorKind::FlagList: return flagListItems(flagOfColumn(column), lang);
+    default: return {};
+  }
+}
+
+int listSelectionForText(const std::vector<std::string>& items, std::string_view cellText) {
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (startsWithIgnoringCase(items[i], cellText)) return static_cast<int>(i);
+  return 0;
+}
+
+CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText, const BandLimits& limits,
+                            Language lang) {
+  if (column == ColRx) return commitReceive(row, editorText, limits, lang);
+  CommitResult r{row, {}, false, {}};
+  if (column == ColTx) {
+    std::string text = validateTransmitFrequency(parseFrequencyText(editorText), limits);
+    r.row[ColTx] = row[ColRx].empty() ? std::string() : std::move(text);
+    return r;
+  }
+  if (column < ColDecode || column > ColBusy) return r;
+  // Nothing can be set on an empty row.
+  r.row[column] = row[ColRx].empty() && row[ColTx].empty() ? std::string() : std::string(editorText);
+  return r;
+}
+
+CommitResult commitFrequencyOnEnter(const RowTexts& row, int column, std::string_view editorText,
+                                    const BandLimits& limits, Language lang) {
+  CommitResult r = commitCellEdit(row, column, editorText, limits, lang);
+  if (!r.message.valid()) {
+    r.row = row;
+    r.editorShown = true;
+    r.editorText.clear();
+  }
+  return r;
+}
+
+}  // namespace radio

@@ -1,0 +1,112 @@
+// The text model behind the channel grid: 129 rows of nine cell texts, the exchange
+// with the image and the rules by which a cell edit is committed. The grid widget
+// only shows these texts and binds its editors to these functions.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ChannelCodec.h"
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+// Grid columns; column 0 holds the row labels.
+enum Column : int {
+  ColRx = 1,
+  ColTx = 2,
+  ColDecode = 3,
+  ColEncode = 4,
+  ColName = 5,
+  ColPower = 6,
+  ColBandwidth = 7,
+  ColScan = 8,
+  ColBusy = 9,
+};
+inline constexpr int kGridColumns = 10;
+inline constexpr int kNameEditLimit = 7;       // characters the name editor takes
+inline constexpr int kFrequencyEditLimit = 9;  // characters the frequency editor takes
+
+// Texts of columns 1..9 of one row (index 0 is column 1).
+struct RowTexts {
+  std::array<std::string, 9> cells;
+  [[nodiscard]] std::string& operator[](int column) { return cells.at(static_cast<std::size_t>(column - 1)); }
+  [[nodiscard]] const std::string& operator[](int column) const {
+    return cells.at(static_cast<std::size_t>(column - 1));
+  }
+  [[nodiscard]] bool empty() const;
+  bool operator==(const RowTexts&) const = default;
+};
+
+class ChannelGrid {
+ public:
+  [[nodiscard]] RowTexts& row(int n) { return rows_.at(static_cast<std::size_t>(n - 1)); }
+  [[nodiscard]] const RowTexts& row(int n) const { return rows_.at(static_cast<std::size_t>(n - 1)); }
+  [[nodiscard]] std::string& cell(int n, int column) { return row(n)[column]; }
+  [[nodiscard]] const std::string& cell(int n, int column) const { return row(n)[column]; }
+  bool operator==(const ChannelGrid&) const = default;
+
+ private:
+  std::array<RowTexts, kChannelRows> rows_{};
+};
+
+// "1" ... "128", and "Fr" for row 129.
+[[nodiscard]] std::string rowLabel(int row);
+// Row number for a label ("1".."129", "Fr" in any case); 0 when it names no row.
+[[nodiscard]] int rowFromLabel(std::string_view label);
+// Column headers 0..9 in the language.
+[[nodiscard]] std::string columnHeader(int column, Language lang);
+// Column widths as factors of the grid's initial column-0 width.
+[[nodiscard]] double columnWidthFactor(int column);
+
+// The process-wide state the exchange reads and writes.
+struct BandState {
+  BandRecord record{};  // initially all zero, which counts as absent
+  BandLimits limits{};
+};
+
+// Fills every row from the image; then takes the image's band record into
+// band.record (the default replacing an absent one), writes the grid's band
+// record 13 17 64 40 52 00 into the image and sets band.limits from it.
+void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language lang);
+
+// Stores every row into the image: the band record from the limits, frequencies,
+// tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. Sets bit 3
+// of 0x12AB.
+void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang);
+
+// One row decoded from its record / encoded into it (used by the two above).
+[[nodiscard]] RowTexts decodeChannel(std::span<const Byte> record, Language lang);
+void encodeChannel(const RowTexts& row, std::span<Byte> record, Language lang);
+
+// The editor a column uses and the texts of its list.
+enum class EditorKind { None, Frequency, Name, ToneList, FlagList };
+[[nodiscard]] EditorKind editorForColumn(int column);
+[[nodiscard]] std::vector<std::string> listItemsForColumn(int column, Language lang);
+// The item a list shows when it opens over a cell: the first that begins with the
+// cell text (ignoring case), else item 0.
+[[nodiscard]] int listSelectionForText(const std::vector<std::string>& items, std::string_view cellText);
+
+// The outcome of committing an editor's text into its cell.
+struct CommitResult {
+  RowTexts row;               // the row's texts afterwards
+  Validation message;         // a box to show (caption "Caution"), or none
+  bool editorShown = false;   // the editor stays over the cell
+  std::string editorText;     // the editor's text afterwards when it stays
+};
+
+// Leaving the cell (or before a transfer or a save) with its editor shown.
+[[nodiscard]] CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText,
+                                          const BandLimits& limits, Language lang);
+// Enter in the frequency editor: on each of the three refusals the editor is
+// emptied and stays shown; otherwise as commitCellEdit.
+[[nodiscard]] CommitResult commitFrequencyOnEnter(const RowTexts& row, int column, std::string_view editorText,
+                                                  const BandLimits& limits, Language lang);
+
+// Keys the frequency editor lets through besides editing keys: digits and ".".
+[[nodiscard]] constexpr bool frequencyEditorAccepts(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+}  // namespace radio

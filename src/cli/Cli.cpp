@@ -1,0 +1,118 @@
+#include "cli/Cli.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "model/Document.h"
+
+namespace radio::cli {
+namespace {
+
+std::map<std::string, Command>& table() {
+  static std::map<std::string, Command> commands;
+  return commands;
+}
+
+bool contains(const std::vector<std::string>& list, const std::string& s) {
+  return std::find(list.begin(), list.end(), s) != list.end();
+}
+
+}  // namespace
+
+bool registerCommand(Command command) {
+  const std::string name = command.name;
+  table()[name] = std::move(command);
+  return true;
+}
+
+const std::map<std::string, Command>& commands() { return table(); }
+
+Args::Args(const std::vector<std::string>& args, std::vector<std::string> valueOptions,
+           std::vector<std::string> flagOptions) {
+  bool onlyPositional = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (onlyPositional || a.size() < 2 || a[0] != '-' || (a[1] >= '0' && a[1] <= '9')) {
+      positional_.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      onlyPositional = true;
+      continue;
+    }
+    if (a == "-h" || a == "--help") {
+      help_ = true;
+      continue;
+    }
+    std::string name = a;
+    std::optional<std::string> inlineValue;
+    if (const auto eq = a.find('='); eq != std::string::npos && a.rfind("--", 0) == 0) {
+      name = a.substr(0, eq);
+      inlineValue = a.substr(eq + 1);
+    }
+    if (contains(valueOptions, name)) {
+      if (inlineValue) {
+        options_[name].push_back(*inlineValue);
+      } else if (i + 1 < args.size()) {
+        options_[name].push_back(args[++i]);
+      } else {
+        error_ = "option " + name + " needs a value";
+        return;
+      }
+    } else if (contains(flagOptions, name) && !inlineValue) {
+      options_[name].push_back({});
+    } else {
+      error_ = "unknown option " + a;
+      return;
+    }
+  }
+}
+
+bool Args::has(const std::string& option) const { return options_.count(option) > 0; }
+
+std::optional<std::string> Args::value(const std::string& option) const {
+  const auto it = options_.find(option);
+  if (it == options_.end() || it->second.empty()) return std::nullopt;
+  return it->second.back();
+}
+
+int fail(const std::string& message, int code) {
+  std::cerr << "radioprog-cli: " << message << '\n';
+  return code;
+}
+
+int usage(const std::string& command, const std::string& message) {
+  std::cerr << "radioprog-cli " << command << ": " << message << "\n"
+            << "Try 'radioprog-cli " << command << " --help'.\n";
+  return kExitUsage;
+}
+
+bool languageOption(const Args& args, Language& lang) {
+  lang = Language::English;
+  const auto value = args.value("--lang");
+  if (!value) return true;
+  if (parseLanguage(*value, lang)) return true;
+  fail("unknown language '" + *value + "' (use en or zh)", kExitUsage);
+  return false;
+}
+
+std::optional<RadioImage> loadImage(const std::filesystem::path& path) {
+  RadioImage image;
+  if (const FileResult r = loadDatFile(path, image); !r) {
+    fail(r.error);
+    return std::nullopt;
+  }
+  return image;
+}
+
+bool saveImage(const std::filesystem::path& path, const RadioImage& image) {
+  if (const FileResult r = saveDatFile(path, image); !r) {
+    fail(r.error);
+    return false;
+  }
+  return true;
+}
+
+BandRecord initialBandRecord() { return BandRecord{}; }
+
+}  // namespace radio::cli

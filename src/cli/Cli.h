@@ -1,0 +1,74 @@
+// The command-line tool's command table and the helpers its commands share.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio::cli {
+
+// Exit codes shared by every command. Transfer commands add their own from 10 up.
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitFailure = 1,  // refused value, unreadable or unwritable file, ...
+  kExitUsage = 2,    // wrong arguments
+};
+
+struct Command {
+  std::string name;
+  std::string synopsis;  // one line for the overview
+  std::string help;      // the full --help text
+  std::function<int(const std::vector<std::string>& args)> run;
+};
+
+// Adds a command to the table; used by each command file at start-up:
+//   static const bool registered = registerCommand({...});
+bool registerCommand(Command command);
+[[nodiscard]] const std::map<std::string, Command>& commands();
+
+// Parsed arguments: options ("--name value" or "--name=value", flags without a
+// value) and the remaining positional arguments in order.
+class Args {
+ public:
+  // valueOptions take a value; flagOptions do not. Anything else starting with
+  // "-" is an error (reported through error()).
+  Args(const std::vector<std::string>& args, std::vector<std::string> valueOptions,
+       std::vector<std::string> flagOptions);
+
+  [[nodiscard]] bool ok() const { return error_.empty(); }
+  [[nodiscard]] const std::string& error() const { return error_; }
+  [[nodiscard]] bool helpRequested() const { return help_; }
+  [[nodiscard]] bool has(const std::string& option) const;
+  [[nodiscard]] std::optional<std::string> value(const std::string& option) const;
+  [[nodiscard]] const std::vector<std::string>& positional() const { return positional_; }
+
+ private:
+  std::map<std::string, std::vector<std::string>> options_;
+  std::vector<std::string> positional_;
+  std::string error_;
+  bool help_ = false;
+};
+
+// Prints "radioprog-cli: <message>" on stderr and returns code.
+int fail(const std::string& message, int code = kExitFailure);
+// Prints the usage error and a pointer to --help; returns kExitUsage.
+int usage(const std::string& command, const std::string& message);
+
+// The --lang option (en when absent); false with a message when unknown.
+[[nodiscard]] bool languageOption(const Args& args, Language& lang);
+
+// Loads a .dat file; on failure prints the error and returns nullopt.
+[[nodiscard]] std::optional<RadioImage> loadImage(const std::filesystem::path& path);
+// Saves atomically; on failure prints the error and returns false.
+[[nodiscard]] bool saveImage(const std::filesystem::path& path, const RadioImage& image);
+
+// The band record a command starts from: none stored yet, as at a first start.
+[[nodiscard]] BandRecord initialBandRecord();
+
+}  // namespace radio::cli

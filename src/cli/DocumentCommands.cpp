@@ -1,0 +1,225 @@
+// Commands on .dat documents: new, show, edit, dump.
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+#include "channels/ChannelGrid.h"
+#include "cli/Cli.h"
+#include "model/CodePage.h"
+#include "model/Document.h"
+
+namespace radio::cli {
+namespace {
+
+int runNew(const std::vector<std::string>& argv) {
+  const Args args(argv, {"-o", "--output"}, {});
+  if (!args.ok()) return usage("new", args.error());
+  auto out = args.value("-o");
+  if (!out) out = args.value("--output");
+  if (!out || !args.positional().empty()) return usage("new", "give the file to write with -o FILE.dat");
+  BandRecord band = initialBandRecord();
+  const RadioImage image = newDocumentImage(band);
+  return saveImage(*out, image) ? kExitOk : kExitFailure;
+}
+
+int runShow(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--lang"}, {"--all"});
+  if (!args.ok()) return usage("show", args.error());
+  if (args.positional().size() != 1) return usage("show", "give one FILE.dat");
+  Language lang;
+  if (!languageOption(args, lang)) return kExitUsage;
+  auto image = loadImage(args.positional()[0]);
+  if (!image) return kExitFailure;
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(*image, grid, band, lang);
+  const bool all = args.has("--all");
+  std::ostringstream out;
+  for (int n = 1; n <= kChannelRows; ++n) {
+    const RowTexts& row = grid.row(n);
+    if (!all && row[ColRx].empty()) continue;
+    out << rowLabel(n);
+    for (int c = ColRx; c <= ColBusy; ++c) out << '\t' << row[c];
+    out << '\n';
+  }
+  const BandLimits& l = band.limits;
+  out << "Band 1\t" << formatFrequency(l.low1) << '\t' << formatFrequency(l.high1) << '\n';
+  out << "Band 2\t" << formatFrequency(l.low2) << '\t' << formatFrequency(l.high2) << '\n';
+  std::cout << out.str();
+  return kExitOk;
+}
+
+struct FieldName {
+  const char* name;
+  int column;
+};
+constexpr FieldName kFields[] = {{"rx", ColRx},       {"tx", ColTx},       {"dec", ColDecode},
+                                 {"enc", ColEncode},  {"name", ColName},   {"power", ColPower},
+                                 {"wn", ColBandwidth}, {"scan", ColScan},  {"busy", ColBusy}};
+
+std::string lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+// What the column's editor would hold after the user typed or picked value;
+// empty optional with a reason when the editor could not hold it.
+std::optional<std::string> editorTextFor(int column, const std::string& value, Language lang, std::string& why) {
+  switch (editorForColumn(column)) {
+    case EditorKind::Frequency:
+      if (value.size() > static_cast<std::size_t>(kFrequencyEditLimit)) {
+        why = "a frequency takes at most 9 characters";
+        return std::nullopt;
+      }
+      for (char c : value) {
+        if (!frequencyEditorAccepts(c)) {
+          why = "a frequency takes only digits and '.'";
+          return std::nullopt;
+        }
+      }
+      return value;
+    case EditorKind::Name:
+      if (utf8Length(value) > static_cast<std::size_t>(kNameEditLimit)) {
+        why = "a channel name takes at most 7 characters";
+        return std::nullopt;
+      }
+      return value;
+    case EditorKind::ToneList:
+    case EditorKind::FlagList: {
+      const auto items = listItemsForColumn(column, lang);
+      for (const auto& item : items)
+        if (lower(item) == lower(value)) return item;
+      // Texts of the other language are accepted too, as their meaning is clear.
+      const Language other = lang == Language::English ? Language::Chinese : Language::English;
+      const auto otherItems = listItemsForColumn(column, other);
+      for (std::size_t i = 0; i < otherItems.size() && i < items.size(); ++i)
+        if (lower(otherItems[i]) == lower(value)) return items[i];
+      std::string choices;
+      if (items.size() <= 3) {
+        for (const auto& item : items) choices += (choices.empty() ? "" : ", ") + item;
+      } else {
+        choices = items[0] + ", a CTCSS tone such as 67.0, or a DCS code such as D023N or D023I";
+      }
+      why = "'" + value + "' is not in the list (" + choices + ")";
+      return std::nullopt;
+    }
+    case EditorKind::None: break;
+  }
+  why = "this column cannot be edited";
+  return std::nullopt;
+}
+
+int runEdit(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--lang"}, {});
+  if (!args.ok()) return usage("edit", args.error());
+  const auto& pos = args.positional();
+  if (pos.size() < 3) return usage("edit", "give FILE.dat, a row (1-128 or Fr) and at least one FIELD=VALUE");
+  Language lang;
+  if (!languageOption(args, lang)) return kExitUsage;
+  const int rowNumber = rowFromLabel(pos[1]);
+  if (rowNumber == 0) return usage("edit", "row '" + pos[1] + "' does not exist (use 1-128 or Fr)");
+  // Check every assignment before touching anything.
+  std::vector<std::pair<int, std::string>> edits;
+  for (std::size_t i = 2; i < pos.size(); ++i) {
+    const auto eq = pos[i].find('=');
+    if (eq == std::string::npos) return usage("edit", "'" + pos[i] + "' is not FIELD=VALUE");
+    const std::string field = lower(pos[i].substr(0, eq));
+    int column = 0;
+    for (const auto& f : kFields)
+      if (field == f.name) column = f.column;
+    if (column == 0)
+      return usage("edit", "unknown field '" + field + "' (fields: rx tx dec enc name power wn scan busy)");
+    edits.emplace_back(column, pos[i].substr(eq + 1));
+  }
+  auto image = loadImage(pos[0]);
+  if (!image) return kExitFailure;
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(*image, grid, band, lang);
+  for (const auto& [column, value] : edits) {
+    std::string why;
+    const auto editorText = editorTextFor(column, value, lang, why);
+    if (!editorText) return fail(why);
+    const CommitResult result = commitCellEdit(grid.row(rowNumber), column, *editorText, band.limits, lang);
+    if (!result.message.valid()) return fail(messageText(result.message.message, lang));
+    grid.row(rowNumber) = result.row;
+  }
+  gridToImage(grid, *image, band.limits, lang);
+  return saveImage(pos[0], *image) ? kExitOk : kExitFailure;
+}
+
+int runDump(const std::vector<std::string>& argv) {
+  const Args args(argv, {}, {});
+  if (!args.ok()) return usage("dump", args.error());
+  if (args.positional().size() != 1) return usage("dump", "give one FILE.dat");
+  auto image = loadImage(args.positional()[0]);
+  if (!image) return kExitFailure;
+  std::string lastArea;
+  std::ostringstream out;
+  std::size_t offset = 0;
+  while (offset < kImageSize) {
+    // A line ends at 16 bytes, at the end of a record and where the area changes.
+    std::string area = areaName(offset);
+    if (offset < 128 * kRecordSize) area = "channel " + std::to_string(offset / kRecordSize + 1);
+    std::size_t end = offset + 1;
+    const std::size_t recordEnd = (offset / kRecordSize + 1) * kRecordSize;
+    while (end < recordEnd && end - offset < 16 && std::string(areaName(end)) == areaName(offset)) ++end;
+    char head[16];
+    std::snprintf(head, sizeof head, "%04zX  ", offset);
+    out << head;
+    std::string hex;
+    for (std::size_t i = offset; i < end; ++i) {
+      char b[4];
+      std::snprintf(b, sizeof b, "%02X ", image->at(i));
+      hex += b;
+    }
+    hex.resize(16 * 3, ' ');
+    out << hex;
+    if (area != lastArea || offset % kRecordSize == 0) {
+      char rec[32];
+      std::snprintf(rec, sizeof rec, " rec %3zu", offset / kRecordSize);
+      out << rec << "  " << (area.empty() ? "-" : area);
+      lastArea = area;
+    }
+    out << '\n';
+    offset = end;
+  }
+  std::cout << out.str();
+  return kExitOk;
+}
+
+const bool registered = [] {
+  registerCommand({"new", "write a new document's image",
+                   "Usage: radioprog-cli new -o FILE.dat\n"
+                   "Writes the image of a new document (factory defaults) to FILE.dat.\n",
+                   runNew});
+  registerCommand({"show", "print the channel table of a document",
+                   "Usage: radioprog-cli show FILE.dat [--all] [--lang en|zh]\n"
+                   "Prints the channel table as the grid shows it: one line per row, tab-separated:\n"
+                   "the row label (1-128, Fr) and the nine column texts (Rx, Tx, QT/DQT Dec,\n"
+                   "QT/DQT Enc, name, power, W/N, scan add, busy lock). Without --all only rows\n"
+                   "with a receive frequency are printed. Then the band limits in force.\n",
+                   runShow});
+  registerCommand({"edit", "edit one channel as the grid does",
+                   "Usage: radioprog-cli edit FILE.dat ROW FIELD=VALUE... [--lang en|zh]\n"
+                   "Edits one channel the way typing into the grid does, field by field in the\n"
+                   "order given, with the grid's checks, then saves the file.\n"
+                   "ROW: 1-128 or Fr. FIELD: rx, tx (frequency in MHz, e.g. 145.125; rx= deletes\n"
+                   "the channel), dec, enc (None, a CTCSS tone such as 67.0, a DCS code such as\n"
+                   "D023N or D754I), name (up to 7 characters), power (High, Low), wn (Wide,\n"
+                   "Narrow), scan (Yes, No), busy (Off, Carrier, QT/DQT).\n"
+                   "A refused value prints the grid's message, exits with 1 and leaves the file\n"
+                   "unchanged. With --lang zh list texts are the Chinese ones and the name is\n"
+                   "stored in GBK.\n",
+                   runEdit});
+  registerCommand({"dump", "hex dump of an image with its areas",
+                   "Usage: radioprog-cli dump FILE.dat\n"
+                   "Prints the 6144 image bytes in hexadecimal, each line with its offset and,\n"
+                   "where it starts, the record number and the area of the image map.\n",
+                   runDump});
+  return true;
+}();
+
+}  // namespace
+}  // namespace radio::cli

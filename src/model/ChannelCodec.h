@@ -1,0 +1,80 @@
+// Conversions between the channel fields of the image and the texts the grid shows,
+// and the checks a typed frequency has to pass.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+// The C library's atof, independent of the process locale: leading blanks are
+// skipped and the conversion stops at the first character that cannot continue a
+// number; an empty or non-numeric text gives 0.
+[[nodiscard]] double atofText(std::string_view text);
+
+// "%3.5f" of a number, independent of the process locale.
+[[nodiscard]] std::string formatFixed(double value, int decimals);
+
+struct ParsedFrequency {
+  std::int32_t value = 0;  // units of 10 Hz
+  std::string text;        // the typed number as "%3.5f"
+};
+
+// The typed text as a frequency: the number is taken to 15 significant digits,
+// multiplied by 100000 exactly and truncated toward zero, so "136.0125" gives
+// 13601250 where plain floating point would give 13601249.
+[[nodiscard]] ParsedFrequency parseFrequencyText(std::string_view text);
+[[nodiscard]] std::string formatFrequency(std::int32_t value);
+
+// Packed BCD, least significant digit pair first.
+[[nodiscard]] std::array<Byte, 4> encodeFrequencyField(std::int32_t value);
+[[nodiscard]] std::int32_t decodeFrequencyField(std::span<const Byte> bytes);
+// A frequency field counts as empty when its most significant byte is 0x00 or 0xFF.
+[[nodiscard]] constexpr bool isEmptyFrequencyByte(Byte top) { return top == 0x00 || top == 0xFF; }
+
+// The 261 tone texts: "None", 50 CTCSS tones, 105 DCS codes "N" then "I".
+inline constexpr int kToneCount = 261;
+[[nodiscard]] const std::vector<std::string>& toneList(Language lang);
+[[nodiscard]] const std::array<int, 105>& dcsCodes();
+
+struct ToneBytes {
+  Byte low = 0xFF;
+  Byte high = 0xFF;
+  bool operator==(const ToneBytes&) const = default;
+};
+[[nodiscard]] ToneBytes encodeToneField(std::string_view text);
+[[nodiscard]] std::string decodeToneField(Byte low, Byte high, bool inUse, Language lang);
+
+// The flag columns and the texts of their lists.
+enum class FlagField { Power, Bandwidth, Scan, BusyLock };
+// The list texts in the order the flag table gives them (first = bit set).
+[[nodiscard]] std::vector<std::string> flagTexts(FlagField field, Language lang);
+// The order the grid's drop-down lists show them in.
+[[nodiscard]] std::vector<std::string> flagListItems(FlagField field, Language lang);
+// Encodes the cell text into the flags byte (texts of both languages are recognised).
+[[nodiscard]] Byte encodeFlag(FlagField field, std::string_view text, Byte flags);
+[[nodiscard]] std::string decodeFlag(FlagField field, Byte flags, Language lang);
+// Bits 6-7 from the receive and transmit texts.
+[[nodiscard]] Byte encodeOffsetDirection(std::string_view rxText, std::string_view txText, Byte flags);
+
+// What a new channel gets when a receive frequency is typed into an empty row:
+// columns 3-9 (dec, enc, name, power, W/N, scan, busy).
+[[nodiscard]] std::array<std::string, 7> newChannelDefaults(Language lang);
+
+struct Validation {
+  MessageId message = MessageId::None;  // None when valid
+  MessageIcon icon = MessageIcon::None;
+  [[nodiscard]] bool valid() const { return message == MessageId::None; }
+};
+[[nodiscard]] Validation validateReceiveFrequency(std::int32_t value, const BandLimits& limits);
+// A transmit frequency outside both bands becomes the band-1 lower edge.
+[[nodiscard]] std::string validateTransmitFrequency(const ParsedFrequency& parsed, const BandLimits& limits);
+
+}  // namespace radio

@@ -1,0 +1,102 @@
+#include "model/Document.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace radio {
+
+RadioImage newDocumentImage(BandRecord& bandRecord) {
+  RadioImage image;  // every byte 0xFF
+  auto put = [&](std::size_t offset, std::initializer_list<Byte> bytes) {
+    for (Byte b : bytes) image.set(offset++, b);
+  };
+  put(0x1260, {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A, 0x00, 0x00});
+  put(0x12A8, {0xFD, 0x00});
+  put(0x12AB, {0x01});
+  put(0x1308, {0x00, 0x04, 0x00, 0x00});
+  put(0x130D, {0x01});
+  put(0x132F, {0x41});
+  put(0x1347, {0x00});
+  for (std::size_t k = 0; k < 32; ++k)
+    put(addr::kTwoToneEncode + (k / 4) * kRecordSize + (k % 4) * 4, {0x4E, 0x20, 0x27, 0x10});
+  for (std::size_t k = 0; k < 8; ++k)
+    put(addr::kTwoToneDecode + (k / 2) * kRecordSize + (k % 2) * 8,
+        {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
+  put(0x1620, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
+  put(addr::kModelIndex, {0x00});
+  bandRecord = normalisedBandRecord(bandRecord);
+  image.setBandRecord(bandRecord);
+  put(addr::kSquelch, {0x29, 0x27, 0x22, 0x1E});
+  return image;
+}
+
+FileResult loadDatFile(const std::filesystem::path& path, RadioImage& image) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {false, "Cannot open " + path.string() + ": " + std::strerror(errno)};
+  RadioImage loaded;
+  in.read(reinterpret_cast<char*>(loaded.bytes().data()), static_cast<std::streamsize>(kImageSize));
+  const auto got = static_cast<std::size_t>(in.gcount());
+  if (got < kImageSize) {
+    return {false, path.string() + " is not a radio image: it holds " + std::to_string(got) +
+                       " bytes, an image needs " + std::to_string(kImageSize) + "."};
+  }
+  image = loaded;
+  return {true, {}};
+}
+
+FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
+  const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+  std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return {false, "Cannot save " + path.string() + ": " + std::strerror(errno)};
+  auto fail = [&](const char* what) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(pattern.c_str());
+    return FileResult{false, std::string("Cannot save ") + path.string() + " (" + what + "): " + std::strerror(err)};
+  };
+  // Keep the permissions of the file being replaced; a new file gets the usual ones.
+  struct stat st {};
+  mode_t mode = 0666;
+  if (::stat(path.c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode &= ~mask;
+  }
+  if (::fchmod(fd, mode) != 0) return fail("permissions");
+  std::size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail("write");
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0) return fail("sync");
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(pattern.c_str());
+    return {false, "Cannot save " + path.string() + ": " + std::strerror(err)};
+  }
+  if (::rename(pattern.c_str(), path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(pattern.c_str());
+    return {false, "Cannot save " + path.string() + ": " + std::strerror(err)};
+  }
+  return {true, {}};
+}
+
+FileResult saveDatFile(const std::filesystem::path& path, const RadioImage& image) {
+  const auto& bytes = image.bytes();
+  return writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+}  // namespace radio
