@@ -25,6 +25,8 @@ struct Command {
   std::string synopsis;  // one line for the overview
   std::string help;      // the full --help text
   std::function<int(const std::vector<std::string>& args)> run;
+  // Text appended to help when it is shown (for tables filled at start-up).
+  std::function<std::string()> moreHelp = {};
 };
 
 // Adds a command to the table; used by each command file at start-up:

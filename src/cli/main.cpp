@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     if (args.size() > 1) {
       const auto it = radio::cli::commands().find(args[1]);
       if (it != radio::cli::commands().end()) {
-        std::cout << it->second.help;
+        std::cout << it->second.help << (it->second.moreHelp ? it->second.moreHelp() : "");
         return radio::cli::kExitOk;
       }
     }
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   for (const auto& a : rest) {
     if (a == "--") break;
     if (a == "--help" || a == "-h") {
-      std::cout << it->second.help;
+      std::cout << it->second.help << (it->second.moreHelp ? it->second.moreHelp() : "");
       return radio::cli::kExitOk;
     }
   }

@@ -1,0 +1,45 @@
+// The settings sections that `get` and `set` reach. Each settings form registers a
+// section: get lists every field as its dialog shows it, set stores one field
+// through the same form with the dialog's normalisation rules.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio::cli {
+
+struct FieldLine {
+  std::string key;    // without the section: "tot" for optional.tot
+  std::string value;  // the value text as the dialog shows it
+  std::string label;  // the dialog's own label
+};
+
+// Everything a section may need besides the image.
+struct SectionContext {
+  Language lang = Language::English;
+  BandRecord bandRecord{};  // the band record a command starts from
+};
+
+struct Section {
+  std::string name;         // "optional", "product", "dtmf", ...
+  std::string description;  // one line for --help
+  std::function<std::vector<FieldLine>(const RadioImage&, const SectionContext&)> get;
+  // Stores key=value into image; returns an error message when the dialog could
+  // not hold the value (the image is then left as it was).
+  std::function<std::optional<std::string>(RadioImage&, const SectionContext&, const std::string& key,
+                                           const std::string& value)>
+      set;
+  // The keys with a short note on their values, for --help and the README.
+  std::vector<std::pair<std::string, std::string>> keys;
+};
+
+bool registerSection(Section section);
+[[nodiscard]] const std::map<std::string, Section>& sections();
+
+}  // namespace radio::cli
