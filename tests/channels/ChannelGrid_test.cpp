@@ -1,0 +1,226 @@
+#include "channels/ChannelGrid.h"
+
+#include <gtest/gtest.h>
+
+#include "model/Document.h"
+
+namespace radio {
+namespace {
+
+const BandLimits kGridLimits{13'600'000, 17'400'000, 40'000'000, 52'000'000};
+
+RowTexts typed(const RowTexts& row, int column, const char* text, Language lang = Language::English) {
+  return commitCellEdit(row, column, text, kGridLimits, lang).row;
+}
+
+TEST(GridRefresh, NewDocumentShowsNoChannelAndFixesTheBands) {
+  BandRecord record{};
+  RadioImage image = newDocumentImage(record);
+  ChannelGrid grid;
+  BandState band;
+  band.record = {0, 0, 0, 0, 0, 0};
+  imageToGrid(image, grid, band, Language::English);
+  for (int n = 1; n <= kChannelRows; ++n) EXPECT_TRUE(grid.row(n).empty()) << n;
+  EXPECT_EQ(band.record, kDefaultBandRecord);
+  EXPECT_EQ(band.limits, kGridLimits);
+  EXPECT_EQ(image.bandRecord(), kGridBandRecord);
+}
+
+TEST(GridRefresh, BandRecordOfTheImageIsTakenThenReplaced) {
+  RadioImage image;
+  image.setBandRecord({0x13, 0x17, 0x64, 0x35, 0x39, 0x00});
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(image, grid, band, Language::English);
+  EXPECT_EQ(band.record, (BandRecord{0x13, 0x17, 0x64, 0x35, 0x39, 0x00}));
+  EXPECT_EQ(band.limits, kGridLimits);
+  EXPECT_EQ(image.bandRecord(), kGridBandRecord);
+}
+
+TEST(GridRefresh, HalfProgrammedRecordShowsOnlyWhatIsThere) {
+  RadioImage image;
+  auto rec = image.channel(6);
+  const auto rx = encodeFrequencyField(14'512'500);
+  std::copy(rx.begin(), rx.end(), rec.begin());
+  rec[8] = 0x70;  // receive tone 67.0, transmit tone absent
+  rec[9] = 0x06;
+  rec[16] = 'A';
+  rec[13] = 0x38;
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(image, grid, band, Language::English);
+  const RowTexts& row = grid.row(6);
+  EXPECT_EQ(row[ColRx], "145.12500");
+  EXPECT_EQ(row[ColTx], "");
+  EXPECT_EQ(row[ColDecode], "67.0");
+  EXPECT_EQ(row[ColEncode], "");
+  for (int c = ColName; c <= ColBusy; ++c) EXPECT_EQ(row[c], "") << c;
+}
+
+TEST(GridRefresh, ChannelInUseDecodesEveryColumn) {
+  RadioImage image;
+  auto rec = image.channel(129);
+  const Byte bytes[24] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x23, 0x80, 0x54, 0xC7,
+                          0x00, 0x22, 0x00, 0x00, 'R', 'e', 'p', 'e', 'a', 't', 0xFF, 0xFF};
+  std::copy(std::begin(bytes), std::end(bytes), rec.begin());
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(image, grid, band, Language::Chinese);
+  const RowTexts expected{{"145.12500", "145.12500", "D023N", "D754I", "Repeat", "高", "窄", "否", "载波"}};
+  EXPECT_EQ(grid.row(129), expected);
+  EXPECT_EQ(rowLabel(129), "Fr");
+}
+
+TEST(GridStore, NewDocumentSavedAtOnce) {
+  BandRecord record{};
+  RadioImage image = newDocumentImage(record);
+  const RadioImage before = image;
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(image, grid, band, Language::English);
+  gridToImage(grid, image, band.limits, Language::English);
+  for (int r = 0; r < kChannelRows; ++r)
+    for (int i = 0; i < 24; ++i) EXPECT_EQ(image.record(r)[i], i == 13 ? 0x05 : 0xFF) << r << ":" << i;
+  EXPECT_EQ(image.at(0x12AB), 0x09);
+  EXPECT_EQ(image.bandRecord(), kGridBandRecord);
+  for (std::size_t o = 129 * 24; o < kImageSize; ++o) {
+    if (o == 0x12AB || (o >= 0x17E8 && o < 0x17EE)) continue;
+    ASSERT_EQ(image.at(o), before.at(o)) << std::hex << o;
+  }
+}
+
+TEST(GridStore, UntouchedBytesAndBitsSurvive) {
+  RadioImage image;
+  auto rec = image.channel(1);
+  const Byte bytes[24] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x60, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
+                          0x12, 0x3F, 0x34, 0x56, 'A', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  std::copy(std::begin(bytes), std::end(bytes), rec.begin());
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(image, grid, band, Language::English);
+  grid.row(1) = typed(grid.row(1), ColTx, "");  // emptied transmit frequency
+  gridToImage(grid, image, band.limits, Language::English);
+  rec = image.channel(1);
+  EXPECT_EQ(rec[12], 0x12);
+  EXPECT_EQ(rec[14], 0x34);
+  EXPECT_EQ(rec[15], 0x56);
+  EXPECT_EQ(rec[13] & 0x01, 0x01);
+  // Transmit became the band-1 lower edge (not empty: the channel has a receive).
+  EXPECT_EQ(grid.row(1)[ColTx], "136.00000");
+  EXPECT_EQ(rec[13] & 0xC0, 0x40);
+}
+
+TEST(GridStore, ClearedRowEmptiesItsRecordButKeepsTransmitDigits) {
+  RadioImage image;
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(image, grid, band, Language::English);
+  grid.row(3) = typed(grid.row(3), ColRx, "146.5");
+  gridToImage(grid, image, band.limits, Language::English);
+  grid.row(3) = typed(grid.row(3), ColRx, "");
+  EXPECT_TRUE(grid.row(3).empty());
+  gridToImage(grid, image, band.limits, Language::English);
+  const auto rec = image.channel(3);
+  for (int i : {0, 1, 2, 3, 7, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21, 22, 23}) EXPECT_EQ(rec[i], 0xFF) << i;
+  EXPECT_EQ(rec[4], 0x00);  // bytes 4-6 keep the old digits
+  EXPECT_EQ(rec[6], 0x65);
+}
+
+TEST(GridStore, RoundTripOfEveryEditableValue) {
+  for (Language lang : {Language::English, Language::Chinese}) {
+    RadioImage image;
+    ChannelGrid grid;
+    BandState band;
+    imageToGrid(image, grid, band, lang);
+    const auto& tones = toneList(lang);
+    for (int n = 1; n <= kChannelRows; ++n) {
+      RowTexts row = typed(grid.row(n), ColRx, n % 2 ? "145.00625" : "438.5", lang);
+      row = typed(row, ColTx, n % 3 ? "145.6" : "439.1", lang);
+      row = typed(row, ColDecode, tones[static_cast<std::size_t>(n * 2 % 261)].c_str(), lang);
+      row = typed(row, ColEncode, tones[static_cast<std::size_t>((n * 7 + 100) % 261)].c_str(), lang);
+      row = typed(row, ColName, lang == Language::Chinese ? "中文名" : "Name", lang);
+      const auto power = flagListItems(FlagField::Power, lang);
+      const auto busy = flagListItems(FlagField::BusyLock, lang);
+      row = typed(row, ColPower, power[static_cast<std::size_t>(n % 2)].c_str(), lang);
+      row = typed(row, ColBusy, busy[static_cast<std::size_t>(n % 3)].c_str(), lang);
+      grid.row(n) = row;
+    }
+    gridToImage(grid, image, band.limits, lang);
+    ChannelGrid back;
+    imageToGrid(image, back, band, lang);
+    EXPECT_EQ(back, grid);
+  }
+}
+
+TEST(CellCommit, NewChannelGetsDefaultsAndBothFrequencies) {
+  const RowTexts row = typed({}, ColRx, "145.125");
+  const RowTexts expected{{"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"}};
+  EXPECT_EQ(row, expected);
+  const RowTexts zh = typed({}, ColRx, "145.125", Language::Chinese);
+  EXPECT_EQ(zh, (RowTexts{{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}}));
+  // An existing channel only changes its receive frequency.
+  RowTexts changed = typed(row, ColRx, "146");
+  EXPECT_EQ(changed[ColRx], "146.00000");
+  EXPECT_EQ(changed[ColTx], "145.12500");
+}
+
+TEST(CellCommit, RefusedReceiveFrequenciesLeaveRowAndEditor) {
+  const RowTexts row = typed({}, ColRx, "145.125");
+  for (const auto& [text, message] : {std::pair{"66", MessageId::DataFormat},
+                                      std::pair{"145.0025", MessageId::StepValue},
+                                      std::pair{"300", MessageId::OutOfRange}}) {
+    const CommitResult r = commitCellEdit(row, ColRx, text, kGridLimits, Language::English);
+    EXPECT_EQ(r.message.message, message) << text;
+    EXPECT_EQ(r.row, row) << text;  // an off-step value no longer empties the channel
+    EXPECT_TRUE(r.editorShown);
+    EXPECT_EQ(r.editorText, text);
+  }
+}
+
+TEST(CellCommit, EnterEmptiesTheEditorOnRefusal) {
+  const RowTexts row = typed({}, ColRx, "145.125");
+  const CommitResult r = commitFrequencyOnEnter(row, ColRx, "145.0025", kGridLimits, Language::English);
+  EXPECT_EQ(r.message.message, MessageId::StepValue);
+  EXPECT_EQ(r.row, row);
+  EXPECT_TRUE(r.editorShown);
+  EXPECT_EQ(r.editorText, "");
+  const CommitResult ok = commitFrequencyOnEnter(row, ColRx, "147", kGridLimits, Language::English);
+  EXPECT_TRUE(ok.message.valid());
+  EXPECT_FALSE(ok.editorShown);
+  EXPECT_EQ(ok.row[ColRx], "147.00000");
+}
+
+TEST(CellCommit, NothingCanBeSetOnAnEmptyRow) {
+  for (int c = ColTx; c <= ColBusy; ++c) EXPECT_TRUE(typed({}, c, c == ColName ? "X" : "High").empty()) << c;
+  RowTexts row = typed({}, ColRx, "145.125");
+  row = typed(row, ColTx, "");
+  EXPECT_EQ(row[ColTx], "136.00000");
+  row = typed(row, ColTx, "500");
+  EXPECT_EQ(row[ColTx], "500.00000");
+  row = typed(row, ColTx, "145.0025");  // no step check on transmit
+  EXPECT_EQ(row[ColTx], "145.00250");
+  row = typed(row, ColPower, "Low");
+  EXPECT_EQ(row[ColPower], "Low");
+}
+
+TEST(Editors, ListSelectionAndColumnBinding) {
+  const auto& tones = toneList(Language::English);
+  EXPECT_EQ(listSelectionForText(tones, "d754i"), 260);
+  EXPECT_EQ(listSelectionForText(tones, "67.0"), 1);
+  EXPECT_EQ(listSelectionForText(tones, ""), 0);
+  EXPECT_EQ(listSelectionForText(tones, "xyz"), 0);
+  const auto power = listItemsForColumn(ColPower, Language::English);
+  EXPECT_EQ(power, (std::vector<std::string>{"Low", "High"}));
+  EXPECT_EQ(listSelectionForText(power, "High"), 1);
+  EXPECT_EQ(listItemsForColumn(ColBusy, Language::Chinese), (std::vector<std::string>{"关", "载波", "QT/DQT"}));
+  EXPECT_EQ(editorForColumn(ColName), EditorKind::Name);
+  EXPECT_EQ(editorForColumn(0), EditorKind::None);
+  EXPECT_EQ(rowFromLabel("fR"), 129);
+  EXPECT_EQ(rowFromLabel("128"), 128);
+  EXPECT_EQ(rowFromLabel("0"), 0);
+  EXPECT_EQ(rowFromLabel("130"), 0);
+  EXPECT_EQ(columnHeader(5, Language::English), "Chnnel Name");
+}
+
+}  // namespace
+}  // namespace radio

@@ -1,0 +1,48 @@
+#include "model/RadioImage.h"
+
+#include <gtest/gtest.h>
+
+namespace radio {
+namespace {
+
+TEST(BandRecord, NibbleEncodingBothWays) {
+  const BandLimits l = bandLimitsFromRecord({0x13, 0x17, 0x64, 0x40, 0x48, 0x00});
+  EXPECT_EQ(l, (BandLimits{13'600'000, 17'400'000, 40'000'000, 48'000'000}));
+  EXPECT_EQ(bandRecordFromLimits({13'600'000, 17'400'000, 40'000'000, 52'000'000}), kGridBandRecord);
+  // Every three-digit edge survives the trip through the record.
+  for (int a = 0; a < 1000; a += 37) {
+    const BandLimits in{a * 100'000, (999 - a) * 100'000, (a / 2) * 100'000, (a + 1) % 1000 * 100'000};
+    EXPECT_EQ(bandLimitsFromRecord(bandRecordFromLimits(in)), in) << a;
+  }
+  // Edges are cut to whole MHz.
+  EXPECT_EQ(bandRecordFromLimits({13'699'999, 17'400'000, 40'000'000, 48'000'000}), kDefaultBandRecord);
+}
+
+TEST(BandRecord, AbsentRecordsGiveTheDefault) {
+  EXPECT_EQ(normalisedBandRecord({0, 0, 0, 0, 0, 0}), kDefaultBandRecord);
+  EXPECT_EQ(normalisedBandRecord({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), kDefaultBandRecord);
+  const BandRecord odd{0x00, 0x00, 0x00, 0x00, 0x00, 0x01};
+  EXPECT_EQ(normalisedBandRecord(odd), odd);
+}
+
+TEST(RadioImage, AccessorsTouchOnlyTheirBits) {
+  RadioImage image;
+  image.set(0x1260, 0xA5);
+  image.setBits(0x1260, 4, 2, 0x2);
+  EXPECT_EQ(image.at(0x1260), (0xA5 & ~0x30) | 0x20);
+  EXPECT_EQ(image.bits(0x1260, 4, 2), 2u);
+  image.setBit(0x1261, 3, false);
+  EXPECT_EQ(image.at(0x1261), 0xF7);
+  image.setBe16(0x1500, 0x4E20);
+  EXPECT_EQ(image.at(0x1500), 0x4E);
+  EXPECT_EQ(image.be16(0x1500), 0x4E20);
+  image.setText(0x1320, 11, "12345");
+  EXPECT_EQ(image.text(0x1320, 11), "12345");
+  EXPECT_EQ(image.at(0x1325), 0xFF);
+  EXPECT_EQ(image.at(0x132B), 0xFF);
+  EXPECT_THROW((void)image.span(6140, 8), std::out_of_range);
+  EXPECT_THROW((void)image.at(kImageSize), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace radio

@@ -1,0 +1,132 @@
+#include "shell/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace radio {
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("radioprog-ini-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+    path_ = dir_ / "Program.ini";
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  void write(const std::string& text) { std::ofstream(path_) << text; }
+  std::string read() const {
+    std::ifstream in(path_);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  fs::path dir_;
+  fs::path path_;
+};
+
+TEST_F(IniFileTest, LookupRules) {
+  write("top=1\n"
+        "[Setup]\n"
+        "  Language = Chinese //comment\n"
+        "Key=first\n"
+        "Key=second\n"
+        "Semi=a ;b\n"
+        "Tab=a\t;b\n"
+        "Block=x/*y\n"
+        "; Comment=1\n"
+        "/Slash=1\n"
+        "\\Back=1\n"
+        "*Star=1\n"
+        "NoValue\n"
+        "=novalue\n"
+        "[Setup]\n"
+        "Other=in second section\n");
+  IniFile ini;
+  ASSERT_TRUE(ini.load(path_, false, true, false));
+  EXPECT_EQ(ini.get("", "top"), "1");
+  EXPECT_EQ(ini.get("Setup", "Language"), "Chinese ");  // the blank before // stays
+  EXPECT_EQ(ini.get("Setup", "Key"), "second");
+  EXPECT_EQ(ini.get("Setup", "Semi"), "a ;b");
+  EXPECT_EQ(ini.get("Setup", "Tab"), "a");
+  EXPECT_EQ(ini.get("Setup", "Block"), "x");
+  EXPECT_EQ(ini.get("Setup", "; Comment", "none"), "none");
+  EXPECT_EQ(ini.get("Setup", "/Slash", "none"), "none");
+  EXPECT_EQ(ini.get("Setup", "*Star", "none"), "none");
+  EXPECT_EQ(ini.get("Setup", "NoValue", "none"), "");
+  EXPECT_EQ(ini.get("Setup", "Other", "  dflt  "), "dflt");  // only the first [Setup] is searched
+  EXPECT_EQ(ini.get("Missing", "x", "  kept  "), "  kept  ");
+  EXPECT_EQ(ini.get("setup", "KEY"), "second");
+}
+
+TEST_F(IniFileTest, CaseSensitivityFollowsTheFlag) {
+  write("[English]\nCompany=Acme\n");
+  IniFile exact;
+  ASSERT_TRUE(exact.load(path_, false, false, false));
+  EXPECT_EQ(exact.get("English", "company", "-"), "-");
+  IniFile folded;
+  ASSERT_TRUE(folded.load(path_, false, true, false));
+  folded.set("english", "company", "Other");
+  EXPECT_EQ(folded.get("English", "Company"), "Other");
+  EXPECT_EQ(folded.serialise(), "[English]\nCompany=Other\n");
+}
+
+TEST_F(IniFileTest, SetOnlyWhenLoadedAndRewriteDropsComments) {
+  IniFile empty;
+  empty.set("Setup", "Language", "Chinese");
+  EXPECT_FALSE(empty.modified());
+  EXPECT_EQ(empty.get("Setup", "Language", "x"), "x");
+
+  write("; a comment line\n[Setup]\nLanguage=English\n");
+  {
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path_, true, true, false));
+    ini.set("Setup", "Language", "English");
+    EXPECT_FALSE(ini.modified());
+    ini.set("Setup", "Language", "Chinese");
+    ini.set("New", "Key", "v");
+    EXPECT_TRUE(ini.modified());
+  }  // auto-save on destruction
+  EXPECT_EQ(read(), "[Setup]\nLanguage=Chinese\n[New]\nKey=v\n");
+}
+
+TEST_F(IniFileTest, MissingFileIsCreatedEmpty) {
+  IniFile ini;
+  ASSERT_TRUE(ini.load(path_, false, true, false));
+  EXPECT_TRUE(fs::exists(path_));
+  EXPECT_EQ(ini.get("Setup", "Language"), "");
+  EXPECT_FALSE(ini.load(dir_ / "no-folder" / "x.ini", false, true, false));
+  ini.set("Setup", "Language", "x");  // the failed load left no path
+  EXPECT_FALSE(ini.modified());
+}
+
+TEST_F(IniFileTest, NumberedBackups) {
+  write("[Setup]\nA=1\n");
+  std::ofstream(dir_ / "Program.007") << "old";
+  std::ofstream(dir_ / "Program.012") << "old";
+  std::ofstream(dir_ / "Programme.099") << "other file";
+  IniFile ini;
+  ASSERT_TRUE(ini.load(path_, false, true, true));
+  ini.set("Setup", "A", "2");
+  const std::string backup = ini.save(true);
+  EXPECT_EQ(fs::path(backup).filename(), "Program.013");
+  std::ifstream in(backup);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[Setup]\nA=1\n");
+  EXPECT_EQ(read(), "[Setup]\nA=2\n");
+  EXPECT_EQ(ini.save(true), "");  // nothing changed: nothing written
+}
+
+TEST_F(IniFileTest, LoadNextToProgramUsesTheProgramFolder) {
+  write("[Setup]\nAppName=Test\n");
+  IniFile ini;
+  ASSERT_TRUE(ini.loadNextToProgram("Program.ini", (dir_ / "radioprog").string(), false, true, false));
+  EXPECT_EQ(ini.get("Setup", "AppName"), "Test");
+  EXPECT_EQ(ini.path(), path_);
+}
+
+}  // namespace
+}  // namespace radio
