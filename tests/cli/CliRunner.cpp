@@ -1,0 +1,57 @@
+#include "CliRunner.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+namespace radio::test {
+namespace {
+
+std::string quote(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+}  // namespace
+
+CliRun runCli(const std::vector<std::string>& args) {
+  static std::atomic<int> counter{0};
+  const auto base = std::filesystem::temp_directory_path() /
+                    ("radioprog-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::string command = quote(std::string(RADIOPROG_BIN_DIR) + "/radioprog-cli");
+  for (const auto& a : args) command += " " + quote(a);
+  command += " >" + quote(base.string() + ".out") + " 2>" + quote(base.string() + ".err") + " </dev/null";
+  const int status = std::system(command.c_str());
+  CliRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = readFile(base.string() + ".out");
+  run.err = readFile(base.string() + ".err");
+  std::filesystem::remove(base.string() + ".out");
+  std::filesystem::remove(base.string() + ".err");
+  return run;
+}
+
+ScratchDir::ScratchDir() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("radioprog-scratch-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace radio::test
