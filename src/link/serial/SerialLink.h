@@ -1,0 +1,54 @@
+// The radio link over a real serial port (Qt SerialPort), opened exclusively at
+// 9600 baud, 8 data bits, no parity, 1 stop bit, binary, with the connection's read
+// timeouts; the modem lines (DTR, RTS) are left as the driver has them. Use it
+// blocking from one thread (the worker thread of a transfer); it needs no event
+// loop.
+//
+// Usage:
+//   SerialOpenResult opened = openSerialLink(portName, lang);
+//   if (!opened.link) { showMessage(opened.failure.text); return; }   // 61451
+//   LinkResult r = runTransfer(*opened.link, ...);
+//   // the port closes when opened.link is destroyed
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/Link.h"
+#include "link/LinkResult.h"
+#include "model/Language.h"
+
+namespace radio {
+
+struct SerialOpenResult {
+  std::unique_ptr<Link> link;  // null when the port could not be opened
+  // PortError with message 61451; on Linux, when the system refused access, the
+  // text adds a line on joining the dialout group.
+  LinkResult failure;
+};
+
+[[nodiscard]] SerialOpenResult openSerialLink(const std::string& device, Language lang);
+
+// One serial port of the system as the port lists show it.
+struct SerialPortEntry {
+  std::string device;       // what openSerialLink takes: COM3, \\.\COM12, /dev/ttyUSB0
+  std::string description;  // the driver's description, may be empty
+  bool busy = false;        // held open by another program
+  bool inaccessible = false;  // exists but this user may not open it
+};
+
+// Every serial port the system knows, sorted by name; each is tried with an
+// exclusive open and closed at once to mark busy and inaccessible ones.
+[[nodiscard]] std::vector<SerialPortEntry> listSerialPorts();
+
+// True when the device opens exclusively right now (the Port Setting window
+// enables a port button by it).
+[[nodiscard]] bool canOpenPort(const std::string& device);
+
+// The port choice stored under the program's settings key as value "com": on
+// Windows the port number, elsewhere the device path. appName is [Setup] AppName.
+[[nodiscard]] std::string loadPortSetting(const std::string& appName);
+void savePortSetting(const std::string& appName, const std::string& device);
+
+}  // namespace radio
