@@ -1,0 +1,262 @@
+// get/set sections of the Optional Features, Product Information, Key Assignment
+// and Squelch Tuning dialogs. Every value goes through the dialog's form: get
+// shows what the dialog shows on opening, set runs the dialog's OK with one field
+// changed, so the same normalisation applies to the whole section.
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "cli/Sections.h"
+#include "features/KeyAssignForm.h"
+#include "features/OptionalFeaturesForm.h"
+#include "features/ProductInfoForm.h"
+#include "features/SquelchForm.h"
+#include "shell/IniFile.h"
+
+namespace radio::cli {
+namespace {
+
+using Error = std::optional<std::string>;
+
+std::string lower(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  return out;
+}
+
+// A whole decimal number, nothing around it.
+std::optional<int> parseInt(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc{} || ptr != end) return std::nullopt;
+  return value;
+}
+
+std::string joined(const std::vector<std::string>& items, std::size_t limit = 12) {
+  std::string out;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i == limit) return out + ", ...";
+    out += (i ? ", " : "") + items[i];
+  }
+  return out;
+}
+
+// The entry a value names: the entry text in the chosen language or in English
+// (ignoring case), or "#N" for the N-th entry counted from 0.
+std::optional<int> findEntry(const std::vector<std::string>& shown, const std::vector<std::string>& english,
+                             const std::string& value) {
+  for (const auto* items : {&shown, &english})
+    for (std::size_t i = 0; i < items->size(); ++i)
+      if (lower((*items)[i]) == lower(value)) return static_cast<int>(i);
+  if (value.size() > 1 && value[0] == '#') {
+    const auto n = parseInt(std::string_view(value).substr(1));
+    if (n && *n >= 0 && *n < static_cast<int>(shown.size())) return *n;
+  }
+  return std::nullopt;
+}
+
+std::string entryError(const std::vector<std::string>& items) {
+  return "not an entry of the list (" + joined(items) + "; or #0..#" + std::to_string(items.size() - 1) + ")";
+}
+
+std::string entryText(const std::vector<std::string>& items, int index) {
+  return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)] : "";
+}
+
+// ---- optional ------------------------------------------------------------------
+
+constexpr Text kChecked{"checked", "选中"};
+constexpr Text kUnchecked{"unchecked", "未选中"};
+
+std::optional<bool> parseCheck(const std::string& value) {
+  const std::string v = lower(value);
+  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
+    if (v == yes) return true;
+  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
+    if (v == no) return false;
+  return std::nullopt;
+}
+
+std::vector<FieldLine> getOptional(const RadioImage& image, const SectionContext& ctx) {
+  const OptionalFeaturesForm form = loadOptionalFeatures(image);
+  std::vector<FieldLine> lines;
+  for (int i = 0; i < kOptionalListCount; ++i) {
+    const auto list = static_cast<OptionalList>(i);
+    const auto& info = optionalListInfo(list);
+    lines.push_back({info.key, entryText(optionalListItems(list, ctx.lang), form[list]), info.label.in(ctx.lang)});
+  }
+  for (int i = 0; i < kOptionalCheckCount; ++i) {
+    const auto check = static_cast<OptionalCheck>(i);
+    const auto& info = optionalCheckInfo(check);
+    lines.push_back({info.key, (form[check] ? kChecked : kUnchecked).in(ctx.lang), info.label.in(ctx.lang)});
+  }
+  lines.push_back({optionalPasswordInfo().key, form.password, optionalPasswordInfo().label.in(ctx.lang)});
+  return lines;
+}
+
+Error setOptional(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
+  OptionalFeaturesForm form = loadOptionalFeatures(image);
+  bool known = false;
+  for (int i = 0; i < kOptionalListCount && !known; ++i) {
+    const auto list = static_cast<OptionalList>(i);
+    if (key != optionalListInfo(list).key) continue;
+    const auto items = optionalListItems(list, ctx.lang);
+    const auto index = findEntry(items, optionalListItems(list, Language::English), value);
+    if (!index) return entryError(items);
+    form[list] = *index;
+    known = true;
+  }
+  for (int i = 0; i < kOptionalCheckCount && !known; ++i) {
+    const auto check = static_cast<OptionalCheck>(i);
+    if (key != optionalCheckInfo(check).key) continue;
+    const auto on = parseCheck(value);
+    if (!on) return std::string("give checked or unchecked (or 1/0)");
+    form[check] = *on;
+    known = true;
+  }
+  if (!known && key == optionalPasswordInfo().key) {
+    form.password = value;
+    known = true;
+  }
+  if (!known) return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
+  storeOptionalFeatures(form, image, ctx.lang);
+  return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> optionalKeys() {
+  std::vector<std::pair<std::string, std::string>> keys;
+  for (int i = 0; i < kOptionalListCount; ++i) {
+    const auto list = static_cast<OptionalList>(i);
+    keys.emplace_back(optionalListInfo(list).key, joined(optionalListItems(list, Language::English), 6));
+  }
+  for (int i = 0; i < kOptionalCheckCount; ++i)
+    keys.emplace_back(optionalCheckInfo(static_cast<OptionalCheck>(i)).key, "checked, unchecked");
+  keys.emplace_back(optionalPasswordInfo().key, "text; the first six characters are stored, empty clears it");
+  return keys;
+}
+
+// ---- product -------------------------------------------------------------------
+
+constexpr Text kModelLabel{"Model", "机型"};
+constexpr Text kFieldLabel{"Field", "频段"};
+constexpr std::array<const char*, 4> kEdgeKeys{"band1_low", "band1_high", "band2_low", "band2_high"};
+
+// The model names of Program.ini beside this program, as the application lists
+// them; none when there is no such file (the file is never created or changed).
+const std::vector<std::string>& configuredModels() {
+  static const std::vector<std::string> models = [] {
+    std::error_code ec;
+    std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    if (ec) dir = std::filesystem::current_path(ec);
+    const auto path = dir / "Program.ini";
+    if (!std::filesystem::is_regular_file(path, ec)) return std::vector<std::string>{};
+    IniFile config;
+    if (!config.load(path, false, true, false)) return std::vector<std::string>{};
+    return modelNames(&config);
+  }();
+  return models;
+}
+
+// The product form of a file: the model the file names, and the bands of its own
+// band record (the default for an absent one).
+ProductInfoForm loadProduct(const RadioImage& image) {
+  const BandLimits limits = bandLimitsFromRecord(normalisedBandRecord(image.bandRecord()));
+  return loadProductInfo(image, limits, configuredModels(), std::nullopt);
+}
+
+std::vector<FieldLine> getProduct(const RadioImage& image, const SectionContext& ctx) {
+  const ProductInfoForm form = loadProduct(image);
+  const auto& e = form.edges;
+  const std::array<std::int32_t, 4> edges{e.low1, e.high1, e.low2, e.high2};
+  std::vector<FieldLine> lines{{"model", entryText(form.models, form.model), kModelLabel.in(ctx.lang)}};
+  for (std::size_t i = 0; i < edges.size(); ++i)
+    lines.push_back({kEdgeKeys[i], std::to_string(edges[i]), kFieldLabel.in(ctx.lang)});
+  return lines;
+}
+
+Error setProduct(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
+  for (const char* edge : kEdgeKeys)
+    if (key == edge) return std::string("the band edges are read-only; they come from the radio");
+  if (key != "model") return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
+  ProductInfoForm form = loadProduct(image);
+  if (form.models.empty()) return std::string("no model names are configured ([Setup] Type1... of Program.ini)");
+  const auto index = findEntry(form.models, form.models, value);
+  if (!index) return entryError(form.models);
+  form.model = *index;
+  BandState band;
+  if (storeProductInfo(form, image, band) == ProductStoreResult::InvertedBand)
+    return std::string(kFrequencyInputError.in(ctx.lang));
+  return std::nullopt;
+}
+
+// ---- key -----------------------------------------------------------------------
+
+std::vector<std::string> sideKeyItems(Language lang) {
+  std::vector<std::string> items;
+  for (const Text& t : kSideKeyChoiceTexts) items.emplace_back(t.in(lang));
+  return items;
+}
+
+std::vector<FieldLine> getKey(const RadioImage& image, const SectionContext& ctx) {
+  return {{"side", entryText(sideKeyItems(ctx.lang), loadKeyAssign(image).choice), kSideKeyLabel.in(ctx.lang)}};
+}
+
+Error setKey(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
+  if (key != "side") return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
+  const auto items = sideKeyItems(ctx.lang);
+  const auto index = findEntry(items, sideKeyItems(Language::English), value);
+  if (!index) return entryError(items);
+  storeKeyAssign({*index}, image);
+  return std::nullopt;
+}
+
+// ---- squelch -------------------------------------------------------------------
+
+std::vector<FieldLine> getSquelch(const RadioImage& image, const SectionContext& ctx) {
+  const SquelchForm form = loadSquelch(image);
+  std::vector<FieldLine> lines;
+  for (std::size_t row = 0; row < kSquelchRows; ++row) {
+    const auto& shown = form.shown[row];
+    lines.push_back({kSquelchRowInfo[row].key, shown ? std::to_string(*shown) : "",
+                     kSquelchRowInfo[row].label.in(ctx.lang)});
+  }
+  return lines;
+}
+
+Error setSquelch(RadioImage& image, const SectionContext&, const std::string& key, const std::string& value) {
+  for (std::size_t row = 0; row < kSquelchRows; ++row) {
+    if (key != kSquelchRowInfo[row].key) continue;
+    const auto v = parseInt(value);
+    if (!v || *v < kSquelchMinShown || *v > kSquelchMaxShown)
+      return "give a whole number from " + std::to_string(kSquelchMinShown) + " to " +
+             std::to_string(kSquelchMaxShown);
+    SquelchForm form = loadSquelch(image);
+    form.shown[row] = *v;
+    storeSquelch(form, image);
+    return std::nullopt;
+  }
+  return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
+}
+
+const bool registered = [] {
+  registerSection({"optional", "Optional Features", getOptional, setOptional, optionalKeys()});
+  registerSection({"product", "Product Information (band edges are read-only)", getProduct, setProduct,
+                   {{"model", "a model name of Program.ini [Setup] Type1..Type19, or #N for the N-th from 0"},
+                    {"band1_low", "MHz, read-only"},
+                    {"band1_high", "MHz, read-only"},
+                    {"band2_low", "MHz, read-only"},
+                    {"band2_high", "MHz, read-only"}}});
+  std::string sideNote;
+  for (const Text& t : kSideKeyChoiceTexts) sideNote += (sideNote.empty() ? "" : ", ") + std::string(t.en);
+  registerSection({"key", "Key Assignment", getKey, setKey, {{"side", sideNote}}});
+  std::vector<std::pair<std::string, std::string>> squelchKeys;
+  for (const auto& row : kSquelchRowInfo) squelchKeys.emplace_back(row.key, std::string(row.label.en) + ", -55..54");
+  registerSection({"squelch", "Squelch Tuning", getSquelch, setSquelch, squelchKeys});
+  return true;
+}();
+
+}  // namespace
+}  // namespace radio::cli

@@ -1,0 +1,37 @@
+// The Key Assignment dialog's data: the side key's function, one of four choices,
+// kept in bits 0-1 of 0x12AA as 3 minus the choice.
+#pragma once
+
+#include <array>
+
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+inline constexpr int kSideKeyChoices = 4;
+// Help context of the four radio buttons (the Key Assignment command).
+inline constexpr int kKeyAssignHelpContext = 32800;
+// Control ids of the radio buttons, choice 0..3.
+inline constexpr std::array<int, kSideKeyChoices> kSideKeyButtonIds{1076, 1077, 1078, 1079};
+
+// The radio buttons' texts, choice 0..3.
+inline constexpr std::array<Text, kSideKeyChoices> kSideKeyChoiceTexts{{
+    {"Option Singalling Call", "选择信令呼叫"},
+    {"Emergency Call", "紧急呼叫"},
+    {"Send 1750Hz Singal", "发射1750Hz信号"},
+    {"Squelch Off Momentary", "瞬时静噪关闭"},
+}};
+inline constexpr Text kSideKeyLabel{"Side Key", "侧键"};
+
+struct KeyAssignForm {
+  int choice = 0;  // 0..3
+  bool operator==(const KeyAssignForm&) const = default;
+};
+
+[[nodiscard]] KeyAssignForm loadKeyAssign(const RadioImage& image);
+// Writes bits 0-1 of 0x12AA; bits 2-7 are kept. A choice outside 0..3 is taken
+// as the first choice.
+void storeKeyAssign(const KeyAssignForm& form, RadioImage& image);
+
+}  // namespace radio

@@ -1,0 +1,207 @@
+#include "features/OptionalFeaturesForm.h"
+
+#include <algorithm>
+
+#include "model/CodePage.h"
+
+namespace radio {
+namespace {
+
+constexpr std::size_t kTot = 0x1260;
+constexpr std::size_t kSquelch = 0x1261;
+constexpr std::size_t kVox = 0x1262;
+constexpr std::size_t kStep = 0x1263;
+constexpr std::size_t kPreAlert = 0x1264;
+constexpr std::size_t kKeyFlags = 0x1265;
+constexpr std::size_t kDisplayFlags = 0x1266;
+constexpr std::size_t kDisplayMode = 0x1267;
+constexpr std::size_t kSaverFlags = 0x12A8;
+constexpr std::size_t kPriority = 0x12A9;
+
+constexpr std::array<OptionalFieldInfo, kOptionalListCount> kListInfo{{
+    {"tot", {"TOT (s)", "发射限时 (s)"}, 1125},
+    {"squelch", {"Squelch Level", "静噪等级"}, 1123},
+    {"vox", {"Vox Gain Level", "声控等级"}, 1120},
+    {"step", {"Step (k)", "步进 (k)"}, 1124},
+    {"pre_alert", {"TOT Pre-Alert (s)", "发射限时预警 (s)"}, 1126},
+    {"priority", {"Priority Channel", "优先信道"}, 1119},
+    {"short_press", {"Short Press Orange Key", "短按橙键"}, 1131},
+    {"key_lock", {"Key Lock", "键盘锁定"}, 1118},
+    {"beep", {"Beep", "按键音"}, 1127},
+    {"stopwatch", {"Stopwatch", "秒表"}, 1129},
+    {"scan_mode", {"Scan Mode", "扫描模式"}, 1122},
+    {"tail", {"Tail", "尾音消除"}, 1130},
+    {"str_set", {"STR Set", "STR设置"}, 1136},
+    {"power_on_style", {"Power-on Style", "开机显示"}, 1121},
+    {"back_light", {"Back Light", "背光"}, 1115},
+    {"back_light_color", {"Back Light Color", "背光颜色"}, 1116},
+    {"display_mode", {"Display Mode", "显示模式"}, 1117},
+    {"battery_saver", {"Battery Saver", "省电模式"}, 1128},
+    {"allow_reset", {"Allow Reset", "允许复位"}, 1137},
+    {"msk_type", {"MSK Type", "MSK类型"}, 1132},
+}};
+
+constexpr std::array<OptionalFieldInfo, kOptionalCheckCount> kCheckInfo{{
+    {"keypad_lock", {"Keypad Lock", "键盘锁"}, 1134},
+    {"repeater_msk_invert", {"Repeater Msk Invert", "中继MSK反相"}, 1135},
+}};
+
+constexpr OptionalFieldInfo kPasswordInfo{"password", {"Password", "密码"}, 1133};
+
+// A whole-byte field: the stored byte is the list index.
+struct ByteField {
+  OptionalList list;
+  std::size_t offset;
+};
+constexpr std::array<ByteField, 6> kByteFields{{
+    {OptionalList::Tot, kTot},
+    {OptionalList::Squelch, kSquelch},
+    {OptionalList::Vox, kVox},
+    {OptionalList::Step, kStep},
+    {OptionalList::PreAlert, kPreAlert},
+    {OptionalList::Priority, kPriority},
+}};
+
+// A bit field: the stored value of bits [lowBit, lowBit+count) maps to a list
+// index through toIndex (one entry per possible value, fall-backs included), and
+// a list index maps back to the stored value through toValue.
+struct BitField {
+  OptionalList list;
+  std::size_t offset;
+  int lowBit;
+  int count;
+  std::array<int, 4> toIndex;
+  std::array<unsigned, 4> toValue;
+  int entries;
+};
+// On/Off style one-bit fields list the set bit first.
+constexpr std::array<int, 4> kSetFirst{1, 0, 0, 0};
+constexpr std::array<unsigned, 4> kSetFirstValue{1, 0, 0, 0};
+constexpr std::array<int, 4> kSame{0, 1, 2, 3};
+constexpr std::array<unsigned, 4> kSameValue{0, 1, 2, 3};
+// Three entries: a stored 3 shows the first one.
+constexpr std::array<int, 4> kThreeOfFour{0, 1, 2, 0};
+
+constexpr std::array<BitField, 14> kBitFields{{
+    {OptionalList::ShortPress, kKeyFlags, 0, 2, {2, 0, 1, 1}, {1, 2, 0, 0}, 3},
+    {OptionalList::KeyLock, kKeyFlags, 2, 1, kSame, kSameValue, 2},
+    {OptionalList::Beep, kKeyFlags, 3, 1, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::Stopwatch, kKeyFlags, 4, 1, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::ScanMode, kKeyFlags, 5, 2, kThreeOfFour, kSameValue, 3},
+    {OptionalList::Tail, kKeyFlags, 7, 1, kSame, kSameValue, 2},
+    {OptionalList::StrSet, kDisplayFlags, 0, 1, kSame, kSameValue, 2},
+    {OptionalList::PowerOnStyle, kDisplayFlags, 2, 2, kThreeOfFour, kSameValue, 3},
+    {OptionalList::BackLight, kDisplayFlags, 4, 2, kThreeOfFour, kSameValue, 3},
+    {OptionalList::BackLightColor, kDisplayFlags, 6, 2, kThreeOfFour, kSameValue, 3},
+    {OptionalList::DisplayMode, kDisplayMode, 0, 2, kSame, kSameValue, 4},
+    {OptionalList::BatterySaver, kSaverFlags, 0, 1, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::AllowReset, addr::kMskFlags, 4, 1, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::MskType, addr::kMskFlags, 0, 1, kSetFirst, kSetFirstValue, 2},
+}};
+
+constexpr int kKeypadLockBit = 7;         // in 0x12A8, clear = checked
+constexpr int kRepeaterMskInvertBit = 1;  // in 0x12AB, set = checked
+
+std::vector<std::string> texts(std::initializer_list<Text> items, Language lang) {
+  std::vector<std::string> out;
+  for (const Text& t : items) out.emplace_back(t.in(lang));
+  return out;
+}
+
+// The first entry, then the numbers first..last times factor.
+std::vector<std::string> numbered(Text first, int from, int to, int factor, Language lang) {
+  std::vector<std::string> out{first.in(lang)};
+  for (int n = from; n <= to; ++n) out.push_back(std::to_string(n * factor));
+  return out;
+}
+
+constexpr Text kOn{"On", "开"};
+constexpr Text kOff{"Off", "关"};
+constexpr Text kOffLong{"Off", "关闭"};
+constexpr Text kAuto{"Auto", "自动"};
+constexpr Text kManual{"Manual", "手动"};
+
+}  // namespace
+
+const OptionalFieldInfo& optionalListInfo(OptionalList list) { return kListInfo.at(static_cast<std::size_t>(list)); }
+const OptionalFieldInfo& optionalCheckInfo(OptionalCheck check) {
+  return kCheckInfo.at(static_cast<std::size_t>(check));
+}
+const OptionalFieldInfo& optionalPasswordInfo() { return kPasswordInfo; }
+
+std::vector<std::string> optionalListItems(OptionalList list, Language lang) {
+  switch (list) {
+    case OptionalList::Tot: return numbered(kOffLong, 1, 9, 30, lang);
+    case OptionalList::Squelch: return numbered({"0", "0"}, 1, 9, 1, lang);
+    case OptionalList::Vox: return numbered(kOff, 1, 9, 1, lang);
+    case OptionalList::Step: return {"5", "6.25", "10", "12.5", "25"};
+    case OptionalList::PreAlert: return numbered(kOffLong, 1, 9, 1, lang);
+    case OptionalList::Priority: return numbered({"None", "无"}, 1, 128, 1, lang);
+    case OptionalList::ShortPress:
+      return texts({{"Send 1750 Singal", "发射1750信号"}, {"Emergency Call", "发射报警信号"}, kOffLong}, lang);
+    case OptionalList::KeyLock: return texts({kAuto, kManual}, lang);
+    case OptionalList::Beep:
+    case OptionalList::Stopwatch:
+    case OptionalList::BatterySaver: return texts({kOn, kOff}, lang);
+    case OptionalList::ScanMode: return texts({{"TO", "时间"}, {"CO", "载波"}, {"SE", "搜索"}}, lang);
+    case OptionalList::Tail: return texts({kOff, kOn}, lang);
+    case OptionalList::StrSet: return texts({kAuto, kManual}, lang);
+    case OptionalList::PowerOnStyle:
+      return texts({kOffLong, {"Voltage", "电压值"}, {"Message", "欢迎信息"}}, lang);
+    case OptionalList::BackLight: return texts({kOffLong, kAuto, {"On", "打开"}}, lang);
+    case OptionalList::BackLightColor:
+      return texts({{"Light 1", "颜色1"}, {"Light 2", "颜色2"}, {"Light 3", "颜色3"}}, lang);
+    case OptionalList::DisplayMode:
+      return texts({{"CHANNEL", "纯信道"}, {"NAME", "信道名称"}, {"FREQ.CH", "频率信道"}, {"FREQ", "频率"}}, lang);
+    case OptionalList::AllowReset: return texts({{"Enable", "允许"}, {"Disable", "禁止"}}, lang);
+    case OptionalList::MskType: return {"MSK-I", "MSK-II"};
+  }
+  return {};
+}
+
+std::string passwordFromField(std::span<const Byte> field) {
+  std::string digits;
+  for (std::size_t i = 0; i < field.size() && i < kPasswordLength; ++i) {
+    if (field[i] < '0' || field[i] > '9') break;
+    digits.push_back(static_cast<char>(field[i]));
+  }
+  return digits;
+}
+
+OptionalFeaturesForm loadOptionalFeatures(const RadioImage& image) {
+  OptionalFeaturesForm form;
+  for (const ByteField& f : kByteFields) {
+    const auto entries = optionalListItems(f.list, Language::English).size();
+    const Byte value = image.at(f.offset);
+    form[f.list] = value < entries ? value : 0;
+  }
+  for (const BitField& f : kBitFields) form[f.list] = f.toIndex.at(image.bits(f.offset, f.lowBit, f.count));
+  form[OptionalCheck::KeypadLock] = !image.bit(kSaverFlags, kKeypadLockBit);
+  form[OptionalCheck::RepeaterMskInvert] = image.bit(addr::kMskFlags, kRepeaterMskInvertBit);
+  form.password = passwordFromField(image.span(addr::kPassword, kPasswordLength));
+  return form;
+}
+
+void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language lang) {
+  for (const ByteField& f : kByteFields) {
+    const int entries = static_cast<int>(optionalListItems(f.list, Language::English).size());
+    const int index = form[f.list];
+    image.set(f.offset, static_cast<Byte>(index >= 0 && index < entries ? index : 0));
+  }
+  for (const BitField& f : kBitFields) {
+    const int index = form[f.list];
+    const auto value = f.toValue.at(static_cast<std::size_t>(index >= 0 && index < f.entries ? index : 0));
+    image.setBits(f.offset, f.lowBit, f.count, value);
+  }
+  image.setBit(kSaverFlags, kKeypadLockBit, !form[OptionalCheck::KeypadLock]);
+  image.setBit(addr::kMskFlags, kRepeaterMskInvertBit, form[OptionalCheck::RepeaterMskInvert]);
+
+  // The password goes to the radio as bytes; text typed outside ASCII is taken in
+  // the language's code page and never split inside a character.
+  const std::string bytes = encodeCodePage(form.password, lang, kPasswordLength);
+  image.fill(addr::kPassword, kPasswordLength, 0xFF);
+  for (std::size_t i = 0; i < bytes.size() && i < kPasswordLength; ++i)
+    image.set(addr::kPassword + i, static_cast<Byte>(bytes[i]));
+}
+
+}  // namespace radio

@@ -1,0 +1,91 @@
+// The Optional Features dialog's data: its lists, check boxes and password, loaded
+// from the image and stored back with the dialog's fall-back and normalisation
+// rules. Only the bits the dialog owns are written; every other bit of a shared
+// byte passes through.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+// The dialog's lists, in the order the CLI lists them.
+enum class OptionalList : int {
+  Tot,             // whole byte 0x1260
+  Squelch,         // whole byte 0x1261
+  Vox,             // whole byte 0x1262
+  Step,            // whole byte 0x1263
+  PreAlert,        // whole byte 0x1264
+  Priority,        // whole byte 0x12A9
+  ShortPress,      // 0x1265 bits 0-1
+  KeyLock,         // 0x1265 bit 2
+  Beep,            // 0x1265 bit 3
+  Stopwatch,       // 0x1265 bit 4
+  ScanMode,        // 0x1265 bits 5-6
+  Tail,            // 0x1265 bit 7
+  StrSet,          // 0x1266 bit 0
+  PowerOnStyle,    // 0x1266 bits 2-3
+  BackLight,       // 0x1266 bits 4-5
+  BackLightColor,  // 0x1266 bits 6-7
+  DisplayMode,     // 0x1267 bits 0-1
+  BatterySaver,    // 0x12A8 bit 0
+  AllowReset,      // 0x12AB bit 4
+  MskType,         // 0x12AB bit 0 (bottom row, out of sight)
+};
+inline constexpr int kOptionalListCount = 20;
+
+// The two check boxes of the hidden bottom row.
+enum class OptionalCheck : int {
+  KeypadLock,         // 0x12A8 bit 7, inverted
+  RepeaterMskInvert,  // 0x12AB bit 1
+};
+inline constexpr int kOptionalCheckCount = 2;
+
+inline constexpr std::size_t kPasswordLength = 6;
+
+struct OptionalFieldInfo {
+  const char* key;  // CLI key, "tot" for optional.tot
+  Text label;       // the dialog's label
+  int controlId;    // help context of the control
+};
+
+[[nodiscard]] const OptionalFieldInfo& optionalListInfo(OptionalList list);
+[[nodiscard]] const OptionalFieldInfo& optionalCheckInfo(OptionalCheck check);
+[[nodiscard]] const OptionalFieldInfo& optionalPasswordInfo();
+
+// The entries of a list in display order, in the language.
+[[nodiscard]] std::vector<std::string> optionalListItems(OptionalList list, Language lang);
+
+struct OptionalFeaturesForm {
+  // Selected entry of each list; -1 when a list has no selection.
+  std::array<int, kOptionalListCount> selection{};
+  std::array<bool, kOptionalCheckCount> checked{};
+  // The password edit's text (UTF-8), as typed.
+  std::string password;
+
+  [[nodiscard]] int& operator[](OptionalList list) { return selection.at(static_cast<std::size_t>(list)); }
+  [[nodiscard]] int operator[](OptionalList list) const { return selection.at(static_cast<std::size_t>(list)); }
+  [[nodiscard]] bool& operator[](OptionalCheck c) { return checked.at(static_cast<std::size_t>(c)); }
+  [[nodiscard]] bool operator[](OptionalCheck c) const { return checked.at(static_cast<std::size_t>(c)); }
+  bool operator==(const OptionalFeaturesForm&) const = default;
+};
+
+// What the dialog shows on opening. Values the lists cannot show fall back to the
+// first entry (whole bytes) or to the bit fields' fall-backs; the password is the
+// run of ASCII digits at the start of the field.
+[[nodiscard]] OptionalFeaturesForm loadOptionalFeatures(const RadioImage& image);
+
+// What OK writes. A whole-byte list without selection stores 0; the password
+// field is emptied (0xFF) and then takes the first six bytes of the text in the
+// language's code page, cut only between characters.
+void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language lang);
+
+// The password text the dialog shows for the six bytes of the field.
+[[nodiscard]] std::string passwordFromField(std::span<const Byte> field);
+
+}  // namespace radio

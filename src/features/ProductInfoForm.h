@@ -1,0 +1,74 @@
+// The Product Information dialog's data: the model list, the chosen model and the
+// two bands the radio covers, with the band check and the store into the image
+// and the process-wide band state.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "channels/ChannelGrid.h"
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+class IniFile;
+
+inline constexpr int kMaxModels = 19;  // [Setup] Type1 .. Type19
+
+// Control ids of the dialog (help contexts).
+inline constexpr int kProductModelId = 1013;
+inline constexpr std::array<int, 4> kProductBandEditIds{1113, 1114, 1115, 1116};
+
+// The band edges in whole MHz, as the four edits show them.
+struct BandEdges {
+  std::int32_t low1 = 0;
+  std::int32_t high1 = 0;
+  std::int32_t low2 = 0;
+  std::int32_t high2 = 0;
+  bool operator==(const BandEdges&) const = default;
+};
+
+// Each edge divided by 100000 (integer division) and back.
+[[nodiscard]] BandEdges bandEdgesFromLimits(const BandLimits& limits);
+[[nodiscard]] BandLimits bandLimitsFromEdges(const BandEdges& edges);
+
+struct ProductInfoForm {
+  std::vector<std::string> models;  // the list entries
+  int model = -1;                   // selected entry; -1 when none
+  BandEdges edges;
+  bool operator==(const ProductInfoForm&) const = default;
+};
+
+// The model names: value "Type1", "Type2", ... of [Setup], stopping at the first
+// missing or empty one. Looks values up through getValue(key).
+[[nodiscard]] std::vector<std::string> modelNames(const std::function<std::string(const std::string&)>& getValue);
+// The same from the configuration file; an empty list without one.
+[[nodiscard]] std::vector<std::string> modelNames(const IniFile* config);
+
+// What the dialog shows. preselect is the remembered model choice: the first
+// model when none is remembered, no selection when it lies beyond the list.
+// Without a remembered choice at all (nullopt) the image's model byte selects.
+[[nodiscard]] ProductInfoForm loadProductInfo(const RadioImage& image, const BandLimits& limits,
+                                              std::vector<std::string> models,
+                                              std::optional<std::int64_t> preselect);
+
+enum class ProductStoreResult {
+  Stored,
+  InvertedBand,  // an upper edge below its lower edge: nothing was written
+};
+
+// OK: with both bands in order, writes the model byte (0xFF without selection)
+// and the band record into the image, and sets band.limits and band.record.
+// An inverted band is refused before anything is written.
+[[nodiscard]] ProductStoreResult storeProductInfo(const ProductInfoForm& form, RadioImage& image,
+                                                  BandState& band);
+
+// The refusal of an inverted band.
+inline constexpr Text kFrequencyInputError{"Frequency input error", "起始频率应小于结束频率"};
+
+}  // namespace radio

@@ -1,0 +1,49 @@
+#include "features/SquelchForm.h"
+
+namespace radio {
+namespace {
+constexpr Byte kLowestAccepted = 9;
+constexpr Byte kHighestAccepted = 119;
+
+bool inList(int shown) { return shown >= kSquelchMinShown && shown <= kSquelchMaxShown; }
+}  // namespace
+
+std::vector<std::string> squelchListItems() {
+  std::vector<std::string> items;
+  for (int v = kSquelchMinShown; v <= kSquelchMaxShown; ++v) items.push_back(std::to_string(v));
+  return items;
+}
+
+SquelchForm loadSquelch(const RadioImage& image) {
+  SquelchForm form;
+  for (int row = 0; row < kSquelchRows; ++row) {
+    Byte b = image.at(addr::kSquelch + static_cast<std::size_t>(row));
+    if (b < kLowestAccepted || b > kHighestAccepted) b = kSquelchRowInfo[static_cast<std::size_t>(row)].defaultByte;
+    const int shown = b - kSquelchOffset;
+    if (inList(shown)) form.shown[static_cast<std::size_t>(row)] = shown;
+  }
+  return form;
+}
+
+void storeSquelch(const SquelchForm& form, RadioImage& image) {
+  for (int row = 0; row < kSquelchRows; ++row) {
+    const auto& shown = form.shown[static_cast<std::size_t>(row)];
+    const Byte b = shown && inList(*shown) ? static_cast<Byte>(*shown + kSquelchOffset)
+                                           : kSquelchRowInfo[static_cast<std::size_t>(row)].defaultByte;
+    image.set(addr::kSquelch + static_cast<std::size_t>(row), b);
+  }
+}
+
+std::array<Byte, kSquelchRows> squelchBytes(const RadioImage& image) {
+  std::array<Byte, kSquelchRows> bytes{};
+  for (int row = 0; row < kSquelchRows; ++row)
+    bytes[static_cast<std::size_t>(row)] = image.at(addr::kSquelch + static_cast<std::size_t>(row));
+  return bytes;
+}
+
+void setSquelchBytes(RadioImage& image, const std::array<Byte, kSquelchRows>& bytes) {
+  for (int row = 0; row < kSquelchRows; ++row)
+    image.set(addr::kSquelch + static_cast<std::size_t>(row), bytes[static_cast<std::size_t>(row)]);
+}
+
+}  // namespace radio
