@@ -1,0 +1,36 @@
+#include "features/DtmfCallListForm.h"
+
+namespace radio {
+
+DtmfCallListForm loadDtmfCallList(const RadioImage& image) {
+  DtmfCallListForm form;
+  for (int n = 1; n <= kDtmfCallCount; ++n)
+    form.entries[static_cast<std::size_t>(n - 1)] = image.text(dtmfCallOffset(n), kDtmfCallLength);
+  return form;
+}
+
+void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image) {
+  for (int n = 1; n <= kDtmfCallCount; ++n)
+    image.setText(dtmfCallOffset(n), kDtmfCallLength, form.entries[static_cast<std::size_t>(n - 1)]);
+}
+
+KeyDecision dtmfCallListKey(const KeyStroke& key) {
+  if (key.kind == KeyKind::F1) return {true, true};
+  if (key.shift) return {key.kind == KeyKind::Digit && !key.keypad && (key.ch == '3' || key.ch == '8'), false};
+  switch (key.kind) {
+    case KeyKind::Digit:
+    case KeyKind::Backspace:
+    case KeyKind::Delete:
+    case KeyKind::Left:
+    case KeyKind::Right:
+    case KeyKind::Up:
+    case KeyKind::Down:
+      return {true, false};
+    case KeyKind::Letter:
+      return {key.ch >= 'A' && key.ch <= 'D', false};
+    default:
+      return {};
+  }
+}
+
+}  // namespace radio

@@ -1,0 +1,36 @@
+// The DTMF window's CallList page: nine fast-call DTMF numbers of up to 16
+// characters, shown in a grid and edited with the grid cell editor.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "features/GridCellEditor.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+inline constexpr int kDtmfCallCount = 9;
+inline constexpr std::size_t kDtmfCallLength = 16;
+// Characters an entry can hold through the keyboard.
+inline constexpr std::string_view kDtmfCallCharacters = "0123456789ABCD*#";
+
+// Entry n (1..9): the first 16 bytes of image row 208 + n - 1.
+[[nodiscard]] constexpr std::size_t dtmfCallOffset(int n) { return 0x1368 + 24 * static_cast<std::size_t>(n); }
+
+struct DtmfCallListForm {
+  std::array<std::string, kDtmfCallCount> entries;  // entry n at index n-1
+  bool operator==(const DtmfCallListForm&) const = default;
+};
+
+// Each entry up to its first 0xFF byte.
+[[nodiscard]] DtmfCallListForm loadDtmfCallList(const RadioImage& image);
+// Each entry's characters (at most 16), the rest of its 16 bytes 0xFF; the last
+// 8 bytes of each row are not touched.
+void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image);
+
+// The page's key filter: digits, A-D, Backspace, Delete and the arrows; with
+// Shift only 3 and 8 ("#" and "*"); F1 asks for help and passes.
+[[nodiscard]] KeyDecision dtmfCallListKey(const KeyStroke& key);
+
+}  // namespace radio

@@ -1,0 +1,56 @@
+#include "features/DtmfDecodeForm.h"
+
+#include "features/DtmfEncodeForm.h"
+
+namespace radio {
+
+std::vector<std::string> dtmfGroupCodeChoices(Language lang) {
+  return {kGroupCodeOff.in(lang), "A", "B", "C", "D", "*", "#"};
+}
+
+std::vector<std::string> dtmfStunTypeChoices(Language lang) {
+  return {kStunTxInhibit.in(lang), kStunTransceiverInhibit.in(lang)};
+}
+
+DtmfDecodeForm loadDtmfDecode(const RadioImage& image, Language lang) {
+  DtmfDecodeForm form;
+  form.idCode = image.text(dtmf::kIdCode, dtmf::kCodeLength);
+  form.stunCode = image.text(dtmf::kStunCode, dtmf::kCodeLength);
+  const Byte group = image.at(dtmf::kGroupCode);
+  if (group == 0xFF) form.groupCode = kGroupCodeOff.in(lang);
+  else if (group != 0x00) form.groupCode = std::string(1, static_cast<char>(group));
+  form.stunActivation = image.bit(dtmf::kFlags, dtmf::kStunActivationBit);
+  form.stunType = (image.bit(dtmf::kFlags, dtmf::kStunTypeBit) ? kStunTxInhibit : kStunTransceiverInhibit).in(lang);
+  return form;
+}
+
+void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image) {
+  image.setText(dtmf::kIdCode, dtmf::kCodeLength, form.idCode);
+  image.setText(dtmf::kStunCode, dtmf::kCodeLength, form.stunCode);
+  const bool off = form.groupCode == kGroupCodeOff.en || form.groupCode == kGroupCodeOff.zh;
+  image.set(dtmf::kGroupCode, off ? Byte{0xFF} : form.groupCode.empty() ? Byte{0x00}
+                                                                        : static_cast<Byte>(form.groupCode[0]));
+  image.setBit(dtmf::kFlags, dtmf::kStunActivationBit, form.stunActivation);
+  const bool tx = form.stunType == kStunTxInhibit.en || form.stunType == kStunTxInhibit.zh;
+  image.setBit(dtmf::kFlags, dtmf::kStunTypeBit, tx);
+}
+
+KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode) {
+  if (key.kind == KeyKind::F1) return {true, true};
+  if (!inStunCode) return {true, false};
+  if (key.shift) return {key.kind == KeyKind::Digit && !key.keypad && (key.ch == '3' || key.ch == '8'), false};
+  switch (key.kind) {
+    case KeyKind::Digit:
+    case KeyKind::Backspace:
+    case KeyKind::Delete:
+    case KeyKind::Left:
+    case KeyKind::Right:
+      return {true, false};
+    case KeyKind::Letter:
+      return {key.ch >= 'A' && key.ch <= 'D', false};
+    default:
+      return {};
+  }
+}
+
+}  // namespace radio

@@ -1,0 +1,54 @@
+// The DTMF window's Decode page: the radio's own DTMF identity and the remote
+// stun settings. Group code and stun type are chosen from lists; their texts are
+// what the page shows and stores.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "features/GridCellEditor.h"
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+namespace dtmf {
+inline constexpr std::size_t kIdCode = 0x1320;     // 10 bytes, 0xFF padded
+inline constexpr std::size_t kGroupCode = 0x132F;  // ASCII, 0xFF = off
+inline constexpr std::size_t kStunCode = 0x1338;   // 10 bytes, 0xFF padded
+inline constexpr std::size_t kCodeLength = 10;
+}  // namespace dtmf
+
+inline constexpr Text kGroupCodeOff{"Off", "关"};
+inline constexpr Text kStunTxInhibit{"Tx inhibit", "禁止发射"};
+inline constexpr Text kStunTransceiverInhibit{"Transceiver inhibit", "禁止收发"};
+
+struct DtmfDecodeForm {
+  std::string idCode;    // bytes as stored (ASCII)
+  std::string groupCode; // "Off"/"关" or one character
+  bool stunActivation = false;
+  std::string stunCode;
+  std::string stunType;  // one of the stun type texts
+  bool operator==(const DtmfDecodeForm&) const = default;
+};
+
+// The group code list: "Off" (in the language), "A", "B", "C", "D", "*", "#".
+[[nodiscard]] std::vector<std::string> dtmfGroupCodeChoices(Language lang);
+// The stun type list: "Tx inhibit", "Transceiver inhibit" (in the language).
+[[nodiscard]] std::vector<std::string> dtmfStunTypeChoices(Language lang);
+
+[[nodiscard]] DtmfDecodeForm loadDtmfDecode(const RadioImage& image, Language lang);
+// Stores the page: the two codes (at most 10 characters, 0xFF after them), the
+// group code ("Off" in either language stores 0xFF, otherwise the first
+// character), stun activation into bit 4 and stun type into bit 5 of 0x12A8.
+void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image);
+
+// The page's key filter. Every key passes (F1 asks for help first) except in the
+// Stun Code edit, which takes digits, A-D, Backspace, Delete, Left and Right, and
+// with Shift only 3 and 8 ("#" and "*").
+[[nodiscard]] KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode);
+
+// Characters the Stun Code edit can hold.
+inline constexpr std::string_view kStunCodeCharacters = "0123456789ABCD*#";
+
+}  // namespace radio

@@ -1,0 +1,151 @@
+#include "features/DtmfEncodeForm.h"
+
+#include <algorithm>
+
+namespace radio {
+
+namespace {
+
+constexpr int kSpeeds[4] = {6, 8, 10, 15};
+constexpr int kSaturation = 1'000'000'000;
+
+int speedCode(int digitsPerSecond) {
+  switch (digitsPerSecond) {
+    case 6: return 0;
+    case 8: return 1;
+    case 10: return 2;
+    default: return 3;
+  }
+}
+
+int floorTo50(int v) { return v >= 0 ? v / 50 * 50 : -((-v + 49) / 50 * 50); }
+
+std::string timeText(const RadioImage& image, std::size_t offset) {
+  return std::to_string((image.at(offset) & 0x1F) * 50);
+}
+
+Byte timeByte(std::string_view text) {
+  return static_cast<Byte>(std::clamp(readDtmfNumber(text) / 50, 0, 0xFF));
+}
+
+}  // namespace
+
+int readDtmfNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = std::min<long long>(value * 10 + (text[i] - '0'), kSaturation);
+  return static_cast<int>(negative ? -value : value);
+}
+
+DtmfEncodeForm loadDtmfEncode(const RadioImage& image) {
+  DtmfEncodeForm form;
+  form.speed = std::to_string(kSpeeds[image.bits(dtmf::kSpeed, 0, 2)]);
+  form.firstDelay = timeText(image, dtmf::kFirstDelay);
+  form.firstTime = timeText(image, dtmf::kFirstTime);
+  form.starHashTime = timeText(image, dtmf::kStarHashTime);
+  form.sideTone = image.bit(dtmf::kFlags, dtmf::kSideToneBit);
+  return form;
+}
+
+void storeDtmfEncode(DtmfEncodeForm& form, RadioImage& image) {
+  form.speed = normaliseDtmfSpeed(form.speed);
+  form.firstDelay = normaliseDtmfFirstDelay(form.firstDelay);
+  form.firstTime = normaliseDtmfDigitTime(form.firstTime);
+  form.starHashTime = normaliseDtmfDigitTime(form.starHashTime);
+  image.setBits(dtmf::kSpeed, 0, 2, static_cast<unsigned>(speedCode(readDtmfNumber(form.speed))));
+  image.set(dtmf::kFirstDelay, timeByte(form.firstDelay));
+  image.set(dtmf::kFirstTime, timeByte(form.firstTime));
+  image.set(dtmf::kStarHashTime, timeByte(form.starHashTime));
+  image.setBit(dtmf::kFlags, dtmf::kSideToneBit, form.sideTone);
+}
+
+std::string normaliseDtmfSpeed(std::string_view text) {
+  const int v = readDtmfNumber(text);
+  if (v <= 7) return "6";
+  if (v <= 9) return "8";
+  if (v <= 14) return "10";
+  return "15";
+}
+
+std::string normaliseDtmfFirstDelay(std::string_view text) {
+  const int v = readDtmfNumber(text);
+  if (v < 0) return "0";
+  if (v > 1000) return "1000";
+  return std::to_string(floorTo50(v));
+}
+
+std::string normaliseDtmfDigitTime(std::string_view text) {
+  const int v = readDtmfNumber(text);
+  if (v < 100) return "0";
+  if (v < 500) return "100";
+  if (v < 1000) return "500";
+  return "1000";
+}
+
+std::string spinDtmfSpeed(std::string_view text, int step) {
+  const int v = readDtmfNumber(text);
+  int out;
+  if (step > 0) {
+    if (v < 6) out = 6;
+    else if (v <= 7) out = 8;
+    else if (v <= 9) out = 10;
+    else if (v <= 14) out = 15;
+    else out = 6;
+  } else {
+    if (v > 15) out = 15;
+    else if (v >= 11) out = 10;
+    else if (v >= 9) out = 8;
+    else if (v >= 7) out = 6;
+    else out = 15;
+  }
+  return std::to_string(out);
+}
+
+std::string spinDtmfFirstDelay(std::string_view text, int step) {
+  const int v = readDtmfNumber(text);
+  const bool onGrid = v % 50 == 0;
+  int out;
+  if (step > 0) out = onGrid ? v + 50 : floorTo50(v) + 50;
+  else out = onGrid ? v - 50 : floorTo50(v);
+  if (out > 1000) out = 0;
+  else if (out < 0) out = 1000;
+  return std::to_string(out);
+}
+
+std::string spinDtmfDigitTime(std::string_view text, int step) {
+  const int v = readDtmfNumber(text);
+  int out;
+  if (step > 0) {
+    if (v < 100) out = 100;
+    else if (v < 500) out = 500;
+    else if (v < 1000) out = 1000;
+    else out = 0;
+  } else {
+    if (v >= 1 && v <= 100) out = 0;
+    else if (v >= 101 && v <= 500) out = 100;
+    else if (v >= 501 && v <= 1000) out = 500;
+    else out = 1000;
+  }
+  return std::to_string(out);
+}
+
+KeyDecision dtmfEncodeKey(const KeyStroke& key) {
+  if (key.kind == KeyKind::F1) return {true, true};
+  if (key.shift) return {};
+  switch (key.kind) {
+    case KeyKind::Digit:
+    case KeyKind::Backspace:
+    case KeyKind::Delete:
+    case KeyKind::Left:
+    case KeyKind::Right:
+      return {true, false};
+    default:
+      return {};
+  }
+}
+
+}  // namespace radio

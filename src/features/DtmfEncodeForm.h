@@ -1,0 +1,61 @@
+// The DTMF window's Encode page: digit speed, the three digit times and the side
+// tone. The page shows whole numbers as decimal text; leaving an edit, pressing a
+// spin arrow and storing all go through the rules below.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "features/GridCellEditor.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+namespace dtmf {
+inline constexpr std::size_t kSpeed = 0x1308;        // bits 0-1
+inline constexpr std::size_t kFirstDelay = 0x1309;   // ms / 50
+inline constexpr std::size_t kFirstTime = 0x130A;    // ms / 50
+inline constexpr std::size_t kStarHashTime = 0x130B; // ms / 50
+inline constexpr std::size_t kFlags = 0x12A8;        // shared with the optional features
+inline constexpr int kSideToneBit = 6;
+inline constexpr int kStunActivationBit = 4;
+inline constexpr int kStunTypeBit = 5;
+inline constexpr std::size_t kSpeedMaxLength = 2;
+inline constexpr std::size_t kDigitTimeMaxLength = 4;
+}  // namespace dtmf
+
+struct DtmfEncodeForm {
+  std::string speed;         // "DTMF Speed(digit/s)"
+  std::string firstDelay;    // "First Digit Delay Time(ms)"
+  std::string firstTime;     // "First Digit Time(ms)"
+  std::string starHashTime;  // "* and # Digit Time(ms)"
+  bool sideTone = false;
+  bool operator==(const DtmfEncodeForm&) const = default;
+};
+
+// What the page shows when it becomes visible.
+[[nodiscard]] DtmfEncodeForm loadDtmfEncode(const RadioImage& image);
+// Normalises the four texts (as leaving each edit would) and stores the page:
+// the speed code into bits 0-1 of 0x1308, each time / 50 as a whole byte, the
+// side tone into bit 6 of 0x12A8. Other bits are left as they are.
+void storeDtmfEncode(DtmfEncodeForm& form, RadioImage& image);
+
+// The edit's text as a whole number: leading digits (after blanks and a sign),
+// anything else reading as 0; huge values saturate.
+[[nodiscard]] int readDtmfNumber(std::string_view text);
+
+// Leaving an edit.
+[[nodiscard]] std::string normaliseDtmfSpeed(std::string_view text);
+[[nodiscard]] std::string normaliseDtmfFirstDelay(std::string_view text);
+[[nodiscard]] std::string normaliseDtmfDigitTime(std::string_view text);  // both digit times
+
+// A spin arrow: step +1 (up) or -1 (down). Each cycles through its values and
+// wraps around at its ends.
+[[nodiscard]] std::string spinDtmfSpeed(std::string_view text, int step);
+[[nodiscard]] std::string spinDtmfFirstDelay(std::string_view text, int step);
+[[nodiscard]] std::string spinDtmfDigitTime(std::string_view text, int step);
+
+// The page's key filter: digits, Backspace, Delete, Left and Right without Shift.
+[[nodiscard]] KeyDecision dtmfEncodeKey(const KeyStroke& key);
+
+}  // namespace radio

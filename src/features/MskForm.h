@@ -1,0 +1,40 @@
+// The MSK dialog's data: the radio's 4-character MSK ID code and nine call codes,
+// written with 0-9 and A-F. The ten codes are 40 consecutive bytes of radio
+// memory laid into the image rows from 0x12C0, using bytes 0..15 of each row;
+// bytes 16..23 of those rows belong to no code and are never touched.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "features/GridCellEditor.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+inline constexpr int kMskCallCount = 9;
+inline constexpr std::size_t kMskCodeLength = 4;
+inline constexpr std::string_view kMskCharacters = "0123456789ABCDEF";
+
+// Code 0 is the ID code, codes 1..9 the call list entries.
+[[nodiscard]] constexpr std::size_t mskCodeOffset(int code) {
+  const std::size_t radioByte = static_cast<std::size_t>(code) * kMskCodeLength;
+  return 0x12C0 + radioByte / 16 * 24 + radioByte % 16;
+}
+
+struct MskForm {
+  std::string idCode;
+  std::array<std::string, kMskCallCount> calls;  // entry n at index n-1
+  bool operator==(const MskForm&) const = default;
+};
+
+[[nodiscard]] MskForm loadMsk(const RadioImage& image);
+// The dialog's OK: each code's characters (at most 4), the rest of its 4 bytes 0xFF.
+void storeMsk(const MskForm& form, RadioImage& image);
+
+// The dialog's key filter, whatever control has the focus: digits, A-F,
+// Backspace, Delete and the arrows pass; nothing passes while Shift is held;
+// F1 asks for help and passes; Tab, Enter and Esc are discarded.
+[[nodiscard]] KeyDecision mskKey(const KeyStroke& key);
+
+}  // namespace radio

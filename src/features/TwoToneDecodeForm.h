@@ -1,0 +1,36 @@
+// One of the eight 2-Tone decode entries: the A and B tones the radio listens
+// for and the timing of recognising them, each stored in a display form (tenths)
+// and a radio form (divisors of 895658, 50 ms units) at the display offset + 0x180.
+#pragma once
+
+#include <string>
+
+#include "features/TwoToneEncodeForm.h"
+
+namespace radio {
+
+inline constexpr int kTwoToneDecodeEntries = 8;
+
+// Display base of decode entry k (1..8): two 8-byte entries per 24-byte row.
+[[nodiscard]] constexpr std::size_t twoToneDecodeOffset(int k) {
+  return 0x15C0 + 24 * static_cast<std::size_t>((k - 1) / 2) + 8 * static_cast<std::size_t>((k - 1) % 2);
+}
+
+struct TwoToneDecodeForm {
+  std::string aTone;        // "A Tone(HZ)"
+  std::string bTone;        // "B Tone(HZ)"
+  std::string firstDelay;   // "The first delay time(s)"
+  std::string secondDelay;  // "The second delay time(s)"
+  std::string interval;     // "Interval time(s)"
+  std::string longDelay;    // "Long tone delay time(s)"
+  bool operator==(const TwoToneDecodeForm&) const = default;
+};
+
+// What page k shows when it becomes visible: tones "%4.1f", times "%2.1f" of the
+// stored value / 10, out-of-range values as stored.
+[[nodiscard]] TwoToneDecodeForm loadTwoToneDecode(const RadioImage& image, int k);
+// Stores the page's texts as they are: trunc(x 10) in the display form, the
+// nearest divisor (tones) or trunc(x 20) (times) in the radio form.
+void storeTwoToneDecode(const TwoToneDecodeForm& form, RadioImage& image, int k);
+
+}  // namespace radio

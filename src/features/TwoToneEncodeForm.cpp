@@ -1,0 +1,73 @@
+#include "features/TwoToneEncodeForm.h"
+
+namespace radio {
+
+namespace {
+
+using namespace twotone;
+
+std::string tenths(unsigned value, int width, int decimals) {
+  return formatMicros(static_cast<Micros>(value) * (kMicro / 10), width, decimals);
+}
+
+std::string twentieths(unsigned value, int width, int decimals) {
+  return formatMicros(static_cast<Micros>(value) * (kMicro / 20), width, decimals);
+}
+
+void storeDelay(RadioImage& image, std::size_t offset, const std::string& text) {
+  const Micros v = parseMicros(text);
+  image.set(offset, static_cast<Byte>(scaledUnits(v, 10, 0xFF)));
+  image.set(offset + kRadioOffset, static_cast<Byte>(scaledUnits(v, 20, 0xFF)));
+}
+
+void storeTwentieths(RadioImage& image, std::size_t offset, const std::string& text) {
+  const auto units = static_cast<std::uint16_t>(scaledUnits(parseMicros(text), 20, 0xFFFF));
+  image.setBe16(offset, units);
+  image.setBe16(offset + kRadioOffset, units);
+}
+
+}  // namespace
+
+std::string twoToneCellText(std::uint16_t displayValue) {
+  return displayValue == 0xFFFF ? std::string() : tenths(displayValue, 4, 1);
+}
+
+TwoToneEncodeForm loadTwoToneEncode(const RadioImage& image) {
+  TwoToneEncodeForm form;
+  form.firstDelay = tenths(image.at(kFirstDelay), 2, 1);
+  form.secondDelay = tenths(image.at(kSecondDelay), 2, 1);
+  form.longDelay = tenths(image.at(kLongDelay), 2, 1);
+  form.toneInterval = twentieths(image.be16(kToneInterval), 2, 1);
+  form.txRise = twentieths(image.be16(kTxRise), 3, 2);
+  form.shortBeep = image.at(kShortBeep) != 0;
+  for (int n = 0; n < kEncodeEntries; ++n)
+    for (int t = 0; t < 2; ++t)
+      form.tones[static_cast<std::size_t>(n)][static_cast<std::size_t>(t)] =
+          twoToneCellText(image.be16(twoToneEncodeOffset(n, t)));
+  return form;
+}
+
+void storeTwoToneEncode(const TwoToneEncodeForm& form, RadioImage& image) {
+  storeDelay(image, kFirstDelay, form.firstDelay);
+  storeDelay(image, kSecondDelay, form.secondDelay);
+  storeDelay(image, kLongDelay, form.longDelay);
+  storeTwentieths(image, kToneInterval, form.toneInterval);
+  storeTwentieths(image, kTxRise, form.txRise);
+  image.set(kShortBeep, form.shortBeep ? 1 : 0);
+  for (int n = 0; n < kEncodeEntries; ++n) {
+    for (int t = 0; t < 2; ++t) {
+      const std::string& text = form.tones[static_cast<std::size_t>(n)][static_cast<std::size_t>(t)];
+      const std::size_t offset = twoToneEncodeOffset(n, t);
+      if (text.empty()) {
+        image.setBe16(offset, 0xFFFF);
+        image.setBe16(offset + kRadioOffset, 0x0000);
+      } else {
+        const Micros f = parseMicros(text);
+        image.setBe16(offset, static_cast<std::uint16_t>(scaledUnits(f, 10, 0xFFFF)));
+        image.setBe16(offset + kRadioOffset, static_cast<std::uint16_t>(nearestDivisor(kEncodeDivisor, f)));
+      }
+    }
+  }
+}
+
+}  // namespace radio

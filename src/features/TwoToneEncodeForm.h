@@ -1,0 +1,55 @@
+// The 2-Tone dialog's Encode page: the 32 tone pairs sent by the radio and the
+// timing of sending them. Every value is stored twice: a display form (tenths of
+// a hertz, tenths of a second), which is the only form read back, and a radio
+// form (tone divisors, 50 ms units) at the display offset + 0x180.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "features/TwoToneNumber.h"
+#include "model/RadioImage.h"
+
+namespace radio {
+
+namespace twotone {
+inline constexpr std::size_t kRadioOffset = 0x180;
+inline constexpr std::size_t kFirstDelay = 0x1620;   // display: s x 10, radio: s x 20
+inline constexpr std::size_t kSecondDelay = 0x1621;
+inline constexpr std::size_t kLongDelay = 0x1622;
+inline constexpr std::size_t kToneInterval = 0x1623;  // 16 bits, s x 20 in both forms
+inline constexpr std::size_t kTxRise = 0x1625;        // 16 bits, s x 20 in both forms
+inline constexpr std::size_t kShortBeep = 0x1627;     // display form only
+inline constexpr std::int64_t kEncodeDivisor = 111957;
+inline constexpr std::int64_t kDecodeDivisor = 895658;
+inline constexpr int kEncodeEntries = 32;
+}  // namespace twotone
+
+// Display offset of encode entry n (0..31), tone t (0 = Tone1, 1 = Tone2).
+[[nodiscard]] constexpr std::size_t twoToneEncodeOffset(int n, int t) {
+  return 0x1500 + 24 * static_cast<std::size_t>(n / 4) + 4 * static_cast<std::size_t>(n % 4) +
+         2 * static_cast<std::size_t>(t);
+}
+
+struct TwoToneEncodeForm {
+  std::string firstDelay;    // "The first delay time(s)"
+  std::string secondDelay;   // "The second delay time(s)"
+  std::string longDelay;     // "Long tone delay time(s)"
+  std::string toneInterval;  // "Tone interval time(ms)"
+  std::string txRise;        // "Tx rise delay time(ms)"
+  bool shortBeep = false;
+  // The grid's cells: tones[n][t] for entry n, tone t; empty = no tone.
+  std::array<std::array<std::string, 2>, twotone::kEncodeEntries> tones;
+  bool operator==(const TwoToneEncodeForm&) const = default;
+};
+
+// What the page shows when it becomes visible (from the display form).
+[[nodiscard]] TwoToneEncodeForm loadTwoToneEncode(const RadioImage& image);
+// Stores the page's texts as they are, in both forms. An empty cell stores 0xFFFF
+// (display) and 0x0000 (radio).
+void storeTwoToneEncode(const TwoToneEncodeForm& form, RadioImage& image);
+
+// The text of a cell for a stored display value: "%4.1f" of value / 10, empty for 0xFFFF.
+[[nodiscard]] std::string twoToneCellText(std::uint16_t displayValue);
+
+}  // namespace radio
