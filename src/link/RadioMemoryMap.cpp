@@ -1,0 +1,41 @@
+#include "link/RadioMemoryMap.h"
+
+#include "model/Document.h"
+
+namespace radio {
+namespace {
+
+constexpr std::uint16_t kSettingsStart = 0x0C30;
+constexpr std::size_t kFirstSettingsRow = 195;
+constexpr std::size_t kSettingsBytesPerRow = 16;
+
+}  // namespace
+
+std::size_t imageOffsetForRadioAddress(std::uint16_t address) {
+  if (address < kSettingsStart) return address;
+  const std::size_t rel = address - kSettingsStart;
+  return (kFirstSettingsRow + rel / kSettingsBytesPerRow) * kRecordSize + rel % kSettingsBytesPerRow;
+}
+
+RadioMemory radioMemoryFromImage(const RadioImage& image) {
+  RadioMemory memory{};
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a)
+    memory[a] = image.at(imageOffsetForRadioAddress(static_cast<std::uint16_t>(a)));
+  return memory;
+}
+
+void copyRadioMemoryIntoImage(const RadioMemory& memory, RadioImage& image) {
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a)
+    image.set(imageOffsetForRadioAddress(static_cast<std::uint16_t>(a)), memory[a]);
+}
+
+RadioMemory defaultRadioMemory() {
+  BandRecord band = kDefaultBandRecord;
+  RadioImage image = newDocumentImage(band);
+  RadioMemory memory = radioMemoryFromImage(image);
+  memory[radioaddr::kBandType] = 0x03;
+  for (std::size_t i = 0; i < band.size(); ++i) memory[radioaddr::kBandRecord + i] = band[i];
+  return memory;
+}
+
+}  // namespace radio

@@ -1,0 +1,108 @@
+#include "link/widgets/CProcessDlg.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "link/TransferEngine.h"
+#include "shell/HelpHook.h"
+
+namespace radio::gui {
+
+namespace {
+constexpr int kProcessDialogHelp = 146;
+}
+
+CProcessDlg::CProcessDlg(const QString& title, Language lang, QWidget* parent)
+    : QDialog(parent), lang_(lang), prompt_(&showMessageBox) {
+  setWindowTitle(title);
+  setModal(false);
+
+  startButton_ = new QPushButton(tr("Start"), this);
+  startButton_->setDefault(true);
+  cancelButton_ = new QPushButton(tr("Cancel"), this);
+  progress_ = new QProgressBar(this);
+  progress_->setRange(0, kProgressRange);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
+  progress_->setMinimumWidth(260);
+  status_ = new QLabel(tr("Not start yet"), this);
+  status_->setMinimumWidth(progress_->minimumWidth());
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel(tr("Progress："), this), 0, 0);
+  grid->addWidget(progress_, 0, 1);
+  grid->addWidget(status_, 1, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(startButton_);
+  buttons->addWidget(cancelButton_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+  setFixedSize(sizeHint());
+
+  connect(startButton_, &QPushButton::clicked, this, &CProcessDlg::onStart);
+  connect(cancelButton_, &QPushButton::clicked, this, &CProcessDlg::reject);
+}
+
+QString CProcessDlg::statusText() const { return status_->text(); }
+
+void CProcessDlg::onStart() {
+  if (started_) return;
+  started_ = true;
+  startButton_->setEnabled(false);
+  emit startRequested();
+}
+
+void CProcessDlg::setProgress(int position) {
+  progress_->setValue(position);
+  status_->setText(QString::number(position));
+}
+
+void CProcessDlg::setStatusText(const QString& text) { status_->setText(text); }
+
+void CProcessDlg::finish() {
+  finishing_ = true;
+  close();
+}
+
+void CProcessDlg::reject() {
+  cancelled_ = true;
+  if (!started_) {
+    // Nothing has started: the window simply goes.
+    finishing_ = true;
+    QDialog::reject();
+    return;
+  }
+  // The running transfer stops at its next check and then closes the window.
+  emit cancelRequested();
+}
+
+void CProcessDlg::closeEvent(QCloseEvent* event) {
+  if (finishing_ || !started_) {
+    cancelled_ = cancelled_ || !finishing_;
+    finishing_ = true;
+    QDialog::closeEvent(event);
+    return;
+  }
+  cancelled_ = true;
+  emit cancelRequested();
+  event->ignore();
+}
+
+void CProcessDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    // The window has one help page; its buttons carry no context of their own.
+    requestHelp(this, kProcessDialogHelp);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace radio::gui

@@ -1,0 +1,65 @@
+// The "Process" window of a Read or Write: Start, a progress bar, the status text
+// and Cancel. It is modeless; Start asks the view to run the transfer
+// (startRequested), after which Cancel only asks the transfer to stop
+// (cancelRequested) and the window stays until the view calls finish().
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "channels/widgets/MessagePrompt.h"
+#include "model/Language.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace radio::gui {
+
+class CProcessDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  CProcessDlg(const QString& title, Language lang, QWidget* parent = nullptr);
+
+  [[nodiscard]] bool started() const { return started_; }
+  [[nodiscard]] bool cancelled() const { return cancelled_; }
+  [[nodiscard]] QPushButton* startButton() const { return startButton_; }
+  [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
+  [[nodiscard]] QProgressBar* progressBar() const { return progress_; }
+  [[nodiscard]] QString statusText() const;
+
+  void setMessagePrompt(MessagePrompt prompt) { prompt_ = std::move(prompt); }
+  [[nodiscard]] const MessagePrompt& messagePrompt() const { return prompt_; }
+
+  // The transfer moved the progress bar to position; the status shows the number.
+  void setProgress(int position);
+  void setStatusText(const QString& text);
+  // The transfer has ended: the window goes away.
+  void finish();
+
+  void reject() override;
+
+ signals:
+  void startRequested();
+  void cancelRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void onStart();
+
+  Language lang_;
+  QPushButton* startButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QLabel* status_ = nullptr;
+  MessagePrompt prompt_;
+  bool started_ = false;
+  bool cancelled_ = false;
+  bool finishing_ = false;
+};
+
+}  // namespace radio::gui

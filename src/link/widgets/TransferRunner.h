@@ -1,0 +1,99 @@
+// Runs one Read or Write transfer on a worker thread. The port is opened, used and
+// closed on that thread; progress, status texts and the Retry/Cancel question come
+// back to the user-interface thread as queued signals, so the windows never freeze.
+// The engine works on a copy of the document's image, which the view takes back
+// when the transfer has ended (finished()).
+//
+// Usage (on the user-interface thread):
+//   runner.start(TransferDirection::Read, doc.image());
+//   connect(&runner, &TransferRunner::retryQuestion, ... runner.answer(button) ...);
+//   connect(&runner, &TransferRunner::finished, ... runner.result() ...);
+//   runner.cancel();  // ends the transfer at its next check point
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+#include "channels/widgets/MessagePrompt.h"
+#include "link/Link.h"
+#include "link/LinkResult.h"
+#include "link/TransferEngine.h"
+#include "model/Language.h"
+#include "model/RadioImage.h"
+
+class QThread;
+
+namespace radio::gui {
+
+// Opens the link to the radio on the worker thread: the serial port by default,
+// the in-process virtual radio in tests.
+struct OpenedLink {
+  std::unique_ptr<Link> link;  // null when it could not be opened
+  LinkResult failure;          // what to tell the user then
+};
+using LinkOpener = std::function<OpenedLink(const std::string& device, Language lang)>;
+
+// The serial port of the system.
+[[nodiscard]] OpenedLink openSerialPort(const std::string& device, Language lang);
+
+class TransferRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Result {
+    TransferDirection direction = TransferDirection::Read;
+    LinkResult link;
+    RadioImage image;  // the engine's copy after the transfer
+  };
+
+  TransferRunner(std::string device, Language lang, LinkOpener opener = &openSerialPort,
+                 QObject* parent = nullptr);
+  ~TransferRunner() override;
+
+  void start(TransferDirection direction, const RadioImage& image);
+  [[nodiscard]] bool running() const { return running_; }
+  [[nodiscard]] bool cancelled() const { return cancel_; }
+  // The result, once finished() has been emitted.
+  [[nodiscard]] const Result& result() const { return result_; }
+
+  // Answers the pending question: Retry starts another wake-up round.
+  void answer(QMessageBox::StandardButton button);
+  // Ends the transfer at its next check point (a pending question counts as
+  // answered with Cancel). Returns at once.
+  void cancel();
+  // Cancels and waits until the worker has ended (a window that closes).
+  void cancelAndWait();
+
+ signals:
+  void progressChanged(int position);
+  void statusChanged(const QString& text);
+  // The communication box (Retry/Cancel) is due; answer() it.
+  void retryQuestion();
+  // The transfer has ended and the port is closed.
+  void finished();
+
+ private:
+  void run();
+  [[nodiscard]] bool askRetry();
+  void onThreadFinished();
+
+  std::string device_;
+  Language lang_;
+  LinkOpener opener_;
+  QThread* thread_ = nullptr;
+  bool running_ = false;
+  Result result_;
+
+  std::atomic<bool> cancel_{false};
+  std::mutex mutex_;
+  std::condition_variable answered_;
+  std::optional<bool> retry_;  // the answer to the pending question
+};
+
+}  // namespace radio::gui
