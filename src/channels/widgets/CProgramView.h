@@ -18,6 +18,9 @@
 
 #include "channels/ChannelGrid.h"
 #include "channels/widgets/MessagePrompt.h"
+#include "link/widgets/CProcessDlg.h"
+#include "link/widgets/TransferRunner.h"
+#include "shell/widgets/CProgramDoc.h"
 
 class QComboBox;
 class QLineEdit;
@@ -25,9 +28,6 @@ class QTableWidget;
 
 namespace radio::gui {
 
-class CProgramDoc;
-class CProcessDlg;
-class TransferRunner;
 
 class CProgramView : public QWidget {
   Q_OBJECT
@@ -54,6 +54,8 @@ class CProgramView : public QWidget {
 
   // Replaces the message boxes (tests answer them).
   void setMessagePrompt(MessagePrompt prompt);
+  // Replaces how a transfer opens its link (tests use the in-process virtual radio).
+  void setLinkOpener(LinkOpener opener);
 
   // The grid control and the in-place editors, for the window and for tests.
   [[nodiscard]] QTableWidget* table() const { return table_; }
@@ -97,9 +99,12 @@ class CProgramView : public QWidget {
   // Transfers.
   void openProcessWindow(bool writeMode);
   void onRadioTransfer();
+  void onRetryQuestion();
   void onTransferFinished();
+  [[nodiscard]] QWidget* messageOwner();
 
   CProgramDoc& doc_;
+  QPointer<CProgramDoc> docGuard_;  // the document may go first when a window closes
   Language lang_;
   ChannelGrid grid_;
   QTableWidget* table_ = nullptr;
@@ -111,12 +116,14 @@ class CProgramView : public QWidget {
   QComboBox* scanList_ = nullptr;
   QComboBox* busyList_ = nullptr;
   int baseColumnWidth_ = 0;
+  int wheelRemainder_ = 0;
   bool filling_ = false;  // the grid is being filled: no cell events
   MessagePrompt prompt_;
 
   QPointer<CProcessDlg> processDlg_;
   bool writeMode_ = false;
   std::unique_ptr<TransferRunner> transfer_;
+  LinkOpener linkOpener_;
 };
 
 }  // namespace radio::gui

@@ -1,0 +1,561 @@
+#include "channels/widgets/CProgramView.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "link/widgets/CProcessDlg.h"
+#include "link/serial/SerialLink.h"
+#include "link/widgets/TransferRunner.h"
+#include "shell/HelpHook.h"
+#include "shell/widgets/CProgramDoc.h"
+
+namespace radio::gui {
+
+namespace {
+
+// Control ids of the view; F1 asks for help at these context ids.
+constexpr int kGridId = 1022;
+constexpr int kNameEditId = 1126;
+constexpr int kFrequencyEditId = 1127;
+constexpr int kBandwidthListId = 1128;
+constexpr int kPowerListId = 1129;
+constexpr int kBusyListId = 1130;
+constexpr int kToneListId = 1132;
+constexpr int kScanListId = 1134;
+// The frequency editor and the tone list answer per column.
+constexpr int kRxFrequencyHelp = 2127;
+constexpr int kTxFrequencyHelp = 2128;
+constexpr int kDecodeToneHelp = 2132;
+constexpr int kEncodeToneHelp = 2133;
+
+constexpr char kControlIdProperty[] = "radioprogControlId";
+
+const QColor kHeaderColour(0, 50, 240);
+constexpr int kWheelNotch = 120;
+
+QFont fixedPitchFont(const QFont& base) {
+  QFont font(QStringLiteral("Courier"), base.pointSize());
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), lang_(doc.state().lang), prompt_(&showMessageBox) {
+  setWindowTitle(text({"Channel Information", "信道信息"}));
+
+  table_ = new QTableWidget(kChannelRows, kGridColumns, this);
+  table_->setProperty(kControlIdProperty, kGridId);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  // Moving to a partly visible cell must not scroll: scrolling hides the editor
+  // without a commit, which would drop what was typed into the cell being left.
+  table_->setAutoScroll(false);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setSectionsClickable(false);
+  table_->horizontalHeader()->setHighlightSections(false);
+  for (int c = 0; c < kGridColumns; ++c) {
+    auto* header = new QTableWidgetItem(qs(columnHeader(c, lang_)));
+    header->setForeground(kHeaderColour);
+    header->setTextAlignment(Qt::AlignCenter);
+    table_->setHorizontalHeaderItem(c, header);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(table_);
+
+  buildEditors();
+  fillTable();
+
+  connect(table_, &QTableWidget::currentCellChanged, this, &CProgramView::onCurrentCellChanged);
+  connect(table_, &QTableWidget::cellPressed, this, &CProgramView::onCellPressed);
+  connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, &CProgramView::hideCellEditors);
+  connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CProgramView::hideCellEditors);
+  table_->viewport()->installEventFilter(this);
+  table_->installEventFilter(this);
+  installEventFilter(this);
+
+  // The port of the connections: the stored choice, read whenever a document
+  // window opens.
+  if (doc_.state().portName.empty()) doc_.state().portName = loadPortSetting(doc_.state().appName);
+
+  connect(&doc_, &CProgramDoc::imageReplaced, this, &CProgramView::refreshFromImage);
+  doc_.setGridStore([this] { storeGrid(); });
+  docGuard_ = &doc_;
+
+  refreshFromImage();
+  // The grid starts with row 1, column 5 current and no editor shown.
+  filling_ = true;
+  table_->setCurrentCell(0, ColName);
+  filling_ = false;
+  applyColumnWidths();
+}
+
+CProgramView::~CProgramView() {
+  if (transfer_) transfer_->cancelAndWait();
+  if (docGuard_) docGuard_->setGridStore({});
+}
+
+QString CProgramView::text(const Text& t) const { return QString::fromUtf8(t.in(lang_)); }
+
+void CProgramView::setMessagePrompt(MessagePrompt prompt) {
+  prompt_ = prompt ? std::move(prompt) : MessagePrompt(&showMessageBox);
+  if (processDlg_) processDlg_->setMessagePrompt(prompt_);
+}
+
+// ---------------------------------------------------------------------------
+// Grid set-up and filling
+
+void CProgramView::buildEditors() {
+  QWidget* host = table_->viewport();
+  auto makeEdit = [&](int id, int limit) {
+    auto* edit = new QLineEdit(host);
+    edit->setProperty(kControlIdProperty, id);
+    edit->setMaxLength(limit);
+    edit->setFrame(false);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->hide();
+    edit->installEventFilter(this);
+    return edit;
+  };
+  frequencyEdit_ = makeEdit(kFrequencyEditId, kFrequencyEditLimit);
+  // A pasted text would get past the key filter; the commit parses only the leading
+  // number anyway, but there is no reason to offer it.
+  frequencyEdit_->setContextMenuPolicy(Qt::NoContextMenu);
+  nameEdit_ = makeEdit(kNameEditId, kNameEditLimit);
+  nameEdit_->setFont(fixedPitchFont(font()));
+
+  auto makeList = [&](int id, int column) {
+    auto* list = new QComboBox(host);
+    list->setProperty(kControlIdProperty, id);
+    for (const std::string& item : listItemsForColumn(column, lang_)) list->addItem(qs(item));
+    list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
+    list->hide();
+    list->installEventFilter(this);
+    return list;
+  };
+  toneList_ = makeList(kToneListId, ColDecode);
+  powerList_ = makeList(kPowerListId, ColPower);
+  bandwidthList_ = makeList(kBandwidthListId, ColBandwidth);
+  scanList_ = makeList(kScanListId, ColScan);
+  busyList_ = makeList(kBusyListId, ColBusy);
+}
+
+void CProgramView::fillTable() {
+  filling_ = true;
+  const QFont nameFont = fixedPitchFont(font());
+  for (int r = 0; r < kChannelRows; ++r) {
+    auto* label = new QTableWidgetItem(qs(rowLabel(r + 1)));
+    label->setFlags(Qt::ItemIsEnabled);
+    label->setTextAlignment(Qt::AlignCenter);
+    label->setForeground(kHeaderColour);
+    label->setBackground(palette().button());
+    table_->setItem(r, 0, label);
+    for (int c = 1; c < kGridColumns; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      item->setTextAlignment(Qt::AlignCenter);
+      if (c == ColName) item->setFont(nameFont);
+      table_->setItem(r, c, item);
+    }
+  }
+  filling_ = false;
+}
+
+void CProgramView::setCellText(int row, int column, const std::string& cellText) {
+  table_->item(row - 1, column)->setText(qs(cellText));
+}
+
+void CProgramView::setRowTexts(int row, const RowTexts& texts) {
+  RowTexts& current = grid_.row(row);
+  for (int c = 1; c < kGridColumns; ++c)
+    if (current[c] != texts[c]) setCellText(row, c, texts[c]);
+  current = texts;
+}
+
+void CProgramView::refreshFromImage() {
+  hideCellEditors();
+  imageToGrid(doc_.image(), grid_, doc_.state().band, lang_);
+  for (int n = 1; n <= kChannelRows; ++n)
+    for (int c = 1; c < kGridColumns; ++c) setCellText(n, c, grid_.cell(n, c));
+}
+
+void CProgramView::storeGrid() {
+  commitEdit();
+  gridToImage(grid_, doc_.image(), doc_.state().band.limits, lang_);
+}
+
+void CProgramView::applyColumnWidths() {
+  // Every column is a fixed multiple of column 0; the base width fills the view but
+  // never gets so narrow that a header is cut.
+  double factorSum = 0;
+  int base = 0;
+  const QFontMetrics metrics(table_->horizontalHeader()->font());
+  for (int c = 0; c < kGridColumns; ++c) {
+    const double factor = columnWidthFactor(c);
+    factorSum += factor;
+    const int needed = metrics.horizontalAdvance(qs(columnHeader(c, lang_))) + 12;
+    base = std::max(base, static_cast<int>(needed / factor) + 1);
+  }
+  const int available = table_->viewport()->width();
+  base = std::max(base, static_cast<int>(available / factorSum));
+  if (base == baseColumnWidth_) return;
+  baseColumnWidth_ = base;
+  for (int c = 0; c < kGridColumns; ++c)
+    table_->setColumnWidth(c, static_cast<int>(base * columnWidthFactor(c)));
+  if (QWidget* editor = visibleEditor()) placeEditor(editor, table_->currentRow(), table_->currentColumn());
+}
+
+void CProgramView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  applyColumnWidths();
+}
+
+void CProgramView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  applyColumnWidths();
+}
+
+// ---------------------------------------------------------------------------
+// Editors
+
+QWidget* CProgramView::editorForColumn(int column) const {
+  switch (column) {
+    case ColRx:
+    case ColTx: return frequencyEdit_;
+    case ColDecode:
+    case ColEncode: return toneList_;
+    case ColName: return nameEdit_;
+    case ColPower: return powerList_;
+    case ColBandwidth: return bandwidthList_;
+    case ColScan: return scanList_;
+    case ColBusy: return busyList_;
+    default: return nullptr;
+  }
+}
+
+QWidget* CProgramView::visibleEditor() const {
+  for (QWidget* editor : {static_cast<QWidget*>(frequencyEdit_), static_cast<QWidget*>(nameEdit_),
+                          static_cast<QWidget*>(toneList_), static_cast<QWidget*>(powerList_),
+                          static_cast<QWidget*>(bandwidthList_), static_cast<QWidget*>(scanList_),
+                          static_cast<QWidget*>(busyList_)})
+    if (!editor->isHidden()) return editor;
+  return nullptr;
+}
+
+QString CProgramView::editorText(int column) const {
+  QWidget* editor = editorForColumn(column);
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) return edit->text();
+  if (auto* list = qobject_cast<QComboBox*>(editor)) return list->currentText();
+  return {};
+}
+
+void CProgramView::placeEditor(QWidget* editor, int row, int column) {
+  QTableWidgetItem* item = table_->item(row, column);
+  if (!item) return;
+  editor->setGeometry(table_->visualItemRect(item));
+}
+
+void CProgramView::onCurrentCellChanged(int row, int column, int previousRow, int previousColumn) {
+  if (filling_) return;
+  if (previousRow >= 0 && previousColumn >= 0 && !commitCell(previousRow + 1, previousColumn)) {
+    // The value typed into the cell being left was refused: the editor stays over
+    // that cell, so the grid returns there to keep the two together.
+    filling_ = true;
+    table_->setCurrentCell(previousRow, previousColumn);
+    filling_ = false;
+    return;
+  }
+  if (row >= 0 && column >= 0) showCellEditor();
+}
+
+void CProgramView::onCellPressed(int row, int column) {
+  if (filling_) return;
+  // A press on the current cell shows its editor again; a press that did not make
+  // the cell current (a refused commit kept the old one) does nothing.
+  if (row != table_->currentRow() || column != table_->currentColumn()) return;
+  if (QWidget* editor = editorForColumn(column); editor && !editor->isHidden()) return;
+  showCellEditor();
+}
+
+void CProgramView::showCellEditor() {
+  if (transferRunning()) return;
+  const int row = table_->currentRow();
+  const int column = table_->currentColumn();
+  QWidget* editor = editorForColumn(column);
+  if (row < 0 || !editor) return;
+  const std::string& cellText = grid_.cell(row + 1, column);
+  if (auto* list = qobject_cast<QComboBox*>(editor)) {
+    list->setCurrentIndex(listSelectionForText(listItemsForColumn(column, lang_), cellText));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    edit->setText(qs(cellText));
+    edit->selectAll();
+  }
+  placeEditor(editor, row, column);
+  editor->show();
+  editor->raise();
+  editor->setFocus(Qt::MouseFocusReason);
+  table_->viewport()->update();
+}
+
+bool CProgramView::commitCell(int row, int column) {
+  QWidget* editor = editorForColumn(column);
+  if (!editor || editor->isHidden()) return true;
+  const std::string typed = editorText(column).toStdString();
+  const CommitResult result =
+      radio::commitCellEdit(grid_.row(row), column, typed, doc_.state().band.limits, lang_);
+  if (!(result.row == grid_.row(row))) {
+    setRowTexts(row, result.row);
+    doc_.setModified(true);
+  }
+  if (!result.message.valid()) showCaution(result.message);
+  if (result.editorShown) {
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(qs(result.editorText));
+    editor->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  editor->hide();
+  return true;
+}
+
+void CProgramView::commitEdit() {
+  const int row = table_->currentRow();
+  const int column = table_->currentColumn();
+  if (row < 0 || column < 0) return;
+  (void)commitCell(row + 1, column);
+}
+
+void CProgramView::commitFrequencyOnEnter() {
+  const int row = table_->currentRow() + 1;
+  const int column = table_->currentColumn();
+  if (row < 1 || (column != ColRx && column != ColTx) || frequencyEdit_->isHidden()) return;
+  const CommitResult result = radio::commitFrequencyOnEnter(
+      grid_.row(row), column, frequencyEdit_->text().toStdString(), doc_.state().band.limits, lang_);
+  if (!(result.row == grid_.row(row))) {
+    setRowTexts(row, result.row);
+    doc_.setModified(true);
+  }
+  if (!result.message.valid()) showCaution(result.message);
+  if (result.editorShown) {
+    frequencyEdit_->setText(qs(result.editorText));
+    frequencyEdit_->setFocus(Qt::OtherFocusReason);
+  } else {
+    frequencyEdit_->hide();
+    table_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void CProgramView::hideCellEditors() {
+  for (int c = 1; c < kGridColumns; ++c)
+    if (QWidget* editor = editorForColumn(c)) editor->hide();
+  table_->viewport()->update();
+}
+
+void CProgramView::showCaution(const Validation& validation) {
+  MessageRequest request;
+  request.caption = QString::fromUtf8(messageText(MessageId::Caution, lang_));
+  request.text = QString::fromUtf8(messageText(validation.message, lang_));
+  switch (validation.icon) {
+    case MessageIcon::Stop: request.icon = QMessageBox::Critical; break;
+    case MessageIcon::Exclamation: request.icon = QMessageBox::Warning; break;
+    case MessageIcon::Question: request.icon = QMessageBox::Question; break;
+    case MessageIcon::Information: request.icon = QMessageBox::Information; break;
+    case MessageIcon::None: request.icon = QMessageBox::NoIcon; break;
+  }
+  request.buttons = QMessageBox::Ok;
+  (void)prompt_(this, request);
+}
+
+// ---------------------------------------------------------------------------
+// Keys, help and the wheel
+
+bool CProgramView::frequencyKeyPassesFilter(const QKeyEvent& key) const {
+  const bool shift = key.modifiers() & Qt::ShiftModifier;
+  const bool keypad = key.modifiers() & Qt::KeypadModifier;
+  switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: return true;
+    case Qt::Key_Period: return keypad || !shift;
+    default: break;
+  }
+  if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9) return keypad || !shift;
+  return false;
+}
+
+int CProgramView::helpContextForFocus() const {
+  const int column = table_->currentColumn();
+  for (QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
+    const QVariant id = w->property(kControlIdProperty);
+    if (!id.isValid()) continue;
+    if (w == frequencyEdit_) return column == ColRx ? kRxFrequencyHelp : kTxFrequencyHelp;
+    if (w == toneList_) return column == ColDecode ? kDecodeToneHelp : kEncodeToneHelp;
+    return id.toInt();
+  }
+  return kGridId;
+}
+
+void CProgramView::mouseWheelOverGrid(int delta) {
+  // One notch of the wheel pages the grid; smooth-scrolling devices send parts of
+  // a notch, which add up to one.
+  wheelRemainder_ += delta;
+  while (wheelRemainder_ <= -kWheelNotch) {
+    table_->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    wheelRemainder_ += kWheelNotch;
+  }
+  while (wheelRemainder_ >= kWheelNotch) {
+    table_->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    wheelRemainder_ -= kWheelNotch;
+  }
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // F1 belongs to the view's help, ahead of any shortcut of the main window.
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+      }
+      if (watched == frequencyEdit_) {
+        // Shortcuts of the main window (Ctrl+S, Ctrl+R, ...) still work; the
+        // line edit's own editing shortcuts are not offered.
+        return false;
+      }
+      break;
+    }
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_F1) {
+        requestHelp(this, helpContextForFocus());
+        return true;
+      }
+      if (watched == frequencyEdit_) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+          commitFrequencyOnEnter();
+          return true;
+        }
+        return !frequencyKeyPassesFilter(*key);
+      }
+      break;
+    }
+    case QEvent::Wheel:
+      if (watched == table_->viewport()) {
+        mouseWheelOverGrid(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+      }
+      break;
+    default: break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// Read and Write
+
+bool CProgramView::transferRunning() const { return transfer_ && transfer_->running(); }
+
+void CProgramView::startRead() { openProcessWindow(false); }
+
+void CProgramView::startWrite() {
+  commitEdit();
+  openProcessWindow(true);
+}
+
+void CProgramView::openProcessWindow(bool writeMode) {
+  writeMode_ = writeMode;
+  // A window already open keeps its caption; only the direction changes.
+  if (processDlg_) return;
+  const QString title = writeMode ? text({"Write Data", "写数据"}) : text({"Read Data", "读数据"});
+  processDlg_ = new CProcessDlg(title, lang_, window());
+  processDlg_->setAttribute(Qt::WA_DeleteOnClose);
+  processDlg_->setMessagePrompt(prompt_);
+  // Start asks for the transfer once the button's own handling has returned.
+  connect(processDlg_, &CProcessDlg::startRequested, this, &CProgramView::onRadioTransfer, Qt::QueuedConnection);
+  processDlg_->show();
+  processDlg_->raise();
+  processDlg_->activateWindow();
+}
+
+void CProgramView::cancelTransfer() {
+  if (transfer_ && transfer_->running()) {
+    transfer_->cancel();
+    return;
+  }
+  if (processDlg_) processDlg_->reject();
+}
+
+void CProgramView::setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(opener); }
+
+void CProgramView::onRadioTransfer() {
+  if (!processDlg_ || transferRunning()) return;
+  // The image gets the grid's edits first; the grid takes no edits until the end.
+  storeGrid();
+  hideCellEditors();
+  AppState& state = doc_.state();
+  if (state.portName.empty()) state.portName = loadPortSetting(state.appName);
+  transfer_ = std::make_unique<TransferRunner>(state.portName, lang_, linkOpener_ ? linkOpener_ : &openSerialPort);
+  connect(transfer_.get(), &TransferRunner::progressChanged, processDlg_, &CProcessDlg::setProgress);
+  connect(transfer_.get(), &TransferRunner::statusChanged, processDlg_, &CProcessDlg::setStatusText);
+  connect(transfer_.get(), &TransferRunner::retryQuestion, this, &CProgramView::onRetryQuestion);
+  connect(transfer_.get(), &TransferRunner::finished, this, &CProgramView::onTransferFinished);
+  connect(processDlg_, &CProcessDlg::cancelRequested, transfer_.get(), &TransferRunner::cancel);
+  transfer_->start(writeMode_ ? TransferDirection::Write : TransferDirection::Read, doc_.image());
+  emit transferStateChanged(true);
+}
+
+QWidget* CProgramView::messageOwner() {
+  return processDlg_ ? static_cast<QWidget*>(processDlg_) : static_cast<QWidget*>(this);
+}
+
+void CProgramView::onRetryQuestion() {
+  if (!transfer_ || transfer_->cancelled()) return;
+  MessageRequest request;
+  request.caption = QGuiApplication::applicationDisplayName();
+  request.text = QString::fromUtf8(messageText(MessageId::CommunicationError, lang_));
+  request.icon = QMessageBox::Warning;
+  request.buttons = QMessageBox::Retry | QMessageBox::Cancel;
+  const QMessageBox::StandardButton button = prompt_(messageOwner(), request);
+  if (transfer_) transfer_->answer(button);
+}
+
+void CProgramView::onTransferFinished() {
+  const TransferRunner::Result result = transfer_->result();
+  transfer_.reset();
+  // The handshake takes bit 3 of 0x12AB from the radio, whatever came after it.
+  const bool radioBit = result.image.bit(addr::kMskFlags, 3);
+  if (radioBit != doc_.image().bit(addr::kMskFlags, 3))
+    doc_.editImage([&](RadioImage& image) { image.setBit(addr::kMskFlags, 3, radioBit); });
+  if (!result.link.text.empty()) {
+    MessageRequest request;
+    request.caption = QGuiApplication::applicationDisplayName();
+    request.text = QString::fromStdString(result.link.text);
+    request.icon = QMessageBox::Warning;
+    (void)prompt_(messageOwner(), request);
+  }
+  if (result.link.ok() && result.direction == TransferDirection::Read) doc_.replaceImage(result.image);
+  if (processDlg_) processDlg_->finish();
+  emit transferStateChanged(false);
+}
+
+}  // namespace radio::gui
