@@ -1,0 +1,39 @@
+// The Key Assignment dialog: four radio buttons choosing the side key's function,
+// bound to KeyAssignForm. OK stores the choice; Cancel writes nothing.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "features/KeyAssignForm.h"
+#include "shell/AppState.h"
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace radio::gui {
+
+class CKeyAssignDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent = nullptr);
+
+  [[nodiscard]] QRadioButton* choiceButton(int choice) const { return buttons_.at(static_cast<std::size_t>(choice)); }
+
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void load();
+  void showHelp();
+
+  RadioImage& image_;
+  AppState& state_;
+  QButtonGroup* group_ = nullptr;
+  std::array<QRadioButton*, kSideKeyChoices> buttons_{};
+};
+
+}  // namespace radio::gui

@@ -1,0 +1,116 @@
+#include "features/widgets/CProductInfoDlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "shell/HelpHook.h"
+#include "shell/ProgramSettings.h"
+
+namespace radio::gui {
+namespace {
+const char* const kHelpIdProperty = "helpId";
+const QString kTypeValue = QStringLiteral("Type");
+}  // namespace
+
+CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* parent)
+    : QDialog(parent), image_(image), state_(state), prompt_(&showMessageBox) {
+  setWindowTitle(tr("Product Information"));
+
+  model_ = new QComboBox(this);
+  model_->setProperty(kHelpIdProperty, kProductModelId);
+  for (std::size_t i = 0; i < edges_.size(); ++i) {
+    auto* edit = new QLineEdit(this);
+    edit->setValidator(new QIntValidator(edit));
+    // The band edges are shown, not edited: they follow the radio.
+    edit->setEnabled(false);
+    edit->setProperty(kHelpIdProperty, kProductBandEditIds[i]);
+    edges_[i] = edit;
+  }
+
+  auto* group = new QGroupBox(tr("Model Info"), this);
+  auto* grid = new QGridLayout(group);
+  auto* modelLabel = new QLabel(tr("Model"), group);
+  modelLabel->setBuddy(model_);
+  grid->addWidget(modelLabel, 0, 0);
+  grid->addWidget(model_, 0, 1, 1, 3);
+  grid->addWidget(new QLabel(tr("Field"), group), 1, 0);
+  for (int band = 0; band < 2; ++band) {
+    grid->addWidget(edges_[static_cast<std::size_t>(band * 2)], band + 1, 1);
+    grid->addWidget(new QLabel(tr("——"), group), band + 1, 2);
+    grid->addWidget(edges_[static_cast<std::size_t>(band * 2 + 1)], band + 1, 3);
+  }
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  buttons->button(QDialogButtonBox::Ok)->setProperty(kHelpIdProperty, 1);
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+  buttons->button(QDialogButtonBox::Cancel)->setProperty(kHelpIdProperty, 2);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &CProductInfoDlg::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group);
+  layout->addWidget(buttons);
+
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(help, &QShortcut::activated, this, &CProductInfoDlg::showHelp);
+
+  load();
+}
+
+void CProductInfoDlg::load() {
+  // The remembered choice selects the model; without one the first model.
+  const ProgramSettings settings(QString::fromStdString(state_.appName));
+  bool ok = false;
+  const qint64 remembered = settings.value(kTypeValue, 0).toLongLong(&ok);
+  const ProductInfoForm form = loadProductInfo(image_, state_.band.limits, modelNames(state_.config), ok ? remembered : 0);
+  models_ = form.models;
+  model_->clear();
+  for (const std::string& name : form.models) model_->addItem(QString::fromStdString(name));
+  model_->setCurrentIndex(form.model);
+  const std::array<std::int32_t, 4> edges{form.edges.low1, form.edges.high1, form.edges.low2, form.edges.high2};
+  for (std::size_t i = 0; i < edges.size(); ++i) edges_[i]->setText(QString::number(edges[i]));
+}
+
+void CProductInfoDlg::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) load();
+  QDialog::showEvent(event);
+}
+
+void CProductInfoDlg::accept() {
+  ProductInfoForm form;
+  form.models = models_;
+  form.model = model_->currentIndex();
+  form.edges = {edges_[0]->text().toInt(), edges_[1]->text().toInt(), edges_[2]->text().toInt(),
+                edges_[3]->text().toInt()};
+  if (storeProductInfo(form, image_, state_.band) == ProductStoreResult::InvertedBand) {
+    prompt_(this, {QApplication::applicationDisplayName(), QString::fromUtf8(kFrequencyInputError.in(state_.lang)),
+                   QMessageBox::NoIcon, QMessageBox::Ok});
+    return;
+  }
+  if (form.model >= 0) ProgramSettings(QString::fromStdString(state_.appName)).setValue(kTypeValue, form.model);
+  QDialog::accept();
+}
+
+void CProductInfoDlg::showHelp() {
+  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
+    const QVariant id = w->property(kHelpIdProperty);
+    if (id.isValid()) {
+      requestHelp(this, id.toInt());
+      return;
+    }
+  }
+}
+
+}  // namespace radio::gui

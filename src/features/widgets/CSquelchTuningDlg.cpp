@@ -1,0 +1,229 @@
+#include "features/widgets/CSquelchTuningDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include "link/SquelchExchange.h"
+#include "shell/HelpHook.h"
+
+namespace radio::gui {
+namespace {
+const char* const kHelpIdProperty = "helpId";
+constexpr int kReadId = 1140;
+constexpr int kWriteId = 1141;
+}  // namespace
+
+CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget* parent)
+    : QDialog(parent), image_(image), state_(state), opener_(&openSerialPort), prompt_(&showMessageBox) {
+  setWindowTitle(tr("Squelch Tuning"));
+
+  const std::array<QString, kSquelchRows> labels{tr("V Wide Squelch Tuning"), tr("V Narrow Squelch Tuning"),
+                                                 tr("U Wide Squelch Tuning"), tr("U Narrow Squelch Tuning")};
+  auto* grid = new QGridLayout;
+  QStringList items;
+  for (const std::string& item : squelchListItems()) items << QString::fromStdString(item);
+  for (int row = 0; row < kSquelchRows; ++row) {
+    auto* combo = new QComboBox(this);
+    combo->addItems(items);
+    combo->setMaxVisibleItems(20);
+    combo->setProperty(kHelpIdProperty, kSquelchRowInfo[static_cast<std::size_t>(row)].controlId);
+    lists_[static_cast<std::size_t>(row)] = combo;
+    auto* label = new QLabel(labels[static_cast<std::size_t>(row)], this);
+    label->setBuddy(combo);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(combo, row, 1);
+  }
+
+  read_ = new QPushButton(tr("Read"), this);
+  read_->setProperty(kHelpIdProperty, kReadId);
+  write_ = new QPushButton(tr("Write"), this);
+  write_->setProperty(kHelpIdProperty, kWriteId);
+  ok_ = new QPushButton(tr("OK"), this);
+  ok_->setProperty(kHelpIdProperty, 1);
+  ok_->setDefault(true);
+  cancel_ = new QPushButton(tr("Cancel"), this);
+  cancel_->setProperty(kHelpIdProperty, 2);
+  connect(read_, &QPushButton::clicked, this, [this] { startExchange(Exchange::Read); });
+  connect(write_, &QPushButton::clicked, this, [this] { startExchange(Exchange::Write); });
+  connect(ok_, &QPushButton::clicked, this, &CSquelchTuningDlg::accept);
+  connect(cancel_, &QPushButton::clicked, this, &CSquelchTuningDlg::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(read_);
+  buttons->addWidget(write_);
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+
+  // The worker asks through a signal; the answer is given on this thread.
+  connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion,
+          Qt::QueuedConnection);
+
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  help->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(help, &QShortcut::activated, this, &CSquelchTuningDlg::showHelp);
+
+  showValues();
+}
+
+CSquelchTuningDlg::~CSquelchTuningDlg() {
+  if (!thread_) return;
+  // Closing the application mid-exchange: the worker stops at its next check and
+  // a pending question counts as Cancel. The exchange's bytes are dropped.
+  {
+    std::lock_guard lock(mutex_);
+    abandon_ = true;
+  }
+  answered_.notify_all();
+  thread_->wait();
+  delete thread_;
+  thread_ = nullptr;
+  QApplication::restoreOverrideCursor();
+}
+
+void CSquelchTuningDlg::showValues() {
+  const SquelchForm form = loadSquelch(image_);
+  for (std::size_t row = 0; row < lists_.size(); ++row) {
+    const auto& shown = form.shown[row];
+    lists_[row]->setCurrentIndex(shown ? lists_[row]->findText(QString::number(*shown)) : -1);
+  }
+}
+
+SquelchForm CSquelchTuningDlg::form() const {
+  SquelchForm form;
+  for (std::size_t row = 0; row < lists_.size(); ++row) {
+    const QString text = lists_[row]->currentText();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!text.isEmpty() && ok) form.shown[row] = value;
+  }
+  return form;
+}
+
+void CSquelchTuningDlg::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) showValues();
+  QDialog::showEvent(event);
+}
+
+void CSquelchTuningDlg::closeEvent(QCloseEvent* event) {
+  if (thread_) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void CSquelchTuningDlg::accept() {
+  if (thread_) return;
+  storeSquelch(form(), image_);
+  QDialog::accept();
+}
+
+void CSquelchTuningDlg::reject() {
+  // Escape during an exchange does not close the window under the worker.
+  if (thread_) return;
+  QDialog::reject();
+}
+
+void CSquelchTuningDlg::startExchange(Exchange kind) {
+  if (thread_) return;
+  kind_ = kind;
+  work_ = image_;
+  RadioImage shown = image_;
+  storeSquelch(form(), shown);
+  values_ = squelchBytes(shown);
+  result_ = {};
+  device_ = state_.portName;
+  abandon_ = false;
+  retry_.reset();
+  setBusy(true);
+  thread_ = QThread::create([this] { runExchange(); });
+  connect(thread_, &QThread::finished, this, &CSquelchTuningDlg::onThreadFinished);
+  thread_->start();
+}
+
+void CSquelchTuningDlg::runExchange() {
+  // The port is opened, used and closed on this worker thread.
+  OpenedLink opened = opener_(device_, state_.lang);
+  if (!opened.link) {
+    result_ = opened.failure;
+    return;
+  }
+  LinkCallbacks callbacks;
+  callbacks.askRetry = [this] { return askRetry(); };
+  callbacks.cancelRequested = [this] { return abandon_.load(); };
+  result_ = kind_ == Exchange::Read ? readSquelch(*opened.link, work_, state_.lang, callbacks)
+                                    : writeSquelch(*opened.link, work_, values_, state_.lang, callbacks);
+}
+
+bool CSquelchTuningDlg::askRetry() {
+  std::unique_lock lock(mutex_);
+  retry_.reset();
+  if (abandon_) return false;
+  emit retryQuestion();
+  answered_.wait(lock, [this] { return retry_.has_value() || abandon_.load(); });
+  return retry_.value_or(false) && !abandon_;
+}
+
+void CSquelchTuningDlg::answerRetryQuestion() {
+  const auto button = prompt_(this, {QApplication::applicationDisplayName(),
+                                     QString::fromUtf8(messageText(MessageId::CommunicationError, state_.lang)),
+                                     QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel});
+  {
+    std::lock_guard lock(mutex_);
+    retry_ = button == QMessageBox::Retry;
+  }
+  answered_.notify_all();
+}
+
+void CSquelchTuningDlg::onThreadFinished() {
+  if (!thread_) return;
+  thread_->wait();
+  delete thread_;
+  thread_ = nullptr;
+  // The exchange's copy differs from the image only in the squelch bytes: those
+  // read from the radio, or those a write stored after the handshake.
+  setSquelchBytes(image_, squelchBytes(work_));
+  setBusy(false);
+  if (!result_.text.empty()) message(QString::fromStdString(result_.text));
+  if (kind_ == Exchange::Read && result_.ok()) showValues();
+  emit exchangeFinished();
+}
+
+void CSquelchTuningDlg::setBusy(bool busy) {
+  for (QWidget* w : std::initializer_list<QWidget*>{read_, write_, ok_, cancel_}) w->setEnabled(!busy);
+  for (QComboBox* combo : lists_) combo->setEnabled(!busy);
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+void CSquelchTuningDlg::message(const QString& text, QMessageBox::StandardButtons buttons) {
+  prompt_(this, {QApplication::applicationDisplayName(), text, QMessageBox::NoIcon, buttons});
+}
+
+void CSquelchTuningDlg::showHelp() {
+  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
+    const QVariant id = w->property(kHelpIdProperty);
+    if (id.isValid()) {
+      requestHelp(this, id.toInt());
+      return;
+    }
+  }
+}
+
+}  // namespace radio::gui
