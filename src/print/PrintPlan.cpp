@@ -1,0 +1,127 @@
+#include "print/PrintPlan.h"
+
+#include <algorithm>
+
+namespace radio::print {
+
+namespace {
+
+constexpr const char* kCheckTexts[kSectionCount] = {"DTMF", "MSK", "Optional", "2-Tone", "Channel Info"};
+constexpr const char* kKeys[kSectionCount] = {"dtmf", "msk", "optional", "2tone", "channels"};
+// Pages of the fixed sections; the 2-Tone section is the decode page and then the
+// encode page.
+constexpr int kFixedPages[kSectionCount - 1] = {1, 1, 1, 2};
+// Absolute pages 1..5 are the fixed layouts; the channel pages follow.
+constexpr int kFirstChannelAbsolutePage = 6;
+
+bool programmed(const ChannelGrid& grid, int row) { return !grid.cell(row, ColRx).empty(); }
+
+std::string lowerTrimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+}  // namespace
+
+const char* sectionCheckText(Section section) { return kCheckTexts[static_cast<int>(section)]; }
+const char* sectionKey(Section section) { return kKeys[static_cast<int>(section)]; }
+
+bool parseSectionList(const std::string& list, SectionFlags& out, std::string& bad) {
+  SectionFlags flags{};
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    const std::string name = lowerTrimmed(std::string_view(list).substr(start, comma - start));
+    start = comma + 1;
+    if (name.empty()) continue;
+    // A few spellings people are likely to type are understood too.
+    int index = -1;
+    for (int i = 0; i < kSectionCount; ++i)
+      if (name == kKeys[i]) index = i;
+    if (name == "2-tone" || name == "twotone") index = static_cast<int>(Section::TwoTone);
+    if (name == "channel" || name == "channel-info") index = static_cast<int>(Section::Channels);
+    if (name == "all") {
+      flags.fill(true);
+      continue;
+    }
+    if (index < 0) {
+      bad = name;
+      return false;
+    }
+    flags[static_cast<std::size_t>(index)] = true;
+  }
+  out = flags;
+  return true;
+}
+
+std::vector<int> channelPageEnds(const ChannelGrid& grid) {
+  std::vector<int> ends{0};
+  int counted = 0;
+  for (int row = 1; row <= kChannelRows; ++row) {
+    if (!programmed(grid, row)) continue;
+    ++counted;
+    if (counted % kChannelsPerPage == 0) ends.push_back(row);
+  }
+  if (counted % kChannelsPerPage != 0) ends.push_back(kChannelRows);
+  return ends;
+}
+
+int channelPageCount(const ChannelGrid& grid) { return static_cast<int>(channelPageEnds(grid).size()) - 1; }
+
+std::vector<int> channelPageRows(const ChannelGrid& grid, int page) {
+  const std::vector<int> ends = channelPageEnds(grid);
+  std::vector<int> rows;
+  if (page < 1 || page >= static_cast<int>(ends.size())) return rows;
+  for (int row = ends[static_cast<std::size_t>(page - 1)] + 1; row <= ends[static_cast<std::size_t>(page)]; ++row)
+    if (programmed(grid, row)) rows.push_back(row);
+  return rows;
+}
+
+PrintPlan::PrintPlan(const SectionFlags& selected, int channelPages) : selected_(selected) {
+  for (int i = 0; i < kSectionCount - 1; ++i) pages_[static_cast<std::size_t>(i)] = kFixedPages[i];
+  pages_[static_cast<std::size_t>(Section::Channels)] = std::max(0, channelPages);
+}
+
+int PrintPlan::totalPages() const {
+  int total = 0;
+  for (int i = 0; i < kSectionCount; ++i)
+    if (selected_[static_cast<std::size_t>(i)]) total += pages_[static_cast<std::size_t>(i)];
+  return total;
+}
+
+int PrintPlan::pagesBeforeChannels() const {
+  const auto channels = static_cast<std::size_t>(Section::Channels);
+  return totalPages() - (selected_[channels] ? pages_[channels] : 0);
+}
+
+int PrintPlan::absolutePage(int page) const {
+  int selectedSum = 0;
+  int skippedSum = 0;
+  for (int i = 0; i < kSectionCount; ++i) {
+    const auto s = static_cast<std::size_t>(i);
+    if (selected_[s]) {
+      selectedSum += pages_[s];
+    } else {
+      skippedSum += pages_[s];
+    }
+    if (selectedSum >= page) break;
+  }
+  return page + skippedSum;
+}
+
+PageKind PrintPlan::kindOf(int page) const {
+  const int g = absolutePage(page);
+  if (g >= kFirstChannelAbsolutePage) return PageKind::Channel;
+  return static_cast<PageKind>(std::max(g, 1));
+}
+
+int PrintPlan::channelPageOf(int page) const {
+  if (kindOf(page) != PageKind::Channel) return 0;
+  return absolutePage(page) - (kFirstChannelAbsolutePage - 1);
+}
+
+}  // namespace radio::print
