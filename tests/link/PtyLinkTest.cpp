@@ -1,0 +1,116 @@
+// The serial port code against the virtual radio on a pseudo-terminal: the same
+// transfers as over the in-process link, now through a real terminal device.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <thread>
+
+#include "link/PtyRadioServer.h"
+#include "link/SquelchExchange.h"
+#include "link/TransferEngine.h"
+#include "link/serial/SerialLink.h"
+#include "LinkTestSupport.h"
+
+namespace radio {
+namespace {
+
+class PtyLink : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "tests_link_pty";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) app_ = new QCoreApplication(argc, argv);
+  }
+
+  void start(const RadioMemory& memory, RadioFaults faults = {}) {
+    radio_ = std::make_unique<VirtualRadio>(memory, std::move(faults));
+    server_ = std::make_unique<PtyRadioServer>(*radio_, false);
+    std::string error;
+    ASSERT_TRUE(server_->open(error)) << error;
+    thread_ = std::thread([this] { end_ = server_->serve(stop_); });
+  }
+
+  void TearDown() override { stopServer(); }
+
+  void stopServer() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+
+  static inline QCoreApplication* app_ = nullptr;
+  std::unique_ptr<VirtualRadio> radio_;
+  std::unique_ptr<PtyRadioServer> server_;
+  std::thread thread_;
+  std::atomic<bool> stop_{false};
+  PtyRadioServer::End end_ = PtyRadioServer::End::Stopped;
+  LinkCallbacks callbacks_;
+};
+
+TEST_F(PtyLink, FullReadThenWriteMatchTheRadioByteForByte) {
+  const RadioMemory memory = test::randomMemory(21);
+  start(memory);
+  auto opened = openSerialLink(server_->devicePath(), Language::English);
+  ASSERT_TRUE(opened.link) << opened.failure.text;
+
+  RadioImage image = test::newImage();
+  const LinkResult read = runTransfer(*opened.link, TransferDirection::Read, image, Language::English, callbacks_);
+  ASSERT_TRUE(read.ok()) << read.text;
+  EXPECT_EQ(radioMemoryFromImage(image), memory);
+
+  for (std::size_t i = 0; i < 0x0C30; ++i) image.set(i, static_cast<Byte>(i));
+  const LinkResult write = runTransfer(*opened.link, TransferDirection::Write, image, Language::English, callbacks_);
+  ASSERT_TRUE(write.ok()) << write.text;
+  opened.link.reset();
+  stopServer();
+  EXPECT_TRUE(radio_->violations().empty()) << radio_->violations().front();
+  for (std::size_t a = 0; a < 0x0C30; ++a) ASSERT_EQ(radio_->memory()[a], static_cast<Byte>(a));
+}
+
+TEST_F(PtyLink, SquelchReadOverTheTerminal) {
+  RadioMemory memory = test::randomMemory(22);
+  memory[0x0FF6] = 41;
+  start(memory);
+  auto opened = openSerialLink(server_->devicePath(), Language::English);
+  ASSERT_TRUE(opened.link);
+  RadioImage image = test::newImage();
+  const LinkResult r = readSquelch(*opened.link, image, Language::English, callbacks_);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(image.at(addr::kSquelch), 41);
+  EXPECT_EQ(image.at(addr::kSquelch + 3), memory[0x0FF9]);
+}
+
+TEST_F(PtyLink, ACableThatGoesMidReadInterruptsAndTheImageStays) {
+  RadioFaults faults;
+  faults.disconnectBlock = 20;
+  start(test::randomMemory(23), faults);
+  auto opened = openSerialLink(server_->devicePath(), Language::English);
+  ASSERT_TRUE(opened.link);
+  RadioImage image = test::newImage();
+  image.setBit(addr::kMskFlags, 3, !((radio_->memory()[0x0C73] >> 3) & 1));
+  RadioImage expected = image;
+  expected.setBit(addr::kMskFlags, 3, (radio_->memory()[0x0C73] >> 3) & 1);
+  const LinkResult r = runTransfer(*opened.link, TransferDirection::Read, image, Language::English, callbacks_);
+  EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+  EXPECT_EQ(image, expected);
+}
+
+TEST_F(PtyLink, ABusyOrMissingPortIsRefusedWith61451) {
+  start(test::randomMemory(24));
+  auto first = openSerialLink(server_->devicePath(), Language::English);
+  ASSERT_TRUE(first.link);
+  // Opened exclusively: a second open of the same device fails.
+  auto second = openSerialLink(server_->devicePath(), Language::English);
+  EXPECT_FALSE(second.link);
+  EXPECT_EQ(second.failure.outcome, LinkOutcome::PortError);
+  EXPECT_EQ(second.failure.message, MessageId::OpenPort);
+  EXPECT_FALSE(canOpenPort(server_->devicePath()));
+  first.link.reset();
+  EXPECT_TRUE(canOpenPort(server_->devicePath()));
+  auto missing = openSerialLink("/dev/radioprog-no-such-port", Language::English);
+  EXPECT_FALSE(missing.link);
+  EXPECT_EQ(missing.failure.text.find('\n'), std::string::npos);  // no access hint: it does not exist
+}
+
+}  // namespace
+}  // namespace radio

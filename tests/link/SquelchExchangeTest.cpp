@@ -1,0 +1,103 @@
+// The squelch read and write exchanges against the in-process virtual radio.
+#include <gtest/gtest.h>
+
+#include "link/SquelchExchange.h"
+#include "LinkTestSupport.h"
+
+namespace radio {
+namespace {
+
+using test::Harness;
+using test::newImage;
+using test::randomMemory;
+
+TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte) {
+  RadioMemory m = randomMemory(1);
+  const SquelchBytes levels{50, 45, 40, 35};
+  std::copy(levels.begin(), levels.end(), m.begin() + 0x0FF6);
+  Harness h(m);
+  RadioImage image = newImage();
+  RadioImage expected = image;
+  expected.copyIn(addr::kSquelch, levels);
+
+  const LinkResult r = readSquelch(h.link, image, Language::English, h.callbacks);
+
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.text, "Read Successfully");
+  EXPECT_EQ(image, expected);
+  EXPECT_TRUE(h.statuses.empty());
+  EXPECT_TRUE(h.radio.violations().empty());
+  std::vector<Byte> sent{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x06, 0x52, 0x0F, 0xF6, 0x04};
+  EXPECT_EQ(h.link.sentBytes(), sent);
+  // Full purge once, a 2 ms pause before each wake-up byte, no purge after the
+  // acknowledge of Identify, 1 ms before the reply is read.
+  using E = VirtualRadioLink::Event;
+  std::vector<E::Kind> kinds;
+  for (const auto& e : h.link.log()) kinds.push_back(e.kind);
+  std::vector<E::Kind> expectedKinds{E::PurgeAll};
+  for (int i = 0; i < 7; ++i) {
+    expectedKinds.push_back(E::Sleep);
+    expectedKinds.push_back(E::Write);
+  }
+  for (auto k : {E::Read, E::Sleep, E::PurgeBuffers, E::Write, E::Read, E::PurgeBuffers, E::Write, E::Sleep, E::Read,
+                 E::PurgeBuffers, E::Write, E::Sleep, E::Read})
+    expectedKinds.push_back(k);
+  EXPECT_EQ(kinds, expectedKinds);
+  EXPECT_EQ(readSquelch(h.link, image, Language::Chinese, h.callbacks).text, "读数据成功");
+}
+
+TEST(SquelchRead, ShortReplyIsAnInterruptionAndChangesNothing) {
+  RadioFaults f;
+  f.shortReplyBlock = 510;
+  Harness h(randomMemory(2), f);
+  RadioImage image = newImage();
+  const RadioImage before = image;
+  const LinkResult r = readSquelch(h.link, image, Language::English, h.callbacks);
+  EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+  EXPECT_EQ(r.text, "Program Interrupt, Please reset the radio and try again");
+  EXPECT_EQ(image, before);
+}
+
+TEST(SquelchWrite, StoresInImageAndRadioAndReportsSuccess) {
+  const RadioMemory original = randomMemory(3);
+  Harness h(original);
+  RadioImage image = newImage();
+  const SquelchBytes values{9, 118, 64, 30};
+  const LinkResult r = writeSquelch(h.link, image, values, Language::English, h.callbacks);
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.text, "Write Successfully");
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(image.at(addr::kSquelch + i), values[i]);
+    EXPECT_EQ(h.radio.memory()[0x0FF6 + i], values[i]);
+  }
+  RadioMemory expected = original;
+  std::copy(values.begin(), values.end(), expected.begin() + 0x0FF6);
+  EXPECT_EQ(h.radio.memory(), expected);
+}
+
+TEST(SquelchWrite, UnacknowledgedWriteInterruptsButTheImageKeepsTheValues) {
+  RadioFaults f;
+  f.missingAckBlock = 510;
+  Harness h(randomMemory(3), f);
+  RadioImage image = newImage();
+  const SquelchBytes values{20, 21, 22, 23};
+  const LinkResult r = writeSquelch(h.link, image, values, Language::English, h.callbacks);
+  EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(image.at(addr::kSquelch + i), values[i]);
+}
+
+TEST(SquelchWrite, NoAnswerLeavesTheImageAlone) {
+  RadioFaults f;
+  f.silent = true;
+  Harness h(randomMemory(3), f);
+  h.retries = 1;
+  RadioImage image = newImage();
+  const RadioImage before = image;
+  const LinkResult r = writeSquelch(h.link, image, SquelchBytes{1, 2, 3, 4}, Language::English, h.callbacks);
+  EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
+  EXPECT_EQ(h.questions, 2);
+  EXPECT_EQ(image, before);
+}
+
+}  // namespace
+}  // namespace radio

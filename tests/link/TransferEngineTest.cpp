@@ -1,0 +1,434 @@
+// The transfer engine against the in-process virtual radio: the exact exchange,
+// the image after every way a transfer ends, Retry/Cancel and cancellation.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "link/RadioMemoryMap.h"
+#include "link/TransferEngine.h"
+#include "LinkTestSupport.h"
+
+namespace radio {
+namespace {
+
+using test::Harness;
+using test::newImage;
+using test::randomMemory;
+
+constexpr std::array<Byte, 7> kWake{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
+
+struct Stream {
+  std::vector<Byte> bytes;
+  void add(std::initializer_list<Byte> b) { bytes.insert(bytes.end(), b); }
+  void handshake() {
+    bytes.insert(bytes.end(), kWake.begin(), kWake.end());
+    add({0x4D, 0x02, 0x06});
+  }
+  void read(std::uint16_t a) { add({0x52, Byte(a >> 8), Byte(a & 0xFF), 0x08}); }
+  void identification() {
+    read(0x0FD0);
+    add({0x06});
+    read(0x0FD8);
+    add({0x06});
+    read(0x0C70);
+  }
+};
+
+std::vector<Byte> expectedReadStream() {
+  Stream s;
+  s.handshake();
+  s.identification();
+  s.handshake();
+  s.read(0x0FE0);
+  s.add({0x06});
+  for (unsigned a = 0; a < 0x1000; a += 8) {
+    s.read(static_cast<std::uint16_t>(a));
+    s.add({0x06});
+  }
+  return s.bytes;
+}
+
+std::vector<Byte> expectedWriteStream(const RadioImage& image) {
+  const RadioMemory m = radioMemoryFromImage(image);
+  Stream s;
+  s.handshake();
+  s.identification();
+  s.handshake();
+  for (unsigned a = 0; a < 0x1000; a += 8) {
+    if (a >= 0x0FD0 && a < 0x0FE0) continue;  // identification row
+    if (a >= 0x0FF0) continue;                // band record and squelch row
+    s.add({0x57, Byte(a >> 8), Byte(a & 0xFF), 0x08});
+    s.bytes.insert(s.bytes.end(), m.begin() + a, m.begin() + a + 8);
+  }
+  s.add({0x57, 0x0F, 0xD1, 0x01, 0x03});
+  return s.bytes;
+}
+
+// The link calls in a compact form: s2 = sleep 2 ms, P = buffer purge, A = full
+// purge, w:4D02 = a write, r12 = a read of 12 bytes.
+std::string trace(const std::vector<VirtualRadioLink::Event>& log, std::size_t count) {
+  std::string out;
+  for (std::size_t i = 0; i < log.size() && i < count; ++i) {
+    const auto& e = log[i];
+    switch (e.kind) {
+      case VirtualRadioLink::Event::Sleep: out += "s" + std::to_string(e.asked); break;
+      case VirtualRadioLink::Event::PurgeBuffers: out += "P"; break;
+      case VirtualRadioLink::Event::PurgeAll: out += "A"; break;
+      case VirtualRadioLink::Event::Read: out += "r" + std::to_string(e.asked); break;
+      case VirtualRadioLink::Event::Write:
+        out += "w:";
+        for (Byte b : e.bytes) {
+          char h[3];
+          std::snprintf(h, sizeof h, "%02X", b);
+          out += h;
+        }
+        break;
+    }
+    out += ' ';
+  }
+  return out;
+}
+
+bool bit3(const RadioMemory& m) { return (m[0x0C73] >> 3) & 1; }
+
+TEST(TransferRead, FillsEveryRadioByteIntoItsImagePlaceAndNothingElse) {
+  Harness h(randomMemory(7));
+  RadioImage image = newImage();
+  image.fill(0x0C30, 0x1248 - 0x0C30, 0x5A);  // rows 130..194 are image only
+  const RadioImage before = image;
+
+  const LinkResult r = h.transfer(TransferDirection::Read, image);
+
+  ASSERT_TRUE(r.ok()) << r.text;
+  EXPECT_TRUE(r.text.empty());
+  EXPECT_TRUE(h.radio.violations().empty()) << h.radio.violations().front();
+  EXPECT_EQ(radioMemoryFromImage(image), h.radio.memory());
+  for (std::size_t off = 0x0C30; off < 0x1248; ++off) ASSERT_EQ(image.at(off), 0x5A);
+  for (int row = 195; row <= 255; ++row)
+    for (std::size_t b = 16; b < 24; ++b) ASSERT_EQ(image.at(row * 24 + b), before.at(row * 24 + b));
+  EXPECT_EQ(h.link.sentBytes(), expectedReadStream());
+  ASSERT_EQ(h.progress.size(), 191u);
+  for (int i = 0; i < 191; ++i) ASSERT_EQ(h.progress[i], i + 1);
+  EXPECT_EQ(h.statuses.back(), "191");
+  EXPECT_EQ(h.statuses.front(), "Waiting the response from radio....");
+}
+
+TEST(TransferRead, HandshakeAndFirstBlocksFollowThePrescribedPurgesAndPauses) {
+  Harness h;
+  RadioImage image = newImage();
+  ASSERT_TRUE(h.transfer(TransferDirection::Read, image).ok());
+  const std::string wake = "s1 s1 s1 s1 s1 s1 A s2 P w:02 s2 P w:50 s2 P w:52 s2 P w:4F s2 P w:47 s2 P w:52 s2 P w:41 r1 "
+                           "s1 P w:4D02 r8 P w:06 P s1 r1 ";
+  const std::string expected = wake +
+                               "P w:520FD008 r12 s1 P w:06 r1 P w:520FD808 r12 s1 P w:06 r1 P w:520C7008 r12 " + wake +
+                               "w:520FE008 r12 w:06 r1 "
+                               "P w:52000008 r12 s1 P w:06 r1 s1 P w:52000808 r12 s1 P w:06 r1 s1 P w:52001008 r12 s1 P "
+                               "w:06 r1 P w:52001808 ";
+  EXPECT_EQ(trace(h.link.log(), 200).substr(0, expected.size()), expected);
+  // Rows 195..255 go without pauses.
+  const std::string all = trace(h.link.log(), h.link.log().size());
+  const std::string tail = "r1 P w:520FF008 r12 P w:06 r1 P w:520FF808 r12 P w:06 r1 ";
+  EXPECT_EQ(all.substr(all.size() - tail.size()), tail);
+}
+
+TEST(TransferWrite, SendsTheImageAndLeavesIdentificationAndBandRowAlone) {
+  const RadioMemory original = randomMemory(11);
+  Harness h(original);
+  RadioImage image = newImage();
+  for (std::size_t i = 0; i < kImageSize; ++i) image.set(i, static_cast<Byte>(i * 7 + 3));
+  for (std::size_t i = 0; i < 6; ++i) image.set(addr::kPassword + i, 0x31);  // not checked by a write
+  const RadioImage before = image;
+
+  const LinkResult r = h.transfer(TransferDirection::Write, image);
+
+  ASSERT_TRUE(r.ok());
+  EXPECT_TRUE(h.radio.violations().empty());
+  // The image changes only in bit 3 of 0x12AB, which takes the radio's value.
+  RadioImage expectedImage = before;
+  expectedImage.setBit(addr::kMskFlags, 3, bit3(original));
+  EXPECT_EQ(image, expectedImage);
+  const RadioMemory sent = radioMemoryFromImage(image);
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a) {
+    if (a == 0x0FD1)
+      ASSERT_EQ(h.radio.memory()[a], 0x03);
+    else if ((a >= 0x0FD0 && a < 0x0FE0) || a >= 0x0FF0)
+      ASSERT_EQ(h.radio.memory()[a], original[a]) << a;
+    else
+      ASSERT_EQ(h.radio.memory()[a], sent[a]) << a;
+  }
+  EXPECT_EQ(h.link.sentBytes(), expectedWriteStream(image));
+  ASSERT_EQ(h.progress.size(), 189u);
+  EXPECT_EQ(h.progress.back(), 189);
+}
+
+TEST(TransferWrite, BandTypeZeroOrFFPassesAndEndsAsThree) {
+  for (const Byte type : {Byte{0x00}, Byte{0xFF}, Byte{0x06}}) {
+    RadioMemory m = randomMemory(3);
+    m[0x0FD1] = type;
+    Harness h(m);
+    RadioImage image = newImage();
+    ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok()) << int(type);
+    EXPECT_EQ(h.radio.memory()[0x0FD1], 0x03);
+  }
+}
+
+TEST(TransferHandshake, RefusedBandTypesEndBeforeAnythingIsMoved) {
+  for (const int type : {1, 2, 4, 5}) {
+    for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
+      RadioFaults f;
+      f.bandType = type;
+      const RadioMemory original = randomMemory(5);
+      Harness h(original, f);
+      RadioImage image = newImage();
+      const RadioImage before = image;
+      const LinkResult r = h.transfer(direction, image);
+      EXPECT_EQ(r.outcome, LinkOutcome::BandTypeError);
+      EXPECT_EQ(r.text, "Band type error");
+      EXPECT_EQ(image, before);
+      EXPECT_EQ(h.radio.blocksRead(), 2);  // the two identification blocks
+      EXPECT_EQ(h.radio.blocksWritten(), 0);
+    }
+  }
+  RadioFaults f;
+  f.bandType = 4;
+  Harness h(randomMemory(5), f);
+  RadioImage image = newImage();
+  EXPECT_EQ(runTransfer(h.link, TransferDirection::Read, image, Language::Chinese, h.callbacks).text, "频宽类型错误");
+}
+
+TEST(TransferHandshake, SilentRadioAsksAfterFifteenAttemptsAndRetryGivesFifteenMore) {
+  RadioFaults f;
+  f.silent = true;
+  Harness h(randomMemory(1), f);
+  std::vector<std::int64_t> askedAt;
+  h.retries = 1;
+  h.callbacks.askRetry = [&] {
+    askedAt.push_back(h.link.nowUs());
+    return h.retries-- > 0;
+  };
+  RadioImage image = newImage();
+  const RadioImage before = image;
+  const LinkResult r = h.transfer(TransferDirection::Read, image);
+  EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
+  EXPECT_EQ(r.message, MessageId::CommunicationError);
+  EXPECT_EQ(image, before);
+  ASSERT_EQ(askedAt.size(), 2u);
+  // Each unanswered attempt: six 1 ms pauses, seven 2 ms pauses, two one-byte
+  // reads of 190 ms, 2 ms after: 402 ms; fifteen of them before each question.
+  EXPECT_EQ(askedAt[0], 15 * 402'000);
+  EXPECT_EQ(askedAt[1] - askedAt[0], 15 * 402'000);
+  std::size_t wakeStarts = 0;
+  for (const auto& e : h.link.log())
+    if (e.kind == VirtualRadioLink::Event::PurgeAll) ++wakeStarts;
+  EXPECT_EQ(wakeStarts, 30u);
+}
+
+TEST(TransferHandshake, UnacknowledgedIdentifyAsksEachTimeWhileFewAttemptsFailed) {
+  RadioFaults f;
+  f.noIdentifyAck = true;
+  Harness h(randomMemory(1), f);
+  h.retries = 3;
+  RadioImage image = newImage();
+  const RadioImage before = image;
+  const LinkResult r = h.transfer(TransferDirection::Write, image);
+  EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
+  EXPECT_EQ(h.questions, 4);
+  EXPECT_EQ(image, before);
+  EXPECT_EQ(h.radio.blocksWritten(), 0);
+}
+
+// Swallows the computer's bytes during the first few wake-up attempts, as a radio
+// that is switched on late would.
+class LateRadioLink : public Link {
+ public:
+  LateRadioLink(VirtualRadioLink& inner, int deafAttempts) : inner_(inner), deaf_(deafAttempts) {}
+  bool write(std::span<const Byte> b) override { return attempts_ <= deaf_ ? true : inner_.write(b); }
+  ReadResult read(std::size_t n) override {
+    if (attempts_ > deaf_) return inner_.read(n);
+    inner_.sleepMs(static_cast<int>(kReadTotalConstantMs + kReadTotalPerByteMs * n));
+    return {};
+  }
+  void purgeBuffers() override { inner_.purgeBuffers(); }
+  void purgeAll() override {
+    ++attempts_;
+    inner_.purgeAll();
+  }
+  void sleepMs(int ms) override { inner_.sleepMs(ms); }
+
+ private:
+  VirtualRadioLink& inner_;
+  int deaf_;
+  int attempts_ = 0;
+};
+
+TEST(TransferHandshake, UnacknowledgedIdentifyAfterMoreThanFiveFailedAttemptsInterrupts) {
+  for (const int deaf : {4, 5}) {
+    RadioFaults f;
+    f.noIdentifyAck = true;
+    Harness h(randomMemory(1), f);
+    LateRadioLink link(h.link, deaf);
+    RadioImage image = newImage();
+    const LinkResult r = runTransfer(link, TransferDirection::Read, image, Language::English, h.callbacks);
+    // The counter is 1 + failed attempts: 5 asks the question, 6 interrupts.
+    if (deaf == 4) {
+      EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
+      EXPECT_EQ(h.questions, 1);
+    } else {
+      EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+      EXPECT_EQ(r.text, "Program Interrupt, Please reset the radio and try again");
+      EXPECT_EQ(h.questions, 0);
+    }
+  }
+}
+
+TEST(TransferHandshake, FaultsDuringIdentificationInterruptWithImageUnchanged) {
+  // Short identification reply, missing acknowledge there, short feature block reply.
+  std::vector<RadioFaults> faults(4);
+  faults[0].shortReplyBlock = 506;
+  faults[1].missingAckBlock = 506;
+  faults[2].missingAckBlock = 507;
+  faults[3].shortReplyBlock = 398;
+  for (const auto& f : faults) {
+    for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
+      Harness h(randomMemory(2), f);
+      RadioImage image = newImage();
+      const RadioImage before = image;
+      const LinkResult r = h.transfer(direction, image);
+      EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+      EXPECT_EQ(r.message, MessageId::Interrupt);
+      EXPECT_EQ(image, before);
+      EXPECT_EQ(h.radio.blocksWritten(), 0);
+    }
+  }
+}
+
+TEST(TransferRead, PasswordMismatchStopsBeforeChannelDataButTakesTheFeatureBit) {
+  for (const bool radioBit : {false, true}) {
+    RadioMemory m = randomMemory(9);
+    m[0x0C73] = radioBit ? 0x08 : 0xF7;
+    RadioFaults f;
+    f.password = "123456";
+    Harness h(m, f);
+    RadioImage image = newImage();
+    image.setBit(addr::kMskFlags, 3, !radioBit);
+    RadioImage expected = image;
+    expected.setBit(addr::kMskFlags, 3, radioBit);
+
+    const LinkResult r = h.transfer(TransferDirection::Read, image);
+
+    EXPECT_EQ(r.outcome, LinkOutcome::PasswordError);
+    EXPECT_EQ(r.text, "Password Error!");
+    EXPECT_EQ(image, expected);
+    EXPECT_EQ(h.radio.blocksRead(), 4);  // identification, feature block, password
+  }
+  // A single differing byte is enough; equal passwords pass.
+  RadioMemory m = randomMemory(9);
+  const char* pw = "246810";
+  for (int i = 0; i < 6; ++i) m[0x0FE2 + i] = static_cast<Byte>(pw[i]);
+  RadioImage image = newImage();
+  image.setText(addr::kPassword, 6, "246810");
+  Harness same(m);
+  EXPECT_TRUE(same.transfer(TransferDirection::Read, image).ok());
+  image.setText(addr::kPassword, 6, "246811");
+  Harness differs(m);
+  EXPECT_EQ(differs.transfer(TransferDirection::Read, image).outcome, LinkOutcome::PasswordError);
+  // A password check is no part of a write.
+  Harness write(m);
+  EXPECT_TRUE(write.transfer(TransferDirection::Write, image).ok());
+}
+
+TEST(TransferRead, FailedReadLeavesTheImageAsItWasApartFromTheFeatureBit) {
+  std::vector<RadioFaults> faults(5);
+  faults[0].shortReplyBlock = 0;
+  faults[1].shortReplyBlock = 300;
+  faults[2].missingAckBlock = 200;
+  faults[3].disconnectBlock = 100;
+  faults[4].missingAckBlock = 511;  // the very last acknowledge
+  for (const auto& f : faults) {
+    RadioMemory m = randomMemory(4);
+    m[0x0C73] |= 0x08;
+    Harness h(m, f);
+    RadioImage image = newImage();
+    image.setBit(addr::kMskFlags, 3, false);
+    RadioImage expected = image;
+    expected.setBit(addr::kMskFlags, 3, true);
+    const LinkResult r = h.transfer(TransferDirection::Read, image);
+    EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+    EXPECT_EQ(image, expected);
+  }
+}
+
+TEST(TransferWrite, MissingAcknowledgeInterruptsAndStopsSending) {
+  for (const int block : {0, 150, 392, 509}) {
+    RadioFaults f;
+    f.missingAckBlock = block;
+    RadioMemory m = randomMemory(6);
+    m[0x0FD1] = 0x00;
+    Harness h(m, f);
+    RadioImage image = newImage();
+    const LinkResult r = h.transfer(TransferDirection::Write, image);
+    EXPECT_EQ(r.outcome, LinkOutcome::Interrupted) << block;
+    // Nothing is sent after the unacknowledged block.
+    const auto& last = h.link.log().back();
+    EXPECT_EQ(last.kind, VirtualRadioLink::Event::Read);
+    EXPECT_NE(h.radio.memory()[0x0FD1], 0x03);
+  }
+  RadioFaults f;
+  f.disconnectBlock = 40;
+  Harness h(randomMemory(6), f);
+  RadioImage image = newImage();
+  EXPECT_EQ(h.transfer(TransferDirection::Write, image).outcome, LinkOutcome::Interrupted);
+}
+
+TEST(TransferCancel, EndsSilentlyAtTheNextCheckAndLeavesTheImage) {
+  for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
+    Harness h(randomMemory(8));
+    h.callbacks.progress = [&](int p) {
+      h.progress.push_back(p);
+      if (p == 50) h.cancel = true;
+    };
+    RadioImage image = newImage();
+    const RadioImage before = image;
+    const LinkResult r = h.transfer(direction, image);
+    EXPECT_EQ(r.outcome, LinkOutcome::Cancelled);
+    EXPECT_TRUE(r.text.empty());
+    EXPECT_EQ(h.progress.back(), 50);
+    if (direction == TransferDirection::Read) {
+      RadioImage expected = before;
+      expected.setBit(addr::kMskFlags, 3, bit3(h.radio.memory()));
+      EXPECT_EQ(image, expected);
+      EXPECT_EQ(h.radio.blocksRead(), 4 + 150);
+    } else {
+      EXPECT_EQ(h.radio.blocksWritten(), 150);
+    }
+  }
+}
+
+TEST(TransferCancel, CancelBeforeTheRadioAnswersSendsNothing) {
+  Harness h;
+  h.cancel = true;
+  RadioImage image = newImage();
+  EXPECT_EQ(h.transfer(TransferDirection::Read, image).outcome, LinkOutcome::Cancelled);
+  EXPECT_TRUE(h.link.sentBytes().empty());
+}
+
+TEST(TransferTiming, FullReadAndWriteStayWithinTheWireBound) {
+  // On the simulated wire the engine adds nothing but its prescribed pauses.
+  for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
+    Harness h;
+    RadioImage image = newImage();
+    ASSERT_TRUE(h.transfer(direction, image).ok());
+    std::int64_t bytes = 0;
+    std::int64_t pausesMs = 0;
+    for (const auto& e : h.link.log()) {
+      bytes += static_cast<std::int64_t>(e.bytes.size());
+      if (e.kind == VirtualRadioLink::Event::Sleep) pausesMs += static_cast<std::int64_t>(e.asked);
+    }
+    const std::int64_t boundUs = bytes * kWireByteNs / 1000 + pausesMs * 1000;
+    EXPECT_LE(h.link.nowUs(), boundUs);
+    EXPECT_GT(h.link.nowUs(), boundUs * 8 / 10);
+  }
+}
+
+}  // namespace
+}  // namespace radio
