@@ -1,0 +1,65 @@
+// The "PrintList" window: which of the five report sections to print. It opens
+// with Optional and Channel Info checked; OK hands the checked sections on, Cancel
+// abandons printing.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "print/PrintPlan.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace radio::gui {
+
+class CPrintListDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Control ids, also the help context ids of F1.
+  enum ControlId : int {
+    IdOk = 1,
+    IdCancel = 2,
+    IdDtmf = 1045,
+    IdMsk = 1246,
+    IdOptional = 1247,
+    IdTwoTone = 1248,
+    IdChannelInfo = 1249,
+    IdSelectAll = 1279,
+    IdClearAll = 1280,
+  };
+
+  // channelPages: the channel page count of the document, counted now.
+  explicit CPrintListDlg(int channelPages, QWidget* parent = nullptr);
+
+  // The sections handed on by OK (all clear until then).
+  [[nodiscard]] const radio::print::SectionFlags& selection() const { return m_bPrint; }
+  // Pages of each section: 1, 1, 1, 2 and the channel page count.
+  [[nodiscard]] const radio::print::SectionPages& pages() const { return m_nPages; }
+
+  [[nodiscard]] QCheckBox* checkBox(radio::print::Section section) const;
+  [[nodiscard]] QPushButton* selectAllButton() const { return m_selectAll; }
+  [[nodiscard]] QPushButton* clearAllButton() const { return m_clearAll; }
+
+  void accept() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void OnSelectAll();
+  void OnClearAll();
+  void OnCheck(int index);
+  void showChecks();
+  void takeChecks();
+
+  radio::print::SectionFlags m_bCheck{};
+  radio::print::SectionPages m_nPages{};
+  radio::print::SectionFlags m_bPrint{};
+  std::array<QCheckBox*, radio::print::kSectionCount> m_boxes{};
+  QPushButton* m_selectAll = nullptr;
+  QPushButton* m_clearAll = nullptr;
+};
+
+}  // namespace radio::gui
