@@ -1,0 +1,335 @@
+// Commands that talk to a radio: read, write, squelch, ports.
+#include <QCoreApplication>
+#include <atomic>
+#include <cctype>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+#include "channels/ChannelGrid.h"
+#include "cli/Cli.h"
+#include "link/SquelchExchange.h"
+#include "link/TransferEngine.h"
+#include "link/serial/SerialLink.h"
+#include "model/Document.h"
+
+namespace radio::cli {
+namespace {
+
+// How a radio command ends, one code for each way.
+enum LinkExitCode : int {
+  kExitPort = 10,         // the port could not be opened
+  kExitNoAnswer = 11,     // the radio did not answer (Cancel in the communication box)
+  kExitBandType = 12,     // the radio's band type is refused
+  kExitPassword = 13,     // the radio's password differs from the document's
+  kExitInterrupted = 14,  // a reply or acknowledge went missing mid-way
+  kExitCancelled = 15,    // Ctrl+C
+};
+
+constexpr const char* kExitCodeHelp =
+    "Exit codes: 0 done, 1 file error, 2 usage, 10 port could not be opened, 11 no answer\n"
+    "from the radio, 12 band type refused, 13 password refused, 14 transfer interrupted,\n"
+    "15 cancelled by Ctrl+C.\n";
+
+int exitCodeFor(LinkOutcome outcome) {
+  switch (outcome) {
+    case LinkOutcome::Completed: return kExitOk;
+    case LinkOutcome::PortError: return kExitPort;
+    case LinkOutcome::NoAnswer: return kExitNoAnswer;
+    case LinkOutcome::BandTypeError: return kExitBandType;
+    case LinkOutcome::PasswordError: return kExitPassword;
+    case LinkOutcome::Interrupted: return kExitInterrupted;
+    case LinkOutcome::Cancelled: return kExitCancelled;
+  }
+  return kExitFailure;
+}
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onInterrupt(int) { interrupted = true; }
+
+// Ctrl+C ends a transfer at its next check instead of killing the program, so
+// that nothing is half written.
+void catchInterrupt() {
+  struct sigaction action {};
+  action.sa_handler = onInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+// The serial port needs the application object of the main thread.
+void ensureCoreApplication() {
+  static int argc = 1;
+  static char name[] = "radioprog-cli";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
+}
+
+// Options every radio command takes.
+struct LinkOptions {
+  std::string port;
+  int retries = 0;
+  bool quiet = false;
+  Language lang = Language::English;
+};
+
+std::optional<int> parseLinkOptions(const std::string& command, const Args& args, LinkOptions& options) {
+  const auto port = args.value("--port");
+  if (!port || port->empty()) return usage(command, "give the serial port with --port DEVICE");
+  options.port = *port;
+  if (const auto retry = args.value("--retry")) {
+    try {
+      std::size_t used = 0;
+      options.retries = std::stoi(*retry, &used);
+      if (used != retry->size() || options.retries < 0) throw std::invalid_argument("");
+    } catch (const std::exception&) {
+      return usage(command, "--retry takes a count of 0 or more");
+    }
+  }
+  options.quiet = args.has("--quiet");
+  if (!languageOption(args, options.lang)) return kExitUsage;
+  return std::nullopt;
+}
+
+// Progress on stdout: a bar on a terminal, one line per step otherwise. The
+// Retry/Cancel question is answered from --retry.
+class Console {
+ public:
+  Console(const LinkOptions& options, const char* action, int steps)
+      : options_(options), action_(action), steps_(steps), terminal_(isatty(STDOUT_FILENO)) {}
+
+  LinkCallbacks callbacks() {
+    LinkCallbacks cb;
+    cb.progress = [this](int position) { progress(position); };
+    cb.status = [this](const std::string& text) { status(text); };
+    cb.askRetry = [this] { return askRetry(); };
+    cb.cancelRequested = [] { return interrupted.load(); };
+    return cb;
+  }
+
+  void finish() {
+    if (barShown_) std::cout << '\n' << std::flush;
+    barShown_ = false;
+  }
+
+ private:
+  void progress(int position) {
+    if (options_.quiet) return;
+    if (terminal_) {
+      constexpr int kWidth = 40;
+      const int filled = position * kWidth / steps_;
+      std::cout << '\r' << action_ << " [" << std::string(filled, '#') << std::string(kWidth - filled, '.') << "] "
+                << position << '/' << steps_ << std::flush;
+      barShown_ = true;
+    } else {
+      std::cout << action_ << ' ' << position << '/' << steps_ << std::endl;
+    }
+  }
+
+  void status(const std::string& text) {
+    // The numbers of the progress are shown by the bar or the lines already.
+    if (options_.quiet || text == lastStatus_ || (!text.empty() && std::isdigit(static_cast<unsigned char>(text[0]))))
+      return;
+    lastStatus_ = text;
+    finish();
+    std::cout << text << '\n' << std::flush;
+  }
+
+  bool askRetry() {
+    finish();
+    std::cerr << messageText(MessageId::CommunicationError, options_.lang) << '\n';
+    lastStatus_.clear();
+    if (retriesLeft_ > 0 && !interrupted) {
+      --retriesLeft_;
+      std::cerr << "Retry\n";
+      return true;
+    }
+    return false;
+  }
+
+  const LinkOptions& options_;
+  const char* action_;
+  int steps_;
+  bool terminal_;
+  bool barShown_ = false;
+  std::string lastStatus_;
+  int retriesLeft_ = options_.retries;
+};
+
+// Reports the end of a connection on stderr and gives the exit code.
+int finishLink(const LinkResult& result) {
+  if (!result.text.empty()) std::cerr << result.text << '\n';
+  return exitCodeFor(result.outcome);
+}
+
+// Opens the port, or reports 61451 (with the access hint) and gives nullptr.
+std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
+  ensureCoreApplication();
+  SerialOpenResult opened = openSerialLink(options.port, options.lang);
+  if (!opened.link) exitCode = finishLink(opened.failure);
+  return std::move(opened.link);
+}
+
+int runRead(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--port", "-o", "--output", "--into", "--retry", "--lang"}, {"--quiet"});
+  if (!args.ok()) return usage("read", args.error());
+  if (!args.positional().empty()) return usage("read", "unexpected argument '" + args.positional()[0] + "'");
+  LinkOptions options;
+  if (const auto code = parseLinkOptions("read", args, options)) return *code;
+  auto out = args.value("-o");
+  if (!out) out = args.value("--output");
+  if (!out) return usage("read", "give the file to write with -o FILE.dat");
+
+  // The document the application would hold: a new one, or the file opened.
+  BandState band;
+  band.record = initialBandRecord();
+  RadioImage image;
+  if (const auto base = args.value("--into")) {
+    auto loaded = loadImage(*base);
+    if (!loaded) return kExitFailure;
+    image = *loaded;
+  } else {
+    image = newDocumentImage(band.record);
+  }
+  // Its view shows it, and the transfer stores the grid before it starts.
+  ChannelGrid grid;
+  imageToGrid(image, grid, band, options.lang);
+  gridToImage(grid, image, band.limits, options.lang);
+
+  catchInterrupt();
+  int exitCode = kExitOk;
+  auto link = openPort(options, exitCode);
+  if (!link) return exitCode;
+  Console console(options, "Reading", kReadProgressSteps);
+  const LinkResult result = runTransfer(*link, TransferDirection::Read, image, options.lang, console.callbacks());
+  link.reset();
+  console.finish();
+  if (!result.ok()) return finishLink(result);
+  // After a read the view is refreshed from the image, which rewrites its band record.
+  imageToGrid(image, grid, band, options.lang);
+  return saveImage(*out, image) ? kExitOk : kExitFailure;
+}
+
+int runWrite(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
+  if (!args.ok()) return usage("write", args.error());
+  if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
+  LinkOptions options;
+  if (const auto code = parseLinkOptions("write", args, options)) return *code;
+  auto loaded = loadImage(args.positional()[0]);
+  if (!loaded) return kExitFailure;
+  RadioImage image = *loaded;
+  // Opening the file shows it in the grid; Write stores the grid into the image.
+  BandState band;
+  band.record = initialBandRecord();
+  ChannelGrid grid;
+  imageToGrid(image, grid, band, options.lang);
+  gridToImage(grid, image, band.limits, options.lang);
+
+  catchInterrupt();
+  int exitCode = kExitOk;
+  auto link = openPort(options, exitCode);
+  if (!link) return exitCode;
+  Console console(options, "Writing", kWriteProgressSteps);
+  const LinkResult result = runTransfer(*link, TransferDirection::Write, image, options.lang, console.callbacks());
+  link.reset();
+  console.finish();
+  return finishLink(result);
+}
+
+constexpr const char* kSquelchLabels[4] = {"V Wide Squelch Tuning", "V Narrow Squelch Tuning", "U Wide Squelch Tuning",
+                                           "U Narrow Squelch Tuning"};
+
+int runSquelch(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
+  if (!args.ok()) return usage("squelch", args.error());
+  const auto& pos = args.positional();
+  if (pos.empty() || (pos[0] != "read" && pos[0] != "write"))
+    return usage("squelch", "give read, or write and four values");
+  const bool write = pos[0] == "write";
+  if (!write && pos.size() != 1) return usage("squelch", "read takes no values");
+  if (write && pos.size() != 5) return usage("squelch", "write takes four values (V wide, V narrow, U wide, U narrow)");
+  SquelchBytes values{};
+  for (std::size_t i = 0; write && i < 4; ++i) {
+    int shown = 0;
+    try {
+      std::size_t used = 0;
+      shown = std::stoi(pos[i + 1], &used);
+      if (used != pos[i + 1].size()) throw std::invalid_argument("");
+    } catch (const std::exception&) {
+      return usage("squelch", "'" + pos[i + 1] + "' is not a number");
+    }
+    // The dialog's lists hold -55 to 54; the radio stores the value plus 64.
+    if (shown < -55 || shown > 54) return usage("squelch", "values run from -55 to 54");
+    values[i] = static_cast<Byte>(shown + 64);
+  }
+  LinkOptions options;
+  if (const auto code = parseLinkOptions("squelch", args, options)) return *code;
+
+  catchInterrupt();
+  int exitCode = kExitOk;
+  auto link = openPort(options, exitCode);
+  if (!link) return exitCode;
+  Console console(options, "Squelch", 1);
+  BandRecord record = initialBandRecord();
+  RadioImage image = newDocumentImage(record);
+  const LinkResult result = write ? writeSquelch(*link, image, values, options.lang, console.callbacks())
+                                  : readSquelch(*link, image, options.lang, console.callbacks());
+  link.reset();
+  if (result.ok() && !write) {
+    for (std::size_t i = 0; i < 4; ++i)
+      std::cout << kSquelchLabels[i] << '\t' << static_cast<int>(image.at(addr::kSquelch + i)) - 64 << '\n';
+  }
+  return finishLink(result);
+}
+
+int runPorts(const std::vector<std::string>& argv) {
+  const Args args(argv, {}, {});
+  if (!args.ok()) return usage("ports", args.error());
+  ensureCoreApplication();
+  const auto ports = listSerialPorts();
+  if (ports.empty()) std::cerr << "radioprog-cli: no serial ports found\n";
+  for (const auto& p : ports) {
+    std::cout << p.device << '\t' << (p.busy ? "busy" : p.inaccessible ? "no access" : "free") << '\t'
+              << p.description << '\n';
+  }
+  return kExitOk;
+}
+
+const bool registered = [] {
+  registerCommand({"read", "read the radio's memory into a document",
+                   std::string("Usage: radioprog-cli read --port DEVICE -o FILE.dat [--into BASE.dat] [--retry N]\n"
+                               "                          [--quiet] [--lang en|zh]\n"
+                               "Reads the radio's 4096 bytes into a new document (or into BASE.dat) and saves\n"
+                               "the document as the application holds it after a read. A read that fails or is\n"
+                               "cancelled leaves FILE.dat untouched.\n"
+                               "--retry N answers Retry N times when the radio does not answer (default 0).\n"
+                               "Progress goes to stdout (a bar on a terminal), messages to stderr.\n") +
+                       kExitCodeHelp,
+                   runRead});
+  registerCommand({"write", "write a document into the radio",
+                   std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
+                               "Sends FILE.dat as the application sends it after opening it and choosing\n"
+                               "Write. The file itself is not changed.\n") +
+                       kExitCodeHelp,
+                   runWrite});
+  registerCommand({"squelch", "read or write the four squelch levels",
+                   std::string("Usage: radioprog-cli squelch read --port DEVICE [--retry N] [--lang en|zh]\n"
+                               "       radioprog-cli squelch write --port DEVICE VW VN UW UN [--retry N]\n"
+                               "Reads the four squelch tuning levels from the radio and prints them (V wide,\n"
+                               "V narrow, U wide, U narrow, as the dialog shows them), or writes four levels\n"
+                               "from -55 to 54.\n") +
+                       kExitCodeHelp,
+                   runSquelch});
+  registerCommand({"ports", "list the serial ports",
+                   "Usage: radioprog-cli ports\n"
+                   "Lists the serial ports: device, state (free, busy: held by another program, no\n"
+                   "access: join the dialout group) and description.\n",
+                   runPorts});
+  return true;
+}();
+
+}  // namespace
+}  // namespace radio::cli

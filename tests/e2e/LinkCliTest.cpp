@@ -1,0 +1,248 @@
+// End to end: radioprog-cli read, write and squelch against radioprog-cli
+// simulate on a pseudo-terminal. No timing is asserted here (the machine may be
+// loaded); the timing figures come from the benchmark.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "channels/ChannelGrid.h"
+#include "link/RadioMemoryMap.h"
+#include "model/Document.h"
+
+namespace radio {
+namespace {
+
+namespace fs = std::filesystem;
+const std::string kCli = std::string(RADIOPROG_BIN_DIR) + "/radioprog-cli";
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const void* data, std::size_t size) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// Starts a program with stdout and stderr in files; returns its process id.
+pid_t spawn(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+    std::vector<char*> argv;
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+int waitExit(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+class LinkCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("radioprog-e2e-" + std::to_string(getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    stopRadio();
+    fs::remove_all(dir_);
+  }
+
+  // Starts the virtual radio with memory and the given options; returns its device.
+  std::string startRadio(const RadioMemory& memory, std::vector<std::string> options = {}) {
+    writeFile(dir_ / "radio.bin", memory.data(), memory.size());
+    std::vector<std::string> args{kCli, "simulate", "--memory", (dir_ / "radio.bin").string(), "--save",
+                                  (dir_ / "saved.bin").string()};
+    args.insert(args.end(), options.begin(), options.end());
+    // A device line left from an earlier radio must not be taken for this one's.
+    fs::remove(dir_ / "sim.out");
+    radioPid_ = spawn(args, dir_ / "sim.out", dir_ / "sim.err");
+    for (int i = 0; i < 500; ++i) {
+      const std::string out = readFile(dir_ / "sim.out");
+      if (const auto nl = out.find('\n'); nl != std::string::npos) return out.substr(0, nl);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ADD_FAILURE() << "the virtual radio did not start: " << readFile(dir_ / "sim.err");
+    return {};
+  }
+
+  // Stops the radio and gives the memory it saved.
+  RadioMemory stopRadio() {
+    RadioMemory saved{};
+    if (radioPid_ <= 0) return saved;
+    kill(radioPid_, SIGINT);
+    EXPECT_EQ(waitExit(radioPid_), 0) << readFile(dir_ / "sim.err");
+    radioPid_ = -1;
+    const std::string bytes = readFile(dir_ / "saved.bin");
+    EXPECT_EQ(bytes.size(), kRadioMemorySize);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), saved.size()), saved.begin());
+    simErr_ = readFile(dir_ / "sim.err");
+    return saved;
+  }
+
+  int cli(std::vector<std::string> args) {
+    args.insert(args.begin(), kCli);
+    return waitExit(spawn(args, dir_ / "cli.out", dir_ / "cli.err"));
+  }
+  std::string cliErr() { return readFile(dir_ / "cli.err"); }
+
+  fs::path dir_;
+  pid_t radioPid_ = -1;
+  std::string simErr_;
+};
+
+RadioMemory sampleMemory(unsigned seed) {
+  RadioMemory m{};
+  unsigned x = seed;
+  for (auto& b : m) b = static_cast<Byte>((x = x * 1103515245 + 12345) >> 16);
+  m[0x0FD1] = 0x03;
+  for (std::size_t i = 0; i < 6; ++i) m[0x0FE2 + i] = 0xFF;
+  return m;
+}
+
+// The document the application holds after reading memory into a new document.
+RadioImage documentAfterRead(const RadioMemory& memory) {
+  BandState band;
+  RadioImage image = newDocumentImage(band.record);
+  ChannelGrid grid;
+  imageToGrid(image, grid, band, Language::English);
+  gridToImage(grid, image, band.limits, Language::English);
+  const bool featureBit = (memory[0x0C73] >> 3) & 1;
+  copyRadioMemoryIntoImage(memory, image);
+  image.setBit(addr::kMskFlags, 3, featureBit);
+  imageToGrid(image, grid, band, Language::English);
+  return image;
+}
+
+TEST_F(LinkCli, ReadGivesTheDocumentTheApplicationHoldsAfterARead) {
+  const RadioMemory memory = sampleMemory(1);
+  const std::string device = startRadio(memory);
+  ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "read.dat").string()}), 0) << cliErr();
+  const RadioImage expected = documentAfterRead(memory);
+  const std::string got = readFile(dir_ / "read.dat");
+  ASSERT_EQ(got.size(), kImageSize);
+  for (std::size_t i = 0; i < kImageSize; ++i)
+    ASSERT_EQ(static_cast<Byte>(got[i]), expected.at(i)) << "image offset " << i;
+  const std::string progress = readFile(dir_ / "cli.out");
+  EXPECT_NE(progress.find("Reading 1/191\n"), std::string::npos);
+  EXPECT_NE(progress.find("Reading 191/191\n"), std::string::npos);
+  stopRadio();
+  EXPECT_EQ(simErr_.find("protocol error"), std::string::npos) << simErr_;
+}
+
+TEST_F(LinkCli, WriteSendsTheFileAsOpenedAndStoredByTheGrid) {
+  RadioMemory original = sampleMemory(2);
+  original[0x0C73] &= static_cast<Byte>(~0x08);
+  // A document with one channel, written the way the application would.
+  BandRecord band{};
+  RadioImage file = newDocumentImage(band);
+  const Byte channel[8] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14};
+  file.copyIn(0, channel);
+  file.setText(16, 8, "CALL");
+  writeFile(dir_ / "doc.dat", file.bytes().data(), kImageSize);
+
+  const std::string device = startRadio(original);
+  ASSERT_EQ(cli({"write", "--port", device, (dir_ / "doc.dat").string()}), 0) << cliErr();
+  const RadioMemory saved = stopRadio();
+
+  RadioImage sent = file;
+  BandState state;
+  ChannelGrid grid;
+  imageToGrid(sent, grid, state, Language::English);
+  gridToImage(grid, sent, state.limits, Language::English);
+  sent.setBit(addr::kMskFlags, 3, false);
+  const RadioMemory expected = radioMemoryFromImage(sent);
+  for (std::size_t a = 0; a < kRadioMemorySize; ++a) {
+    if (a == 0x0FD1)
+      EXPECT_EQ(saved[a], 0x03);
+    else if ((a >= 0x0FD0 && a < 0x0FE0) || a >= 0x0FF0)
+      ASSERT_EQ(saved[a], original[a]) << a;
+    else
+      ASSERT_EQ(saved[a], expected[a]) << a;
+  }
+  EXPECT_TRUE(readFile(dir_ / "doc.dat") == std::string(reinterpret_cast<const char*>(file.bytes().data()), kImageSize));
+}
+
+TEST_F(LinkCli, EachFaultEndsWithItsMessageAndExitCodeAndTheFileUntouched) {
+  struct Case {
+    std::string fault;
+    int exitCode;
+    std::string message;
+  };
+  const std::vector<Case> cases{
+      {"band:2", 12, "Band type error"},
+      {"password:111111", 13, "Password Error!"},
+      {"short:100", 14, "Program Interrupt, Please reset the radio and try again"},
+      {"no-ack:300", 14, "Program Interrupt"},
+      {"disconnect:50", 14, "Program Interrupt"},
+      {"no-identify-ack", 11, "Communication Error, Please check all the connections and the radio power"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
+    writeFile(dir_ / "keep.dat", "previous", 8);
+    const std::string device = startRadio(sampleMemory(3), {"--fault", c.fault});
+    EXPECT_EQ(cli({"read", "--port", device, "-o", (dir_ / "keep.dat").string()}), c.exitCode);
+    EXPECT_NE(cliErr().find(c.message), std::string::npos) << cliErr();
+    EXPECT_TRUE(readFile(dir_ / "keep.dat") == "previous");
+    stopRadio();
+  }
+}
+
+TEST_F(LinkCli, AnUnopenablePortExitsWith10) {
+  EXPECT_EQ(cli({"read", "--port", (dir_ / "no-such-port").string(), "-o", (dir_ / "x.dat").string()}), 10);
+  EXPECT_NE(cliErr().find("Could not Open the Port"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
+  EXPECT_EQ(cli({"read", "-o", (dir_ / "x.dat").string()}), 2);
+  EXPECT_EQ(cli({"squelch", "write", "--port", "/dev/null", "1", "2", "3", "99"}), 2);
+}
+
+TEST_F(LinkCli, CtrlCEndsTheReadAndLeavesTheFile) {
+  writeFile(dir_ / "keep.dat", "previous", 8);
+  const std::string device = startRadio(sampleMemory(4), {"--pace"});
+  const pid_t pid = spawn({kCli, "read", "--port", device, "-o", (dir_ / "keep.dat").string()}, dir_ / "cli.out",
+                          dir_ / "cli.err");
+  for (int i = 0; i < 1000 && readFile(dir_ / "cli.out").find("Reading 3/") == std::string::npos; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  kill(pid, SIGINT);
+  EXPECT_EQ(waitExit(pid), 15);
+  EXPECT_TRUE(readFile(dir_ / "keep.dat") == "previous");
+  EXPECT_FALSE(readFile(dir_ / "cli.out").find("Reading 191/") != std::string::npos);
+}
+
+TEST_F(LinkCli, SquelchWriteThenReadRoundTrips) {
+  const std::string device = startRadio(sampleMemory(5));
+  ASSERT_EQ(cli({"squelch", "write", "--port", device, "-55", "54", "0", "-23"}), 0) << cliErr();
+  EXPECT_NE(cliErr().find("Write Successfully"), std::string::npos);
+  ASSERT_EQ(cli({"squelch", "read", "--port", device}), 0);
+  EXPECT_EQ(readFile(dir_ / "cli.out"),
+            "V Wide Squelch Tuning\t-55\nV Narrow Squelch Tuning\t54\nU Wide Squelch Tuning\t0\n"
+            "U Narrow Squelch Tuning\t-23\n");
+  const RadioMemory saved = stopRadio();
+  EXPECT_EQ(saved[0x0FF6], 9);
+  EXPECT_EQ(saved[0x0FF7], 118);
+}
+
+}  // namespace
+}  // namespace radio
