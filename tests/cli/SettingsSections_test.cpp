@@ -1,0 +1,141 @@
+// get and set of the optional, product, key and squelch sections as a script uses
+// them: every field of a dialog, values as the dialog shows them, refusals that
+// leave the file as it was.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "CliRunner.h"
+
+namespace radio::test {
+namespace {
+
+void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+// The value column of one key in get's output.
+std::string valueOf(const std::string& out, const std::string& key) {
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(key + '\t', 0) != 0) continue;
+    const auto first = line.find('\t');
+    return line.substr(first + 1, line.find('\t', first + 1) - first - 1);
+  }
+  return "<missing>";
+}
+
+TEST(CliSettings, GetPrintsEveryFieldWithValueAndLabel) {
+  ScratchDir dir;
+  const std::string file = dir.file("radio.dat").string();
+  ASSERT_EQ(runCli({"new", "-o", file}).exitCode, 0);
+
+  const CliRun optional = runCli({"get", file, "optional"});
+  ASSERT_EQ(optional.exitCode, 0);
+  EXPECT_EQ(optional.out.rfind("optional.tot\t30\tTOT (s)\n", 0), 0u);
+  EXPECT_EQ(std::count(optional.out.begin(), optional.out.end(), '\n'), 23);
+  EXPECT_EQ(valueOf(optional.out, "optional.display_mode"), "FREQ.CH");
+  EXPECT_EQ(valueOf(optional.out, "optional.keypad_lock"), "unchecked");
+  EXPECT_EQ(valueOf(optional.out, "optional.password"), "");
+
+  EXPECT_EQ(runCli({"get", file, "key"}).out, "key.side\tOption Singalling Call\tSide Key\n");
+  EXPECT_EQ(runCli({"get", file, "squelch"}).out,
+            "squelch.level1\t-23\tV Wide Squelch Tuning\n"
+            "squelch.level2\t-25\tV Narrow Squelch Tuning\n"
+            "squelch.level3\t-30\tU Wide Squelch Tuning\n"
+            "squelch.level4\t-34\tU Narrow Squelch Tuning\n");
+  const CliRun product = runCli({"get", file, "product"});
+  EXPECT_NE(product.out.find("product.band1_low\t136\tField\nproduct.band1_high\t174\tField\n"
+                             "product.band2_low\t400\tField\nproduct.band2_high\t480\tField\n"),
+            std::string::npos);
+
+  const CliRun zh = runCli({"get", file, "optional", "--lang", "zh"});
+  EXPECT_NE(zh.out.find("optional.back_light\t自动\t背光\n"), std::string::npos);
+}
+
+TEST(CliSettings, SetStoresThroughTheDialogsRules) {
+  ScratchDir dir;
+  const auto path = dir.file("blank.dat");
+  const std::string file = path.string();
+  writeBytes(path, std::string(6144, '\xFF'));
+  const CliRun set = runCli({"set", file, "optional.tot=60", "optional.back_light=on", "optional.password=123456789",
+                             "key.side=squelch off momentary", "squelch.level1=-55", "squelch.level4=54"});
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  const std::string bytes = readFile(path);
+  ASSERT_EQ(bytes.size(), 6144u);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x1260]), 2);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x1265]), 0x9E) << "OK normalises the whole dialog";
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x1266]), 0x23);
+  EXPECT_EQ(bytes.substr(0x17D2, 6), "123456");
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x12AA]), 0xFC);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x17EE]), 9);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x17F1]), 118);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x17EF]), 39) << "a row out of range is stored as its default";
+
+  // Chinese entries, indexes and check box words.
+  ASSERT_EQ(runCli({"set", file, "optional.scan_mode=载波", "optional.priority=#128", "optional.keypad_lock=checked",
+                    "--lang", "zh"})
+                .exitCode,
+            0);
+  const CliRun get = runCli({"get", file, "optional"});
+  EXPECT_EQ(valueOf(get.out, "optional.scan_mode"), "CO");
+  EXPECT_EQ(valueOf(get.out, "optional.priority"), "128");
+  EXPECT_EQ(valueOf(get.out, "optional.keypad_lock"), "checked");
+  EXPECT_EQ(valueOf(get.out, "optional.password"), "123456");
+}
+
+TEST(CliSettings, RefusalsLeaveTheFileUnchanged) {
+  ScratchDir dir;
+  const auto path = dir.file("radio.dat");
+  const std::string file = path.string();
+  ASSERT_EQ(runCli({"new", "-o", file}).exitCode, 0);
+  const std::string before = readFile(path);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"optional.tot=45"},
+           {"optional.squelch=10"},
+           {"optional.priority=#129"},
+           {"optional.nosuch=1"},
+           {"optional.keypad_lock=maybe"},
+           {"squelch.level2=55"},
+           {"squelch.level2=-56"},
+           {"squelch.level2=1x"},
+           {"key.side=#4"},
+           {"product.band1_low=100"},
+           {"optional.tot=60", "squelch.level5=0"},  // a later refusal undoes the earlier values
+       }) {
+    std::vector<std::string> argv{"set", file};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const CliRun r = runCli(argv);
+    EXPECT_NE(r.exitCode, 0) << args.back();
+    EXPECT_FALSE(r.err.empty()) << args.back();
+    EXPECT_EQ(readFile(path), before) << args.back();
+  }
+  EXPECT_NE(runCli({"set", file, "product.band2_high=520"}).err.find("read-only"), std::string::npos);
+}
+
+TEST(CliSettings, ProductRefusesAnInvertedBandRecord) {
+  ScratchDir dir;
+  const auto path = dir.file("radio.dat");
+  std::string bytes(6144, '\xFF');
+  const std::string inverted{'\x17', '\x13', '\x46', '\x40', '\x48', '\x00'};  // 174-136 MHz
+  bytes.replace(0x17E8, 6, inverted);
+  writeBytes(path, bytes);
+  const CliRun get = runCli({"get", path.string(), "product"});
+  EXPECT_EQ(valueOf(get.out, "product.band1_low"), "174");
+  EXPECT_EQ(valueOf(get.out, "product.band1_high"), "136");
+  const CliRun set = runCli({"set", path.string(), "product.model=#0"});
+  EXPECT_NE(set.exitCode, 0);
+  EXPECT_EQ(readFile(path), bytes);
+}
+
+TEST(CliSettings, HelpListsTheKeys) {
+  const CliRun help = runCli({"set", "--help"});
+  for (const char* key : {"optional.tot", "optional.repeater_msk_invert", "optional.password", "product.model",
+                          "product.band2_high", "key.side", "squelch.level4"})
+    EXPECT_NE(help.out.find(key), std::string::npos) << key;
+}
+
+}  // namespace
+}  // namespace radio::test
