@@ -61,8 +61,6 @@ bool PtyRadioServer::open(std::string& error) {
     cfsetspeed(&tio, B9600);
     tcsetattr(slave_, TCSANOW, &tio);
   }
-  // Sleeps of a millisecond must end on time for the pacing to hold.
-  prctl(PR_SET_TIMERSLACK, 1000UL, 0UL, 0UL, 0UL);
   return true;
 }
 
@@ -117,6 +115,9 @@ void PtyRadioServer::sendDue(std::int64_t now) {
 
 PtyRadioServer::End PtyRadioServer::serve(const std::atomic<bool>& stop) {
   if (master_ < 0) return End::Failed;
+  // Waits of a millisecond must end on time for the pacing to hold (the slack
+  // belongs to the thread that serves).
+  prctl(PR_SET_TIMERSLACK, 1000UL, 0UL, 0UL, 0UL);
   while (!stop.load()) {
     std::int64_t now = monotonicNs();
     if (!readFromComputer(now)) return End::Failed;

@@ -19,6 +19,7 @@
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #endif
 
 namespace radio {
@@ -81,7 +82,15 @@ class SerialPortLink : public Link {
   void purgeBuffers() override { purge(); }
   void purgeAll() override { purge(); }
 
-  void sleepMs(int milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+  void sleepMs(int milliseconds) override {
+#ifdef Q_OS_LINUX
+    // The protocol's pauses are 1 and 2 ms; the default timer slack would add
+    // a twentieth to each. The slack is the calling thread's.
+    thread_local const bool tight = prctl(PR_SET_TIMERSLACK, 1000UL, 0UL, 0UL, 0UL) == 0;
+    (void)tight;
+#endif
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  }
 
  private:
   [[nodiscard]] bool failed() const {

@@ -1,0 +1,113 @@
+// Full read and full write against the paced virtual radio on a pseudo-terminal,
+// through the real serial port code. Reports the elapsed time over the wire
+// bound (every byte at 10 bits a byte at 9600 baud, both directions, plus the
+// pauses the protocol prescribes) and the transfer thread's CPU time over the
+// elapsed time.
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <QCoreApplication>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "link/PtyRadioServer.h"
+#include "link/TransferEngine.h"
+#include "link/VirtualRadioLink.h"
+#include "link/serial/SerialLink.h"
+#include "model/Document.h"
+
+namespace radio {
+namespace {
+
+// Counts what goes over the wire and the pauses taken, around the real link.
+class CountingLink : public Link {
+ public:
+  explicit CountingLink(Link& inner) : inner_(inner) {}
+  bool write(std::span<const Byte> b) override {
+    bytes += static_cast<std::int64_t>(b.size());
+    return inner_.write(b);
+  }
+  ReadResult read(std::size_t n) override {
+    ReadResult r = inner_.read(n);
+    bytes += static_cast<std::int64_t>(r.bytes.size());
+    return r;
+  }
+  void purgeBuffers() override { inner_.purgeBuffers(); }
+  void purgeAll() override { inner_.purgeAll(); }
+  void sleepMs(int ms) override {
+    pausesMs += ms;
+    inner_.sleepMs(ms);
+  }
+  std::int64_t bytes = 0;
+  std::int64_t pausesMs = 0;
+
+ private:
+  Link& inner_;
+};
+
+double threadCpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+void fullTransfer(benchmark::State& state, TransferDirection direction) {
+  static int argc = 1;
+  static char name[] = "radioprog-bench";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
+
+  for (auto _ : state) {
+    VirtualRadio radio(defaultRadioMemory());
+    PtyRadioServer server(radio, /*paced=*/true);
+    std::string error;
+    if (!server.open(error)) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+    std::atomic<bool> stop{false};
+    std::thread serving([&] { (void)server.serve(stop); });
+    auto opened = openSerialLink(server.devicePath(), Language::English);
+    if (!opened.link) {
+      stop = true;
+      serving.join();
+      state.SkipWithError("cannot open the pseudo-terminal");
+      return;
+    }
+    CountingLink link(*opened.link);
+    BandRecord band{};
+    RadioImage image = newDocumentImage(band);
+
+    const double cpuStart = threadCpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    const LinkResult result = runTransfer(link, direction, image, Language::English, {});
+    const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpu = threadCpuSeconds() - cpuStart;
+
+    opened.link.reset();
+    stop = true;
+    serving.join();
+    if (!result.ok()) {
+      state.SkipWithError("the transfer failed");
+      return;
+    }
+    const double bound = static_cast<double>(link.bytes) * static_cast<double>(kWireByteNs) * 1e-9 +
+                         static_cast<double>(link.pausesMs) * 1e-3;
+    state.SetIterationTime(elapsed);
+    state.counters["elapsed_s"] = elapsed;
+    state.counters["bound_s"] = bound;
+    state.counters["ratio"] = elapsed / bound;
+    state.counters["cpu_pct"] = 100.0 * cpu / elapsed;
+    state.counters["wire_bytes"] = static_cast<double>(link.bytes);
+  }
+}
+
+void BM_FullReadPaced(benchmark::State& state) { fullTransfer(state, TransferDirection::Read); }
+void BM_FullWritePaced(benchmark::State& state) { fullTransfer(state, TransferDirection::Write); }
+
+BENCHMARK(BM_FullReadPaced)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_FullWritePaced)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace radio
