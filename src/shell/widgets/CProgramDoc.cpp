@@ -9,6 +9,7 @@ CProgramDoc::CProgramDoc(AppState& state, QObject* parent) : QObject(parent), st
 void CProgramDoc::newDocument() {
   image_ = newDocumentImage(state_.band.record);
   filePath_ = state_.config ? QString::fromStdString(state_.config->get("Setup", "AppName", "")) : QString();
+  hasFile_ = false;
   setModified(false);
 }
 
@@ -16,6 +17,7 @@ FileResult CProgramDoc::open(const QString& path) {
   const FileResult result = loadDatFile(path.toStdString(), image_);
   if (result) {
     filePath_ = path;
+    hasFile_ = true;
     setModified(false);
   }
   return result;
@@ -26,6 +28,7 @@ FileResult CProgramDoc::save(const QString& path) {
   const FileResult result = saveDatFile(path.toStdString(), image_);
   if (result) {
     filePath_ = path;
+    hasFile_ = true;
     setModified(false);
   }
   return result;

@@ -29,7 +29,11 @@ class CProgramDoc : public QObject {
   // Stores the channel grid into the image first, then writes the file atomically.
   [[nodiscard]] FileResult save(const QString& path);
 
+  // The file of the document; for a new document the proposed name [Setup] AppName.
   [[nodiscard]] const QString& filePath() const { return filePath_; }
+  // True once the document has been opened from or saved to a file, so that Save
+  // writes there without asking.
+  [[nodiscard]] bool hasFile() const { return hasFile_; }
   [[nodiscard]] QString title() const;
 
   // Edits (grid, dialogs, a read from the radio) mark the document modified; a
@@ -58,6 +62,7 @@ class CProgramDoc : public QObject {
   AppState& state_;
   RadioImage image_;
   QString filePath_;
+  bool hasFile_ = false;
   bool modified_ = false;
   std::function<void()> gridStore_;
 };

@@ -1,0 +1,48 @@
+#include "shell/widgets/CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "shell/HelpHook.h"
+
+namespace radio::gui {
+
+CAboutDlg::CAboutDlg(const AboutTexts& texts, const QString& programDirectory, QWidget* parent) : QDialog(parent) {
+  // Every text is set, even an empty one: nothing of a template stays visible.
+  setWindowTitle(QString::fromStdString(texts.caption));
+  picture_ = new QLabel(this);
+  const QIcon icon(QDir(programDirectory).filePath(QStringLiteral("title.ico")));
+  if (!icon.isNull()) picture_->setPixmap(icon.pixmap(32, 32));
+  picture_->setFixedSize(40, 40);
+  version_ = new QLabel(QString::fromStdString(texts.version), this);
+  copyrights_ = new QLabel(QString::fromStdString(texts.copyrights), this);
+  owner_ = new QLabel(QString::fromStdString(texts.copyrightOwner), this);
+  for (QLabel* label : {version_, copyrights_, owner_}) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QGridLayout(this);
+  layout->setHorizontalSpacing(16);
+  layout->addWidget(picture_, 0, 0, 3, 1, Qt::AlignTop);
+  layout->addWidget(version_, 0, 1);
+  layout->addWidget(copyrights_, 1, 1);
+  layout->addWidget(owner_, 2, 1);
+  layout->addWidget(buttons, 0, 2, 3, 1, Qt::AlignTop);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CAboutDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    requestHelp(this, 57664);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace radio::gui

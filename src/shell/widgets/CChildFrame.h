@@ -1,0 +1,51 @@
+// A document window: one CProgramDoc and the channel grid that shows it. Closing
+// the window (its close box, File Close) only hides it; the document and the grid
+// stay alive until the window is destroyed on purpose (File New, program end).
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include "shell/AppState.h"
+
+namespace radio::gui {
+
+class CProgramDoc;
+class CProgramView;
+
+class CChildFrame : public QMdiSubWindow {
+  Q_OBJECT
+
+ public:
+  // The size a new document window opens with.
+  static constexpr int kInitialWidth = 1095;
+  static constexpr int kInitialHeight = 650;
+
+  explicit CChildFrame(AppState& state, QWidget* parent = nullptr);
+  ~CChildFrame() override;
+
+  [[nodiscard]] CProgramDoc& document() { return *doc_; }
+  [[nodiscard]] CProgramView& view() const { return *view_; }
+
+  [[nodiscard]] bool transferRunning() const;
+  // Stops a running transfer and waits until its worker has finished.
+  void cancelTransfer();
+
+  // Closes the window for good: the document and its grid go with it.
+  void destroyFrame();
+
+ signals:
+  // A transfer of this window's document started or ended.
+  void transferStateChanged(bool running);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void updateTitle();
+
+  CProgramDoc* doc_ = nullptr;
+  CProgramView* view_ = nullptr;
+  bool destroying_ = false;
+};
+
+}  // namespace radio::gui

@@ -1,0 +1,34 @@
+// The "Language" window: English or Chinese. It only reports the choice; the main
+// window carries out a switch (Program.ini, then a restart in the new language).
+#pragma once
+
+#include <QDialog>
+
+#include "model/Language.h"
+
+class QRadioButton;
+
+namespace radio::gui {
+
+class CLanguageDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The help context of the two choices.
+  static constexpr int kHelpContext = 32799;
+
+  CLanguageDlg(Language current, QWidget* parent = nullptr);
+
+  [[nodiscard]] Language choice() const;
+  [[nodiscard]] QRadioButton* englishButton() const { return english_; }
+  [[nodiscard]] QRadioButton* chineseButton() const { return chinese_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QRadioButton* english_ = nullptr;
+  QRadioButton* chinese_ = nullptr;
+};
+
+}  // namespace radio::gui

@@ -1,0 +1,589 @@
+#include "shell/widgets/CMainFrame.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "channels/widgets/CProgramView.h"
+#include "shell/IniFile.h"
+#include "shell/widgets/CAboutDlg.h"
+#include "shell/widgets/CChildFrame.h"
+#include "shell/widgets/CLanguageDlg.h"
+#include "shell/widgets/CMyDocManager.h"
+#include "shell/widgets/CProgramDoc.h"
+#include "shell/widgets/Commands.h"
+#include "shell/HelpHook.h"
+#include "shell/widgets/LockIndicators.h"
+#include "shell/widgets/MdiBackground.h"
+#include "shell/widgets/NavigationBar.h"
+#include "shell/widgets/ToolbarIcons.h"
+
+// The windows of the other subsystems are opened when the build has them.
+#ifdef RADIOPROG_HAVE_REPORT_PRINTER
+#include "print/widgets/ReportPrinter.h"
+#endif
+#ifdef RADIOPROG_HAVE_PORT_SETTING
+#include RADIOPROG_PORT_SETTING_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_OPTIONAL_FEATURES
+#include RADIOPROG_OPTIONAL_FEATURES_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_PRODUCT_INFO
+#include RADIOPROG_PRODUCT_INFO_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_KEY_ASSIGN
+#include RADIOPROG_KEY_ASSIGN_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_SQUELCH_TUNING
+#include RADIOPROG_SQUELCH_TUNING_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_DTMF
+#include RADIOPROG_DTMF_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_MSK
+#include RADIOPROG_MSK_HEADER
+#endif
+#ifdef RADIOPROG_HAVE_TWO_TONE
+#include RADIOPROG_TWO_TONE_HEADER
+#endif
+
+namespace radio::gui {
+
+namespace {
+
+// The document-less menus show only these commands.
+bool availableWithoutDocument(int id) {
+  switch (id) {
+    case cmd::kFileNew: case cmd::kFileOpen: case cmd::kPrintSetup: case cmd::kExit:
+    case cmd::kToolbar: case cmd::kStatusBar: case cmd::kAbout:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Commands that change or read the active document; a running transfer of that
+// document disables them.
+bool touchesDocument(int id) {
+  switch (id) {
+    case cmd::kFileNew: case cmd::kFileSave: case cmd::kFileSaveAs: case cmd::kPrint: case cmd::kPrintPreview:
+    case cmd::kRead: case cmd::kWrite: case cmd::kComSetup: case cmd::kLanguage:
+    case cmd::kProductInformation: case cmd::kOptionalFeatures: case cmd::kDtmf: case cmd::kMsk:
+    case cmd::kTwoTone: case cmd::kKeyAssignment: case cmd::kSquelchTuning:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), state_(state), config_(config), prompts_(prompts),
+      recent_(QString::fromStdString(config.appName)) {
+  // The title is the "Title" entry alone; it never shows the document's name.
+  setWindowTitle(QString::fromStdString(config_.title));
+  setAcceptDrops(true);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QHBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  const QString company = QString::fromStdString(config_.company);
+  nav_ = new NavigationBar(company, company, state_.lang, central);
+  mdi_ = new MdiBackground(QString::fromStdString(state_.programDirectory.string()), central);
+  layout->addWidget(nav_);
+  layout->addWidget(mdi_, 1);
+  setCentralWidget(central);
+  docs_ = std::make_unique<CMyDocManager>(state_, *mdi_);
+#ifdef RADIOPROG_HAVE_REPORT_PRINTER
+  printer_ = std::make_unique<ReportPrinter>(state_);
+#endif
+
+  createActions();
+  createMenus();
+  createToolBar();
+  createStatusBar();
+
+  connect(nav_, &NavigationBar::pageActivated, this, &CMainFrame::openPage);
+  connect(nav_, &NavigationBar::closedByButton, this, [this] { action(cmd::kControlBar)->setChecked(false); });
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    if (auto* frame = qobject_cast<CChildFrame*>(window)) lastActive_ = frame;
+    updateCommandStates();
+  });
+  updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() {
+  // Document windows go before the printer and the state they use.
+  for (CChildFrame* frame : docs_->frames()) delete frame;
+}
+
+QString CMainFrame::text(const Text& t) const { return QString::fromUtf8(t.in(state_.lang)); }
+
+QAction* CMainFrame::addCommand(int id, const QString& label, const QKeySequence& shortcut,
+                                const QString& statusTip) {
+  auto* a = new QAction(label, this);
+  a->setData(id);
+  if (!shortcut.isEmpty()) a->setShortcut(shortcut);
+  if (!statusTip.isEmpty()) a->setStatusTip(statusTip);
+  actions_.insert(id, a);
+  return a;
+}
+
+void CMainFrame::createActions() {
+  const auto on = [this](QAction* a, auto slot) { connect(a, &QAction::triggered, this, slot); };
+  on(addCommand(cmd::kFileNew, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Create a new document")),
+     [this] { fileNew(); });
+  on(addCommand(cmd::kFileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), tr("Open an existing document")),
+     [this] { onFileOpen(); });
+  on(addCommand(cmd::kFileClose, tr("&Close"), {}, tr("Close the active document")), [this] { onFileClose(); });
+  on(addCommand(cmd::kFileSave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the active document")),
+     [this] {
+       if (CChildFrame* frame = activeChildFrame()) saveDocument(frame, false);
+     });
+  on(addCommand(cmd::kFileSaveAs, tr("Save &As..."), {}, tr("Save the active document with a new name")), [this] {
+    if (CChildFrame* frame = activeChildFrame()) saveDocument(frame, true);
+  });
+  on(addCommand(cmd::kPrint, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), tr("Print the active document")),
+     [this] { onPrint(false); });
+  on(addCommand(cmd::kPrintPreview, tr("Print Pre&view"), {}, tr("Display full pages")), [this] { onPrint(true); });
+  on(addCommand(cmd::kPrintSetup, tr("P&rint Setup..."), {}, tr("Change the printer and printing options")),
+     [this] { onPrintSetup(); });
+  on(addCommand(cmd::kExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents")),
+     [this] { close(); });
+
+  for (const Page page : {Page::ProductInformation, Page::ChannelInformation, Page::OptionalFeatures, Page::Dtmf,
+                          Page::KeyAssignment, Page::Msk, Page::TwoTone, Page::SquelchTuning}) {
+    on(addCommand(pageCommandId(page), text({pageLabel(page, Language::English), pageLabel(page, Language::Chinese)}),
+                  {}, text({pageLabel(page, Language::English), pageLabel(page, Language::Chinese)})),
+       [this, page] { openPage(page); });
+  }
+
+  on(addCommand(cmd::kRead, tr("&Read"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("Read Data From Radio")),
+     [this] { onTransfer(false); });
+  on(addCommand(cmd::kWrite, tr("&Write"), QKeySequence(Qt::CTRL | Qt::Key_W), tr("Write Data To Radio")),
+     [this] { onTransfer(true); });
+  on(addCommand(cmd::kComSetup, tr("Com Setup"), {}, tr("Choose the serial port of the programming cable")),
+     [this] { onComSetup(); });
+  on(addCommand(cmd::kLanguage, tr("Language"), {}, tr("Choose the language of the program")),
+     [this] { onLanguage(); });
+
+  QAction* toolbar = addCommand(cmd::kToolbar, tr("&Toolbar"), {}, tr("Show or hide the toolbar"));
+  QAction* statusBarAction = addCommand(cmd::kStatusBar, tr("&Status Bar"), {}, tr("Show or hide the status bar"));
+  QAction* controlBar =
+      addCommand(cmd::kControlBar, tr("Control &Bar"), QKeySequence(Qt::CTRL | Qt::Key_B), tr("Show or hide the navigation bar"));
+  for (QAction* a : {toolbar, statusBarAction, controlBar}) {
+    a->setCheckable(true);
+    a->setChecked(true);
+  }
+  connect(controlBar, &QAction::toggled, nav_, &QWidget::setVisible);
+
+  on(addCommand(cmd::kHelpTopics, tr("&Help Topics"), {}, tr("List Help topics")), [this] { onHelpTopics(); });
+  on(addCommand(cmd::kAbout, tr("&About ..."), {}, tr("Display program information, version number and copyright")),
+     [this] { onAbout(); });
+
+  // F1 in the main window asks for help about the window itself.
+  QAction* help = addCommand(57670, QString(), QKeySequence(Qt::Key_F1));
+  help->setShortcutContext(Qt::WindowShortcut);
+  connect(help, &QAction::triggered, this, [this] { requestHelp(this, cmd::kChannelInformation); });
+  addAction(help);
+
+#ifndef RADIOPROG_HAVE_REPORT_PRINTER
+  for (int id : {cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup}) action(id)->setEnabled(false);
+#endif
+}
+
+void CMainFrame::createMenus() {
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
+  for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
+    fileMenu_->addAction(action(id));
+  fileMenu_->addSeparator();
+  for (int id : {cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup}) fileMenu_->addAction(action(id));
+  recentSeparator_ = fileMenu_->addSeparator();
+  for (int i = 0; i < RecentFileList::kSize; ++i) {
+    auto* a = new QAction(this);
+    a->setData(cmd::kFirstRecentFile + i);
+    connect(a, &QAction::triggered, this, [this, i] {
+      if (i >= recent_.files().size()) return;
+      const QString path = recent_.files().at(i);
+      if (!openFile(path)) {
+        recent_.remove(path);
+        updateRecentFileMenu();
+      }
+    });
+    fileMenu_->addAction(a);
+    recentActions_.append(a);
+  }
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(action(cmd::kExit));
+
+  editMenu_ = menuBar()->addMenu(tr("&Edit"));
+  editMenu_->addAction(action(cmd::kProductInformation));
+  editMenu_->addAction(action(cmd::kChannelInformation));
+  editMenu_->addSeparator();
+  editMenu_->addAction(action(cmd::kOptionalFeatures));
+  editMenu_->addSeparator();
+  for (int id : {cmd::kDtmf, cmd::kKeyAssignment, cmd::kMsk, cmd::kTwoTone, cmd::kSquelchTuning})
+    editMenu_->addAction(action(id));
+
+  programMenu_ = menuBar()->addMenu(tr("&Program"));
+  programMenu_->addAction(action(cmd::kRead));
+  programMenu_->addAction(action(cmd::kWrite));
+
+  setupMenu_ = menuBar()->addMenu(tr("Setup"));
+  setupMenu_->addAction(action(cmd::kComSetup));
+  if (config_.showLanguageCommand) setupMenu_->addAction(action(cmd::kLanguage));
+
+  viewMenu_ = menuBar()->addMenu(tr("&View"));
+  viewMenu_->addAction(action(cmd::kToolbar));
+  viewMenu_->addAction(action(cmd::kStatusBar));
+  viewMenu_->addSeparator();
+  viewMenu_->addAction(action(cmd::kControlBar));
+
+  helpMenu_ = menuBar()->addMenu(tr("&Help"));
+  helpMenu_->addAction(action(cmd::kHelpTopics));
+  helpMenu_->addSeparator();
+  helpMenu_->addAction(action(cmd::kAbout));
+
+  // The shortcuts work whether or not their menu is shown.
+  for (QAction* a : std::as_const(actions_)) addAction(a);
+  updateRecentFileMenu();
+}
+
+void CMainFrame::createToolBar() {
+  QToolBar* bar = addToolBar(tr("Toolbar"));
+  bar->setObjectName(QStringLiteral("toolbar"));
+  bar->setMovable(true);
+  bar->setIconSize(QSize(16, 16));
+  action(cmd::kFileNew)->setIcon(toolbarIcon(ToolbarIcon::New));
+  action(cmd::kFileOpen)->setIcon(toolbarIcon(ToolbarIcon::Open));
+  action(cmd::kFileSave)->setIcon(toolbarIcon(ToolbarIcon::Save));
+  action(cmd::kRead)->setIcon(toolbarIcon(ToolbarIcon::Read));
+  action(cmd::kWrite)->setIcon(toolbarIcon(ToolbarIcon::Write));
+  action(cmd::kPrint)->setIcon(toolbarIcon(ToolbarIcon::Print));
+  action(cmd::kAbout)->setIcon(toolbarIcon(ToolbarIcon::About));
+  bar->addAction(action(cmd::kFileNew));
+  bar->addAction(action(cmd::kFileOpen));
+  bar->addAction(action(cmd::kFileSave));
+  bar->addSeparator();
+  bar->addAction(action(cmd::kRead));
+  bar->addSeparator();
+  bar->addAction(action(cmd::kWrite));
+  bar->addSeparator();
+  bar->addAction(action(cmd::kPrint));
+  bar->addAction(action(cmd::kAbout));
+  connect(action(cmd::kToolbar), &QAction::toggled, bar, &QWidget::setVisible);
+  connect(bar, &QToolBar::visibilityChanged, action(cmd::kToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  locks_ = new LockIndicators(bar);
+  bar->addPermanentWidget(locks_);
+  const QString ready = tr("Ready");
+  bar->showMessage(ready);
+  // The message pane says "Ready" whenever no command is being described.
+  connect(bar, &QStatusBar::messageChanged, bar, [bar, ready](const QString& message) {
+    if (message.isEmpty()) bar->showMessage(ready);
+  });
+  connect(action(cmd::kStatusBar), &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+QList<QMenu*> CMainFrame::visibleMenus() const {
+  QList<QMenu*> result;
+  for (QMenu* menu : {fileMenu_, editMenu_, programMenu_, setupMenu_, viewMenu_, helpMenu_})
+    if (menu->menuAction()->isVisible()) result.append(menu);
+  return result;
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const {
+  if (auto* current = qobject_cast<CChildFrame*>(mdi_->currentSubWindow())) return current;
+  if (lastActive_ && docs_->frames().contains(lastActive_.data())) return lastActive_;
+  return nullptr;
+}
+
+bool CMainFrame::activeTransferRunning() const {
+  const CChildFrame* frame = activeChildFrame();
+  return frame && frame->transferRunning();
+}
+
+void CMainFrame::updateCommandStates() {
+  const bool hasDocument = !docs_->frames().isEmpty();
+  for (QMenu* menu : {editMenu_, programMenu_, setupMenu_}) menu->menuAction()->setVisible(hasDocument);
+  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+    if (!availableWithoutDocument(it.key()) && it.key() != 57670) it.value()->setVisible(hasDocument);
+  }
+  // The navigation bar works without a document too, so it can always be shown.
+  action(cmd::kControlBar)->setVisible(true);
+
+  const bool busy = activeTransferRunning();
+  for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+    bool enabled = !(busy && touchesDocument(it.key()));
+    switch (it.key()) {
+#ifndef RADIOPROG_HAVE_REPORT_PRINTER
+      case cmd::kPrint: case cmd::kPrintPreview: case cmd::kPrintSetup: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_PORT_SETTING
+      case cmd::kComSetup: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_OPTIONAL_FEATURES
+      case cmd::kOptionalFeatures: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_PRODUCT_INFO
+      case cmd::kProductInformation: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_KEY_ASSIGN
+      case cmd::kKeyAssignment: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_SQUELCH_TUNING
+      case cmd::kSquelchTuning: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_DTMF
+      case cmd::kDtmf: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_MSK
+      case cmd::kMsk: enabled = false; break;
+#endif
+#ifndef RADIOPROG_HAVE_TWO_TONE
+      case cmd::kTwoTone: enabled = false; break;
+#endif
+      default: break;
+    }
+    it.value()->setEnabled(enabled);
+  }
+}
+
+void CMainFrame::updateRecentFileMenu() {
+  const QStringList& files = recent_.files();
+  for (int i = 0; i < recentActions_.size(); ++i) {
+    QAction* a = recentActions_.at(i);
+    a->setVisible(i < files.size());
+    if (i < files.size())
+      a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files.at(i))));
+  }
+  recentSeparator_->setVisible(!files.isEmpty());
+}
+
+void CMainFrame::watchFrame(CChildFrame* frame) {
+  connect(frame, &CChildFrame::transferStateChanged, this, &CMainFrame::updateCommandStates,
+          Qt::UniqueConnection);
+  connect(frame, &QObject::destroyed, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
+}
+
+void CMainFrame::showFrame(CChildFrame* frame) {
+  watchFrame(frame);
+  frame->showNormal();
+  mdi_->setActiveSubWindow(frame);
+  lastActive_ = frame;
+  if (frame->widget()) frame->widget()->setFocus();
+  updateCommandStates();
+}
+
+void CMainFrame::fileNew() {
+  if (CChildFrame* active = activeChildFrame()) {
+    if (active->transferRunning()) return;
+    if (!prompts_.confirm(this, QString::fromUtf8(messageText(MessageId::ClearAll, state_.lang)))) return;
+    active->destroyFrame();
+  }
+  showFrame(docs_->newDocument());
+}
+
+void CMainFrame::onFileOpen() {
+  const QString path = prompts_.openFileName(this);
+  if (!path.isEmpty()) openFile(path);
+}
+
+bool CMainFrame::openFile(const QString& path) {
+  CChildFrame* previous = activeChildFrame();
+  QString error;
+  CChildFrame* frame = docs_->openDocumentFile(path, &error);
+  if (!frame) {
+    prompts_.inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') + error);
+    return false;
+  }
+  // The window that was active steps back (hidden, still open) for the new one.
+  if (previous) previous->close();
+  showFrame(frame);
+  recent_.add(frame->document().filePath());
+  updateRecentFileMenu();
+  return true;
+}
+
+bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
+  if (!frame || frame->transferRunning()) return false;
+  CProgramDoc& doc = frame->document();
+  QString path = doc.filePath();
+  if (askName || !doc.hasFile()) {
+    QString proposed = path;
+    if (!proposed.isEmpty() && QFileInfo(proposed).isRelative()) proposed = QDir::current().filePath(proposed);
+    path = prompts_.saveFileName(this, proposed);
+    if (path.isEmpty()) return false;
+  }
+  const FileResult result = doc.save(path);
+  if (!result) {
+    prompts_.inform(this, text({"Failed to save document.", "保存文档失败。"}) + QLatin1Char('\n') +
+                              QString::fromStdString(result.error));
+    return false;
+  }
+  recent_.add(path);
+  updateRecentFileMenu();
+  return true;
+}
+
+void CMainFrame::onFileClose() {
+  if (CChildFrame* frame = activeChildFrame()) frame->close();
+}
+
+void CMainFrame::onChannelInformation() {
+  if (CChildFrame* frame = activeChildFrame()) {
+    showFrame(frame);
+    return;
+  }
+  showNormal();
+}
+
+template <class Dialog>
+void CMainFrame::runFeatureDialog() {
+  CChildFrame* frame = activeChildFrame();
+  if (!frame || frame->transferRunning()) return;
+  // The dialog edits the image itself; a changed byte marks the document modified.
+  frame->document().editImage([this](RadioImage& image) {
+    Dialog dialog(image, state_, this);
+    dialog.exec();
+  });
+}
+
+void CMainFrame::openPage(Page page) {
+  switch (page) {
+    case Page::ChannelInformation:
+      onChannelInformation();
+      return;
+    case Page::OptionalFeatures:
+#ifdef RADIOPROG_HAVE_OPTIONAL_FEATURES
+      runFeatureDialog<COptionalFeaturesDlg>();
+#endif
+      return;
+    case Page::Dtmf:
+#ifdef RADIOPROG_HAVE_DTMF
+      runFeatureDialog<CDtmfDlg>();
+#endif
+      return;
+    case Page::Msk:
+#ifdef RADIOPROG_HAVE_MSK
+      runFeatureDialog<CMskDlg>();
+#endif
+      return;
+    case Page::ProductInformation:
+#ifdef RADIOPROG_HAVE_PRODUCT_INFO
+      runFeatureDialog<CProductInfoDlg>();
+#endif
+      return;
+    case Page::TwoTone:
+#ifdef RADIOPROG_HAVE_TWO_TONE
+      runFeatureDialog<CTwoToneDlg>();
+#endif
+      return;
+    case Page::KeyAssignment:
+#ifdef RADIOPROG_HAVE_KEY_ASSIGN
+      runFeatureDialog<CKeyAssignDlg>();
+#endif
+      return;
+    case Page::SquelchTuning:
+#ifdef RADIOPROG_HAVE_SQUELCH_TUNING
+      runFeatureDialog<CSquelchTuningDlg>();
+#endif
+      return;
+  }
+}
+
+void CMainFrame::onTransfer(bool write) {
+  CChildFrame* frame = activeChildFrame();
+  if (!frame) return;
+  if (write)
+    frame->view().startWrite();
+  else
+    frame->view().startRead();
+}
+
+void CMainFrame::onComSetup() {
+#ifdef RADIOPROG_HAVE_PORT_SETTING
+  CPortSettingDlg dialog(state_, this);
+  dialog.exec();
+#endif
+}
+
+void CMainFrame::onPrint(bool preview) {
+#ifdef RADIOPROG_HAVE_REPORT_PRINTER
+  CChildFrame* frame = activeChildFrame();
+  if (!frame || frame->transferRunning()) return;
+  frame->view().commitEdit();
+  if (preview)
+    printer_->preview(this, frame->document().image(), frame->view().grid());
+  else
+    printer_->print(this, frame->document().image(), frame->view().grid());
+#else
+  (void)preview;
+#endif
+}
+
+void CMainFrame::onPrintSetup() {
+#ifdef RADIOPROG_HAVE_REPORT_PRINTER
+  printer_->pageSetup(this);
+#endif
+}
+
+void CMainFrame::onAbout() {
+  CAboutDlg dialog(config_.about, QString::fromStdString(state_.programDirectory.string()), this);
+  dialog.exec();
+}
+
+void CMainFrame::onHelpTopics() { requestHelp(this, cmd::kHelpTopics); }
+
+void CMainFrame::onLanguage() {
+  CLanguageDlg dialog(state_.lang, this);
+  if (dialog.exec() != QDialog::Accepted || dialog.choice() == state_.lang) return;
+  // The new language is on disk before the new instance starts; closing this one
+  // asks about unsaved changes, and the new one starts either way.
+  if (state_.config) {
+    state_.config->set("Setup", "Language", otherLanguageName(state_.lang));
+    state_.config->save(false);
+  }
+  close();
+  emit restartRequested();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  for (CChildFrame* frame : docs_->frames()) {
+    CProgramDoc& doc = frame->document();
+    if (!doc.isModified()) continue;
+    showFrame(frame);
+    const QString name = doc.hasFile() ? QFileInfo(doc.filePath()).fileName() : doc.title();
+    const SaveAnswer answer = prompts_.askSave(
+        this, text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(name));
+    if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(frame, false))) {
+      event->ignore();
+      return;
+    }
+  }
+  for (CChildFrame* frame : docs_->frames()) frame->cancelTransfer();
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) openFile(url.toLocalFile());
+  event->acceptProposedAction();
+}
+
+}  // namespace radio::gui

@@ -1,0 +1,123 @@
+// The main window: menus for the states without and with a document, the toolbar,
+// the status bar, the navigation bar with its page tree, and the area of document
+// windows with its tiled background. It routes every command of the program to
+// the document window, the grid or the window that carries it out.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <memory>
+
+#include "shell/AppState.h"
+#include "shell/Pages.h"
+#include "shell/StartupConfig.h"
+#include "shell/widgets/RecentFileList.h"
+#include "shell/widgets/UserPrompts.h"
+
+class QAction;
+class QMenu;
+
+namespace radio::gui {
+
+class CChildFrame;
+class CMyDocManager;
+class LockIndicators;
+class MdiBackground;
+class NavigationBar;
+class ReportPrinter;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  CMainFrame(AppState& state, const StartupConfig& config, UserPrompts& prompts, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // The command of a menu, toolbar or accelerator id (see Commands.h).
+  [[nodiscard]] QAction* action(int commandId) const { return actions_.value(commandId); }
+  [[nodiscard]] NavigationBar* navigationBar() const { return nav_; }
+  [[nodiscard]] MdiBackground* mdiArea() const { return mdi_; }
+  [[nodiscard]] CMyDocManager& documents() const { return *docs_; }
+  [[nodiscard]] const RecentFileList& recentFiles() const { return recent_; }
+  // The menus of the menu bar as they stand (the document-less set shows fewer).
+  [[nodiscard]] QList<QMenu*> visibleMenus() const;
+  [[nodiscard]] QMenu* editMenu() const { return editMenu_; }
+  [[nodiscard]] QMenu* setupMenu() const { return setupMenu_; }
+
+  // The document window that commands act on: the active one, or the one last
+  // active when it has been hidden. Null with no document window.
+  [[nodiscard]] CChildFrame* activeChildFrame() const;
+
+  // File New as the command runs it (with the question when a window is active).
+  void fileNew();
+  // Opens a file in a new document window; false (after a message) when refused.
+  bool openFile(const QString& path);
+  // Saves a document window's document, asking for a name when it has none;
+  // false when it was not saved (cancelled or failed, after a message).
+  bool saveDocument(CChildFrame* frame, bool askName);
+  // Runs the command of a page, as the tree and the Edit menu do.
+  void openPage(Page page);
+
+ signals:
+  // The user chose the other language and it is on disk: start the program anew.
+  void restartRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QAction* addCommand(int id, const QString& text, const QKeySequence& shortcut = {},
+                      const QString& statusTip = {});
+  void createActions();
+  void createMenus();
+  void createToolBar();
+  void createStatusBar();
+  void updateCommandStates();
+  void updateRecentFileMenu();
+  void showFrame(CChildFrame* frame);
+  void watchFrame(CChildFrame* frame);
+
+  // Commands.
+  void onFileOpen();
+  void onFileClose();
+  void onChannelInformation();
+  void onLanguage();
+  void onPrint(bool preview);
+  void onPrintSetup();
+  void onAbout();
+  void onHelpTopics();
+  void onComSetup();
+  void onTransfer(bool write);
+  template <class Dialog>
+  void runFeatureDialog();
+  template <class Dialog>
+  void runRadioDialog();
+
+  [[nodiscard]] QString text(const Text& t) const;
+  [[nodiscard]] bool activeTransferRunning() const;
+
+  AppState& state_;
+  const StartupConfig& config_;
+  UserPrompts& prompts_;
+  MdiBackground* mdi_ = nullptr;
+  NavigationBar* nav_ = nullptr;
+  LockIndicators* locks_ = nullptr;
+  std::unique_ptr<CMyDocManager> docs_;
+  RecentFileList recent_;
+  std::unique_ptr<ReportPrinter> printer_;
+  QMap<int, QAction*> actions_;
+  QList<QAction*> recentActions_;
+  QAction* recentSeparator_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  QMenu* programMenu_ = nullptr;
+  QMenu* setupMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QPointer<CChildFrame> lastActive_;
+};
+
+}  // namespace radio::gui

@@ -1,0 +1,57 @@
+#include "shell/widgets/CMyDocManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+
+#include "shell/widgets/CChildFrame.h"
+#include "shell/widgets/CProgramDoc.h"
+
+namespace radio::gui {
+
+CMyDocManager::CMyDocManager(AppState& state, QMdiArea& area) : state_(state), area_(area) {}
+
+CChildFrame* CMyDocManager::makeFrame() {
+  auto* frame = new CChildFrame(state_);
+  area_.addSubWindow(frame);
+  frame->hide();
+  frame->setGeometry(0, 0, CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);
+  return frame;
+}
+
+CChildFrame* CMyDocManager::newDocument() {
+  CChildFrame* frame = makeFrame();
+  frame->document().newDocument();
+  return frame;
+}
+
+CChildFrame* CMyDocManager::openDocumentFile(const QString& path, QString* error) {
+  // Quotes around a name given on the command line or by a drop are not part of it.
+  QString name = path.trimmed();
+  if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+    name = name.mid(1, name.size() - 2);
+  name = QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+
+  // The document is loaded before its window exists, so a refused file leaves no
+  // trace; an open copy of the same file does not matter.
+  auto* frame = new CChildFrame(state_);
+  const FileResult result = frame->document().open(name);
+  if (!result) {
+    if (error) *error = QString::fromStdString(result.error);
+    delete frame;
+    return nullptr;
+  }
+  area_.addSubWindow(frame);
+  frame->hide();
+  frame->setGeometry(0, 0, CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);
+  return frame;
+}
+
+QList<CChildFrame*> CMyDocManager::frames() const {
+  QList<CChildFrame*> result;
+  for (QMdiSubWindow* window : area_.subWindowList())
+    if (auto* frame = qobject_cast<CChildFrame*>(window)) result.append(frame);
+  return result;
+}
+
+}  // namespace radio::gui

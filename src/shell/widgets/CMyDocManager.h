@@ -1,0 +1,37 @@
+// Makes and opens the documents, each in a document window of its own. A file
+// that is already open is opened again as a new document in a new window: the
+// two windows are independent copies.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "shell/AppState.h"
+
+class QMdiArea;
+
+namespace radio::gui {
+
+class CChildFrame;
+
+class CMyDocManager {
+ public:
+  CMyDocManager(AppState& state, QMdiArea& area);
+
+  // A new document with the factory defaults, in a new (not yet shown) window.
+  CChildFrame* newDocument();
+  // The file in a new (not yet shown) window; null with *error set when the file
+  // was refused, and nothing else changes then.
+  CChildFrame* openDocumentFile(const QString& path, QString* error);
+
+  // Every document window, hidden ones included.
+  [[nodiscard]] QList<CChildFrame*> frames() const;
+
+ private:
+  CChildFrame* makeFrame();
+
+  AppState& state_;
+  QMdiArea& area_;
+};
+
+}  // namespace radio::gui

@@ -1,0 +1,138 @@
+#include "shell/widgets/CProgramApp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "shell/HelpHook.h"
+#include "shell/ProgramSettings.h"
+#include "shell/widgets/CMainFrame.h"
+#include "shell/widgets/HelpController.h"
+#include "shell/widgets/SplashWindow.h"
+
+namespace radio::gui {
+namespace {
+
+// The command-line switches that turn the start-up picture off.
+bool isNoSplashSwitch(const QString& argument) {
+  const QString a = argument.toLower();
+  return a == QLatin1String("/nosplash") || a == QLatin1String("-nosplash") || a == QLatin1String("--no-splash");
+}
+
+}  // namespace
+
+CProgramApp::CProgramApp(UserPrompts prompts, QObject* parent) : QObject(parent), prompts_(std::move(prompts)) {
+  restart_ = [] { return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); };
+}
+
+CProgramApp::~CProgramApp() {
+  exitInstance();
+  setHelpHandler({});
+}
+
+bool CProgramApp::initInstance(const QStringList& arguments, const QString& programDirectory) {
+  const QDir dir(programDirectory);
+  state_.programDirectory = QDir::cleanPath(dir.absolutePath()).toStdString();
+
+  // Program.ini beside the program, written back at the end when it changed; a
+  // missing file is created empty and every value takes its default.
+  (void)ini_.load(dir.filePath(QStringLiteral("Program.ini")).toStdString(), /*autoSave=*/true,
+                  /*caseInsensitive=*/true, /*backup=*/false);
+  state_.config = &ini_;
+  config_ = readStartupConfig(ini_);
+  state_.languageName = config_.languageName;
+  state_.lang = config_.lang;
+  state_.helpFileName = helpFolderName(config_.lang);
+  state_.appName = config_.appName;
+  readBandRecord();
+
+  // The translation of the language is what the menus and windows are made of:
+  // without it the program cannot run.
+  const QString translation = dir.filePath(QString::fromStdString(translationFileName(config_.languageName)));
+  if (!translator_.load(translation)) {
+    prompts_.inform(nullptr, QString::fromUtf8(languageLoadFailText(config_.lang)));
+    return false;
+  }
+  QCoreApplication::installTranslator(&translator_);
+  if (config_.lang == Language::Chinese &&
+      qtTranslator_.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&qtTranslator_);
+
+  // The application name is the caption of every message box.
+  QCoreApplication::setApplicationName(QString::fromStdString(config_.company));
+
+  bool splashAllowed = true;
+  QStringList files;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments.at(i);
+    if (isNoSplashSwitch(a))
+      splashAllowed = false;
+    else if (!a.startsWith(QLatin1Char('-')))
+      files.append(a);
+  }
+  SplashWindow* splash =
+      splashAllowed ? SplashWindow::showPicture(dir.filePath(QStringLiteral("startup.bmp"))) : nullptr;
+
+  help_ = std::make_unique<HelpController>(
+      dir.filePath(QString::fromStdString(state_.helpFileName)),
+      QString::fromUtf8(Text{"Help", "帮助"}.in(state_.lang)));
+  setHelpHandler([this](QWidget* from, int contextId) {
+    if (contextId == 32793)
+      help_->showContents(from);
+    else
+      help_->showHelp(from, contextId);
+  });
+
+  frame_ = std::make_unique<CMainFrame>(state_, config_, prompts_);
+  connect(frame_.get(), &CMainFrame::restartRequested, this, &CProgramApp::onRestartRequested);
+
+  // A file named on the command line opens instead of a new document.
+  bool opened = false;
+  for (const QString& file : files) opened = frame_->openFile(file) || opened;
+  if (!opened) frame_->fileNew();
+
+  const QIcon icon(dir.filePath(QStringLiteral("title.ico")));
+  if (!icon.isNull()) {
+    frame_->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+  }
+  if (splash) splash->finish();
+  frame_->showMaximized();
+  return true;
+}
+
+void CProgramApp::readBandRecord() {
+  const ProgramSettings settings(QString::fromStdString(state_.appName));
+  if (!settings.contains(QStringLiteral("Field"))) return;
+  const QByteArray stored = settings.value(QStringLiteral("Field")).toByteArray();
+  state_.band.record =
+      bandRecordFromStored({reinterpret_cast<const Byte*>(stored.constData()), static_cast<std::size_t>(stored.size())});
+}
+
+void CProgramApp::writeBandRecord() {
+  ProgramSettings settings(QString::fromStdString(state_.appName));
+  settings.setValue(QStringLiteral("Field"),
+                    QByteArray(reinterpret_cast<const char*>(state_.band.record.data()),
+                               static_cast<qsizetype>(state_.band.record.size())));
+}
+
+void CProgramApp::onRestartRequested() {
+  // The new instance reads the band record this one has now.
+  writeBandRecord();
+  if (!restart_ || !restart_())
+    prompts_.inform(frame_.get(), QString::fromUtf8(Text{"The program could not be started again.",
+                                                        "无法重新启动程序。"}.in(state_.lang)));
+}
+
+void CProgramApp::exitInstance() {
+  if (exited_) return;
+  exited_ = true;
+  frame_.reset();
+  writeBandRecord();
+  ini_.save(false);
+}
+
+}  // namespace radio::gui

@@ -1,0 +1,64 @@
+// Brings the program up and down: Program.ini, the language and its translation,
+// the band record from the settings key, the splash picture, the main window and
+// the first document; at the end the band record and Program.ini are written back.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <functional>
+#include <memory>
+
+#include "shell/AppState.h"
+#include "shell/IniFile.h"
+#include "shell/StartupConfig.h"
+#include "shell/widgets/UserPrompts.h"
+
+namespace radio::gui {
+
+class CMainFrame;
+class HelpController;
+
+class CProgramApp : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CProgramApp(UserPrompts prompts, QObject* parent = nullptr);
+  ~CProgramApp() override;
+
+  // Start-up. arguments are the program's (the first is the program itself);
+  // programDirectory holds Program.ini, the translations, pictures and help.
+  // False when the program must end (the translation could not be loaded).
+  [[nodiscard]] bool initInstance(const QStringList& arguments, const QString& programDirectory);
+  // Shut-down: stores the band record in the settings key and writes Program.ini
+  // back when it changed.
+  void exitInstance();
+
+  // How a language switch starts the program anew; tests put in their own.
+  void setRestartLauncher(std::function<bool()> launcher) { restart_ = std::move(launcher); }
+
+  [[nodiscard]] AppState& state() { return state_; }
+  [[nodiscard]] const StartupConfig& config() const { return config_; }
+  [[nodiscard]] CMainFrame* mainFrame() const { return frame_.get(); }
+  [[nodiscard]] HelpController* help() const { return help_.get(); }
+  [[nodiscard]] UserPrompts& prompts() { return prompts_; }
+
+ private:
+  void readBandRecord();
+  void writeBandRecord();
+  void onRestartRequested();
+
+  UserPrompts prompts_;
+  IniFile ini_{4};
+  AppState state_;
+  StartupConfig config_;
+  QTranslator translator_;
+  QTranslator qtTranslator_;
+  std::unique_ptr<HelpController> help_;
+  std::unique_ptr<CMainFrame> frame_;
+  std::function<bool()> restart_;
+  bool exited_ = false;
+};
+
+}  // namespace radio::gui

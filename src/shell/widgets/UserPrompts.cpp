@@ -1,0 +1,45 @@
+#include "shell/widgets/UserPrompts.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace radio::gui {
+namespace {
+
+QString datFilter() { return QCoreApplication::translate("radio::gui::UserPrompts", "Program Document (*.dat)"); }
+
+}  // namespace
+
+UserPrompts UserPrompts::standard() {
+  UserPrompts p;
+  p.inform = [](QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, QCoreApplication::applicationName(), text);
+  };
+  p.confirm = [](QWidget* parent, const QString& text) {
+    return QMessageBox::warning(parent, QCoreApplication::applicationName(), text,
+                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+  };
+  p.askSave = [](QWidget* parent, const QString& text) {
+    const auto answer =
+        QMessageBox::question(parent, QCoreApplication::applicationName(), text,
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) return SaveAnswer::Save;
+    if (answer == QMessageBox::Discard) return SaveAnswer::Discard;
+    return SaveAnswer::Cancel;
+  };
+  p.openFileName = [](QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), datFilter());
+  };
+  p.saveFileName = [](QWidget* parent, const QString& proposed) {
+    QFileDialog dialog(parent, QString(), proposed, datFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+  };
+  return p;
+}
+
+}  // namespace radio::gui

@@ -1,0 +1,31 @@
+// The questions and messages the shell puts to the user, and the file choosers.
+// The application uses the standard message boxes and file dialogs; tests put in
+// answers of their own.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace radio::gui {
+
+enum class SaveAnswer { Save, Discard, Cancel };
+
+struct UserPrompts {
+  // A message with an OK button; the caption is the application name.
+  std::function<void(QWidget* parent, const QString& text)> inform;
+  // OK / Cancel; true for OK.
+  std::function<bool(QWidget* parent, const QString& text)> confirm;
+  // Save / Discard / Cancel for a document with unsaved changes.
+  std::function<SaveAnswer(QWidget* parent, const QString& text)> askSave;
+  // The file to open; empty when the user cancelled.
+  std::function<QString(QWidget* parent)> openFileName;
+  // The file to save to, starting from proposed; empty when the user cancelled.
+  std::function<QString(QWidget* parent, const QString& proposed)> saveFileName;
+
+  // Message boxes and file dialogs for "*.dat" files.
+  [[nodiscard]] static UserPrompts standard();
+};
+
+}  // namespace radio::gui
