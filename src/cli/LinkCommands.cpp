@@ -160,6 +160,8 @@ class Console {
 
 // Reports the end of a connection on stderr and gives the exit code.
 int finishLink(const LinkResult& result) {
+  // Ctrl+C while the radio does not answer is the user's cancel, not a failure.
+  if (result.outcome == LinkOutcome::NoAnswer && interrupted) return kExitCancelled;
   if (!result.text.empty()) std::cerr << result.text << '\n';
   return exitCodeFor(result.outcome);
 }
