@@ -1,0 +1,152 @@
+#include "shell/StartupConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "shell/HelpTopics.h"
+#include "shell/IniFile.h"
+#include "shell/Pages.h"
+
+namespace radio {
+namespace {
+
+class StartupConfigTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("startup_config_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  StartupConfig read(const std::string& text) {
+    const auto path = dir_ / "Program.ini";
+    std::ofstream(path) << text;
+    IniFile ini;
+    EXPECT_TRUE(ini.load(path, false, true, false));
+    return readStartupConfig(ini);
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(StartupConfigTest, ReadsLanguageSectionAndSetupKeys) {
+  const StartupConfig c = read(
+      "[Setup]\nLanguage=Chinese\nAppName=radioprog\nShowLang=1\n"
+      "[English]\nCompany=EN Co\n[Chinese]\ncompany=中文公司\nTitle=标题\nAbout Title=关于\n"
+      "Version=版本 1\nCopyrights=版权\nCopyrights Owner=所有者\n");
+  EXPECT_EQ(c.lang, Language::Chinese);
+  EXPECT_EQ(c.appName, "radioprog");
+  EXPECT_TRUE(c.showLanguageCommand);
+  // "company" and "Company" are one entry: names are compared without case.
+  EXPECT_EQ(c.company, "中文公司");
+  EXPECT_EQ(c.title, "标题");
+  EXPECT_EQ(c.about.caption, "关于");
+  EXPECT_EQ(c.about.version, "版本 1");
+  EXPECT_EQ(c.about.copyrights, "版权");
+  EXPECT_EQ(c.about.copyrightOwner, "所有者");
+}
+
+TEST_F(StartupConfigTest, OnlyTheExactNameChineseSelectsChinese) {
+  EXPECT_EQ(read("[Setup]\nLanguage=chinese\n").lang, Language::English);
+  EXPECT_EQ(read("[Setup]\nLanguage=chinese\n").languageName, "chinese");
+  // The blank before a comment stays part of the value.
+  const StartupConfig commented = read("[Setup]\nLanguage=Chinese // the language\n");
+  EXPECT_EQ(commented.languageName, "Chinese ");
+  EXPECT_EQ(commented.lang, Language::English);
+  EXPECT_EQ(translationFileName(commented.languageName), "Chinese .qm");
+}
+
+TEST_F(StartupConfigTest, EmptyFileGivesDefaults) {
+  const StartupConfig c = read("");
+  EXPECT_EQ(c.languageName, "");
+  EXPECT_EQ(c.lang, Language::English);
+  EXPECT_FALSE(c.showLanguageCommand);
+  EXPECT_EQ(c.company, "");
+  EXPECT_EQ(translationFileName(c.languageName), ".qm");
+}
+
+TEST_F(StartupConfigTest, LanguageCommandShownForNonZeroWholeNumbers) {
+  EXPECT_FALSE(read("[Setup]\nShowLang=0\n").showLanguageCommand);
+  EXPECT_FALSE(read("[Setup]\nShowLang=yes\n").showLanguageCommand);
+  EXPECT_FALSE(read("[Setup]\nShowLang=\n").showLanguageCommand);
+  EXPECT_TRUE(read("[Setup]\nShowLang=1\n").showLanguageCommand);
+  EXPECT_TRUE(read("[Setup]\nShowLang=2x\n").showLanguageCommand);
+}
+
+TEST(WholeNumberTest, ReadsLikeAtoiWithoutOverflow) {
+  EXPECT_EQ(wholeNumber(""), 0);
+  EXPECT_EQ(wholeNumber("  42abc"), 42);
+  EXPECT_EQ(wholeNumber("-7"), -7);
+  EXPECT_EQ(wholeNumber("+3"), 3);
+  EXPECT_EQ(wholeNumber("x1"), 0);
+  EXPECT_EQ(wholeNumber("99999999999999999999999999"), std::numeric_limits<long>::max());
+}
+
+TEST(BandRecordTest, StoredRecordIsTakenOnlyWhenSixBytes) {
+  const std::array<Byte, 6> stored{0x13, 0x17, 0x50, 0x40, 0x52, 0x00};
+  EXPECT_EQ(bandRecordFromStored(stored), (BandRecord{0x13, 0x17, 0x50, 0x40, 0x52, 0x00}));
+  const std::array<Byte, 6> zeros{};
+  EXPECT_EQ(bandRecordFromStored(zeros), kDefaultBandRecord);
+  std::array<Byte, 6> ff;
+  ff.fill(0xFF);
+  EXPECT_EQ(bandRecordFromStored(ff), kDefaultBandRecord);
+  // A value of another size is not a band record: the record stays unset.
+  const std::array<Byte, 8> tooLong{0x13, 0x17, 0x50, 0x40, 0x52, 0x00, 0x01, 0x02};
+  EXPECT_EQ(bandRecordFromStored(tooLong), BandRecord{});
+  EXPECT_EQ(bandRecordFromStored(std::span<const Byte>(stored).first(3)), BandRecord{});
+}
+
+TEST(LanguageTextsTest, SwitchTargetAndFailureMessage) {
+  EXPECT_STREQ(otherLanguageName(Language::English), "Chinese");
+  EXPECT_STREQ(otherLanguageName(Language::Chinese), "English");
+  EXPECT_STREQ(languageLoadFailText(Language::English), "Load language DLL fail");
+  EXPECT_STREQ(languageLoadFailText(Language::Chinese), "加载语言链接库失败");
+  EXPECT_EQ(helpFolderName(Language::Chinese), "help/zh");
+}
+
+TEST(PagesTest, LabelsAreRecognisedInTheirLanguageOnly) {
+  for (const Language lang : {Language::English, Language::Chinese})
+    for (const Page page : kAllPages) EXPECT_EQ(pageForLabel(pageLabel(page, lang), lang), page);
+  EXPECT_EQ(pageForLabel("机型设置", Language::English), std::nullopt);
+  EXPECT_EQ(pageForLabel("Optional Features", Language::Chinese), std::nullopt);
+  EXPECT_EQ(pageForLabel("DTMF", Language::Chinese), Page::Dtmf);
+  EXPECT_EQ(pageForLabel("", Language::English), std::nullopt);
+  EXPECT_EQ(pageForLabel("Radio Programmer", Language::English), std::nullopt);
+}
+
+TEST(HelpTopicsTest, CommandsWindowsAndControlsFindTheirPages) {
+  // Commands name their window.
+  EXPECT_EQ(helpPageFor("", 32788), "optional.html");
+  EXPECT_EQ(helpPageFor("radio::gui::CMainFrame", 32801), "squelch.html");
+  EXPECT_EQ(helpPageFor("radio::gui::CLanguageDlg", 32799), "about.html");
+  EXPECT_EQ(helpPageFor("", 32793), "index.html");
+  // Control ids are shared between windows: the asking window decides.
+  EXPECT_EQ(helpPageFor("radio::gui::CPortSettingDlg", 1022), "port.html");
+  EXPECT_EQ(helpPageFor("radio::gui::COptionalFeaturesDlg", 1127), "optional.html");
+  EXPECT_EQ(helpPageFor("radio::gui::CProgramView", 1127), "main.html");
+  EXPECT_EQ(helpPageFor("CMskDlg", 1048), "msk.html");
+  // The grid's own context ids, from anywhere.
+  EXPECT_EQ(helpPageFor("", 2127), "main.html");
+  EXPECT_EQ(helpPageFor("", 2133), "main.html");
+  // Nothing known: the contents.
+  EXPECT_EQ(helpPageFor("QWidget", 4242), "index.html");
+  EXPECT_EQ(helpAnchorFor(1127), "id1127");
+}
+
+TEST(HelpTopicsTest, EveryPageIsShippedInBothLanguages) {
+  const std::filesystem::path root = std::filesystem::path(RADIOPROG_SOURCE_DIR) / "resources" / "help";
+  std::vector<std::string> pages{std::string(kHelpContentsPage)};
+  for (const int id : {32787, 32773, 32777, 32786, 32788, 32789, 32790, 32791, 32800, 32801, 57607, 57664})
+    pages.push_back(helpPageForContext(id));
+  for (const std::string& page : pages) {
+    EXPECT_TRUE(std::filesystem::exists(root / "en" / page)) << page;
+    EXPECT_TRUE(std::filesystem::exists(root / "zh" / page)) << page;
+  }
+}
+
+}  // namespace
+}  // namespace radio

@@ -1,0 +1,205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>radio::gui::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>Create a new document</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Open an existing document</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>Close the active document</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Save the active document</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>Save the active document with a new name</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Print the active document</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Display full pages</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Change the printer and printing options</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Quit the application; prompts to save documents</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation>Read Data From Radio</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>Write Data To Radio</source>
+        <translation>Write Data To Radio</translation>
+    </message>
+    <message>
+        <source>Com Setup</source>
+        <translation>Com Setup</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the programming cable</source>
+        <translation>Choose the serial port of the programming cable</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Choose the language of the program</source>
+        <translation>Choose the language of the program</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message>
+        <source>Control &amp;Bar</source>
+        <translation>Control &amp;Bar</translation>
+    </message>
+    <message>
+        <source>Show or hide the navigation bar</source>
+        <translation>Show or hide the navigation bar</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Help Topics</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>List Help topics</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;About ...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Display program information, version number and copyright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Program</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::UserPrompts</name>
+    <message>
+        <source>Program Document (*.dat)</source>
+        <translation>Program Document (*.dat)</translation>
+    </message>
+</context>
+</TS>

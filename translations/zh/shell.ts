@@ -1,0 +1,205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>radio::gui::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>建立新文档</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>打开已有的文档</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>关闭当前文档</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>保存当前文档</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>以新的名字保存当前文档</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>打印当前文档</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>显示整页</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>打印设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>更改打印机和打印选项</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>退出程序；提示保存文档</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation>从电台读取数据</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Write Data To Radio</source>
+        <translation>把数据写入电台</translation>
+    </message>
+    <message>
+        <source>Com Setup</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the programming cable</source>
+        <translation>选择写频线所用的串口</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Choose the language of the program</source>
+        <translation>选择程序的语言</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>显示或隐藏工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>显示或隐藏状态栏</translation>
+    </message>
+    <message>
+        <source>Control &amp;Bar</source>
+        <translation>控制栏(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Show or hide the navigation bar</source>
+        <translation>显示或隐藏导航栏</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>列出帮助主题</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>关于(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>显示程序信息、版本号和版权</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::UserPrompts</name>
+    <message>
+        <source>Program Document (*.dat)</source>
+        <translation>程序文档 (*.dat)</translation>
+    </message>
+</context>
+</TS>
