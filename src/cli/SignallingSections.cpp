@@ -1,0 +1,380 @@
+// get/set sections of the signalling dialogs: DTMF (encode, decode and the fast
+// call list), MSK and 2-Tone. get shows each field as its page shows it on
+// opening; set types the value into the page, leaves the field (normalisation,
+// clamping) and stores the page as closing it would, so 2-Tone values land in
+// both their display and radio forms.
+#include <algorithm>
+#include <charconv>
+#include <functional>
+
+#include "cli/Sections.h"
+#include "features/DtmfCallListForm.h"
+#include "features/DtmfDecodeForm.h"
+#include "features/DtmfEncodeForm.h"
+#include "features/MskForm.h"
+#include "features/TwoToneDecodeForm.h"
+#include "features/TwoToneEncodeForm.h"
+
+namespace radio::cli {
+namespace {
+
+using Error = std::optional<std::string>;
+
+constexpr Text kChecked{"checked", "选中"};
+constexpr Text kUnchecked{"unchecked", "未选中"};
+
+std::string lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+std::optional<bool> parseCheck(const std::string& value) {
+  const std::string v = lower(value);
+  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
+    if (v == yes) return true;
+  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
+    if (v == no) return false;
+  return std::nullopt;
+}
+
+const char* checkText(bool on, Language lang) { return (on ? kChecked : kUnchecked).in(lang); }
+
+// The number n at the end of key after prefix, within 1..count ("call3" -> 3).
+std::optional<int> indexAfter(std::string_view key, std::string_view prefix, int count) {
+  if (key.substr(0, prefix.size()) != prefix) return std::nullopt;
+  const std::string_view digits = key.substr(prefix.size());
+  int n = 0;
+  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+  if (digits.empty() || digits[0] == '0' || ec != std::errc{} || ptr != digits.data() + digits.size()) return std::nullopt;
+  if (n < 1 || n > count) return std::nullopt;
+  return n;
+}
+
+// A text typed into an upper-casing edit whose key filter lets only allowed
+// characters through.
+Error codeText(const std::string& value, std::size_t limit, std::string_view allowed, std::string& out) {
+  const std::string upper = upperCased(value);
+  if (upper.size() > limit) return "at most " + std::to_string(limit) + " characters";
+  if (!onlyCharacters(upper, allowed)) return "only the characters " + std::string(allowed);
+  out = upper;
+  return std::nullopt;
+}
+
+Error digitsText(const std::string& value, std::size_t limit, std::string& out) {
+  if (!onlyCharacters(value, "0123456789")) return std::string("digits only");
+  if (value.size() > limit) return "at most " + std::to_string(limit) + " digits";
+  out = value;
+  return std::nullopt;
+}
+
+Error numberText(const std::string& value, std::size_t limit, std::string& out) {
+  if (!onlyCharacters(value, "0123456789.")) return std::string("a number with digits and a decimal point");
+  if (value.size() > limit) return "at most " + std::to_string(limit) + " characters";
+  out = value;
+  return std::nullopt;
+}
+
+Error entryText(const std::vector<std::string>& shown, const std::vector<std::string>& english,
+                const std::vector<std::string>& chinese, const std::string& value, std::string& out) {
+  for (const auto* items : {&shown, &english, &chinese})
+    for (std::size_t i = 0; i < items->size(); ++i)
+      if (lower((*items)[i]) == lower(value)) {
+        out = shown[i];
+        return std::nullopt;
+      }
+  std::string list;
+  for (const auto& item : shown) list += (list.empty() ? "" : ", ") + item;
+  return "not an entry of the list (" + list + ")";
+}
+
+// ---- dtmf ------------------------------------------------------------------------
+
+constexpr Text kSpeedLabel{"DTMF Speed(digit/s)", "DTMF速率(位/秒)"};
+constexpr Text kFirstDelayLabel{"First Digit Delay Time(ms)", "首位延迟时间(毫秒)"};
+constexpr Text kFirstTimeLabel{"First Digit Time(ms)", "首位持续时间(毫秒)"};
+constexpr Text kStarHashLabel{"* and # Digit Time(ms)", "*和#持续时间(毫秒)"};
+constexpr Text kSideToneLabel{"SideTone", "侧音"};
+constexpr Text kIdCodeLabel{"ID Code", "ID码"};
+constexpr Text kGroupCodeLabel{"Group Code", "组码"};
+constexpr Text kStunActivationLabel{"Stun Activation", "遥毙启用"};
+constexpr Text kStunCodeLabel{"Stun Code", "遥毙码"};
+constexpr Text kStunTypeLabel{"Stun Type", "遥毙类型"};
+constexpr Text kFastCallLabel{"Fast Call List", "快速呼叫列表"};
+
+std::vector<FieldLine> getDtmf(const RadioImage& image, const SectionContext& ctx) {
+  const Language l = ctx.lang;
+  const DtmfEncodeForm enc = loadDtmfEncode(image);
+  const DtmfDecodeForm dec = loadDtmfDecode(image, l);
+  const DtmfCallListForm calls = loadDtmfCallList(image);
+  std::vector<FieldLine> lines = {
+      {"speed", enc.speed, kSpeedLabel.in(l)},
+      {"first_delay", enc.firstDelay, kFirstDelayLabel.in(l)},
+      {"first_time", enc.firstTime, kFirstTimeLabel.in(l)},
+      {"star_hash_time", enc.starHashTime, kStarHashLabel.in(l)},
+      {"sidetone", checkText(enc.sideTone, l), kSideToneLabel.in(l)},
+      {"id_code", dec.idCode, kIdCodeLabel.in(l)},
+      {"group_code", dec.groupCode, kGroupCodeLabel.in(l)},
+      {"stun_activation", checkText(dec.stunActivation, l), kStunActivationLabel.in(l)},
+      {"stun_code", dec.stunCode, kStunCodeLabel.in(l)},
+      {"stun_type", dec.stunType, kStunTypeLabel.in(l)},
+  };
+  for (int n = 1; n <= kDtmfCallCount; ++n)
+    lines.push_back({"call" + std::to_string(n), calls.entries[static_cast<std::size_t>(n - 1)],
+                     std::string(kFastCallLabel.in(l)) + " " + std::to_string(n)});
+  return lines;
+}
+
+Error setDtmfEncode(RadioImage& image, const std::string& key, const std::string& value) {
+  DtmfEncodeForm form = loadDtmfEncode(image);
+  Error error;
+  if (key == "speed") error = digitsText(value, dtmf::kSpeedMaxLength, form.speed);
+  else if (key == "first_delay") error = digitsText(value, std::string::npos, form.firstDelay);
+  else if (key == "first_time") error = digitsText(value, dtmf::kDigitTimeMaxLength, form.firstTime);
+  else if (key == "star_hash_time") error = digitsText(value, dtmf::kDigitTimeMaxLength, form.starHashTime);
+  else {
+    const auto on = parseCheck(value);
+    if (!on) return std::string("give checked or unchecked (or 1/0)");
+    form.sideTone = *on;
+  }
+  if (error) return error;
+  storeDtmfEncode(form, image);
+  return std::nullopt;
+}
+
+Error setDtmfDecode(RadioImage& image, Language lang, const std::string& key, const std::string& value) {
+  DtmfDecodeForm form = loadDtmfDecode(image, lang);
+  Error error;
+  if (key == "id_code") {
+    // The ID Code edit has no key filter: any printable ASCII text, upper-cased.
+    const bool printable = std::all_of(value.begin(), value.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
+    if (!printable) return std::string("printable ASCII characters only");
+    if (value.size() > dtmf::kCodeLength) return std::string("at most 10 characters");
+    form.idCode = upperCased(value);
+  } else if (key == "group_code") {
+    error = entryText(dtmfGroupCodeChoices(lang), dtmfGroupCodeChoices(Language::English),
+                      dtmfGroupCodeChoices(Language::Chinese), value, form.groupCode);
+  } else if (key == "stun_activation") {
+    const auto on = parseCheck(value);
+    if (!on) return std::string("give checked or unchecked (or 1/0)");
+    form.stunActivation = *on;
+  } else if (key == "stun_code") {
+    error = codeText(value, dtmf::kCodeLength, kStunCodeCharacters, form.stunCode);
+  } else {
+    error = entryText(dtmfStunTypeChoices(lang), dtmfStunTypeChoices(Language::English),
+                      dtmfStunTypeChoices(Language::Chinese), value, form.stunType);
+  }
+  if (error) return error;
+  storeDtmfDecode(form, image);
+  return std::nullopt;
+}
+
+Error setDtmf(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
+  if (key == "speed" || key == "first_delay" || key == "first_time" || key == "star_hash_time" || key == "sidetone")
+    return setDtmfEncode(image, key, value);
+  if (key == "id_code" || key == "group_code" || key == "stun_activation" || key == "stun_code" ||
+      key == "stun_type")
+    return setDtmfDecode(image, ctx.lang, key, value);
+  if (const auto n = indexAfter(key, "call", kDtmfCallCount)) {
+    DtmfCallListForm form = loadDtmfCallList(image);
+    if (auto error = codeText(value, kDtmfCallLength, kDtmfCallCharacters, form.entries[static_cast<std::size_t>(*n - 1)]))
+      return error;
+    storeDtmfCallList(form, image);
+    return std::nullopt;
+  }
+  return "unknown key '" + key + "'";
+}
+
+std::vector<std::pair<std::string, std::string>> dtmfKeys() {
+  std::vector<std::pair<std::string, std::string>> keys = {
+      {"speed", "digits per second: 6, 8, 10 or 15 (others are normalised)"},
+      {"first_delay", "0..1000 ms in steps of 50"},
+      {"first_time", "0, 100, 500 or 1000 ms"},
+      {"star_hash_time", "0, 100, 500 or 1000 ms"},
+      {"sidetone", "checked, unchecked"},
+      {"id_code", "up to 10 characters"},
+      {"group_code", "Off, A, B, C, D, *, #"},
+      {"stun_activation", "checked, unchecked"},
+      {"stun_code", "up to 10 of 0-9 A-D * #"},
+      {"stun_type", "Tx inhibit, Transceiver inhibit"},
+  };
+  for (int n = 1; n <= kDtmfCallCount; ++n) keys.emplace_back("call" + std::to_string(n), "up to 16 of 0-9 A-D * #");
+  return keys;
+}
+
+// ---- msk -------------------------------------------------------------------------
+
+constexpr Text kCallListLabel{"Call List", "呼叫列表"};
+
+std::vector<FieldLine> getMsk(const RadioImage& image, const SectionContext& ctx) {
+  const MskForm form = loadMsk(image);
+  std::vector<FieldLine> lines = {{"id", form.idCode, kIdCodeLabel.in(ctx.lang)}};
+  for (int n = 1; n <= kMskCallCount; ++n)
+    lines.push_back({"call" + std::to_string(n), form.calls[static_cast<std::size_t>(n - 1)],
+                     std::string(kCallListLabel.in(ctx.lang)) + " " + std::to_string(n)});
+  return lines;
+}
+
+Error setMsk(RadioImage& image, const SectionContext&, const std::string& key, const std::string& value) {
+  MskForm form = loadMsk(image);
+  std::string* target = nullptr;
+  if (key == "id") target = &form.idCode;
+  else if (const auto n = indexAfter(key, "call", kMskCallCount)) target = &form.calls[static_cast<std::size_t>(*n - 1)];
+  if (!target) return "unknown key '" + key + "'";
+  if (auto error = codeText(value, kMskCodeLength, kMskCharacters, *target)) return error;
+  storeMsk(form, image);
+  return std::nullopt;
+}
+
+std::vector<std::pair<std::string, std::string>> mskKeys() {
+  std::vector<std::pair<std::string, std::string>> keys = {{"id", "up to 4 of 0-9 A-F"}};
+  for (int n = 1; n <= kMskCallCount; ++n) keys.emplace_back("call" + std::to_string(n), "up to 4 of 0-9 A-F");
+  return keys;
+}
+
+// ---- twotone ---------------------------------------------------------------------
+
+constexpr Text kFirstDelay2Label{"The first delay time(s)", "第一延迟时间(秒)"};
+constexpr Text kSecondDelay2Label{"The second delay time(s)", "第二延迟时间(秒)"};
+constexpr Text kLongDelay2Label{"Long tone delay time(s)", "长音延迟时间(秒)"};
+constexpr Text kToneIntervalLabel{"Tone interval time(ms)", "音间隔时间(毫秒)"};
+constexpr Text kTxRiseLabel{"Tx rise delay time(ms)", "发射上升延迟时间(毫秒)"};
+constexpr Text kShortBeepLabel{"Short beep tone", "短提示音"};
+constexpr Text kTone1Label{"Tone1 Fre", "音频1"};
+constexpr Text kTone2Label{"Tone2 Fre", "音频2"};
+constexpr Text kATone{"A Tone(HZ)", "A音(HZ)"};
+constexpr Text kBTone{"B Tone(HZ)", "B音(HZ)"};
+constexpr Text kIntervalLabel{"Interval time(s)", "间隔时间(秒)"};
+
+// The fields of a decode page, in the page's order.
+struct DecodeField {
+  const char* key;
+  Text label;
+  TwoToneField kind;
+  std::string TwoToneDecodeForm::*member;
+};
+const DecodeField kDecodeFields[] = {
+    {"a", kATone, TwoToneField::Tone, &TwoToneDecodeForm::aTone},
+    {"b", kBTone, TwoToneField::Tone, &TwoToneDecodeForm::bTone},
+    {"first_delay", kFirstDelay2Label, TwoToneField::Delay, &TwoToneDecodeForm::firstDelay},
+    {"second_delay", kSecondDelay2Label, TwoToneField::Delay, &TwoToneDecodeForm::secondDelay},
+    {"interval", kIntervalLabel, TwoToneField::DecodeInterval, &TwoToneDecodeForm::interval},
+    {"long_delay", kLongDelay2Label, TwoToneField::Delay, &TwoToneDecodeForm::longDelay},
+};
+
+struct TimingField {
+  const char* key;
+  Text label;
+  TwoToneField kind;
+  std::string TwoToneEncodeForm::*member;
+};
+const TimingField kTimingFields[] = {
+    {"first_delay", kFirstDelay2Label, TwoToneField::Delay, &TwoToneEncodeForm::firstDelay},
+    {"second_delay", kSecondDelay2Label, TwoToneField::Delay, &TwoToneEncodeForm::secondDelay},
+    {"long_delay", kLongDelay2Label, TwoToneField::Delay, &TwoToneEncodeForm::longDelay},
+    {"tone_interval", kToneIntervalLabel, TwoToneField::EncodeInterval, &TwoToneEncodeForm::toneInterval},
+    {"tx_rise", kTxRiseLabel, TwoToneField::TxRise, &TwoToneEncodeForm::txRise},
+};
+
+std::string encodeKey(int n, int t) { return "enc" + std::to_string(n) + (t == 0 ? "_a" : "_b"); }
+std::string decodePrefix(int k) { return "dec" + std::to_string(k) + "_"; }
+
+std::vector<FieldLine> getTwoTone(const RadioImage& image, const SectionContext& ctx) {
+  const Language l = ctx.lang;
+  const TwoToneEncodeForm enc = loadTwoToneEncode(image);
+  std::vector<FieldLine> lines;
+  for (const auto& f : kTimingFields) lines.push_back({f.key, enc.*f.member, f.label.in(l)});
+  lines.push_back({"short_beep", checkText(enc.shortBeep, l), kShortBeepLabel.in(l)});
+  for (int n = 1; n <= twotone::kEncodeEntries; ++n)
+    for (int t = 0; t < 2; ++t)
+      lines.push_back({encodeKey(n, t), enc.tones[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(t)],
+                       std::string((t == 0 ? kTone1Label : kTone2Label).in(l)) + " " + std::to_string(n)});
+  for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
+    const TwoToneDecodeForm dec = loadTwoToneDecode(image, k);
+    for (const auto& f : kDecodeFields)
+      lines.push_back({decodePrefix(k) + f.key, dec.*f.member, "2-Tone" + std::to_string(k) + " " + f.label.in(l)});
+  }
+  return lines;
+}
+
+// Types value into a 2-Tone edit and leaves it.
+Error twoToneValue(TwoToneField kind, const std::string& value, std::string& out) {
+  std::string typed;
+  if (auto error = numberText(value, twoToneMaxLength(kind), typed)) return error;
+  out = twoToneLeave(kind, typed);
+  return std::nullopt;
+}
+
+Error setTwoTone(RadioImage& image, const SectionContext&, const std::string& key, const std::string& value) {
+  // Encode page: timing, short beep and the tone list; stored as a whole.
+  TwoToneEncodeForm enc = loadTwoToneEncode(image);
+  for (const auto& f : kTimingFields) {
+    if (key != f.key) continue;
+    if (auto error = twoToneValue(f.kind, value, enc.*f.member)) return error;
+    storeTwoToneEncode(enc, image);
+    return std::nullopt;
+  }
+  if (key == "short_beep") {
+    const auto on = parseCheck(value);
+    if (!on) return std::string("give checked or unchecked (or 1/0)");
+    enc.shortBeep = *on;
+    storeTwoToneEncode(enc, image);
+    return std::nullopt;
+  }
+  for (int n = 1; n <= twotone::kEncodeEntries; ++n) {
+    for (int t = 0; t < 2; ++t) {
+      if (key != encodeKey(n, t)) continue;
+      std::string typed;
+      if (auto error = numberText(value, twoToneMaxLength(TwoToneField::Tone), typed)) return error;
+      enc.tones[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(t)] = twoToneCellCommit(typed);
+      storeTwoToneEncode(enc, image);
+      return std::nullopt;
+    }
+  }
+  // Decode pages: one entry stored as a whole.
+  for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
+    for (const auto& f : kDecodeFields) {
+      if (key != decodePrefix(k) + f.key) continue;
+      TwoToneDecodeForm dec = loadTwoToneDecode(image, k);
+      if (auto error = twoToneValue(f.kind, value, dec.*f.member)) return error;
+      storeTwoToneDecode(dec, image, k);
+      return std::nullopt;
+    }
+  }
+  return "unknown key '" + key + "'";
+}
+
+std::vector<std::pair<std::string, std::string>> twoToneKeys() {
+  std::vector<std::pair<std::string, std::string>> keys = {
+      {"first_delay", "0.5..10.0 s"},
+      {"second_delay", "0.5..10.0 s"},
+      {"long_delay", "0.5..10.0 s"},
+      {"tone_interval", "0.0..2.0 s"},
+      {"tx_rise", "0.10..1.00 s in steps of 0.05"},
+      {"short_beep", "checked, unchecked"},
+      {"enc1_a, enc1_b ... enc32_a, enc32_b", "Tone1 and Tone2 of entry 1..32: 288.5..3106.0 Hz, empty for none"},
+  };
+  for (const auto& f : kDecodeFields) {
+    std::string note = f.kind == TwoToneField::Tone ? "288.5..3106.0 Hz"
+                       : f.kind == TwoToneField::Delay ? "0.5..10.0 s"
+                                                       : "0.0..2.0 s";
+    keys.emplace_back(std::string("dec1_") + f.key + " ... dec8_" + f.key, "entry 1..8: " + note);
+  }
+  return keys;
+}
+
+const bool registered = [] {
+  registerSection({"dtmf", "DTMF: Encode, Decode and CallList pages", getDtmf,
+                   [](RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
+                     return setDtmf(image, ctx, key, value);
+                   },
+                   dtmfKeys()});
+  registerSection({"msk", "MSK: ID code and call list", getMsk, setMsk, mskKeys()});
+  registerSection({"twotone", "2-Tone: encode timing, 32 encode tone pairs, 8 decode entries (stored in both forms)",
+                   getTwoTone, setTwoTone, twoToneKeys()});
+  return true;
+}();
+
+}  // namespace
+}  // namespace radio::cli

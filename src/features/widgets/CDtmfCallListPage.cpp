@@ -1,0 +1,77 @@
+#include "features/widgets/CDtmfCallListPage.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "features/DtmfCallListForm.h"
+#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/CGridCellEditorKeyFilter.h"
+
+namespace radio::gui {
+
+namespace {
+constexpr Text kNum{"Num", "编号"};
+constexpr Text kHeading{"Fast Call List", "快速呼叫列表"};
+constexpr int kBaseColumnWidth = 60;  // the number column as the grid is created, in pixels
+}  // namespace
+
+CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget* parent)
+    : QWidget(parent), image_(image), state_(state) {
+  setProperty("controlId", 142);
+  auto* layout = new QVBoxLayout(this);
+  grid_ = new QTableWidget(this);
+  grid_->setProperty("controlId", 1022);
+  setUpCallGrid(grid_, kDtmfCallCount + 1, 2);
+  grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
+  grid_->item(0, 1)->setText(QString::fromUtf8(kHeading.in(state_.lang)));
+  for (int n = 1; n <= kDtmfCallCount; ++n) grid_->item(n, 0)->setText(QString::number(n));
+  grid_->setColumnWidth(0, static_cast<int>(kBaseColumnWidth * 0.8));
+  grid_->setColumnWidth(1, static_cast<int>(kBaseColumnWidth * 2.3));
+  QFont courier(QStringLiteral("Courier"));
+  courier.setStyleHint(QFont::TypeWriter);
+  for (int n = 1; n <= kDtmfCallCount; ++n) grid_->item(n, 1)->setFont(courier);
+  // Room for every row, so the grid never needs to scroll.
+  int height = 2 * grid_->frameWidth();
+  for (int r = 0; r <= kDtmfCallCount; ++r) height += grid_->rowHeight(r);
+  grid_->setMinimumHeight(height);
+  grid_->setMinimumWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + 2 * grid_->frameWidth());
+  layout->addWidget(grid_);
+  layout->addStretch(1);
+
+  editor_ = new CGridCellEditor(grid_, static_cast<int>(kDtmfCallLength), true);
+  editor_->setProperty("controlId", 1125);
+  editor_->setFont(font());
+  editor_->setContextMenuPolicy(Qt::NoContextMenu);
+  editor_->setAcceptDrops(false);
+
+  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); },
+                                              142, this);
+  filter->watch(this);
+}
+
+void CDtmfCallListPage::load() {
+  editor_->commit();
+  const DtmfCallListForm form = loadDtmfCallList(image_);
+  for (int n = 1; n <= kDtmfCallCount; ++n) {
+    const std::string& e = form.entries[static_cast<std::size_t>(n - 1)];
+    grid_->item(n, 1)->setText(QString::fromLatin1(e.data(), static_cast<qsizetype>(e.size())));
+  }
+  // The page opens with the first entry current and its editor open.
+  {
+    const QSignalBlocker block(grid_);
+    grid_->setCurrentCell(1, 1);
+  }
+  editor_->openOnCurrentCell();
+}
+
+void CDtmfCallListPage::store() {
+  editor_->commit();
+  DtmfCallListForm form;
+  for (int n = 1; n <= kDtmfCallCount; ++n)
+    form.entries[static_cast<std::size_t>(n - 1)] = grid_->item(n, 1)->text().toLatin1().toStdString();
+  storeDtmfCallList(form, image_);
+}
+
+}  // namespace radio::gui

@@ -1,0 +1,35 @@
+// The DTMF window's "CallList" page: the nine fast-call numbers in a grid edited
+// through the grid cell editor. It loads when shown and stores when hidden.
+#pragma once
+
+#include <QWidget>
+
+#include "model/RadioImage.h"
+#include "shell/AppState.h"
+
+class QTableWidget;
+
+namespace radio::gui {
+
+class CGridCellEditor;
+
+class CDtmfCallListPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  CDtmfCallListPage(RadioImage& image, AppState& state, QWidget* parent = nullptr);
+
+  void load();
+  void store();
+
+  [[nodiscard]] QTableWidget* grid() const { return grid_; }
+  [[nodiscard]] CGridCellEditor* cellEditor() const { return editor_; }
+
+ private:
+  RadioImage& image_;
+  AppState& state_;
+  QTableWidget* grid_ = nullptr;
+  CGridCellEditor* editor_ = nullptr;
+};
+
+}  // namespace radio::gui

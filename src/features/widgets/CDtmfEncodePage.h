@@ -1,0 +1,50 @@
+// The DTMF window's "Encode" page: digit speed, the three digit times with their
+// spin arrows, and the side tone. It loads when shown and stores when hidden.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/RadioImage.h"
+#include "shell/AppState.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace radio::gui {
+
+class CDtmfEncodePage : public QWidget {
+  Q_OBJECT
+
+ public:
+  CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* parent = nullptr);
+
+  void load();
+  void store();
+
+  // For tests and the window: the edits in the order speed, first delay, first
+  // time, "* and #" time, and each one's spin step.
+  [[nodiscard]] QLineEdit* edit(int i) const { return fields_.at(static_cast<std::size_t>(i)).edit; }
+  void spin(int i, int step);
+  [[nodiscard]] QCheckBox* sideTone() const { return sideTone_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Field {
+    QLineEdit* edit = nullptr;
+    std::function<std::string(std::string_view)> leave;
+    std::function<std::string(std::string_view, int)> spin;
+  };
+
+  RadioImage& image_;
+  AppState& state_;
+  std::array<Field, 4> fields_{};
+  QCheckBox* sideTone_ = nullptr;
+};
+
+}  // namespace radio::gui

@@ -1,0 +1,128 @@
+#include "features/widgets/CTwoToneEncodePage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "features/TwoToneEncodeForm.h"
+#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/CGridCellEditorKeyFilter.h"
+
+namespace radio::gui {
+
+namespace {
+constexpr Text kNum{"Num", "编号"};
+constexpr Text kTone1{"Tone1 Fre", "音频1"};
+constexpr Text kTone2{"Tone2 Fre", "音频2"};
+constexpr int kBaseColumnWidth = 90;  // the number column as the grid is created, in pixels
+constexpr int kRows = twotone::kEncodeEntries + 1;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string ss(const QString& s) { return s.toStdString(); }
+}  // namespace
+
+CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidget* parent)
+    : QWidget(parent), image_(image), state_(state) {
+  setProperty("controlId", 156);
+  auto* layout = new QHBoxLayout(this);
+  auto* timing = new QGridLayout;
+  const QString labels[5] = {tr("The first delay time(s)"), tr("The second delay time(s)"),
+                             tr("Long tone delay time(s)"), tr("Tone interval time(ms)"), tr("Tx rise delay time(ms)")};
+  const int editIds[5] = {1250, 1251, 1252, 1253, 1054};
+  kinds_ = {TwoToneField::Delay, TwoToneField::Delay, TwoToneField::Delay, TwoToneField::EncodeInterval,
+            TwoToneField::TxRise};
+  for (int i = 0; i < 5; ++i) {
+    auto* edit = new QLineEdit(this);
+    edit->setProperty("controlId", editIds[i]);
+    edit->setMaxLength(static_cast<int>(twoToneMaxLength(kinds_[static_cast<std::size_t>(i)])));
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setAcceptDrops(false);
+    edit->installEventFilter(this);
+    edits_[static_cast<std::size_t>(i)] = edit;
+    QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
+    arrows->setProperty("controlId", 1055 + i);
+    timing->addWidget(new QLabel(labels[i], this), i, 0);
+    timing->addWidget(edit, i, 1);
+    timing->addWidget(arrows, i, 2);
+  }
+  shortBeep_ = new QCheckBox(tr("Short beep tone"), this);
+  shortBeep_->setProperty("controlId", 1061);
+  timing->addWidget(shortBeep_, 5, 0, 1, 3);
+  timing->setRowStretch(6, 1);
+  layout->addLayout(timing);
+
+  grid_ = new QTableWidget(this);
+  grid_->setProperty("controlId", 1060);
+  setUpCallGrid(grid_, kRows, 3);
+  grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
+  grid_->item(0, 1)->setText(QString::fromUtf8(kTone1.in(state_.lang)));
+  grid_->item(0, 2)->setText(QString::fromUtf8(kTone2.in(state_.lang)));
+  for (int r = 1; r < kRows; ++r) grid_->item(r, 0)->setText(QString::number(r));
+  grid_->setColumnWidth(0, static_cast<int>(kBaseColumnWidth * 0.51));
+  grid_->setColumnWidth(1, static_cast<int>(kBaseColumnWidth * 1.22));
+  grid_->setColumnWidth(2, static_cast<int>(kBaseColumnWidth * 1.22));
+  grid_->setMinimumWidth(grid_->columnWidth(0) + 2 * grid_->columnWidth(1) + 2 * grid_->frameWidth() +
+                         grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+  grid_->setMinimumHeight(12 * grid_->rowHeight(0));
+  layout->addWidget(grid_, 1);
+
+  editor_ = new CGridCellEditor(grid_, static_cast<int>(twoToneMaxLength(TwoToneField::Tone)), false);
+  editor_->setProperty("controlId", 1135);
+  editor_->setFont(font());
+  editor_->setContextMenuPolicy(Qt::NoContextMenu);
+  editor_->setAcceptDrops(false);
+  editor_->setCommitRule([](const std::string& text) { return twoToneCellCommit(text); });
+
+  auto* filter = new CGridCellEditorKeyFilter(
+      [](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, 156, this);
+  filter->watch(this);
+}
+
+void CTwoToneEncodePage::load() {
+  editor_->hide();
+  const TwoToneEncodeForm form = loadTwoToneEncode(image_);
+  const std::string* texts[5] = {&form.firstDelay, &form.secondDelay, &form.longDelay, &form.toneInterval,
+                                 &form.txRise};
+  for (int i = 0; i < 5; ++i) edits_[static_cast<std::size_t>(i)]->setText(qs(*texts[i]));
+  shortBeep_->setChecked(form.shortBeep);
+  const QSignalBlocker block(grid_);
+  for (int n = 0; n < twotone::kEncodeEntries; ++n)
+    for (int t = 0; t < 2; ++t)
+      grid_->item(n + 1, t + 1)->setText(qs(form.tones[static_cast<std::size_t>(n)][static_cast<std::size_t>(t)]));
+}
+
+void CTwoToneEncodePage::store() {
+  editor_->commit();
+  for (std::size_t i = 0; i < edits_.size(); ++i)
+    if (edits_[i] == QApplication::focusWidget() && edits_[i]->isModified())
+      edits_[i]->setText(qs(twoToneLeave(kinds_[i], ss(edits_[i]->text()))));
+  TwoToneEncodeForm form;
+  std::string* texts[5] = {&form.firstDelay, &form.secondDelay, &form.longDelay, &form.toneInterval, &form.txRise};
+  for (int i = 0; i < 5; ++i) *texts[i] = ss(edits_[static_cast<std::size_t>(i)]->text());
+  form.shortBeep = shortBeep_->isChecked();
+  for (int n = 0; n < twotone::kEncodeEntries; ++n)
+    for (int t = 0; t < 2; ++t)
+      form.tones[static_cast<std::size_t>(n)][static_cast<std::size_t>(t)] = ss(grid_->item(n + 1, t + 1)->text());
+  storeTwoToneEncode(form, image_);
+}
+
+void CTwoToneEncodePage::spin(int i, int step) {
+  QLineEdit* e = edits_.at(static_cast<std::size_t>(i));
+  e->setText(qs(twoToneSpin(kinds_.at(static_cast<std::size_t>(i)), ss(e->text()), step)));
+}
+
+bool CTwoToneEncodePage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    for (std::size_t i = 0; i < edits_.size(); ++i)
+      if (watched == edits_[i]) edits_[i]->setText(qs(twoToneLeave(kinds_[i], ss(edits_[i]->text()))));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace radio::gui

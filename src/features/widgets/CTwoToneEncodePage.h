@@ -1,0 +1,51 @@
+// The 2-Tone dialog's "Encode" page: the five sending times with spin arrows,
+// the short beep tone, and the 32 tone pairs in a grid with an in-place editor.
+// It loads when shown and stores both the display and the radio form when hidden.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "features/TwoToneNumber.h"
+#include "model/RadioImage.h"
+#include "shell/AppState.h"
+
+class QCheckBox;
+class QLineEdit;
+class QTableWidget;
+
+namespace radio::gui {
+
+class CGridCellEditor;
+
+class CTwoToneEncodePage : public QWidget {
+  Q_OBJECT
+
+ public:
+  CTwoToneEncodePage(RadioImage& image, AppState& state, QWidget* parent = nullptr);
+
+  void load();
+  void store();
+
+  // The timing edits in the order first delay, second delay, long tone delay,
+  // tone interval, Tx rise.
+  [[nodiscard]] QLineEdit* edit(int i) const { return edits_.at(static_cast<std::size_t>(i)); }
+  void spin(int i, int step);
+  [[nodiscard]] QCheckBox* shortBeep() const { return shortBeep_; }
+  [[nodiscard]] QTableWidget* grid() const { return grid_; }
+  [[nodiscard]] CGridCellEditor* cellEditor() const { return editor_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  RadioImage& image_;
+  AppState& state_;
+  std::array<QLineEdit*, 5> edits_{};
+  std::array<TwoToneField, 5> kinds_{};
+  QCheckBox* shortBeep_ = nullptr;
+  QTableWidget* grid_ = nullptr;
+  CGridCellEditor* editor_ = nullptr;
+};
+
+}  // namespace radio::gui
