@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "link/LinkResult.h"
 #include "link/PortName.h"
 
 namespace radio {
@@ -23,15 +22,6 @@ TEST(PortName, TheNumberFollowsTheFirstM) {
   // Only the first M counts, whatever the name.
   EXPECT_EQ(portNumberFromName("/dev/ttyACM0"), 0);
   EXPECT_EQ(portNumberFromName("COM 7"), 7);
-}
-
-TEST(LinkResult, EachFailureCarriesItsMessage) {
-  EXPECT_EQ(linkResult(LinkOutcome::PortError, Language::English).text,
-            "Could not Open the Port, Please check whether the Port are occupied or the device are ok");
-  EXPECT_EQ(linkResult(LinkOutcome::Interrupted, Language::English).message, MessageId::Interrupt);
-  EXPECT_TRUE(linkResult(LinkOutcome::Cancelled, Language::English).text.empty());
-  EXPECT_TRUE(linkResult(LinkOutcome::Completed, Language::English).text.empty());
-  EXPECT_EQ(linkResult(LinkOutcome::PasswordError, Language::Chinese).text, "Password Error!");
 }
 
 }  // namespace

@@ -338,7 +338,8 @@ TEST(TransferRead, PasswordMismatchStopsBeforeChannelDataButTakesTheFeatureBit) 
 }
 
 TEST(TransferRead, FailedReadLeavesTheImageAsItWasApartFromTheFeatureBit) {
-  std::vector<RadioFaults> faults(5);
+  std::vector<RadioFaults> faults(6);
+  faults[5].shortReplyBlock = 508;  // the password block: too short to compare
   faults[0].shortReplyBlock = 0;
   faults[1].shortReplyBlock = 300;
   faults[2].missingAckBlock = 200;
