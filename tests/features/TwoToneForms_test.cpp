@@ -1,0 +1,176 @@
+// 2-Tone encode and decode pages: exact numbers, the rules on leaving an edit and
+// on the spin arrows, both stored forms, and the bytes no page owns.
+#include <gtest/gtest.h>
+
+#include "features/TwoToneDecodeForm.h"
+#include "features/TwoToneEncodeForm.h"
+
+namespace radio {
+namespace {
+
+TEST(TwoToneNumber, ParsesLikeAnEditAndFormatsLikePrintf) {
+  EXPECT_EQ(parseMicros("1000.0"), 1000 * kMicro);
+  EXPECT_EQ(parseMicros(" 5.0"), 5 * kMicro);
+  EXPECT_EQ(parseMicros("0.35"), 350'000);
+  EXPECT_EQ(parseMicros("1.2.3"), 1'200'000);
+  EXPECT_EQ(parseMicros("abc"), 0);
+  EXPECT_EQ(parseMicros(""), 0);
+  EXPECT_EQ(parseMicros(".5"), 500'000);
+  EXPECT_EQ(formatMicros(5 * kMicro, 4, 1), " 5.0");
+  EXPECT_EQ(formatMicros(3'276'750'000, 2, 1), "3276.8");  // halves away from zero
+  EXPECT_EQ(formatMicros(250'000, 2, 1), "0.3");
+  EXPECT_EQ(formatMicros(300'000, 3, 2), "0.30");
+  EXPECT_EQ(formatMicros(0, 1, 1), "0.0");
+}
+
+TEST(TwoToneNumber, DivisorsAreNearestWholeNumbersHalvesUp) {
+  EXPECT_EQ(nearestDivisor(twotone::kEncodeDivisor, 1000 * kMicro), 112u);  // 111.957
+  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, 1000 * kMicro), 896u);  // 895.658
+  EXPECT_EQ(nearestDivisor(10, 4 * kMicro), 3u);                            // 2.5 goes up
+  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, 0), 0u);                // no divisor for 0 Hz
+  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, kMicro / 10), 0xFFFFu); // never wraps
+}
+
+TEST(TwoToneRules, LeavingAnEditClampsAndFormats) {
+  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "5000"), "3106.0");
+  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "12"), "288.5");
+  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "abc"), "288.5");
+  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "1000.06"), "1000.1");
+  EXPECT_EQ(twoToneLeave(TwoToneField::Delay, "0.1"), "0.5");
+  EXPECT_EQ(twoToneLeave(TwoToneField::Delay, "25"), "10.0");
+  EXPECT_EQ(twoToneLeave(TwoToneField::DecodeInterval, ""), "0.0");
+  EXPECT_EQ(twoToneLeave(TwoToneField::EncodeInterval, "3"), "2.0");
+  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "0.33"), "0.30");
+  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "0.35"), "0.35");
+  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "0.07"), "0.10");
+  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "1.04"), "1.00");
+  EXPECT_EQ(twoToneCellCommit(""), "");
+  EXPECT_EQ(twoToneCellCommit("9999"), "3106.0");
+}
+
+TEST(TwoToneRules, SpinArrowsStepAndWrap) {
+  EXPECT_EQ(twoToneSpin(TwoToneField::Tone, "3106.0", +1), "288.5");
+  EXPECT_EQ(twoToneSpin(TwoToneField::Tone, "288.5", -1), "3106.0");
+  EXPECT_EQ(twoToneSpin(TwoToneField::Tone, "1000.0", +1), "1000.1");
+  EXPECT_EQ(twoToneSpin(TwoToneField::Delay, "10.0", +1), "0.5");
+  EXPECT_EQ(twoToneSpin(TwoToneField::Delay, "0.5", -1), "10.0");
+  EXPECT_EQ(twoToneSpin(TwoToneField::Delay, "0.6", -1), "0.5");  // exact: no wrap on 0.6 - 0.1
+  EXPECT_EQ(twoToneSpin(TwoToneField::DecodeInterval, "2.0", +1), "0.0");
+  EXPECT_EQ(twoToneSpin(TwoToneField::EncodeInterval, "0.0", -1), "2.0");
+  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.33", +1), "0.35");
+  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.33", -1), "0.30");
+  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.35", +1), "0.40");
+  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "1.00", +1), "0.10");
+  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.10", -1), "1.00");
+}
+
+TEST(TwoToneRules, KeyFilter) {
+  EXPECT_TRUE(twoToneKey({KeyKind::KeypadDecimal}, true).pass);
+  EXPECT_TRUE(twoToneKey({KeyKind::Digit, '4', true}, false).pass);
+  EXPECT_FALSE(twoToneKey({KeyKind::Other}, true).pass);  // the main keyboard's point
+  EXPECT_FALSE(twoToneKey({KeyKind::Digit, '4', false, true}, true).pass);
+  EXPECT_FALSE(twoToneKey({KeyKind::Escape}, false).pass);
+  EXPECT_FALSE(twoToneKey({KeyKind::Enter}, true).pass);
+  EXPECT_EQ(twoToneKey({KeyKind::F1}, true), (KeyDecision{false, true}));
+  EXPECT_EQ(twoToneKey({KeyKind::F1}, false), (KeyDecision{true, true}));
+}
+
+TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {
+  RadioImage image;
+  TwoToneEncodeForm form = loadTwoToneEncode(image);
+  EXPECT_EQ(form.tones[0][0], "");  // 0xFFFF is an empty cell
+  EXPECT_EQ(form.firstDelay, "25.5");
+  form.tones[0][0] = "1000.0";
+  form.tones[5][1] = "";
+  form.firstDelay = "10.0";
+  form.secondDelay = "0.5";
+  form.longDelay = "2.3";
+  form.toneInterval = "1.5";
+  form.txRise = "0.35";
+  form.shortBeep = true;
+  storeTwoToneEncode(form, image);
+
+  EXPECT_EQ(image.be16(0x1500), 0x2710);
+  EXPECT_EQ(image.be16(0x1680), 112);
+  const std::size_t cell = twoToneEncodeOffset(5, 1);
+  EXPECT_EQ(cell, 0x1500u + 24 + 4 + 2);
+  EXPECT_EQ(image.be16(cell), 0xFFFF);
+  EXPECT_EQ(image.be16(cell + 0x180), 0x0000);
+  EXPECT_EQ(image.at(0x1620), 100);
+  EXPECT_EQ(image.at(0x17A0), 200);
+  EXPECT_EQ(image.at(0x1621), 5);
+  EXPECT_EQ(image.at(0x17A1), 10);
+  EXPECT_EQ(image.at(0x1622), 23);
+  EXPECT_EQ(image.at(0x17A2), 46);
+  EXPECT_EQ(image.be16(0x1623), 30);
+  EXPECT_EQ(image.be16(0x17A3), 30);
+  EXPECT_EQ(image.be16(0x1625), 7);
+  EXPECT_EQ(image.be16(0x17A5), 7);
+  EXPECT_EQ(image.at(0x1627), 1);
+  EXPECT_EQ(image.at(0x17A7), 0xFF);  // the short beep has no radio form
+
+  const TwoToneEncodeForm again = loadTwoToneEncode(image);
+  EXPECT_EQ(again.tones[0][0], "1000.0");
+  EXPECT_EQ(again.txRise, "0.35");
+  EXPECT_EQ(again.toneInterval, "1.5");
+}
+
+TEST(TwoToneEncode, BlankValuesNeverWrapWhenStoredBack) {
+  RadioImage image;
+  TwoToneEncodeForm form = loadTwoToneEncode(image);
+  EXPECT_EQ(form.toneInterval, "3276.8");
+  EXPECT_EQ(form.txRise, "3276.75");
+  storeTwoToneEncode(form, image);
+  EXPECT_EQ(image.at(0x1620), 0xFF);
+  EXPECT_EQ(image.at(0x17A0), 0xFF);  // 510 fifties do not fit a byte
+  EXPECT_EQ(image.be16(0x1623), 0xFFFF);
+  EXPECT_EQ(image.be16(0x1625), 0xFFFF);
+}
+
+TEST(TwoToneDecode, EntriesAtTheirBasesInBothForms) {
+  const std::size_t bases[] = {0x15C0, 0x15C8, 0x15D8, 0x15E0, 0x15F0, 0x15F8, 0x1608, 0x1610};
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(twoToneDecodeOffset(k), bases[k - 1]) << k;
+
+  RadioImage image;
+  TwoToneDecodeForm form{"1000.0", "3106.0", "10.0", "0.5", "1.5", "2.0"};
+  storeTwoToneDecode(form, image, 3);
+  EXPECT_EQ(image.be16(0x15D8), 0x2710);
+  EXPECT_EQ(image.be16(0x1758), 0x0380);
+  EXPECT_EQ(image.be16(0x15DA), 31060);
+  EXPECT_EQ(image.be16(0x175A), 288);  // 895658 / 3106 = 288.36
+  const Byte display[] = {100, 5, 15, 20};
+  const Byte radioForm[] = {200, 10, 30, 40};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(image.at(0x15DC + i), display[i]);
+    EXPECT_EQ(image.at(0x175C + i), radioForm[i]);
+  }
+  EXPECT_EQ(loadTwoToneDecode(image, 3), form);
+}
+
+TEST(TwoToneDecode, LoadedTimesShowOneDecimalAsStored) {
+  RadioImage image;
+  image.setBe16(0x15C0, 50);  // out of range: shown as stored
+  const TwoToneDecodeForm form = loadTwoToneDecode(image, 1);
+  EXPECT_EQ(form.aTone, " 5.0");
+  EXPECT_EQ(form.bTone, "6553.5");
+  EXPECT_EQ(form.interval, "25.5");
+}
+
+TEST(TwoTone, PagesLeaveTheBytesTheyDoNotOwn) {
+  RadioImage image;
+  for (std::size_t a = 0x1500; a < 0x17B8; ++a) image.set(a, static_cast<Byte>(a * 7));
+  const RadioImage before = image;
+  storeTwoToneEncode(loadTwoToneEncode(image), image);
+  for (int k = 1; k <= 8; ++k) storeTwoToneDecode(loadTwoToneDecode(image, k), image, k);
+  auto untouched = [&](std::size_t from, std::size_t to) {
+    for (std::size_t a = from; a < to; ++a) EXPECT_EQ(image.at(a), before.at(a)) << std::hex << a;
+  };
+  for (std::size_t row = 0x1500; row < 0x1620; row += 24) untouched(row + 16, row + 24);
+  for (std::size_t row = 0x1680; row < 0x17A0; row += 24) untouched(row + 16, row + 24);
+  untouched(0x1618, 0x1620);
+  untouched(0x1628, 0x1680);
+  untouched(0x17A7, 0x17B8);
+}
+
+}  // namespace
+}  // namespace radio
