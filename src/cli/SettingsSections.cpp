@@ -35,10 +35,11 @@ std::optional<int> parseInt(std::string_view text) {
   return value;
 }
 
+// The entries of a list; a long one as its first entries, "..." and the last.
 std::string joined(const std::vector<std::string>& items, std::size_t limit = 12) {
   std::string out;
   for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i == limit) return out + ", ...";
+    if (i == limit && i + 1 < items.size()) return out + ", ..., " + items.back();
     out += (i ? ", " : "") + items[i];
   }
   return out;
@@ -130,7 +131,8 @@ std::vector<std::pair<std::string, std::string>> optionalKeys() {
   std::vector<std::pair<std::string, std::string>> keys;
   for (int i = 0; i < kOptionalListCount; ++i) {
     const auto list = static_cast<OptionalList>(i);
-    keys.emplace_back(optionalListInfo(list).key, joined(optionalListItems(list, Language::English), 6));
+    const auto items = optionalListItems(list, Language::English);
+    keys.emplace_back(optionalListInfo(list).key, joined(items, items.size() <= 6 ? items.size() : 3));
   }
   for (int i = 0; i < kOptionalCheckCount; ++i)
     keys.emplace_back(optionalCheckInfo(static_cast<OptionalCheck>(i)).key, "checked, unchecked");

@@ -34,6 +34,7 @@ class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     if (QApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("HOME", home_->path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home_->path() + QStringLiteral("/.config")).toLocal8Bit());
