@@ -5,7 +5,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QHash>
 #include <QPen>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 
@@ -107,6 +109,97 @@ int renderReport(QPagedPaintDevice& device, const radio::print::SectionFlags& se
   return drawn;
 }
 
+namespace {
+
+// Radicals that share their glyph with a Han character in the report's CJK faces,
+// found by comparing the faces' glyph indexes.
+const QHash<char16_t, char16_t>& radicalsToHan() {
+  static const QHash<char16_t, char16_t> map = [] {
+    QHash<char16_t, char16_t> result;
+    constexpr char16_t kHanFirst = 0x4E00, kHanLast = 0x9FFF, kRadicalFirst = 0x2E80, kRadicalLast = 0x2FDF;
+    QString han;
+    for (char16_t c = kHanFirst; c <= kHanLast; ++c) han += QChar(c);
+    QString radicals;
+    for (char16_t c = kRadicalFirst; c <= kRadicalLast; ++c) radicals += QChar(c);
+    for (const QString& family : ReportPainter::fontFamilies(radio::Language::Chinese)) {
+      QFont font(family);
+      font.setPixelSize(32);
+      const QRawFont raw = QRawFont::fromFont(font);
+      if (!raw.isValid() || !raw.supportsCharacter(QChar(kHanFirst))) continue;
+      const QList<quint32> hanGlyphs = raw.glyphIndexesForString(han);
+      const QList<quint32> radicalGlyphs = raw.glyphIndexesForString(radicals);
+      if (hanGlyphs.size() != han.size() || radicalGlyphs.size() != radicals.size()) continue;
+      QHash<quint32, char16_t> byGlyph;
+      for (qsizetype i = 0; i < hanGlyphs.size(); ++i)
+        if (hanGlyphs[i] != 0 && !byGlyph.contains(hanGlyphs[i]))
+          byGlyph.insert(hanGlyphs[i], static_cast<char16_t>(kHanFirst + i));
+      for (qsizetype i = 0; i < radicalGlyphs.size(); ++i) {
+        const auto radical = static_cast<char16_t>(kRadicalFirst + i);
+        const auto it = byGlyph.constFind(radicalGlyphs[i]);
+        if (radicalGlyphs[i] != 0 && it != byGlyph.constEnd() && !result.contains(radical)) result.insert(radical, *it);
+      }
+    }
+    return result;
+  }();
+  return map;
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Replaces a "<XXXX>" code at pos when it names a mapped radical.
+int restoreCode(QByteArray& pdf, qsizetype pos, const QHash<char16_t, char16_t>& map) {
+  if (pos + 6 > pdf.size() || pdf[pos] != '<' || pdf[pos + 5] != '>') return 0;
+  int code = 0;
+  for (int k = 1; k <= 4; ++k) {
+    const int h = hexValue(pdf[pos + k]);
+    if (h < 0) return 0;
+    code = code * 16 + h;
+  }
+  const auto it = map.constFind(static_cast<char16_t>(code));
+  if (it == map.constEnd()) return 0;
+  static const char kHex[] = "0123456789ABCDEF";
+  for (int k = 4; k >= 1; --k) {
+    pdf[pos + k] = kHex[(*it >> (4 * (4 - k))) & 0xF];
+  }
+  return 1;
+}
+
+}  // namespace
+
+int restoreHanCharactersInPdf(QByteArray& pdf) {
+  const QHash<char16_t, char16_t>& map = radicalsToHan();
+  if (map.isEmpty()) return 0;
+  int changed = 0;
+  qsizetype from = 0;
+  while ((from = pdf.indexOf("beginbfrange", from)) >= 0) {
+    const qsizetype end = pdf.indexOf("endbfrange", from);
+    if (end < 0) break;
+    // Lines are "<first> <last> <code>" or "<first> <last> [<code> <code> ...]";
+    // only the character codes are touched, never the glyph numbers.
+    qsizetype line = pdf.indexOf('\n', from) + 1;
+    while (line > 0 && line < end) {
+      qsizetype next = pdf.indexOf('\n', line);
+      if (next < 0 || next > end) next = end;
+      const QByteArray text = pdf.mid(line, next - line);
+      const qsizetype open = text.indexOf('[');
+      if (open >= 0) {
+        for (qsizetype p = line + open; p < next; ++p)
+          if (pdf[p] == '<') changed += restoreCode(pdf, p, map);
+      } else if (text.size() >= 20 && text.mid(0, 6) == text.mid(7, 6)) {
+        changed += restoreCode(pdf, line + 14, map);
+      }
+      line = next + 1;
+    }
+    from = end;
+  }
+  return changed;
+}
+
 QPageLayout defaultReportPageLayout() {
   return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
                      QPageLayout::Inch);
@@ -127,7 +220,9 @@ QByteArray renderReportPdf(const radio::print::SectionFlags& sections, const rad
     pages = renderReport(writer, sections, source);
   }
   buffer.close();
-  return pages > 0 ? data : QByteArray();
+  if (pages == 0) return {};
+  restoreHanCharactersInPdf(data);
+  return data;
 }
 
 }  // namespace radio::gui

@@ -66,6 +66,14 @@ int renderReport(QPagedPaintDevice& device, const radio::print::SectionFlags& se
                                          const radio::print::ReportSource& source, const QPageLayout& layout,
                                          const QString& title);
 
+// PDF files name each drawn glyph's character in a text map. The CJK faces draw
+// many Han characters with the same glyph as their look-alike radicals (U+2E80 to
+// U+2FDF), and the writer then names the radical, so copying or searching the text
+// of a Chinese report would find "⾝份码" instead of "身份码". This puts the Han
+// characters back, in place (the file keeps its length). Returns the characters
+// changed.
+int restoreHanCharactersInPdf(QByteArray& pdf);
+
 // The page layout the PDF report uses when none is chosen: A4 portrait with the
 // quarter-inch unprintable margin of a typical printer.
 [[nodiscard]] QPageLayout defaultReportPageLayout();

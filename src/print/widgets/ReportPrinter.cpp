@@ -1,5 +1,6 @@
 #include "print/widgets/ReportPrinter.h"
 
+#include <QFile>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -8,6 +9,7 @@
 #include <optional>
 
 #include "channels/ChannelGrid.h"
+#include "model/Document.h"
 #include "model/RadioImage.h"
 #include "print/Report.h"
 #include "print/widgets/CPrintListDlg.h"
@@ -56,6 +58,17 @@ bool hasPages(QWidget* parent, const radio::print::SectionFlags& sections, const
   return false;
 }
 
+// Printing to a PDF file writes the file directly; its text map is put right
+// afterwards (the file keeps its length).
+void restoreHanCharactersInPdfFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  QByteArray pdf = file.readAll();
+  file.close();
+  if (restoreHanCharactersInPdf(pdf) == 0) return;
+  (void)radio::writeFileAtomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
 }  // namespace
 
 void ReportPrinter::print(QWidget* parent, const radio::RadioImage& image, const radio::ChannelGrid& grid) {
@@ -83,7 +96,10 @@ void ReportPrinter::print(QWidget* parent, const radio::RadioImage& image, const
     QMessageBox::warning(parent, parent ? parent->window()->windowTitle() : QString(),
                          QString::fromUtf8(radio::Text{"The printer could not be opened.",
                                                        "无法打开打印机。"}.in(state_.lang)));
+    return;
   }
+  if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
+    restoreHanCharactersInPdfFile(printer_->outputFileName());
 }
 
 void ReportPrinter::preview(QWidget* parent, const radio::RadioImage& image, const radio::ChannelGrid& grid) {
