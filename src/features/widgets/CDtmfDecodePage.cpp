@@ -102,9 +102,11 @@ void CDtmfDecodePage::store() {
   closeLists();
   DtmfDecodeForm form;
   form.idCode = bytes(idCode_->text());
+  // "Off" is compared as the text it is (the Chinese one is no Latin-1 text); a
+  // code is its character's byte.
   const QString group = groupCode_->text();
-  // "Off" in Chinese is not a Latin-1 text: keep it as UTF-8 so it is recognised.
-  form.groupCode = group.size() == 1 ? bytes(group) : group.toStdString();
+  const bool off = group == QString::fromUtf8(kGroupCodeOff.en) || group == QString::fromUtf8(kGroupCodeOff.zh);
+  form.groupCode = off ? group.toStdString() : bytes(group);
   form.stunActivation = stunActivation_->isChecked();
   form.stunCode = bytes(stunCode_->text());
   form.stunType = stunType_->text().toStdString();
