@@ -11,9 +11,6 @@ namespace radio::gui {
 
 CChildFrame::CChildFrame(AppState& state, QWidget* parent) : QMdiSubWindow(parent) {
   doc_ = new CProgramDoc(state, this);
-  view_ = new CProgramView(*doc_, this);
-  setWidget(view_);
-  connect(view_, &CProgramView::transferStateChanged, this, &CChildFrame::transferStateChanged);
   setAttribute(Qt::WA_DeleteOnClose, false);
   setGeometry(0, 0, kInitialWidth, kInitialHeight);
   connect(doc_, &CProgramDoc::modifiedChanged, this, &CChildFrame::updateTitle);
@@ -25,6 +22,13 @@ CChildFrame::~CChildFrame() {
   cancelTransfer();
   delete view_;
   view_ = nullptr;
+}
+
+void CChildFrame::createView() {
+  if (view_) return;
+  view_ = new CProgramView(*doc_, this);
+  setWidget(view_);
+  connect(view_, &CProgramView::transferStateChanged, this, &CChildFrame::transferStateChanged);
 }
 
 bool CChildFrame::transferRunning() const { return view_ && view_->transferRunning(); }

@@ -20,10 +20,14 @@ class CChildFrame : public QMdiSubWindow {
   static constexpr int kInitialWidth = 1095;
   static constexpr int kInitialHeight = 650;
 
+  // The window with its document; the grid comes with showDocument().
   explicit CChildFrame(AppState& state, QWidget* parent = nullptr);
   ~CChildFrame() override;
 
   [[nodiscard]] CProgramDoc& document() { return *doc_; }
+  // Builds the grid over the document once the document holds its image (new or
+  // opened), as the grid takes the band record from the image it first shows.
+  void createView();
   [[nodiscard]] CProgramView& view() const { return *view_; }
 
   [[nodiscard]] bool transferRunning() const;

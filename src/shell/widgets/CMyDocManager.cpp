@@ -11,17 +11,17 @@ namespace radio::gui {
 
 CMyDocManager::CMyDocManager(AppState& state, QMdiArea& area) : state_(state), area_(area) {}
 
-CChildFrame* CMyDocManager::makeFrame() {
-  auto* frame = new CChildFrame(state_);
+void CMyDocManager::addFrame(CChildFrame* frame) {
   area_.addSubWindow(frame);
   frame->hide();
   frame->setGeometry(0, 0, CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);
-  return frame;
 }
 
 CChildFrame* CMyDocManager::newDocument() {
-  CChildFrame* frame = makeFrame();
+  auto* frame = new CChildFrame(state_);
   frame->document().newDocument();
+  frame->createView();
+  addFrame(frame);
   return frame;
 }
 
@@ -41,9 +41,8 @@ CChildFrame* CMyDocManager::openDocumentFile(const QString& path, QString* error
     delete frame;
     return nullptr;
   }
-  area_.addSubWindow(frame);
-  frame->hide();
-  frame->setGeometry(0, 0, CChildFrame::kInitialWidth, CChildFrame::kInitialHeight);
+  frame->createView();
+  addFrame(frame);
   return frame;
 }
 

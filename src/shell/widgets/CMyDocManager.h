@@ -28,7 +28,7 @@ class CMyDocManager {
   [[nodiscard]] QList<CChildFrame*> frames() const;
 
  private:
-  CChildFrame* makeFrame();
+  void addFrame(CChildFrame* frame);
 
   AppState& state_;
   QMdiArea& area_;

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 
 #include "shell/HelpHook.h"
 #include "shell/ProgramSettings.h"
@@ -86,6 +87,10 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
       help_->showHelp(from, contextId);
   });
 
+  // "title.ico" is the icon of the main window and of every window after it.
+  const QIcon icon(dir.filePath(QStringLiteral("title.ico")));
+  if (!icon.isNull()) QApplication::setWindowIcon(icon);
+
   frame_ = std::make_unique<CMainFrame>(state_, config_, prompts_);
   connect(frame_.get(), &CMainFrame::restartRequested, this, &CProgramApp::onRestartRequested);
 
@@ -94,12 +99,10 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   for (const QString& file : files) opened = frame_->openFile(file) || opened;
   if (!opened) frame_->fileNew();
 
-  const QIcon icon(dir.filePath(QStringLiteral("title.ico")));
-  if (!icon.isNull()) {
-    frame_->setWindowIcon(icon);
-    QApplication::setWindowIcon(icon);
-  }
   if (splash) splash->finish();
+  // Without a window manager a maximize request goes unanswered: the window then
+  // covers the screen by its own geometry.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame_->setGeometry(screen->availableGeometry());
   frame_->showMaximized();
   return true;
 }
@@ -108,6 +111,7 @@ void CProgramApp::readBandRecord() {
   const ProgramSettings settings(QString::fromStdString(state_.appName));
   if (!settings.contains(QStringLiteral("Field"))) return;
   const QByteArray stored = settings.value(QStringLiteral("Field")).toByteArray();
+
   state_.band.record =
       bandRecordFromStored({reinterpret_cast<const Byte*>(stored.constData()), static_cast<std::size_t>(stored.size())});
 }
