@@ -109,6 +109,8 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
 
 CProgramView::~CProgramView() {
   if (transfer_) transfer_->cancelAndWait();
+  // The Process window belongs to the main window; it goes with its view.
+  delete processDlg_.data();
   if (docGuard_) docGuard_->setGridStore({});
 }
 
@@ -330,7 +332,7 @@ bool CProgramView::commitCell(int row, int column) {
     editor->setFocus(Qt::OtherFocusReason);
     return false;
   }
-  editor->hide();
+  hideEditor(editor);
   return true;
 }
 
@@ -356,14 +358,20 @@ void CProgramView::commitFrequencyOnEnter() {
     frequencyEdit_->setText(qs(result.editorText));
     frequencyEdit_->setFocus(Qt::OtherFocusReason);
   } else {
-    frequencyEdit_->hide();
-    table_->setFocus(Qt::OtherFocusReason);
+    hideEditor(frequencyEdit_);
   }
+}
+
+void CProgramView::hideEditor(QWidget* editor) {
+  // A focused widget that hides passes the focus on to the next one, and the grid
+  // takes it as a Tab to the next cell. The grid takes the focus first instead.
+  if (editor->hasFocus()) table_->setFocus(Qt::OtherFocusReason);
+  editor->hide();
 }
 
 void CProgramView::hideCellEditors() {
   for (int c = 1; c < kGridColumns; ++c)
-    if (QWidget* editor = editorForColumn(c)) editor->hide();
+    if (QWidget* editor = editorForColumn(c)) hideEditor(editor);
   table_->viewport()->update();
 }
 
@@ -554,7 +562,11 @@ void CProgramView::onTransferFinished() {
     (void)prompt_(messageOwner(), request);
   }
   if (result.link.ok() && result.direction == TransferDirection::Read) doc_.replaceImage(result.image);
-  if (processDlg_) processDlg_->finish();
+  // The window goes; the next Read or Write opens a fresh one.
+  if (CProcessDlg* dlg = processDlg_.data()) {
+    processDlg_.clear();
+    dlg->finish();
+  }
   emit transferStateChanged(false);
 }
 

@@ -86,6 +86,7 @@ class CProgramView : public QWidget {
   bool commitCell(int row, int column);
   void commitFrequencyOnEnter();
   void hideCellEditors();
+  void hideEditor(QWidget* editor);
   void placeEditor(QWidget* editor, int row, int column);
   void applyColumnWidths();
   void mouseWheelOverGrid(int delta);

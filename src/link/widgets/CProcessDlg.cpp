@@ -69,7 +69,8 @@ void CProcessDlg::setStatusText(const QString& text) { status_->setText(text); }
 
 void CProcessDlg::finish() {
   finishing_ = true;
-  close();
+  hide();
+  deleteLater();
 }
 
 void CProcessDlg::reject() {
@@ -86,9 +87,10 @@ void CProcessDlg::reject() {
 
 void CProcessDlg::closeEvent(QCloseEvent* event) {
   if (finishing_ || !started_) {
+    // The close box before Start works as Cancel; the window goes.
     cancelled_ = cancelled_ || !finishing_;
     finishing_ = true;
-    QDialog::closeEvent(event);
+    event->accept();
     return;
   }
   cancelled_ = true;
