@@ -66,6 +66,8 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
   // without a commit, which would drop what was typed into the cell being left.
   table_->setAutoScroll(false);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->horizontalHeader()->setSectionsClickable(false);
   table_->horizontalHeader()->setHighlightSections(false);

@@ -46,7 +46,7 @@ CPortSettingDlg::CPortSettingDlg(AppState& state, QWidget* parent) : QDialog(par
   auto* deviceRow = new QHBoxLayout;
   deviceButton_ = new QRadioButton(tr("Device:"), box);
   deviceEdit_ = new QLineEdit(box);
-  deviceEdit_->setPlaceholderText(tr("/dev/pts/3"));
+  deviceEdit_->setPlaceholderText(QStringLiteral("/dev/pts/3"));
   deviceEdit_->setMinimumWidth(200);
   group_->addButton(deviceButton_, kDeviceChoice);
   deviceRow->addWidget(deviceButton_);
