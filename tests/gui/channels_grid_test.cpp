@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -87,6 +88,7 @@ TEST_F(ChannelGridView, ShowsHeadersLabelsAndAnEmptyNewDocument) {
   EXPECT_EQ(table()->horizontalHeaderItem(1)->foreground().color(), QColor(0, 50, 240));
   EXPECT_EQ(table()->item(0, 0)->text(), "1");
   EXPECT_EQ(table()->item(128, 0)->text(), "Fr");
+  EXPECT_TRUE(QFontInfo(table()->item(0, ColName)->font()).fixedPitch());
   EXPECT_EQ(view->windowTitle(), "Channel Information");
   // Column widths keep their proportions to column 0.
   const double base = table()->columnWidth(0);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -42,10 +44,16 @@ constexpr char kControlIdProperty[] = "radioprogControlId";
 const QColor kHeaderColour(0, 50, 240);
 constexpr int kWheelNotch = 120;
 
+// Names are shown in Courier, or the system's fixed-pitch font where there is no
+// Courier, so that the seven characters line up from row to row.
 QFont fixedPitchFont(const QFont& base) {
   QFont font(QStringLiteral("Courier"), base.pointSize());
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
+  if (!QFontInfo(font).fixedPitch()) {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(base.pointSize());
+  }
   return font;
 }
 
