@@ -559,7 +559,8 @@ void CProgramView::onRetryQuestion() {
 
 void CProgramView::onTransferFinished() {
   const TransferRunner::Result result = transfer_->result();
-  transfer_.reset();
+  // The runner is inside its own signal here: it goes once that has returned.
+  transfer_.release()->deleteLater();
   // The handshake takes bit 3 of 0x12AB from the radio, whatever came after it.
   const bool radioBit = result.image.bit(addr::kMskFlags, 3);
   if (radioBit != doc_.image().bit(addr::kMskFlags, 3))

@@ -79,7 +79,7 @@ void TransferRunner::cancelAndWait() {
 void TransferRunner::onThreadFinished() {
   if (!thread_) return;
   thread_->wait();
-  delete thread_;
+  thread_->deleteLater();
   thread_ = nullptr;
   running_ = false;
   emit finished();
