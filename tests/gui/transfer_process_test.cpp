@@ -192,6 +192,17 @@ TEST_F(TransferWindow, CancelBeforeStartClosesTheWindow) {
   EXPECT_EQ(view->processWindow()->windowTitle(), "Write Data");
 }
 
+TEST_F(TransferWindow, CancelRightAfterStartSendsNothing) {
+  view->startWrite();
+  QPointer<CProcessDlg> dlg = view->processWindow();
+  QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+  QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+  EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
+  EXPECT_FALSE(view->transferRunning());
+  EXPECT_EQ(radio->wakeUps(), 0);
+  EXPECT_EQ(openedDevice, "");
+}
+
 TEST_F(TransferWindow, WriteChosenWhileTheReadWindowIsOpenKeepsItsCaption) {
   view->startRead();
   CProcessDlg* dlg = view->processWindow();

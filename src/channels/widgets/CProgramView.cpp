@@ -527,6 +527,13 @@ void CProgramView::setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(op
 
 void CProgramView::onRadioTransfer() {
   if (!processDlg_ || transferRunning()) return;
+  if (processDlg_->cancelled()) {
+    // Cancel came between Start and the transfer's start: nothing is sent.
+    CProcessDlg* dlg = processDlg_.data();
+    processDlg_.clear();
+    dlg->finish();
+    return;
+  }
   // The image gets the grid's edits first; the grid takes no edits until the end.
   storeGrid();
   hideCellEditors();
