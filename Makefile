@@ -29,13 +29,13 @@ run: build
 	else $(BUILD)/bin/radioprog-cli --help; fi
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The tests again with the address and undefined-behaviour sanitizers.
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DRADIOPROG_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build build-asan -j $(JOBS)
-	cd build-asan && ctest --output-on-failure -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bin/radioprog-bench
