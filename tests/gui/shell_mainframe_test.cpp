@@ -1,11 +1,14 @@
 // The main window's document commands, navigation bar, language switch and help.
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <functional>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -51,6 +54,25 @@ class MainFrameTest : public ShellFixture {
     QTest::mouseMove(tree->viewport(), rect.center());
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
     QApplication::processEvents();
+  }
+
+  static void waitFor(const std::function<bool()>& done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+
+  // Acts on the next modal window as soon as it is up.
+  static void onNextDialog(std::function<void(QDialog*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act)] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        poll->stop();
+        poll->deleteLater();
+        act(dialog);
+      }
+    });
+    poll->start(5);
   }
 
   CMainFrame* frame_ = nullptr;
@@ -126,6 +148,40 @@ TEST_F(MainFrameTest, CloseHidesAndChannelInformationShowsTheSameWindow) {
   child->close();
   clickPage(Page::ChannelInformation);
   EXPECT_TRUE(child->isVisible());
+}
+
+TEST_F(MainFrameTest, TreePagesOpenTheirDialogsEachTimeTheyAreClicked) {
+  QStringList opened;
+  const auto closeDialog = [&opened](QDialog* dialog) {
+    opened.append(QString::fromLatin1(dialog->metaObject()->className()));
+    dialog->reject();
+  };
+  for (int i = 0; i < 2; ++i) {
+    onNextDialog(closeDialog);
+    clickPage(Page::OptionalFeatures);
+    waitFor([&] { return opened.size() == i + 1; });
+  }
+  onNextDialog(closeDialog);
+  clickPage(Page::ProductInformation);
+  waitFor([&] { return opened.size() == 3; });
+  EXPECT_EQ(opened, (QStringList{QStringLiteral("radio::gui::COptionalFeaturesDlg"),
+                                 QStringLiteral("radio::gui::COptionalFeaturesDlg"),
+                                 QStringLiteral("radio::gui::CProductInfoDlg")}));
+  EXPECT_FALSE(frames().first()->document().isModified());
+}
+
+TEST_F(MainFrameTest, ADialogThatChangesTheImageMarksTheDocumentModified) {
+  onNextDialog([](QDialog* dialog) {
+    for (QComboBox* box : dialog->findChildren<QComboBox*>()) {
+      if (box->count() > 1 && box->isEnabled()) {
+        box->setCurrentIndex((box->currentIndex() + 1) % box->count());
+        break;
+      }
+    }
+    dialog->accept();
+  });
+  run(cmd::kOptionalFeatures);
+  EXPECT_TRUE(frames().first()->document().isModified());
 }
 
 TEST_F(MainFrameTest, KeyboardSelectionInTheTreeOpensNothing) {
@@ -260,9 +316,13 @@ TEST_F(MainFrameTest, ChannelInformationWithoutDocumentRestoresTheMainWindow) {
 }
 
 TEST_F(MainFrameTest, ChoosingTheCurrentLanguageDoesNotRestart) {
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+  onNextDialog([](QDialog* d) {
+    auto* dialog = qobject_cast<CLanguageDlg*>(d);
+    if (!dialog) {
+      ADD_FAILURE() << "not the Language window";
+      d->reject();
+      return;
+    }
     EXPECT_TRUE(dialog->englishButton()->isChecked());
     dialog->accept();
   });
@@ -275,9 +335,13 @@ TEST_F(MainFrameTest, SwitchingLanguageSavesTheIniAndRestartsEvenWhenCloseIsCanc
   frame_->show();
   frames().first()->document().editImage([](RadioImage& image) { image.set(0, 0x01); });
   saveAnswer_ = SaveAnswer::Cancel;
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<CLanguageDlg*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
+  onNextDialog([](QDialog* d) {
+    auto* dialog = qobject_cast<CLanguageDlg*>(d);
+    if (!dialog) {
+      ADD_FAILURE() << "not the Language window";
+      d->reject();
+      return;
+    }
     dialog->chineseButton()->setChecked(true);
     dialog->accept();
   });

@@ -24,34 +24,15 @@
 #include "shell/widgets/NavigationBar.h"
 #include "shell/widgets/ToolbarIcons.h"
 
-// The windows of the other subsystems are opened when the build has them.
-#ifdef RADIOPROG_HAVE_REPORT_PRINTER
+#include "features/widgets/CDtmfDlg.h"
+#include "features/widgets/CKeyAssignDlg.h"
+#include "features/widgets/CMskDlg.h"
+#include "features/widgets/COptionalFeaturesDlg.h"
+#include "features/widgets/CProductInfoDlg.h"
+#include "features/widgets/CSquelchTuningDlg.h"
+#include "features/widgets/CTwoToneDlg.h"
+#include "link/widgets/CPortSettingDlg.h"
 #include "print/widgets/ReportPrinter.h"
-#endif
-#ifdef RADIOPROG_HAVE_PORT_SETTING
-#include RADIOPROG_PORT_SETTING_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_OPTIONAL_FEATURES
-#include RADIOPROG_OPTIONAL_FEATURES_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_PRODUCT_INFO
-#include RADIOPROG_PRODUCT_INFO_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_KEY_ASSIGN
-#include RADIOPROG_KEY_ASSIGN_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_SQUELCH_TUNING
-#include RADIOPROG_SQUELCH_TUNING_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_DTMF
-#include RADIOPROG_DTMF_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_MSK
-#include RADIOPROG_MSK_HEADER
-#endif
-#ifdef RADIOPROG_HAVE_TWO_TONE
-#include RADIOPROG_TWO_TONE_HEADER
-#endif
 
 namespace radio::gui {
 
@@ -102,9 +83,7 @@ CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, UserPrompts
   layout->addWidget(mdi_, 1);
   setCentralWidget(central);
   docs_ = std::make_unique<CMyDocManager>(state_, *mdi_);
-#ifdef RADIOPROG_HAVE_REPORT_PRINTER
   printer_ = std::make_unique<ReportPrinter>(state_);
-#endif
 
   createActions();
   createMenus();
@@ -195,9 +174,6 @@ void CMainFrame::createActions() {
   connect(help, &QAction::triggered, this, [this] { requestHelp(this, cmd::kChannelInformation); });
   addAction(help);
 
-#ifndef RADIOPROG_HAVE_REPORT_PRINTER
-  for (int id : {cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup}) action(id)->setEnabled(false);
-#endif
 }
 
 void CMainFrame::createMenus() {
@@ -325,37 +301,7 @@ void CMainFrame::updateCommandStates() {
 
   const bool busy = activeTransferRunning();
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
-    bool enabled = !(busy && touchesDocument(it.key()));
-    switch (it.key()) {
-#ifndef RADIOPROG_HAVE_REPORT_PRINTER
-      case cmd::kPrint: case cmd::kPrintPreview: case cmd::kPrintSetup: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_PORT_SETTING
-      case cmd::kComSetup: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_OPTIONAL_FEATURES
-      case cmd::kOptionalFeatures: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_PRODUCT_INFO
-      case cmd::kProductInformation: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_KEY_ASSIGN
-      case cmd::kKeyAssignment: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_SQUELCH_TUNING
-      case cmd::kSquelchTuning: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_DTMF
-      case cmd::kDtmf: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_MSK
-      case cmd::kMsk: enabled = false; break;
-#endif
-#ifndef RADIOPROG_HAVE_TWO_TONE
-      case cmd::kTwoTone: enabled = false; break;
-#endif
-      default: break;
-    }
+    const bool enabled = !(busy && touchesDocument(it.key()));
     it.value()->setEnabled(enabled);
   }
 }
@@ -466,39 +412,25 @@ void CMainFrame::openPage(Page page) {
       onChannelInformation();
       return;
     case Page::OptionalFeatures:
-#ifdef RADIOPROG_HAVE_OPTIONAL_FEATURES
       runFeatureDialog<COptionalFeaturesDlg>();
-#endif
       return;
     case Page::Dtmf:
-#ifdef RADIOPROG_HAVE_DTMF
       runFeatureDialog<CDtmfDlg>();
-#endif
       return;
     case Page::Msk:
-#ifdef RADIOPROG_HAVE_MSK
       runFeatureDialog<CMskDlg>();
-#endif
       return;
     case Page::ProductInformation:
-#ifdef RADIOPROG_HAVE_PRODUCT_INFO
       runFeatureDialog<CProductInfoDlg>();
-#endif
       return;
     case Page::TwoTone:
-#ifdef RADIOPROG_HAVE_TWO_TONE
       runFeatureDialog<CTwoToneDlg>();
-#endif
       return;
     case Page::KeyAssignment:
-#ifdef RADIOPROG_HAVE_KEY_ASSIGN
       runFeatureDialog<CKeyAssignDlg>();
-#endif
       return;
     case Page::SquelchTuning:
-#ifdef RADIOPROG_HAVE_SQUELCH_TUNING
       runFeatureDialog<CSquelchTuningDlg>();
-#endif
       return;
   }
 }
@@ -513,14 +445,11 @@ void CMainFrame::onTransfer(bool write) {
 }
 
 void CMainFrame::onComSetup() {
-#ifdef RADIOPROG_HAVE_PORT_SETTING
   CPortSettingDlg dialog(state_, this);
   dialog.exec();
-#endif
 }
 
 void CMainFrame::onPrint(bool preview) {
-#ifdef RADIOPROG_HAVE_REPORT_PRINTER
   CChildFrame* frame = activeChildFrame();
   if (!frame || frame->transferRunning()) return;
   frame->view().commitEdit();
@@ -528,15 +457,10 @@ void CMainFrame::onPrint(bool preview) {
     printer_->preview(this, frame->document().image(), frame->view().grid());
   else
     printer_->print(this, frame->document().image(), frame->view().grid());
-#else
-  (void)preview;
-#endif
 }
 
 void CMainFrame::onPrintSetup() {
-#ifdef RADIOPROG_HAVE_REPORT_PRINTER
   printer_->pageSetup(this);
-#endif
 }
 
 void CMainFrame::onAbout() {

@@ -93,8 +93,6 @@ class CMainFrame : public QMainWindow {
   void onTransfer(bool write);
   template <class Dialog>
   void runFeatureDialog();
-  template <class Dialog>
-  void runRadioDialog();
 
   [[nodiscard]] QString text(const Text& t) const;
   [[nodiscard]] bool activeTransferRunning() const;
