@@ -14,6 +14,7 @@
 
 #include "ShellTestSupport.h"
 #include "channels/widgets/CProgramView.h"
+#include "link/widgets/CProcessDlg.h"
 #include "shell/HelpHook.h"
 #include "shell/widgets/CChildFrame.h"
 #include "shell/widgets/CHelpWindow.h"
@@ -182,6 +183,23 @@ TEST_F(MainFrameTest, ADialogThatChangesTheImageMarksTheDocumentModified) {
   });
   run(cmd::kOptionalFeatures);
   EXPECT_TRUE(frames().first()->document().isModified());
+}
+
+TEST_F(MainFrameTest, AcceleratorsFromTheGridReachTheirCommands) {
+  frame_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_));
+  frame_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
+  CProgramView& view = frames().first()->view();
+  view.setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+  ASSERT_NE(view.processWindow(), nullptr);
+  EXPECT_EQ(view.processWindow()->windowTitle(), QStringLiteral("Write Data"));
+  view.cancelTransfer();
+
+  frame_->action(cmd::kControlBar)->setChecked(true);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+  EXPECT_FALSE(frame_->action(cmd::kControlBar)->isChecked());
 }
 
 TEST_F(MainFrameTest, KeyboardSelectionInTheTreeOpensNothing) {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMdiArea>
+#include <QMenu>
 
 #include "channels/widgets/CProgramView.h"
 #include "shell/widgets/CProgramDoc.h"
@@ -11,6 +12,13 @@ namespace radio::gui {
 
 CChildFrame::CChildFrame(AppState& state, QWidget* parent) : QMdiSubWindow(parent) {
   doc_ = new CProgramDoc(state, this);
+  // Ctrl+W writes to the radio; the window's own menu closes with Ctrl+F4 only.
+  if (QMenu* menu = systemMenu()) {
+    for (QAction* action : menu->actions()) {
+      if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    }
+  }
   setAttribute(Qt::WA_DeleteOnClose, false);
   setGeometry(0, 0, kInitialWidth, kInitialHeight);
   connect(doc_, &CProgramDoc::modifiedChanged, this, &CChildFrame::updateTitle);
