@@ -15,3 +15,21 @@ void setHelpHandler(HelpHandler handler);
 void requestHelp(QWidget* from, int contextId);
 
 }  // namespace radio::gui
+
+class QDialog;
+class QDialogButtonBox;
+
+namespace radio::gui {
+
+// The help context of a control, read by the F1 key of its window.
+inline constexpr char kHelpIdProperty[] = "helpId";
+void setHelpId(QWidget* widget, int contextId);
+
+// F1 anywhere in the window asks for help at the id of the focused control, or of
+// the nearest of its parents that has one.
+void installHelpKey(QWidget* window);
+
+// OK and Cancel (help ids 1 and 2) wired to the dialog's accept and reject.
+QDialogButtonBox* okCancelButtons(QDialog* dialog);
+
+}  // namespace radio::gui

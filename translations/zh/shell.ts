@@ -202,4 +202,15 @@
         <translation>程序文档 (*.dat)</translation>
     </message>
 </context>
+<context>
+    <name>radio::gui::Dialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

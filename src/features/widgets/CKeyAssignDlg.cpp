@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -13,7 +12,6 @@
 
 namespace radio::gui {
 namespace {
-const char* const kHelpIdProperty = "helpId";
 }  // namespace
 
 CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent)
@@ -34,21 +32,13 @@ CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent
     buttons_[static_cast<std::size_t>(choice)] = button;
   }
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-  buttons->button(QDialogButtonBox::Ok)->setProperty(kHelpIdProperty, 1);
-  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  buttons->button(QDialogButtonBox::Cancel)->setProperty(kHelpIdProperty, 2);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CKeyAssignDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CKeyAssignDlg::reject);
+  auto* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(box);
   layout->addWidget(buttons);
 
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  help->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(help, &QShortcut::activated, this, &CKeyAssignDlg::showHelp);
+  installHelpKey(this);
 
   load();
 }
@@ -63,16 +53,6 @@ void CKeyAssignDlg::showEvent(QShowEvent* event) {
 void CKeyAssignDlg::accept() {
   storeKeyAssign({group_->checkedId()}, image_);
   QDialog::accept();
-}
-
-void CKeyAssignDlg::showHelp() {
-  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
-    const QVariant id = w->property(kHelpIdProperty);
-    if (id.isValid()) {
-      requestHelp(this, id.toInt());
-      return;
-    }
-  }
 }
 
 }  // namespace radio::gui

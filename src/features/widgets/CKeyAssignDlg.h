@@ -28,7 +28,6 @@ class CKeyAssignDlg : public QDialog {
 
  private:
   void load();
-  void showHelp();
 
   RadioImage& image_;
   AppState& state_;

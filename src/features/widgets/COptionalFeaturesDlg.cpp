@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -16,7 +15,6 @@
 namespace radio::gui {
 namespace {
 
-const char* const kHelpIdProperty = "helpId";
 
 // The dialog's two columns of lists, as its template places them.
 constexpr std::array<OptionalList, 10> kLeftColumn{
@@ -71,22 +69,14 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
   hiddenLayout->addWidget(checks_[1]);
   hiddenRow->setVisible(false);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-  buttons->button(QDialogButtonBox::Ok)->setProperty(kHelpIdProperty, 1);
-  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  buttons->button(QDialogButtonBox::Cancel)->setProperty(kHelpIdProperty, 2);
-  connect(buttons, &QDialogButtonBox::accepted, this, &COptionalFeaturesDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &COptionalFeaturesDlg::reject);
+  auto* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons);
   layout->addWidget(hiddenRow);
 
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  help->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(help, &QShortcut::activated, this, &COptionalFeaturesDlg::showHelp);
+  installHelpKey(this);
 
   load();
 }
@@ -156,16 +146,6 @@ OptionalFeaturesForm COptionalFeaturesDlg::form() const {
 void COptionalFeaturesDlg::accept() {
   storeOptionalFeatures(form(), image_, state_.lang);
   QDialog::accept();
-}
-
-void COptionalFeaturesDlg::showHelp() {
-  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
-    const QVariant id = w->property(kHelpIdProperty);
-    if (id.isValid()) {
-      requestHelp(this, id.toInt());
-      return;
-    }
-  }
 }
 
 }  // namespace radio::gui

@@ -37,7 +37,6 @@ class COptionalFeaturesDlg : public QDialog {
  private:
   [[nodiscard]] QString labelText(OptionalList which) const;
   void load();
-  void showHelp();
 
   RadioImage& image_;
   AppState& state_;

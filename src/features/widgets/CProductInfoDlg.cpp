@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -18,7 +17,6 @@
 
 namespace radio::gui {
 namespace {
-const char* const kHelpIdProperty = "helpId";
 const QString kTypeValue = QStringLiteral("Type");
 }  // namespace
 
@@ -50,21 +48,13 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* pa
     grid->addWidget(edges_[static_cast<std::size_t>(band * 2 + 1)], band + 1, 3);
   }
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-  buttons->button(QDialogButtonBox::Ok)->setProperty(kHelpIdProperty, 1);
-  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  buttons->button(QDialogButtonBox::Cancel)->setProperty(kHelpIdProperty, 2);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CProductInfoDlg::reject);
+  auto* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addWidget(buttons);
 
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  help->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(help, &QShortcut::activated, this, &CProductInfoDlg::showHelp);
+  installHelpKey(this);
 
   load();
 }
@@ -101,16 +91,6 @@ void CProductInfoDlg::accept() {
   }
   if (form.model >= 0) ProgramSettings(QString::fromStdString(state_.appName)).setValue(kTypeValue, form.model);
   QDialog::accept();
-}
-
-void CProductInfoDlg::showHelp() {
-  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
-    const QVariant id = w->property(kHelpIdProperty);
-    if (id.isValid()) {
-      requestHelp(this, id.toInt());
-      return;
-    }
-  }
 }
 
 }  // namespace radio::gui

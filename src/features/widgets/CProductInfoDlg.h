@@ -35,7 +35,6 @@ class CProductInfoDlg : public QDialog {
 
  private:
   void load();
-  void showHelp();
 
   RadioImage& image_;
   AppState& state_;

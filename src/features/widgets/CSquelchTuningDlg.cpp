@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QThread>
 #include <QVBoxLayout>
@@ -17,7 +16,6 @@
 
 namespace radio::gui {
 namespace {
-const char* const kHelpIdProperty = "helpId";
 constexpr int kReadId = 1140;
 constexpr int kWriteId = 1141;
 }  // namespace
@@ -72,9 +70,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion,
           Qt::QueuedConnection);
 
-  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  help->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(help, &QShortcut::activated, this, &CSquelchTuningDlg::showHelp);
+  installHelpKey(this);
 
   showValues();
 }
@@ -214,16 +210,6 @@ void CSquelchTuningDlg::setBusy(bool busy) {
 
 void CSquelchTuningDlg::message(const QString& text, QMessageBox::StandardButtons buttons) {
   prompt_(this, {QApplication::applicationDisplayName(), text, QMessageBox::NoIcon, buttons});
-}
-
-void CSquelchTuningDlg::showHelp() {
-  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget()) {
-    const QVariant id = w->property(kHelpIdProperty);
-    if (id.isValid()) {
-      requestHelp(this, id.toInt());
-      return;
-    }
-  }
 }
 
 }  // namespace radio::gui

@@ -68,7 +68,6 @@ class CSquelchTuningDlg : public QDialog {
   void answerRetryQuestion();
   void onThreadFinished();
   void setBusy(bool busy);
-  void showHelp();
   void message(const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
   RadioImage& image_;

@@ -15,7 +15,6 @@ using radio::print::kSectionCount;
 using radio::print::Section;
 
 namespace {
-constexpr char kHelpIdProperty[] = "helpId";
 constexpr int kTemplateId = 169;  // the window's own help context
 constexpr int kBoxIds[kSectionCount] = {CPrintListDlg::IdDtmf, CPrintListDlg::IdMsk, CPrintListDlg::IdOptional,
                                         CPrintListDlg::IdTwoTone, CPrintListDlg::IdChannelInfo};
