@@ -10,7 +10,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
   libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils
   fonts-noto-cjk fonts-liberation
   qt6-qpa-plugins qt6-translations-l10n
 )
