@@ -281,7 +281,9 @@ QList<QMenu*> CMainFrame::visibleMenus() const {
 
 CChildFrame* CMainFrame::activeChildFrame() const {
   if (auto* current = qobject_cast<CChildFrame*>(mdi_->currentSubWindow())) return current;
-  if (lastActive_ && docs_->frames().contains(lastActive_.data())) return lastActive_;
+  const QObject* last = lastActive_.data();
+  for (CChildFrame* frame : docs_->frames())
+    if (last && static_cast<QObject*>(frame) == last) return frame;
   return nullptr;
 }
 

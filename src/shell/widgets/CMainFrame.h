@@ -115,7 +115,9 @@ class CMainFrame : public QMainWindow {
   QMenu* setupMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
-  QPointer<CChildFrame> lastActive_;
+  // The document window last active. Held as a plain object so that it is never
+  // cast while the window is half destroyed (its activation signal still fires then).
+  QPointer<QObject> lastActive_;
 };
 
 }  // namespace radio::gui
