@@ -28,6 +28,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr qint64 kInputQueueSize = 1024;
+// One byte on the wire: ten bits at 9600 baud.
+constexpr auto kByteTime = std::chrono::microseconds(1042);
 
 class SerialPortLink : public Link {
  public:
@@ -63,6 +65,20 @@ class SerialPortLink : public Link {
         result.bytes.insert(result.bytes.end(), buffer, buffer + got);
         lastByte = Clock::now();
         continue;
+      }
+      // Once a reply has begun, the rest of it cannot come faster than the wire
+      // carries it: sleep for all but its last byte instead of waking for each one,
+      // then wait for the last byte as usual so the read ends as soon as it is in.
+      if (!result.bytes.empty() && count - result.bytes.size() > 1) {
+        const auto rest = kByteTime * static_cast<int>(count - result.bytes.size() - 1);
+        const auto wake = std::min({Clock::now() + rest, deadline, lastByte + std::chrono::milliseconds(kReadGapMs)});
+        std::this_thread::sleep_until(wake);
+        if (!port_->waitForReadyRead(0) && failed()) {
+          result.error = true;
+          break;
+        }
+        port_->clearError();
+        if (port_->bytesAvailable() > 0) continue;
       }
       auto until = deadline;
       // The gap between two bytes counts only once the first byte is in.
