@@ -174,6 +174,26 @@ std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
   return std::move(opened.link);
 }
 
+// A transfer as the channel view runs it: the document is shown in the grid, the
+// grid is stored into the image before the port opens, then the engine runs.
+int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band,
+                        const LinkOptions& options) {
+  ChannelGrid grid;
+  imageToGrid(image, grid, band, options.lang);
+  gridToImage(grid, image, band.limits, options.lang);
+
+  catchInterrupt();
+  int exitCode = kExitOk;
+  auto link = openPort(options, exitCode);
+  if (!link) return exitCode;
+  const bool reading = direction == TransferDirection::Read;
+  Console console(options, reading ? "Reading" : "Writing", reading ? kReadProgressSteps : kWriteProgressSteps);
+  const LinkResult result = runTransfer(*link, direction, image, options.lang, console.callbacks());
+  link.reset();
+  console.finish();
+  return finishLink(result);
+}
+
 int runRead(const std::vector<std::string>& argv) {
   const Args args(argv, {"--port", "-o", "--output", "--into", "--retry", "--lang"}, {"--quiet"});
   if (!args.ok()) return usage("read", args.error());
@@ -195,21 +215,10 @@ int runRead(const std::vector<std::string>& argv) {
   } else {
     image = newDocumentImage(band.record);
   }
-  // Its view shows it, and the transfer stores the grid before it starts.
-  ChannelGrid grid;
-  imageToGrid(image, grid, band, options.lang);
-  gridToImage(grid, image, band.limits, options.lang);
-
-  catchInterrupt();
-  int exitCode = kExitOk;
-  auto link = openPort(options, exitCode);
-  if (!link) return exitCode;
-  Console console(options, "Reading", kReadProgressSteps);
-  const LinkResult result = runTransfer(*link, TransferDirection::Read, image, options.lang, console.callbacks());
-  link.reset();
-  console.finish();
-  if (!result.ok()) return finishLink(result);
+  if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options); code != kExitOk)
+    return code;
   // After a read the view is refreshed from the image, which rewrites its band record.
+  ChannelGrid grid;
   imageToGrid(image, grid, band, options.lang);
   return saveImage(*out, image) ? kExitOk : kExitFailure;
 }
@@ -223,22 +232,9 @@ int runWrite(const std::vector<std::string>& argv) {
   auto loaded = loadImage(args.positional()[0]);
   if (!loaded) return kExitFailure;
   RadioImage image = *loaded;
-  // Opening the file shows it in the grid; Write stores the grid into the image.
   BandState band;
   band.record = initialBandRecord();
-  ChannelGrid grid;
-  imageToGrid(image, grid, band, options.lang);
-  gridToImage(grid, image, band.limits, options.lang);
-
-  catchInterrupt();
-  int exitCode = kExitOk;
-  auto link = openPort(options, exitCode);
-  if (!link) return exitCode;
-  Console console(options, "Writing", kWriteProgressSteps);
-  const LinkResult result = runTransfer(*link, TransferDirection::Write, image, options.lang, console.callbacks());
-  link.reset();
-  console.finish();
-  return finishLink(result);
+  return transferLikeTheView(TransferDirection::Write, image, band, options);
 }
 
 constexpr const char* kSquelchLabels[4] = {"V Wide Squelch Tuning", "V Narrow Squelch Tuning", "U Wide Squelch Tuning",

@@ -16,21 +16,8 @@ void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image) {
 
 KeyDecision dtmfCallListKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
-  if (key.shift) return {key.kind == KeyKind::Digit && !key.keypad && (key.ch == '3' || key.ch == '8'), false};
-  switch (key.kind) {
-    case KeyKind::Digit:
-    case KeyKind::Backspace:
-    case KeyKind::Delete:
-    case KeyKind::Left:
-    case KeyKind::Right:
-    case KeyKind::Up:
-    case KeyKind::Down:
-      return {true, false};
-    case KeyKind::Letter:
-      return {key.ch >= 'A' && key.ch <= 'D', false};
-    default:
-      return {};
-  }
+  if (key.shift) return {isHashOrStar(key), false};
+  return {isDigitOrEditingKey(key, true) || isLetterUpTo(key, 'D'), false};
 }
 
 }  // namespace radio

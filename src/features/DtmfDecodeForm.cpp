@@ -38,19 +38,8 @@ void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image) {
 KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode) {
   if (key.kind == KeyKind::F1) return {true, true};
   if (!inStunCode) return {true, false};
-  if (key.shift) return {key.kind == KeyKind::Digit && !key.keypad && (key.ch == '3' || key.ch == '8'), false};
-  switch (key.kind) {
-    case KeyKind::Digit:
-    case KeyKind::Backspace:
-    case KeyKind::Delete:
-    case KeyKind::Left:
-    case KeyKind::Right:
-      return {true, false};
-    case KeyKind::Letter:
-      return {key.ch >= 'A' && key.ch <= 'D', false};
-    default:
-      return {};
-  }
+  if (key.shift) return {isHashOrStar(key), false};
+  return {isDigitOrEditingKey(key, false) || isLetterUpTo(key, 'D'), false};
 }
 
 }  // namespace radio

@@ -136,16 +136,7 @@ std::string spinDtmfDigitTime(std::string_view text, int step) {
 KeyDecision dtmfEncodeKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
   if (key.shift) return {};
-  switch (key.kind) {
-    case KeyKind::Digit:
-    case KeyKind::Backspace:
-    case KeyKind::Delete:
-    case KeyKind::Left:
-    case KeyKind::Right:
-      return {true, false};
-    default:
-      return {};
-  }
+  return {isDigitOrEditingKey(key, false), false};
 }
 
 }  // namespace radio

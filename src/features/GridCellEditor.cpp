@@ -2,6 +2,26 @@
 
 namespace radio {
 
+bool isDigitOrEditingKey(const KeyStroke& key, bool upDown) {
+  switch (key.kind) {
+    case KeyKind::Digit:
+    case KeyKind::Backspace:
+    case KeyKind::Delete:
+    case KeyKind::Left:
+    case KeyKind::Right:
+      return true;
+    case KeyKind::Up:
+    case KeyKind::Down:
+      return upDown;
+    default:
+      return false;
+  }
+}
+
+bool isHashOrStar(const KeyStroke& key) {
+  return key.kind == KeyKind::Digit && !key.keypad && (key.ch == '3' || key.ch == '8');
+}
+
 char typedCharacter(const KeyStroke& key) {
   switch (key.kind) {
     case KeyKind::Digit:

@@ -44,6 +44,16 @@ struct KeyDecision {
   bool operator==(const KeyDecision&) const = default;
 };
 
+// Keys every filtered field lets through: the digits, Backspace, Delete, Left and
+// Right, and Up and Down where the field takes them.
+[[nodiscard]] bool isDigitOrEditingKey(const KeyStroke& key, bool upDown);
+// Shift+3 ('#') and Shift+8 ('*') of the main keyboard.
+[[nodiscard]] bool isHashOrStar(const KeyStroke& key);
+// A letter key from 'A' up to last.
+[[nodiscard]] constexpr bool isLetterUpTo(const KeyStroke& key, char last) {
+  return key.kind == KeyKind::Letter && key.ch >= 'A' && key.ch <= last;
+}
+
 // The character a passed key types into an upper-casing edit: the digit, the
 // upper-case letter, '#' for Shift+3 and '*' for Shift+8; 0 for keys that type
 // nothing (Backspace, arrows, ...).

@@ -19,20 +19,7 @@ void storeMsk(const MskForm& form, RadioImage& image) {
 KeyDecision mskKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
   if (key.shift) return {};
-  switch (key.kind) {
-    case KeyKind::Digit:
-    case KeyKind::Backspace:
-    case KeyKind::Delete:
-    case KeyKind::Left:
-    case KeyKind::Right:
-    case KeyKind::Up:
-    case KeyKind::Down:
-      return {true, false};
-    case KeyKind::Letter:
-      return {key.ch >= 'A' && key.ch <= 'F', false};
-    default:
-      return {};
-  }
+  return {isDigitOrEditingKey(key, true) || isLetterUpTo(key, 'F'), false};
 }
 
 }  // namespace radio

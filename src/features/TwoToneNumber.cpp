@@ -128,19 +128,7 @@ std::string twoToneCellCommit(std::string_view text) {
 KeyDecision twoToneKey(const KeyStroke& key, bool encodePage) {
   if (key.kind == KeyKind::F1) return {!encodePage, true};
   if (key.shift) return {};
-  switch (key.kind) {
-    case KeyKind::Digit:
-    case KeyKind::KeypadDecimal:
-    case KeyKind::Backspace:
-    case KeyKind::Delete:
-    case KeyKind::Left:
-    case KeyKind::Right:
-    case KeyKind::Up:
-    case KeyKind::Down:
-      return {true, false};
-    default:
-      return {};
-  }
+  return {isDigitOrEditingKey(key, true) || key.kind == KeyKind::KeypadDecimal, false};
 }
 
 }  // namespace radio
