@@ -5,6 +5,7 @@
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
+#include "cli/Sections.h"
 #include "model/CodePage.h"
 #include "model/Document.h"
 
@@ -57,12 +58,6 @@ constexpr FieldName kFields[] = {{"rx", ColRx},       {"tx", ColTx},       {"dec
                                  {"enc", ColEncode},  {"name", ColName},   {"power", ColPower},
                                  {"wn", ColBandwidth}, {"scan", ColScan},  {"busy", ColBusy}};
 
-std::string lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
 // What the column's editor would hold after the user typed or picked value;
 // empty optional with a reason when the editor could not hold it.
 std::optional<std::string> editorTextFor(int column, const std::string& value, Language lang, std::string& why) {
@@ -89,12 +84,12 @@ std::optional<std::string> editorTextFor(int column, const std::string& value, L
     case EditorKind::FlagList: {
       const auto items = listItemsForColumn(column, lang);
       for (const auto& item : items)
-        if (lower(item) == lower(value)) return item;
+        if (lowerAscii(item) == lowerAscii(value)) return item;
       // Texts of the other language are accepted too, as their meaning is clear.
       const Language other = lang == Language::English ? Language::Chinese : Language::English;
       const auto otherItems = listItemsForColumn(column, other);
       for (std::size_t i = 0; i < otherItems.size() && i < items.size(); ++i)
-        if (lower(otherItems[i]) == lower(value)) return items[i];
+        if (lowerAscii(otherItems[i]) == lowerAscii(value)) return items[i];
       std::string choices;
       if (items.size() <= 3) {
         for (const auto& item : items) choices += (choices.empty() ? "" : ", ") + item;
@@ -124,7 +119,7 @@ int runEdit(const std::vector<std::string>& argv) {
   for (std::size_t i = 2; i < pos.size(); ++i) {
     const auto eq = pos[i].find('=');
     if (eq == std::string::npos) return usage("edit", "'" + pos[i] + "' is not FIELD=VALUE");
-    const std::string field = lower(pos[i].substr(0, eq));
+    const std::string field = lowerAscii(pos[i].substr(0, eq));
     int column = 0;
     for (const auto& f : kFields)
       if (field == f.name) column = f.column;

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Language.h"
@@ -40,6 +41,14 @@ struct Section {
 };
 
 bool registerSection(Section section);
+
+// Helpers the sections share.
+// ASCII letters in lower case; every other byte unchanged.
+[[nodiscard]] std::string lowerAscii(std::string_view text);
+// A check box as get shows it: "checked"/"unchecked" ("选中"/"未选中").
+[[nodiscard]] const char* checkText(bool on, Language lang);
+// A check box value for set: those texts, 1/0, on/off, yes/no, true/false.
+[[nodiscard]] std::optional<bool> parseCheck(const std::string& value);
 [[nodiscard]] const std::map<std::string, Section>& sections();
 
 }  // namespace radio::cli

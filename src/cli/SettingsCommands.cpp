@@ -22,6 +22,26 @@ bool registerSection(Section section) {
 
 const std::map<std::string, Section>& sections() { return sectionTable(); }
 
+std::string lowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+const char* checkText(bool on, Language lang) {
+  return (on ? Text{"checked", "选中"} : Text{"unchecked", "未选中"}).in(lang);
+}
+
+std::optional<bool> parseCheck(const std::string& value) {
+  const std::string v = lowerAscii(value);
+  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
+    if (v == yes) return true;
+  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
+    if (v == no) return false;
+  return std::nullopt;
+}
+
 namespace {
 
 int runGet(const std::vector<std::string>& argv) {

@@ -19,13 +19,6 @@ namespace {
 
 using Error = std::optional<std::string>;
 
-std::string lower(std::string_view s) {
-  std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  return out;
-}
-
 // A whole decimal number, nothing around it.
 std::optional<int> parseInt(std::string_view text) {
   int value = 0;
@@ -51,7 +44,7 @@ std::optional<int> findEntry(const std::vector<std::string>& shown, const std::v
                              const std::string& value) {
   for (const auto* items : {&shown, &english})
     for (std::size_t i = 0; i < items->size(); ++i)
-      if (lower((*items)[i]) == lower(value)) return static_cast<int>(i);
+      if (lowerAscii((*items)[i]) == lowerAscii(value)) return static_cast<int>(i);
   if (value.size() > 1 && value[0] == '#') {
     const auto n = parseInt(std::string_view(value).substr(1));
     if (n && *n >= 0 && *n < static_cast<int>(shown.size())) return *n;
@@ -69,18 +62,6 @@ std::string entryText(const std::vector<std::string>& items, int index) {
 
 // ---- optional ------------------------------------------------------------------
 
-constexpr Text kChecked{"checked", "选中"};
-constexpr Text kUnchecked{"unchecked", "未选中"};
-
-std::optional<bool> parseCheck(const std::string& value) {
-  const std::string v = lower(value);
-  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
-    if (v == yes) return true;
-  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
-    if (v == no) return false;
-  return std::nullopt;
-}
-
 std::vector<FieldLine> getOptional(const RadioImage& image, const SectionContext& ctx) {
   const OptionalFeaturesForm form = loadOptionalFeatures(image);
   std::vector<FieldLine> lines;
@@ -92,7 +73,7 @@ std::vector<FieldLine> getOptional(const RadioImage& image, const SectionContext
   for (int i = 0; i < kOptionalCheckCount; ++i) {
     const auto check = static_cast<OptionalCheck>(i);
     const auto& info = optionalCheckInfo(check);
-    lines.push_back({info.key, (form[check] ? kChecked : kUnchecked).in(ctx.lang), info.label.in(ctx.lang)});
+    lines.push_back({info.key, checkText(form[check], ctx.lang), info.label.in(ctx.lang)});
   }
   lines.push_back({optionalPasswordInfo().key, form.password, optionalPasswordInfo().label.in(ctx.lang)});
   return lines;

@@ -20,27 +20,6 @@ namespace {
 
 using Error = std::optional<std::string>;
 
-constexpr Text kChecked{"checked", "选中"};
-constexpr Text kUnchecked{"unchecked", "未选中"};
-
-std::string lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
-std::optional<bool> parseCheck(const std::string& value) {
-  const std::string v = lower(value);
-  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
-    if (v == yes) return true;
-  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
-    if (v == no) return false;
-  return std::nullopt;
-}
-
-const char* checkText(bool on, Language lang) { return (on ? kChecked : kUnchecked).in(lang); }
-
 // The number n at the end of key after prefix, within 1..count ("call3" -> 3).
 std::optional<int> indexAfter(std::string_view key, std::string_view prefix, int count) {
   if (key.substr(0, prefix.size()) != prefix) return std::nullopt;
@@ -80,7 +59,7 @@ Error entryText(const std::vector<std::string>& shown, const std::vector<std::st
                 const std::vector<std::string>& chinese, const std::string& value, std::string& out) {
   for (const auto* items : {&shown, &english, &chinese})
     for (std::size_t i = 0; i < items->size(); ++i)
-      if (lower((*items)[i]) == lower(value)) {
+      if (lowerAscii((*items)[i]) == lowerAscii(value)) {
         out = shown[i];
         return std::nullopt;
       }
