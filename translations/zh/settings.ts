@@ -33,16 +33,6 @@
         <source>Squelch Off Momentary</source>
         <translation>瞬时静噪关闭</translation>
     </message>
-    <message>
-        <location filename="../../src/features/widgets/CKeyAssignDlg.cpp" line="38"/>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <location filename="../../src/features/widgets/CKeyAssignDlg.cpp" line="40"/>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>radio::gui::COptionalFeaturesDlg</name>
@@ -65,16 +55,6 @@
         <location filename="../../src/features/widgets/COptionalFeaturesDlg.cpp" line="61"/>
         <source>Password</source>
         <translation>密码</translation>
-    </message>
-    <message>
-        <location filename="../../src/features/widgets/COptionalFeaturesDlg.cpp" line="75"/>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <location filename="../../src/features/widgets/COptionalFeaturesDlg.cpp" line="77"/>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
     <message>
         <location filename="../../src/features/widgets/COptionalFeaturesDlg.cpp" line="96"/>
@@ -203,16 +183,6 @@
         <location filename="../../src/features/widgets/CProductInfoDlg.cpp" line="49"/>
         <source>——</source>
         <translation>——</translation>
-    </message>
-    <message>
-        <location filename="../../src/features/widgets/CProductInfoDlg.cpp" line="54"/>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <location filename="../../src/features/widgets/CProductInfoDlg.cpp" line="56"/>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>
