@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean sanitize bench
+.PHONY: all deps configure build run test clean sanitize bench format check-format
 
 all: build
 
@@ -28,7 +28,7 @@ run: build
 	  else $(BUILD)/bin/radioprog; fi; \
 	else $(BUILD)/bin/radioprog-cli --help; fi
 
-test: build
+test: build check-format
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The tests again with the address and undefined-behaviour sanitizers.
@@ -39,6 +39,13 @@ sanitize: deps
 
 bench: build
 	$(BUILD)/bin/radioprog-bench
+
+# Every C++ file of the tree in the style of .clang-format.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+check-format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror && echo "check-format: clean"
 
 clean:
 	rm -rf $(BUILD) build-asan

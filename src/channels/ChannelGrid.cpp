@@ -42,8 +42,7 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 RowTexts emptyRow() { return {}; }
 
-CommitResult commitReceive(const RowTexts& row, std::string_view editorText, const BandLimits& limits,
-                           Language lang) {
+CommitResult commitReceive(const RowTexts& row, std::string_view editorText, const BandLimits& limits, Language lang) {
   CommitResult r{row, {}, false, {}};
   if (editorText.empty()) {
     r.row = emptyRow();

@@ -92,10 +92,10 @@ enum class EditorKind { None, Frequency, Name, ToneList, FlagList };
 
 // The outcome of committing an editor's text into its cell.
 struct CommitResult {
-  RowTexts row;               // the row's texts afterwards
-  Validation message;         // a box to show (caption "Caution"), or none
-  bool editorShown = false;   // the editor stays over the cell
-  std::string editorText;     // the editor's text afterwards when it stays
+  RowTexts row;              // the row's texts afterwards
+  Validation message;        // a box to show (caption "Caution"), or none
+  bool editorShown = false;  // the editor stays over the cell
+  std::string editorText;    // the editor's text afterwards when it stays
 };
 
 // Leaving the cell (or before a transfer or a save) with its editor shown.

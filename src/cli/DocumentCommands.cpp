@@ -54,9 +54,9 @@ struct FieldName {
   const char* name;
   int column;
 };
-constexpr FieldName kFields[] = {{"rx", ColRx},       {"tx", ColTx},       {"dec", ColDecode},
-                                 {"enc", ColEncode},  {"name", ColName},   {"power", ColPower},
-                                 {"wn", ColBandwidth}, {"scan", ColScan},  {"busy", ColBusy}};
+constexpr FieldName kFields[] = {{"rx", ColRx},        {"tx", ColTx},     {"dec", ColDecode},
+                                 {"enc", ColEncode},   {"name", ColName}, {"power", ColPower},
+                                 {"wn", ColBandwidth}, {"scan", ColScan}, {"busy", ColBusy}};
 
 // What the column's editor would hold after the user typed or picked value;
 // empty optional with a reason when the editor could not hold it.

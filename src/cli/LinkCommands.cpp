@@ -1,11 +1,11 @@
 // Commands that talk to a radio: read, write, squelch, ports.
+#include <unistd.h>
 #include <QCoreApplication>
 #include <atomic>
 #include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <unistd.h>
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
@@ -176,8 +176,7 @@ std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
 
 // A transfer as the channel view runs it: the document is shown in the grid, the
 // grid is stored into the image before the port opens, then the engine runs.
-int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band,
-                        const LinkOptions& options) {
+int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band, const LinkOptions& options) {
   ChannelGrid grid;
   imageToGrid(image, grid, band, options.lang);
   gridToImage(grid, image, band.limits, options.lang);
@@ -215,8 +214,7 @@ int runRead(const std::vector<std::string>& argv) {
   } else {
     image = newDocumentImage(band.record);
   }
-  if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options); code != kExitOk)
-    return code;
+  if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options); code != kExitOk) return code;
   // After a read the view is refreshed from the image, which rewrites its band record.
   ChannelGrid grid;
   imageToGrid(image, grid, band, options.lang);
@@ -290,8 +288,11 @@ int runPorts(const std::vector<std::string>& argv) {
   const auto ports = listSerialPorts();
   if (ports.empty()) std::cerr << "radioprog-cli: no serial ports found\n";
   for (const auto& p : ports) {
-    std::cout << p.device << '\t' << (p.busy ? "busy" : p.inaccessible ? "no access" : "free") << '\t'
-              << p.description << '\n';
+    std::cout << p.device << '\t'
+              << (p.busy           ? "busy"
+                  : p.inaccessible ? "no access"
+                                   : "free")
+              << '\t' << p.description << '\n';
   }
   return kExitOk;
 }
@@ -307,12 +308,13 @@ const bool registered = [] {
                                "Progress goes to stdout (a bar on a terminal), messages to stderr.\n") +
                        kExitCodeHelp,
                    runRead});
-  registerCommand({"write", "write a document into the radio",
-                   std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
-                               "Sends FILE.dat as the application sends it after opening it and choosing\n"
-                               "Write. The file itself is not changed.\n") +
-                       kExitCodeHelp,
-                   runWrite});
+  registerCommand(
+      {"write", "write a document into the radio",
+       std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
+                   "Sends FILE.dat as the application sends it after opening it and choosing\n"
+                   "Write. The file itself is not changed.\n") +
+           kExitCodeHelp,
+       runWrite});
   registerCommand({"squelch", "read or write the four squelch levels",
                    std::string("Usage: radioprog-cli squelch read --port DEVICE [--retry N] [--lang en|zh]\n"
                                "       radioprog-cli squelch write --port DEVICE VW VN UW UN [--retry N]\n"

@@ -101,9 +101,10 @@ int runPrint(const std::vector<std::string>& argv) {
     if (!std::filesystem::is_regular_file(*ini, ec)) return fail("cannot read the configuration file " + *ini);
     owner = ownerFromIni(*ini, lang);
   } else {
-    owner = ownerFromIni(std::filesystem::path(QDir(QCoreApplication::applicationDirPath()).filePath(
-                                                   QStringLiteral("Program.ini")).toStdString()),
-                         lang);
+    owner = ownerFromIni(
+        std::filesystem::path(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini")).toStdString()),
+        lang);
   }
 
   ChannelGrid grid;
@@ -117,7 +118,8 @@ int runPrint(const std::vector<std::string>& argv) {
   const QString title = QString::fromStdString(std::filesystem::path(args.positional()[0]).filename().string());
   const QByteArray pdf = gui::renderReportPdf(sections, source, layout, title);
   if (pdf.isEmpty()) return fail("the report could not be rendered");
-  const FileResult written = writeFileAtomically(*out, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  const FileResult written =
+      writeFileAtomically(*out, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
   if (!written) return fail(written.error);
   std::cout << *out << ": " << pages << (pages == 1 ? " page" : " pages") << '\n';
   return kExitOk;
@@ -131,8 +133,8 @@ int runPrint(const std::vector<std::string>&) {
 
 #endif
 
-const bool registered = registerCommand({"print", "writes the printed report of a document as a PDF file", kHelp,
-                                         runPrint});
+const bool registered =
+    registerCommand({"print", "writes the printed report of a document as a PDF file", kHelp, runPrint});
 
 }  // namespace
 }  // namespace radio::cli

@@ -203,8 +203,8 @@ std::vector<FieldLine> getSquelch(const RadioImage& image, const SectionContext&
   std::vector<FieldLine> lines;
   for (std::size_t row = 0; row < kSquelchRows; ++row) {
     const auto& shown = form.shown[row];
-    lines.push_back({kSquelchRowInfo[row].key, shown ? std::to_string(*shown) : "",
-                     kSquelchRowInfo[row].label.in(ctx.lang)});
+    lines.push_back(
+        {kSquelchRowInfo[row].key, shown ? std::to_string(*shown) : "", kSquelchRowInfo[row].label.in(ctx.lang)});
   }
   return lines;
 }
@@ -214,8 +214,7 @@ Error setSquelch(RadioImage& image, const SectionContext&, const std::string& ke
     if (key != kSquelchRowInfo[row].key) continue;
     const auto v = parseInt(value);
     if (!v || *v < kSquelchMinShown || *v > kSquelchMaxShown)
-      return "give a whole number from " + std::to_string(kSquelchMinShown) + " to " +
-             std::to_string(kSquelchMaxShown);
+      return "give a whole number from " + std::to_string(kSquelchMinShown) + " to " + std::to_string(kSquelchMaxShown);
     SquelchForm form = loadSquelch(image);
     form.shown[row] = *v;
     storeSquelch(form, image);
@@ -226,7 +225,10 @@ Error setSquelch(RadioImage& image, const SectionContext&, const std::string& ke
 
 const bool registered = [] {
   registerSection({"optional", "Optional Features", getOptional, setOptional, optionalKeys()});
-  registerSection({"product", "Product Information (band edges are read-only)", getProduct, setProduct,
+  registerSection({"product",
+                   "Product Information (band edges are read-only)",
+                   getProduct,
+                   setProduct,
                    {{"model", "a model name of Program.ini [Setup] Type1..Type19, or #N for the N-th from 0"},
                     {"band1_low", "MHz, read-only"},
                     {"band1_high", "MHz, read-only"},

@@ -26,7 +26,8 @@ std::optional<int> indexAfter(std::string_view key, std::string_view prefix, int
   const std::string_view digits = key.substr(prefix.size());
   int n = 0;
   const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-  if (digits.empty() || digits[0] == '0' || ec != std::errc{} || ptr != digits.data() + digits.size()) return std::nullopt;
+  if (digits.empty() || digits[0] == '0' || ec != std::errc{} || ptr != digits.data() + digits.size())
+    return std::nullopt;
   if (n < 1 || n > count) return std::nullopt;
   return n;
 }
@@ -108,10 +109,14 @@ std::vector<FieldLine> getDtmf(const RadioImage& image, const SectionContext& ct
 Error setDtmfEncode(RadioImage& image, const std::string& key, const std::string& value) {
   DtmfEncodeForm form = loadDtmfEncode(image);
   Error error;
-  if (key == "speed") error = digitsText(value, dtmf::kSpeedMaxLength, form.speed);
-  else if (key == "first_delay") error = digitsText(value, std::string::npos, form.firstDelay);
-  else if (key == "first_time") error = digitsText(value, dtmf::kDigitTimeMaxLength, form.firstTime);
-  else if (key == "star_hash_time") error = digitsText(value, dtmf::kDigitTimeMaxLength, form.starHashTime);
+  if (key == "speed")
+    error = digitsText(value, dtmf::kSpeedMaxLength, form.speed);
+  else if (key == "first_delay")
+    error = digitsText(value, std::string::npos, form.firstDelay);
+  else if (key == "first_time")
+    error = digitsText(value, dtmf::kDigitTimeMaxLength, form.firstTime);
+  else if (key == "star_hash_time")
+    error = digitsText(value, dtmf::kDigitTimeMaxLength, form.starHashTime);
   else {
     const auto on = parseCheck(value);
     if (!on) return std::string("give checked or unchecked (or 1/0)");
@@ -152,12 +157,12 @@ Error setDtmfDecode(RadioImage& image, Language lang, const std::string& key, co
 Error setDtmf(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
   if (key == "speed" || key == "first_delay" || key == "first_time" || key == "star_hash_time" || key == "sidetone")
     return setDtmfEncode(image, key, value);
-  if (key == "id_code" || key == "group_code" || key == "stun_activation" || key == "stun_code" ||
-      key == "stun_type")
+  if (key == "id_code" || key == "group_code" || key == "stun_activation" || key == "stun_code" || key == "stun_type")
     return setDtmfDecode(image, ctx.lang, key, value);
   if (const auto n = indexAfter(key, "call", kDtmfCallCount)) {
     DtmfCallListForm form = loadDtmfCallList(image);
-    if (auto error = codeText(value, kDtmfCallLength, kDtmfCallCharacters, form.entries[static_cast<std::size_t>(*n - 1)]))
+    if (auto error =
+            codeText(value, kDtmfCallLength, kDtmfCallCharacters, form.entries[static_cast<std::size_t>(*n - 1)]))
       return error;
     storeDtmfCallList(form, image);
     return std::nullopt;
@@ -198,8 +203,10 @@ std::vector<FieldLine> getMsk(const RadioImage& image, const SectionContext& ctx
 Error setMsk(RadioImage& image, const SectionContext&, const std::string& key, const std::string& value) {
   MskForm form = loadMsk(image);
   std::string* target = nullptr;
-  if (key == "id") target = &form.idCode;
-  else if (const auto n = indexAfter(key, "call", kMskCallCount)) target = &form.calls[static_cast<std::size_t>(*n - 1)];
+  if (key == "id")
+    target = &form.idCode;
+  else if (const auto n = indexAfter(key, "call", kMskCallCount))
+    target = &form.calls[static_cast<std::size_t>(*n - 1)];
   if (!target) return "unknown key '" + key + "'";
   if (auto error = codeText(value, kMskCodeLength, kMskCharacters, *target)) return error;
   storeMsk(form, image);
@@ -335,7 +342,7 @@ std::vector<std::pair<std::string, std::string>> twoToneKeys() {
       {"enc1_a, enc1_b ... enc32_a, enc32_b", "Tone1 and Tone2 of entry 1..32: 288.5..3106.0 Hz, empty for none"},
   };
   for (const auto& f : kDecodeFields) {
-    std::string note = f.kind == TwoToneField::Tone ? "288.5..3106.0 Hz"
+    std::string note = f.kind == TwoToneField::Tone    ? "288.5..3106.0 Hz"
                        : f.kind == TwoToneField::Delay ? "0.5..10.0 s"
                                                        : "0.0..2.0 s";
     keys.emplace_back(std::string("dec1_") + f.key + " ... dec8_" + f.key, "entry 1..8: " + note);

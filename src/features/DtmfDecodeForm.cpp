@@ -17,8 +17,10 @@ DtmfDecodeForm loadDtmfDecode(const RadioImage& image, Language lang) {
   form.idCode = image.text(dtmf::kIdCode, dtmf::kCodeLength);
   form.stunCode = image.text(dtmf::kStunCode, dtmf::kCodeLength);
   const Byte group = image.at(dtmf::kGroupCode);
-  if (group == 0xFF) form.groupCode = kGroupCodeOff.in(lang);
-  else if (group != 0x00) form.groupCode = std::string(1, static_cast<char>(group));
+  if (group == 0xFF)
+    form.groupCode = kGroupCodeOff.in(lang);
+  else if (group != 0x00)
+    form.groupCode = std::string(1, static_cast<char>(group));
   form.stunActivation = image.bit(dtmf::kFlags, dtmf::kStunActivationBit);
   form.stunType = (image.bit(dtmf::kFlags, dtmf::kStunTypeBit) ? kStunTxInhibit : kStunTransceiverInhibit).in(lang);
   return form;
@@ -28,8 +30,9 @@ void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image) {
   image.setText(dtmf::kIdCode, dtmf::kCodeLength, form.idCode);
   image.setText(dtmf::kStunCode, dtmf::kCodeLength, form.stunCode);
   const bool off = form.groupCode == kGroupCodeOff.en || form.groupCode == kGroupCodeOff.zh;
-  image.set(dtmf::kGroupCode, off ? Byte{0xFF} : form.groupCode.empty() ? Byte{0x00}
-                                                                        : static_cast<Byte>(form.groupCode[0]));
+  image.set(dtmf::kGroupCode, off                      ? Byte{0xFF}
+                              : form.groupCode.empty() ? Byte{0x00}
+                                                       : static_cast<Byte>(form.groupCode[0]));
   image.setBit(dtmf::kFlags, dtmf::kStunActivationBit, form.stunActivation);
   const bool tx = form.stunType == kStunTxInhibit.en || form.stunType == kStunTxInhibit.zh;
   image.setBit(dtmf::kFlags, dtmf::kStunTypeBit, tx);

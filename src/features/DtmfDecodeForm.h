@@ -24,8 +24,8 @@ inline constexpr Text kStunTxInhibit{"Tx inhibit", "禁止发射"};
 inline constexpr Text kStunTransceiverInhibit{"Transceiver inhibit", "禁止收发"};
 
 struct DtmfDecodeForm {
-  std::string idCode;    // bytes as stored (ASCII)
-  std::string groupCode; // "Off"/"关" or one character
+  std::string idCode;     // bytes as stored (ASCII)
+  std::string groupCode;  // "Off"/"关" or one character
   bool stunActivation = false;
   std::string stunCode;
   std::string stunType;  // one of the stun type texts

@@ -24,9 +24,7 @@ std::string timeText(const RadioImage& image, std::size_t offset) {
   return std::to_string((image.at(offset) & 0x1F) * 50);
 }
 
-Byte timeByte(std::string_view text) {
-  return static_cast<Byte>(std::clamp(readDtmfNumber(text) / 50, 0, 0xFF));
-}
+Byte timeByte(std::string_view text) { return static_cast<Byte>(std::clamp(readDtmfNumber(text) / 50, 0, 0xFF)); }
 
 }  // namespace
 
@@ -90,17 +88,27 @@ std::string spinDtmfSpeed(std::string_view text, int step) {
   const int v = readDtmfNumber(text);
   int out;
   if (step > 0) {
-    if (v < 6) out = 6;
-    else if (v <= 7) out = 8;
-    else if (v <= 9) out = 10;
-    else if (v <= 14) out = 15;
-    else out = 6;
+    if (v < 6)
+      out = 6;
+    else if (v <= 7)
+      out = 8;
+    else if (v <= 9)
+      out = 10;
+    else if (v <= 14)
+      out = 15;
+    else
+      out = 6;
   } else {
-    if (v > 15) out = 15;
-    else if (v >= 11) out = 10;
-    else if (v >= 9) out = 8;
-    else if (v >= 7) out = 6;
-    else out = 15;
+    if (v > 15)
+      out = 15;
+    else if (v >= 11)
+      out = 10;
+    else if (v >= 9)
+      out = 8;
+    else if (v >= 7)
+      out = 6;
+    else
+      out = 15;
   }
   return std::to_string(out);
 }
@@ -109,10 +117,14 @@ std::string spinDtmfFirstDelay(std::string_view text, int step) {
   const int v = readDtmfNumber(text);
   const bool onGrid = v % 50 == 0;
   int out;
-  if (step > 0) out = onGrid ? v + 50 : floorTo50(v) + 50;
-  else out = onGrid ? v - 50 : floorTo50(v);
-  if (out > 1000) out = 0;
-  else if (out < 0) out = 1000;
+  if (step > 0)
+    out = onGrid ? v + 50 : floorTo50(v) + 50;
+  else
+    out = onGrid ? v - 50 : floorTo50(v);
+  if (out > 1000)
+    out = 0;
+  else if (out < 0)
+    out = 1000;
   return std::to_string(out);
 }
 
@@ -120,15 +132,23 @@ std::string spinDtmfDigitTime(std::string_view text, int step) {
   const int v = readDtmfNumber(text);
   int out;
   if (step > 0) {
-    if (v < 100) out = 100;
-    else if (v < 500) out = 500;
-    else if (v < 1000) out = 1000;
-    else out = 0;
+    if (v < 100)
+      out = 100;
+    else if (v < 500)
+      out = 500;
+    else if (v < 1000)
+      out = 1000;
+    else
+      out = 0;
   } else {
-    if (v >= 1 && v <= 100) out = 0;
-    else if (v >= 101 && v <= 500) out = 100;
-    else if (v >= 501 && v <= 1000) out = 500;
-    else out = 1000;
+    if (v >= 1 && v <= 100)
+      out = 0;
+    else if (v >= 101 && v <= 500)
+      out = 100;
+    else if (v >= 501 && v <= 1000)
+      out = 500;
+    else
+      out = 1000;
   }
   return std::to_string(out);
 }

@@ -12,11 +12,11 @@
 namespace radio {
 
 namespace dtmf {
-inline constexpr std::size_t kSpeed = 0x1308;        // bits 0-1
-inline constexpr std::size_t kFirstDelay = 0x1309;   // ms / 50
-inline constexpr std::size_t kFirstTime = 0x130A;    // ms / 50
-inline constexpr std::size_t kStarHashTime = 0x130B; // ms / 50
-inline constexpr std::size_t kFlags = 0x12A8;        // shared with the optional features
+inline constexpr std::size_t kSpeed = 0x1308;         // bits 0-1
+inline constexpr std::size_t kFirstDelay = 0x1309;    // ms / 50
+inline constexpr std::size_t kFirstTime = 0x130A;     // ms / 50
+inline constexpr std::size_t kStarHashTime = 0x130B;  // ms / 50
+inline constexpr std::size_t kFlags = 0x12A8;         // shared with the optional features
 inline constexpr int kSideToneBit = 6;
 inline constexpr int kStunActivationBit = 4;
 inline constexpr int kStunTypeBit = 5;

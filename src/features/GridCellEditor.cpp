@@ -8,13 +8,10 @@ bool isDigitOrEditingKey(const KeyStroke& key, bool upDown) {
     case KeyKind::Backspace:
     case KeyKind::Delete:
     case KeyKind::Left:
-    case KeyKind::Right:
-      return true;
+    case KeyKind::Right: return true;
     case KeyKind::Up:
-    case KeyKind::Down:
-      return upDown;
-    default:
-      return false;
+    case KeyKind::Down: return upDown;
+    default: return false;
   }
 }
 
@@ -29,12 +26,9 @@ char typedCharacter(const KeyStroke& key) {
       if (key.ch == '3') return '#';
       if (key.ch == '8') return '*';
       return 0;
-    case KeyKind::Letter:
-      return key.ch;
-    case KeyKind::KeypadDecimal:
-      return '.';
-    default:
-      return 0;
+    case KeyKind::Letter: return key.ch;
+    case KeyKind::KeypadDecimal: return '.';
+    default: return 0;
   }
 }
 
@@ -45,9 +39,7 @@ std::string upperCased(std::string_view text) {
   return out;
 }
 
-std::string cellEditorText(std::string_view text, std::size_t limit) {
-  return upperCased(text.substr(0, limit));
-}
+std::string cellEditorText(std::string_view text, std::size_t limit) { return upperCased(text.substr(0, limit)); }
 
 bool onlyCharacters(std::string_view text, std::string_view allowed) {
   return text.find_first_not_of(allowed) == std::string_view::npos;

@@ -146,8 +146,7 @@ std::vector<std::string> optionalListItems(OptionalList list, Language lang) {
     case OptionalList::ScanMode: return texts({{"TO", "时间"}, {"CO", "载波"}, {"SE", "搜索"}}, lang);
     case OptionalList::Tail: return texts({kOff, kOn}, lang);
     case OptionalList::StrSet: return texts({kAuto, kManual}, lang);
-    case OptionalList::PowerOnStyle:
-      return texts({kOffLong, {"Voltage", "电压值"}, {"Message", "欢迎信息"}}, lang);
+    case OptionalList::PowerOnStyle: return texts({kOffLong, {"Voltage", "电压值"}, {"Message", "欢迎信息"}}, lang);
     case OptionalList::BackLight: return texts({kOffLong, kAuto, {"On", "打开"}}, lang);
     case OptionalList::BackLightColor:
       return texts({{"Light 1", "颜色1"}, {"Light 2", "颜色2"}, {"Light 3", "颜色3"}}, lang);

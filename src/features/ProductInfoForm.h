@@ -54,8 +54,7 @@ struct ProductInfoForm {
 // model when none is remembered, no selection when it lies beyond the list.
 // Without a remembered choice at all (nullopt) the image's model byte selects.
 [[nodiscard]] ProductInfoForm loadProductInfo(const RadioImage& image, const BandLimits& limits,
-                                              std::vector<std::string> models,
-                                              std::optional<std::int64_t> preselect);
+                                              std::vector<std::string> models, std::optional<std::int64_t> preselect);
 
 enum class ProductStoreResult {
   Stored,
@@ -65,8 +64,7 @@ enum class ProductStoreResult {
 // OK: with both bands in order, writes the model byte (0xFF without selection)
 // and the band record into the image, and sets band.limits and band.record.
 // An inverted band is refused before anything is written.
-[[nodiscard]] ProductStoreResult storeProductInfo(const ProductInfoForm& form, RadioImage& image,
-                                                  BandState& band);
+[[nodiscard]] ProductStoreResult storeProductInfo(const ProductInfoForm& form, RadioImage& image, BandState& band);
 
 // The refusal of an inverted band.
 inline constexpr Text kFrequencyInputError{"Frequency input error", "起始频率应小于结束频率"};

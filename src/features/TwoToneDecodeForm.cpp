@@ -6,7 +6,9 @@ namespace {
 
 using twotone::kRadioOffset;
 
-std::string tenths(unsigned value, int width) { return formatMicros(static_cast<Micros>(value) * (kMicro / 10), width, 1); }
+std::string tenths(unsigned value, int width) {
+  return formatMicros(static_cast<Micros>(value) * (kMicro / 10), width, 1);
+}
 
 void storeTone(RadioImage& image, std::size_t offset, const std::string& text) {
   const Micros f = parseMicros(text);

@@ -14,7 +14,7 @@ namespace radio {
 
 namespace twotone {
 inline constexpr std::size_t kRadioOffset = 0x180;
-inline constexpr std::size_t kFirstDelay = 0x1620;   // display: s x 10, radio: s x 20
+inline constexpr std::size_t kFirstDelay = 0x1620;  // display: s x 10, radio: s x 20
 inline constexpr std::size_t kSecondDelay = 0x1621;
 inline constexpr std::size_t kLongDelay = 0x1622;
 inline constexpr std::size_t kToneInterval = 0x1623;  // 16 bits, s x 20 in both forms

@@ -91,7 +91,9 @@ FieldRule ruleOf(TwoToneField field) {
 
 constexpr Micros kTxRiseGrid = 50'000;  // 0.05 s
 
-Micros floorToGrid(Micros v) { return v >= 0 ? v / kTxRiseGrid * kTxRiseGrid : -((-v + kTxRiseGrid - 1) / kTxRiseGrid * kTxRiseGrid); }
+Micros floorToGrid(Micros v) {
+  return v >= 0 ? v / kTxRiseGrid * kTxRiseGrid : -((-v + kTxRiseGrid - 1) / kTxRiseGrid * kTxRiseGrid);
+}
 
 }  // namespace
 
@@ -110,13 +112,17 @@ std::string twoToneSpin(TwoToneField field, std::string_view text, int step) {
   const Micros v = parseMicros(text);
   Micros next;
   if (field == TwoToneField::TxRise) {
-    if (v % kTxRiseGrid == 0) next = v + (step > 0 ? kTxRiseGrid : -kTxRiseGrid);
-    else next = floorToGrid(v) + (step > 0 ? kTxRiseGrid : 0);
+    if (v % kTxRiseGrid == 0)
+      next = v + (step > 0 ? kTxRiseGrid : -kTxRiseGrid);
+    else
+      next = floorToGrid(v) + (step > 0 ? kTxRiseGrid : 0);
   } else {
     next = v + (step > 0 ? 100'000 : -100'000);
   }
-  if (next < r.min) next = r.max;
-  else if (next > r.max) next = r.min;
+  if (next < r.min)
+    next = r.max;
+  else if (next > r.max)
+    next = r.min;
   return formatMicros(next, r.width, r.decimals);
 }
 

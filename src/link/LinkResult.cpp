@@ -7,20 +7,11 @@ LinkResult linkResult(LinkOutcome outcome, Language lang) {
   r.outcome = outcome;
   switch (outcome) {
     case LinkOutcome::Completed:
-    case LinkOutcome::Cancelled:
-      break;
-    case LinkOutcome::PortError:
-      r.message = MessageId::OpenPort;
-      break;
-    case LinkOutcome::NoAnswer:
-      r.message = MessageId::CommunicationError;
-      break;
-    case LinkOutcome::Interrupted:
-      r.message = MessageId::Interrupt;
-      break;
-    case LinkOutcome::BandTypeError:
-      r.text = Text{"Band type error", "频宽类型错误"}.in(lang);
-      break;
+    case LinkOutcome::Cancelled: break;
+    case LinkOutcome::PortError: r.message = MessageId::OpenPort; break;
+    case LinkOutcome::NoAnswer: r.message = MessageId::CommunicationError; break;
+    case LinkOutcome::Interrupted: r.message = MessageId::Interrupt; break;
+    case LinkOutcome::BandTypeError: r.text = Text{"Band type error", "频宽类型错误"}.in(lang); break;
     case LinkOutcome::PasswordError:
       // The radio's own wording, in English whatever the language.
       r.text = "Password Error!";

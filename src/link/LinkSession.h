@@ -41,9 +41,7 @@ class LinkSession {
   // Reads one byte; true when it arrived and is 06.
   [[nodiscard]] bool expectAck();
 
-  [[nodiscard]] bool cancelRequested() const {
-    return callbacks_.cancelRequested && callbacks_.cancelRequested();
-  }
+  [[nodiscard]] bool cancelRequested() const { return callbacks_.cancelRequested && callbacks_.cancelRequested(); }
   [[nodiscard]] Language lang() const { return lang_; }
 
  private:

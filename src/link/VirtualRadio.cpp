@@ -56,11 +56,13 @@ std::optional<std::string> parseRadioFault(const std::string& text, RadioFaults&
   return std::nullopt;
 }
 
-VirtualRadio::VirtualRadio(const RadioMemory& memory, RadioFaults faults) : memory_(memory), faults_(std::move(faults)) {
+VirtualRadio::VirtualRadio(const RadioMemory& memory, RadioFaults faults)
+    : memory_(memory), faults_(std::move(faults)) {
   if (faults_.bandType) memory_[radioaddr::kBandType] = static_cast<Byte>(*faults_.bandType);
   if (faults_.password) {
     for (std::size_t i = 0; i < 6; ++i)
-      memory_[radioaddr::kPassword + i] = i < faults_.password->size() ? static_cast<Byte>((*faults_.password)[i]) : 0xFF;
+      memory_[radioaddr::kPassword + i] =
+          i < faults_.password->size() ? static_cast<Byte>((*faults_.password)[i]) : 0xFF;
   }
 }
 
@@ -128,9 +130,7 @@ void VirtualRadio::receive(Byte b, std::vector<Byte>& out) {
         state_ = State::Idle;
       }
       return;
-    case State::Ready:
-      command(b, out);
-      return;
+    case State::Ready: command(b, out); return;
   }
 }
 
@@ -162,8 +162,7 @@ void VirtualRadio::finishRequest(std::vector<Byte>& out) {
   frame_.clear();
 
   if (length == 0 || address + length > kRadioMemorySize) {
-    violation("request outside the memory: address " + std::to_string(address) + ", length " +
-              std::to_string(length));
+    violation("request outside the memory: address " + std::to_string(address) + ", length " + std::to_string(length));
     return;
   }
   const int block = blockOf(address);

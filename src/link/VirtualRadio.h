@@ -26,9 +26,9 @@
 namespace radio {
 
 struct RadioFaults {
-  bool silent = false;             // never answers anything
-  bool noIdentifyAck = false;      // answers Identify but never its acknowledge
-  std::optional<int> bandType;     // the band type byte at 0x0FD1
+  bool silent = false;                  // never answers anything
+  bool noIdentifyAck = false;           // answers Identify but never its acknowledge
+  std::optional<int> bandType;          // the band type byte at 0x0FD1
   std::optional<std::string> password;  // the radio's password (up to 6 digits)
   std::optional<int> shortReplyBlock;   // the read reply of block K stops short
   std::optional<int> missingAckBlock;   // no acknowledge for block K
@@ -70,10 +70,10 @@ class VirtualRadio {
   RadioMemory memory_;
   RadioFaults faults_;
   State state_ = State::Idle;
-  std::size_t wakeIndex_ = 0;   // wake-up bytes matched so far
+  std::size_t wakeIndex_ = 0;  // wake-up bytes matched so far
   bool identifyStarted_ = false;
-  std::vector<Byte> frame_;     // request header and data being collected
-  bool readReplied_ = false;    // a read reply awaits the computer's acknowledge
+  std::vector<Byte> frame_;        // request header and data being collected
+  bool readReplied_ = false;       // a read reply awaits the computer's acknowledge
   std::optional<int> replyBlock_;  // the block of the read reply awaiting it
   bool disconnected_ = false;
   std::vector<std::string> violations_;

@@ -11,10 +11,10 @@ namespace {
 
 // Windows-1252 0x80-0x9F; the five unassigned bytes map to the C1 controls of the
 // same value, as the system conversion does.
-constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char32_t kRawBase = 0xF700;  // private use: an undecodable byte
 
@@ -39,9 +39,7 @@ void appendUtf8(std::string& out, char32_t c) {
 // Next code point of a UTF-8 text; a malformed byte is taken as Latin-1.
 char32_t nextUtf8(std::string_view s, std::size_t& i, std::size_t& length) {
   const auto b0 = static_cast<unsigned char>(s[i]);
-  auto cont = [&](std::size_t k) {
-    return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-  };
+  auto cont = [&](std::size_t k) { return i + k < s.size() && (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80; };
   auto at = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(s[i + k]) & 0x3F); };
   char32_t c = b0;
   length = 1;

@@ -25,8 +25,7 @@ RadioImage newDocumentImage(BandRecord& bandRecord) {
   for (std::size_t k = 0; k < 32; ++k)
     put(addr::kTwoToneEncode + (k / 4) * kRecordSize + (k % 4) * 4, {0x4E, 0x20, 0x27, 0x10});
   for (std::size_t k = 0; k < 8; ++k)
-    put(addr::kTwoToneDecode + (k / 2) * kRecordSize + (k % 2) * 8,
-        {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
+    put(addr::kTwoToneDecode + (k / 2) * kRecordSize + (k % 2) * 8, {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
   put(0x1620, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
   put(addr::kModelIndex, {0x00});
   bandRecord = normalisedBandRecord(bandRecord);

@@ -8,28 +8,26 @@ namespace radio {
 
 const char* messageText(MessageId id, Language lang) {
   switch (id) {
-    case MessageId::OutOfRange:
-      return Text{"Out of range, please input again.", "超出范围，请重新输入。"}.in(lang);
+    case MessageId::OutOfRange: return Text{"Out of range, please input again.", "超出范围，请重新输入。"}.in(lang);
     case MessageId::DataFormat:
       return Text{"Error Data Format, please input again.", "数据格式错误，请重新输入。"}.in(lang);
     case MessageId::CommunicationError:
       return Text{"Communication Error, Please check all the connections and the radio power",
-                  "通讯错误，请检查所有连接和电台电源"}.in(lang);
-    case MessageId::ClearAll:
-      return Text{"All data will be Cleared!", "所有数据将被清除！"}.in(lang);
+                  "通讯错误，请检查所有连接和电台电源"}
+          .in(lang);
+    case MessageId::ClearAll: return Text{"All data will be Cleared!", "所有数据将被清除！"}.in(lang);
     case MessageId::OpenPort:
       return Text{"Could not Open the Port, Please check whether the Port are occupied or the device are ok",
-                  "无法打开端口，请检查端口是否被占用或设备是否正常"}.in(lang);
+                  "无法打开端口，请检查端口是否被占用或设备是否正常"}
+          .in(lang);
     case MessageId::Interrupt:
-      return Text{"Program Interrupt, Please reset the radio and try again",
-                  "编程中断，请重启电台后再试"}.in(lang);
+      return Text{"Program Interrupt, Please reset the radio and try again", "编程中断，请重启电台后再试"}.in(lang);
     case MessageId::StepValue:
       return Text{"Error data Value, please input according the step value(6.25K/5k).",
-                  "数据值错误，请按步进值(6.25K/5K)输入。"}.in(lang);
-    case MessageId::Caution:
-      return Text{"Caution", "警告"}.in(lang);
-    case MessageId::None:
-      break;
+                  "数据值错误，请按步进值(6.25K/5K)输入。"}
+          .in(lang);
+    case MessageId::Caution: return Text{"Caution", "警告"}.in(lang);
+    case MessageId::None: break;
   }
   return "";
 }

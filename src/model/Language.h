@@ -18,13 +18,13 @@ struct Text {
 // Messages of the string table, by their resource ids.
 enum class MessageId : int {
   None = 0,
-  OutOfRange = 61446,        // frequency outside both bands
-  DataFormat = 61447,        // frequency outside 67-600 MHz
+  OutOfRange = 61446,  // frequency outside both bands
+  DataFormat = 61447,  // frequency outside 67-600 MHz
   CommunicationError = 61449,
   ClearAll = 61450,
   OpenPort = 61451,
   Interrupt = 61452,
-  StepValue = 61454,         // frequency off the 5 kHz / 6.25 kHz steps
+  StepValue = 61454,  // frequency off the 5 kHz / 6.25 kHz steps
   Caution = 61456,
 };
 

@@ -136,8 +136,9 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   page.text(kValueX, -13, image.at(0x132F) == 0xFF ? std::string("Off") : imageText(image, 0x132F, 1, lang));
   page.text(kValueX, -14, onOff((flags >> 4) & 1, lang));
   page.text(kValueX, -15, imageText(image, 0x1338, 11, lang));
-  page.text(kValueX, -16,
-            (flags >> 5) & 1 ? Text{"Tx inbibit", "禁止发射"}.in(lang) : Text{"Transceiver inhibit", "禁止收发"}.in(lang));
+  page.text(
+      kValueX, -16,
+      (flags >> 5) & 1 ? Text{"Tx inbibit", "禁止发射"}.in(lang) : Text{"Transceiver inhibit", "禁止收发"}.in(lang));
 
   page.text(6, -18, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -19, Text{"Num", "编号"}.in(lang));
@@ -200,9 +201,9 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
   const char* displayMode[] = {"1", "2", "3", "4", "5", "5", "5", "5"};
   const Text scanMode[] = {{"To", "时间"}, {"Co", "载波"}, {"Se", "搜索"}, {"Se", "搜索"}};
   const char* steps[] = {"5k", "6.25k", "10k", "12.5k", "25k", "25k", "25k", "25k"};
-  const std::string voice = !bit(f64, 2)       ? Text{"Off", "无"}.in(lang)
-                            : bit(flags, 1)     ? Text{"Chinese", "中文"}.in(lang)
-                                                : Text{"English", "英文"}.in(lang);
+  const std::string voice = !bit(f64, 2)    ? Text{"Off", "无"}.in(lang)
+                            : bit(flags, 1) ? Text{"Chinese", "中文"}.in(lang)
+                                            : Text{"English", "英文"}.in(lang);
   const Line lines[] = {
       {-5, {"Back Light:", "背光灯:"}, backLight[(f65 >> 4) & 3].in(lang)},
       {-6, {"Back Light Color:", "背光灯颜色:"}, backColor[(f65 >> 6) & 3].in(lang)},
@@ -212,7 +213,9 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
       {-10, {"Scan mode:", "扫描模式:"}, scanMode[(f64 >> 5) & 3].in(lang)},
       {-11, {"Squelch level:", "静噪电平:"}, number(squelch & 0x0F)},
       {-12, {"Step:", "步进:"}, steps[step & 7]},
-      {-13, {"Time-out Timer:", "超时定时器:"}, (tot & 0x0F) == 0 ? Text{"Off", "无"}.in(lang) : number((tot & 0x0F) * 30)},
+      {-13,
+       {"Time-out Timer:", "超时定时器:"},
+       (tot & 0x0F) == 0 ? Text{"Off", "无"}.in(lang) : number((tot & 0x0F) * 30)},
       {-14, {"Vox Gain Level:", "声控增益电平:"}, (vox & 0x0F) == 0 ? Text{"Off", "关"}.in(lang) : number(vox & 0x0F)},
       {-15, {"Voice annunciation:", "语音报号:"}, voice},
       {-16, {"Frequency Mode:", "频率模式:"}, onOff(bit(flags, 3), lang)},
@@ -253,9 +256,9 @@ void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language l
     const std::size_t entry = addr::kTwoToneDecode + 24 * static_cast<std::size_t>(r) + 8 * static_cast<std::size_t>(c);
     page.text(3 + 32 * c, -(4 + 9 * r), "2-Tone " + number(e) + ":");
     const std::string values[] = {
-        format("%4.1f", image.be16(entry) / 10.0),     format("%4.1f", image.be16(entry + 2) / 10.0),
-        format("%2.1f", image.at(entry + 4) / 10.0),   format("%2.1f", image.at(entry + 5) / 10.0),
-        format("%2.1f", image.at(entry + 7) / 10.0),   format("%2.1f", image.at(entry + 6) / 10.0),
+        format("%4.1f", image.be16(entry) / 10.0),   format("%4.1f", image.be16(entry + 2) / 10.0),
+        format("%2.1f", image.at(entry + 4) / 10.0), format("%2.1f", image.at(entry + 5) / 10.0),
+        format("%2.1f", image.at(entry + 7) / 10.0), format("%2.1f", image.at(entry + 6) / 10.0),
     };
     for (int i = 0; i < 6; ++i) {
       const int y = -(5 + i + 9 * r);
@@ -332,8 +335,8 @@ std::string channelSignalText(const RadioImage& image, int row) {
   return buf;
 }
 
-void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGrid& grid,
-                     const std::vector<int>& rows, Language lang) {
+void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGrid& grid, const std::vector<int>& rows,
+                     Language lang) {
   drawTitle(page, PageKind::Channel, lang);
   int block = 0;
   for (const int row : rows) {
@@ -344,12 +347,9 @@ void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGri
     const std::string label = row == kChannelRows ? std::string("FR") : number(row);
     page.text(4, -(4 + o), std::string(Text{"Channel ", "信道 "}.in(lang)) + label + ":");
     const Label left[] = {
-        {-(5 + o), {"Receive Frequency:", "接收频率:"}},
-        {-(6 + o), {"Transceive Frequency:", "发射频率:"}},
-        {-(7 + o), {"QT/DQT Decode:", "QT/DQT 解码:"}},
-        {-(8 + o), {"QT/DQT Encode:", "QT/DQT 编码:"}},
-        {-(9 + o), {"Channel Name:", "信道名字:"}},
-        {-(10 + o), {"Transmit Power:", "发射功率:"}},
+        {-(5 + o), {"Receive Frequency:", "接收频率:"}}, {-(6 + o), {"Transceive Frequency:", "发射频率:"}},
+        {-(7 + o), {"QT/DQT Decode:", "QT/DQT 解码:"}},  {-(8 + o), {"QT/DQT Encode:", "QT/DQT 编码:"}},
+        {-(9 + o), {"Channel Name:", "信道名字:"}},      {-(10 + o), {"Transmit Power:", "发射功率:"}},
     };
     const int leftColumns[] = {ColRx, ColTx, ColDecode, ColEncode, ColName, ColPower};
     for (int i = 0; i < 6; ++i) {

@@ -39,8 +39,7 @@ class PageWriter {
 // Image bytes from offset up to the first 0xFF (or 0x00), at most maxLength, as
 // UTF-8 through the language's code page; a byte that is no printable character
 // shows as "?".
-[[nodiscard]] std::string imageText(const RadioImage& image, std::size_t offset, std::size_t maxLength,
-                                    Language lang);
+[[nodiscard]] std::string imageText(const RadioImage& image, std::size_t offset, std::size_t maxLength, Language lang);
 
 // The page title texts.
 [[nodiscard]] const char* pageTitle(PageKind kind, Language lang);
@@ -51,8 +50,8 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang);
 void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language lang);
 void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language lang);
 // rows: the grid rows of this channel page (at most five).
-void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGrid& grid,
-                     const std::vector<int>& rows, Language lang);
+void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGrid& grid, const std::vector<int>& rows,
+                     Language lang);
 
 // What the channel pages print under "PTT ID:" and "Optional Singal:": the
 // record's per-channel signalling bytes (byte 12, and bytes 14 and 15), which the

@@ -15,9 +15,9 @@ struct PageItem {
   enum class Kind { Text, Line };
   Kind kind = Kind::Text;
   FontRole font = FontRole::Body;
-  int x = 0;  // text: left edge of the text cell; line: start
-  int y = 0;  // text: top edge of the text cell; line: start
-  int x2 = 0; // line: end
+  int x = 0;   // text: left edge of the text cell; line: start
+  int y = 0;   // text: top edge of the text cell; line: start
+  int x2 = 0;  // line: end
   int y2 = 0;
   std::string text;  // UTF-8
 
@@ -28,19 +28,19 @@ struct PageItem {
 enum class PageKind { Dtmf = 1, Msk, Optional, TwoToneDecode, TwoToneEncode, Channel };
 
 struct ReportPage {
-  int number = 0;         // 1-based page of the job
-  int total = 0;          // pages in the job
+  int number = 0;  // 1-based page of the job
+  int total = 0;   // pages in the job
   PageKind kind = PageKind::Optional;
-  int channelPage = 0;    // 1-based channel page when kind is Channel
+  int channelPage = 0;  // 1-based channel page when kind is Channel
   std::vector<PageItem> items;
 };
 
 // The measures of the printable area and of the two fonts, all in twips.
 struct PageGeometry {
-  int width = 0;       // W: printable width
-  int height = 0;      // H: printable height
-  int titleLine = 0;   // T: title font height plus external leading
-  int bodyLine = 0;    // B: body font height plus external leading
+  int width = 0;      // W: printable width
+  int height = 0;     // H: printable height
+  int titleLine = 0;  // T: title font height plus external leading
+  int bodyLine = 0;   // B: body font height plus external leading
 
   // U: the column unit, W / 66.
   [[nodiscard]] int unit() const { return width / 66; }

@@ -30,8 +30,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kWindowP
 }  // namespace
 
 std::string helpPageForWindow(std::string_view className) {
-  if (const auto colon = className.rfind("::"); colon != std::string_view::npos)
-    className.remove_prefix(colon + 2);
+  if (const auto colon = className.rfind("::"); colon != std::string_view::npos) className.remove_prefix(colon + 2);
   for (const auto& [name, page] : kWindowPages)
     if (name == className) return std::string(page);
   return {};
@@ -40,35 +39,38 @@ std::string helpPageForWindow(std::string_view className) {
 std::string helpPageForContext(int contextId) {
   switch (contextId) {
     // Document and window commands, and the channel grid's editors.
-    case 57600: case 57601: case 57602: case 57603: case 57604: case 57665:
-    case 32772: case 32787: case 2127: case 2128: case 2132: case 2133:
-      return "main.html";
-    case 32773: case 32774: case 1245: case 1062:
-      return "transfer.html";
-    case 32777:
-      return "port.html";
-    case 32786:
-      return "product.html";
-    case 32788:
-      return "optional.html";
-    case 32789:
-      return "dtmf.html";
-    case 32790:
-      return "msk.html";
-    case 32791:
-      return "twotone.html";
-    case 32800:
-      return "keyassign.html";
-    case 32801:
-      return "squelch.html";
-    case 57606: case 57607: case 57608: case 57609:
-      return "print.html";
-    case 57664: case 32799:
-      return "about.html";
-    case 32793:
-      return std::string(kHelpContentsPage);
-    default:
-      return {};
+    case 57600:
+    case 57601:
+    case 57602:
+    case 57603:
+    case 57604:
+    case 57665:
+    case 32772:
+    case 32787:
+    case 2127:
+    case 2128:
+    case 2132:
+    case 2133: return "main.html";
+    case 32773:
+    case 32774:
+    case 1245:
+    case 1062: return "transfer.html";
+    case 32777: return "port.html";
+    case 32786: return "product.html";
+    case 32788: return "optional.html";
+    case 32789: return "dtmf.html";
+    case 32790: return "msk.html";
+    case 32791: return "twotone.html";
+    case 32800: return "keyassign.html";
+    case 32801: return "squelch.html";
+    case 57606:
+    case 57607:
+    case 57608:
+    case 57609: return "print.html";
+    case 57664:
+    case 32799: return "about.html";
+    case 32793: return std::string(kHelpContentsPage);
+    default: return {};
   }
 }
 

@@ -175,9 +175,8 @@ std::string IniFile::makeBackupName() const {
   const std::string full = path_.string();
   const std::size_t slash = full.find_last_of('/');
   const std::size_t dot = full.find_last_of('.');
-  const std::string base = dot != std::string::npos && (slash == std::string::npos || dot > slash)
-                               ? full.substr(0, dot)
-                               : full;
+  const std::string base =
+      dot != std::string::npos && (slash == std::string::npos || dot > slash) ? full.substr(0, dot) : full;
   const std::filesystem::path basePath(base);
   const std::string stem = basePath.filename().string() + ".";
   int largest = 0;

@@ -29,8 +29,8 @@ inline constexpr std::array<Page, 8> kAllPages{
 
 // The tree's children, in tree order.
 inline constexpr std::array<Page, 8> kTreePages{
-    Page::ProductInformation, Page::ChannelInformation, Page::OptionalFeatures, Page::Dtmf,
-    Page::Msk,                Page::TwoTone,            Page::KeyAssignment,    Page::SquelchTuning,
+    Page::ProductInformation, Page::ChannelInformation, Page::OptionalFeatures, Page::Dtmf, Page::Msk, Page::TwoTone,
+    Page::KeyAssignment,      Page::SquelchTuning,
 };
 
 [[nodiscard]] const char* pageLabel(Page page, Language lang);

@@ -52,9 +52,7 @@ BandRecord bandRecordFromStored(std::span<const Byte> stored) {
   return normalisedBandRecord(record);
 }
 
-const char* otherLanguageName(Language current) {
-  return current == Language::Chinese ? "English" : "Chinese";
-}
+const char* otherLanguageName(Language current) { return current == Language::Chinese ? "English" : "Chinese"; }
 
 const char* languageLoadFailText(Language lang) {
   return Text{"Load language DLL fail", "加载语言链接库失败"}.in(lang);

@@ -25,9 +25,9 @@ struct AboutTexts {
 struct StartupConfig {
   std::string languageName;  // [Setup] Language, exactly as read
   Language lang = Language::English;
-  std::string appName;   // [Setup] AppName: names the settings key
-  std::string company;   // application name, tree root, navigation caption
-  std::string title;     // main window title
+  std::string appName;  // [Setup] AppName: names the settings key
+  std::string company;  // application name, tree root, navigation caption
+  std::string title;    // main window title
   bool showLanguageCommand = false;
   AboutTexts about;
 };

@@ -61,7 +61,7 @@ TEST(GridRefresh, ChannelInUseDecodesEveryColumn) {
   RadioImage image;
   auto rec = image.channel(129);
   const Byte bytes[24] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x23, 0x80, 0x54, 0xC7,
-                          0x00, 0x22, 0x00, 0x00, 'R', 'e', 'p', 'e', 'a', 't', 0xFF, 0xFF};
+                          0x00, 0x22, 0x00, 0x00, 'R',  'e',  'p',  'e',  'a',  't',  0xFF, 0xFF};
   std::copy(std::begin(bytes), std::end(bytes), rec.begin());
   ChannelGrid grid;
   BandState band;
@@ -93,7 +93,7 @@ TEST(GridStore, UntouchedBytesAndBitsSurvive) {
   RadioImage image;
   auto rec = image.channel(1);
   const Byte bytes[24] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x60, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF,
-                          0x12, 0x3F, 0x34, 0x56, 'A', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+                          0x12, 0x3F, 0x34, 0x56, 'A',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   std::copy(std::begin(bytes), std::end(bytes), rec.begin());
   ChannelGrid grid;
   BandState band;
@@ -166,9 +166,9 @@ TEST(CellCommit, NewChannelGetsDefaultsAndBothFrequencies) {
 
 TEST(CellCommit, RefusedReceiveFrequenciesLeaveRowAndEditor) {
   const RowTexts row = typed({}, ColRx, "145.125");
-  for (const auto& [text, message] : {std::pair{"66", MessageId::DataFormat},
-                                      std::pair{"145.0025", MessageId::StepValue},
-                                      std::pair{"300", MessageId::OutOfRange}}) {
+  for (const auto& [text, message] :
+       {std::pair{"66", MessageId::DataFormat}, std::pair{"145.0025", MessageId::StepValue},
+        std::pair{"300", MessageId::OutOfRange}}) {
     const CommitResult r = commitCellEdit(row, ColRx, text, kGridLimits, Language::English);
     EXPECT_EQ(r.message.message, message) << text;
     EXPECT_EQ(r.row, row) << text;  // an off-step value no longer empties the channel

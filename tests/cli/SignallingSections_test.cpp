@@ -24,9 +24,8 @@ TEST(CliSignalling, SetNormalisesAndStoresBothTwoToneForms) {
   ScratchDir dir;
   const std::string file = dir.file("radio.dat").string();
   ASSERT_EQ(runCli({"new", "-o", file}).exitCode, 0);
-  const CliRun set = runCli({"set", file, "dtmf.speed=12", "dtmf.group_code=*", "dtmf.call1=12ab#",
-                             "msk.call4=abcd", "twotone.dec1_a=5000", "twotone.enc1_a=1000",
-                             "twotone.tx_rise=0.33"});
+  const CliRun set = runCli({"set", file, "dtmf.speed=12", "dtmf.group_code=*", "dtmf.call1=12ab#", "msk.call4=abcd",
+                             "twotone.dec1_a=5000", "twotone.enc1_a=1000", "twotone.tx_rise=0.33"});
   ASSERT_EQ(set.exitCode, 0) << set.err;
   const std::string bytes = readFile(file);
   EXPECT_EQ(byteAt(bytes, 0x1308) & 3, 2u);
@@ -51,9 +50,9 @@ TEST(CliSignalling, RefusedValuesLeaveTheFileUnchanged) {
   const std::string file = dir.file("radio.dat").string();
   ASSERT_EQ(runCli({"new", "-o", file}).exitCode, 0);
   const std::string before = readFile(file);
-  for (const char* bad : {"msk.id=G1", "msk.call1=12345", "dtmf.stun_code=1E", "dtmf.call10=1", "dtmf.speed=100",
-                          "dtmf.group_code=E", "twotone.enc33_a=1000", "twotone.dec1_interval=1.55",
-                          "twotone.first_delay=abc"}) {
+  for (const char* bad :
+       {"msk.id=G1", "msk.call1=12345", "dtmf.stun_code=1E", "dtmf.call10=1", "dtmf.speed=100", "dtmf.group_code=E",
+        "twotone.enc33_a=1000", "twotone.dec1_interval=1.55", "twotone.first_delay=abc"}) {
     const CliRun run = runCli({"set", file, "dtmf.call2=9", bad});
     EXPECT_NE(run.exitCode, 0) << bad;
     EXPECT_FALSE(run.err.empty()) << bad;

@@ -59,9 +59,8 @@ int waitExit(pid_t pid) {
 class LinkCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("radioprog-e2e-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() / ("radioprog-e2e-" + std::to_string(getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -73,8 +72,8 @@ class LinkCli : public ::testing::Test {
   // Starts the virtual radio with memory and the given options; returns its device.
   std::string startRadio(const RadioMemory& memory, std::vector<std::string> options = {}) {
     writeFile(dir_ / "radio.bin", memory.data(), memory.size());
-    std::vector<std::string> args{kCli, "simulate", "--memory", (dir_ / "radio.bin").string(), "--save",
-                                  (dir_ / "saved.bin").string()};
+    std::vector<std::string> args{
+        kCli, "simulate", "--memory", (dir_ / "radio.bin").string(), "--save", (dir_ / "saved.bin").string()};
     args.insert(args.end(), options.begin(), options.end());
     // A device line left from an earlier radio must not be taken for this one's.
     fs::remove(dir_ / "sim.out");
@@ -182,7 +181,8 @@ TEST_F(LinkCli, WriteSendsTheFileAsOpenedAndStoredByTheGrid) {
     else
       ASSERT_EQ(saved[a], expected[a]) << a;
   }
-  EXPECT_TRUE(readFile(dir_ / "doc.dat") == std::string(reinterpret_cast<const char*>(file.bytes().data()), kImageSize));
+  EXPECT_TRUE(readFile(dir_ / "doc.dat") ==
+              std::string(reinterpret_cast<const char*>(file.bytes().data()), kImageSize));
 }
 
 TEST_F(LinkCli, EachFaultEndsWithItsMessageAndExitCodeAndTheFileUntouched) {
@@ -221,8 +221,8 @@ TEST_F(LinkCli, AnUnopenablePortExitsWith10) {
 TEST_F(LinkCli, CtrlCEndsTheReadAndLeavesTheFile) {
   writeFile(dir_ / "keep.dat", "previous", 8);
   const std::string device = startRadio(sampleMemory(4), {"--pace"});
-  const pid_t pid = spawn({kCli, "read", "--port", device, "-o", (dir_ / "keep.dat").string()}, dir_ / "cli.out",
-                          dir_ / "cli.err");
+  const pid_t pid =
+      spawn({kCli, "read", "--port", device, "-o", (dir_ / "keep.dat").string()}, dir_ / "cli.out", dir_ / "cli.err");
   for (int i = 0; i < 1000 && readFile(dir_ / "cli.out").find("Reading 3/") == std::string::npos; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   kill(pid, SIGINT);

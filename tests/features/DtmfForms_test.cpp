@@ -53,14 +53,14 @@ TEST(DtmfEncode, StoreWritesOnlyItsBits) {
 }
 
 TEST(DtmfEncode, LeavingAnEditNormalises) {
-  const std::pair<const char*, const char*> speed[] = {{"7", "6"},  {"0", "6"},   {"8", "8"}, {"9", "8"},
-                                                        {"12", "10"}, {"14", "10"}, {"99", "15"}, {"", "6"}};
+  const std::pair<const char*, const char*> speed[] = {{"7", "6"},   {"0", "6"},   {"8", "8"},   {"9", "8"},
+                                                       {"12", "10"}, {"14", "10"}, {"99", "15"}, {"", "6"}};
   for (const auto& [in, out] : speed) EXPECT_EQ(normaliseDtmfSpeed(in), out) << in;
-  const std::pair<const char*, const char*> delay[] = {
-      {"1234", "1000"}, {"275", "250"}, {"49", "0"}, {"1000", "1000"}, {"", "0"}, {"99999999999999", "1000"}};
+  const std::pair<const char*, const char*> delay[] = {{"1234", "1000"}, {"275", "250"}, {"49", "0"},
+                                                       {"1000", "1000"}, {"", "0"},      {"99999999999999", "1000"}};
   for (const auto& [in, out] : delay) EXPECT_EQ(normaliseDtmfFirstDelay(in), out) << in;
   const std::pair<const char*, const char*> time[] = {{"250", "100"}, {"99", "0"},    {"499", "100"},
-                                                       {"500", "500"}, {"999", "500"}, {"1000", "1000"}};
+                                                      {"500", "500"}, {"999", "500"}, {"1000", "1000"}};
   for (const auto& [in, out] : time) EXPECT_EQ(normaliseDtmfDigitTime(in), out) << in;
 }
 

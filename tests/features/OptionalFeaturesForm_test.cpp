@@ -32,16 +32,26 @@ TEST(OptionalFeaturesForm, BlankImageShowsFallBacksAndOkWritesExactlyTheNormalis
   const RadioImage before = blankImage();
   const OptionalFeaturesForm form = loadOptionalFeatures(before);
   const std::vector<std::pair<OptionalList, std::string>> expected{
-      {OptionalList::Tot, "Off"},         {OptionalList::Squelch, "0"},
-      {OptionalList::Vox, "Off"},         {OptionalList::Step, "5"},
-      {OptionalList::PreAlert, "Off"},    {OptionalList::Priority, "None"},
-      {OptionalList::ShortPress, "Emergency Call"}, {OptionalList::KeyLock, "Manual"},
-      {OptionalList::Beep, "On"},         {OptionalList::Stopwatch, "On"},
-      {OptionalList::ScanMode, "TO"},     {OptionalList::Tail, "On"},
-      {OptionalList::StrSet, "Manual"},   {OptionalList::PowerOnStyle, "Off"},
-      {OptionalList::BackLight, "Off"},   {OptionalList::BackLightColor, "Light 1"},
-      {OptionalList::DisplayMode, "FREQ"}, {OptionalList::BatterySaver, "On"},
-      {OptionalList::AllowReset, "Enable"}, {OptionalList::MskType, "MSK-I"},
+      {OptionalList::Tot, "Off"},
+      {OptionalList::Squelch, "0"},
+      {OptionalList::Vox, "Off"},
+      {OptionalList::Step, "5"},
+      {OptionalList::PreAlert, "Off"},
+      {OptionalList::Priority, "None"},
+      {OptionalList::ShortPress, "Emergency Call"},
+      {OptionalList::KeyLock, "Manual"},
+      {OptionalList::Beep, "On"},
+      {OptionalList::Stopwatch, "On"},
+      {OptionalList::ScanMode, "TO"},
+      {OptionalList::Tail, "On"},
+      {OptionalList::StrSet, "Manual"},
+      {OptionalList::PowerOnStyle, "Off"},
+      {OptionalList::BackLight, "Off"},
+      {OptionalList::BackLightColor, "Light 1"},
+      {OptionalList::DisplayMode, "FREQ"},
+      {OptionalList::BatterySaver, "On"},
+      {OptionalList::AllowReset, "Enable"},
+      {OptionalList::MskType, "MSK-I"},
   };
   for (const auto& [list, text] : expected) EXPECT_EQ(shown(form, list), text) << optionalListInfo(list).key;
   EXPECT_FALSE(form[OptionalCheck::KeypadLock]);
@@ -129,9 +139,9 @@ TEST(OptionalFeaturesForm, PasswordOutsideAsciiIsCutBetweenCharactersOfTheCodePa
 
 TEST(OptionalFeaturesForm, ValuesBeyondTheListsFallBackAndAreStoredNormalised) {
   RadioImage image = newDocument();
-  image.set(0x12A9, 200);  // priority channel beyond 128
-  image.set(0x1263, 5);    // step beyond the five entries
-  image.set(0x1260, 9);    // TOT 270 s: the last entry still shows
+  image.set(0x12A9, 200);   // priority channel beyond 128
+  image.set(0x1263, 5);     // step beyond the five entries
+  image.set(0x1260, 9);     // TOT 270 s: the last entry still shows
   image.set(0x1265, 0x63);  // short press 3, scan mode 3
   image.set(0x1266, 0xFC);  // power-on style, back light and colour all 3
   OptionalFeaturesForm form = loadOptionalFeatures(image);
@@ -182,8 +192,8 @@ TEST(OptionalFeaturesForm, BitsOwnedByOthersAreNeverChanged) {
     for (std::size_t o : {0x1266, 0x1267, 0x12A8, 0x12AB}) image.set(o, static_cast<Byte>(v));
     const RadioImage before = image;
     OptionalFeaturesForm form = loadOptionalFeatures(image);
-    for (auto list : {OptionalList::StrSet, OptionalList::BatterySaver, OptionalList::AllowReset,
-                      OptionalList::MskType})
+    for (auto list :
+         {OptionalList::StrSet, OptionalList::BatterySaver, OptionalList::AllowReset, OptionalList::MskType})
       form[list] = 1 - form[list];
     form[OptionalList::DisplayMode] = 3 - form[OptionalList::DisplayMode];
     form[OptionalCheck::KeypadLock] = !form[OptionalCheck::KeypadLock];

@@ -7,9 +7,7 @@
 namespace radio {
 namespace {
 
-BandLimits mhz(int l1, int h1, int l2, int h2) {
-  return {l1 * 100'000, h1 * 100'000, l2 * 100'000, h2 * 100'000};
-}
+BandLimits mhz(int l1, int h1, int l2, int h2) { return {l1 * 100'000, h1 * 100'000, l2 * 100'000, h2 * 100'000}; }
 
 std::vector<Byte> bandBytes(const RadioImage& image) {
   const auto r = image.bandRecord();

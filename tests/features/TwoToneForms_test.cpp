@@ -24,11 +24,11 @@ TEST(TwoToneNumber, ParsesLikeAnEditAndFormatsLikePrintf) {
 }
 
 TEST(TwoToneNumber, DivisorsAreNearestWholeNumbersHalvesUp) {
-  EXPECT_EQ(nearestDivisor(twotone::kEncodeDivisor, 1000 * kMicro), 112u);  // 111.957
-  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, 1000 * kMicro), 896u);  // 895.658
-  EXPECT_EQ(nearestDivisor(10, 4 * kMicro), 3u);                            // 2.5 goes up
-  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, 0), 0u);                // no divisor for 0 Hz
-  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, kMicro / 10), 0xFFFFu); // never wraps
+  EXPECT_EQ(nearestDivisor(twotone::kEncodeDivisor, 1000 * kMicro), 112u);   // 111.957
+  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, 1000 * kMicro), 896u);   // 895.658
+  EXPECT_EQ(nearestDivisor(10, 4 * kMicro), 3u);                             // 2.5 goes up
+  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, 0), 0u);                 // no divisor for 0 Hz
+  EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, kMicro / 10), 0xFFFFu);  // never wraps
 }
 
 TEST(TwoToneRules, LeavingAnEditClampsAndFormats) {

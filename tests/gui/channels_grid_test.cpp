@@ -291,7 +291,7 @@ TEST_F(ChannelGridView, F1AsksForHelpAtTheEditorsContext) {
   std::vector<int> contexts;
   setHelpHandler([&](QWidget*, int id) { contexts.push_back(id); });
   enterChannel(1, "150.5");
-  const std::pair<int, int> cells[] = {{ColRx, 2127}, {ColTx, 2128}, {ColDecode, 2132}, {ColEncode, 2133},
+  const std::pair<int, int> cells[] = {{ColRx, 2127},   {ColTx, 2128},    {ColDecode, 2132}, {ColEncode, 2133},
                                        {ColName, 1126}, {ColPower, 1129}, {ColBusy, 1130}};
   for (const auto& [column, context] : cells) {
     click(1, column);

@@ -2,15 +2,15 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
-#include <QElapsedTimer>
 #include <QTimer>
-#include <functional>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <functional>
 
 #include "ShellTestSupport.h"
 #include "channels/widgets/CProgramView.h"

@@ -2,12 +2,12 @@
 // device path typed into its field, what OK and Cancel store.
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include "link/serial/SerialLink.h"
 #include "link/widgets/CPortSettingDlg.h"

@@ -153,8 +153,7 @@ TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {
   // A channel typed into the grid, its name editor still open.
   QTableWidget* table = view->table();
   auto click = [&](int n, int c) {
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualItemRect(table->item(n - 1, c)).center());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(n - 1, c)).center());
   };
   click(2, ColRx);
   QTest::keyClicks(view->visibleEditor(), "440.5");
@@ -268,13 +267,21 @@ TEST_F(TransferWindow, FailuresAreReportedAndLeaveTheChannelsAlone) {
   } cases[] = {
       {"port", [this] { portFails = true; }, messageText(MessageId::OpenPort, Language::English)},
       {"password",
-       [this] { radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.password = "1234"; })); },
+       [this] {
+         radio =
+             std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.password = "1234"; }));
+       },
        "Password Error!"},
       {"band type",
-       [this] { radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.bandType = 2; })); },
+       [this] {
+         radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.bandType = 2; }));
+       },
        "Band type error"},
       {"short reply",
-       [this] { radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.shortReplyBlock = 40; })); },
+       [this] {
+         radio =
+             std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.shortReplyBlock = 40; }));
+       },
        messageText(MessageId::Interrupt, Language::English)},
   };
   for (Case& c : cases) {

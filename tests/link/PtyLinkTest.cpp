@@ -5,11 +5,11 @@
 #include <QCoreApplication>
 #include <thread>
 
+#include "LinkTestSupport.h"
 #include "link/PtyRadioServer.h"
 #include "link/SquelchExchange.h"
 #include "link/TransferEngine.h"
 #include "link/serial/SerialLink.h"
-#include "LinkTestSupport.h"
 
 namespace radio {
 namespace {

@@ -1,8 +1,8 @@
 // The squelch read and write exchanges against the in-process virtual radio.
 #include <gtest/gtest.h>
 
-#include "link/SquelchExchange.h"
 #include "LinkTestSupport.h"
+#include "link/SquelchExchange.h"
 
 namespace radio {
 namespace {

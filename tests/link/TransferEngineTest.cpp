@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
+#include "LinkTestSupport.h"
 #include "link/RadioMemoryMap.h"
 #include "link/TransferEngine.h"
-#include "LinkTestSupport.h"
 
 namespace radio {
 namespace {
@@ -117,13 +117,14 @@ TEST(TransferRead, HandshakeAndFirstBlocksFollowThePrescribedPurgesAndPauses) {
   Harness h;
   RadioImage image = newImage();
   ASSERT_TRUE(h.transfer(TransferDirection::Read, image).ok());
-  const std::string wake = "s1 s1 s1 s1 s1 s1 A s2 P w:02 s2 P w:50 s2 P w:52 s2 P w:4F s2 P w:47 s2 P w:52 s2 P w:41 r1 "
-                           "s1 P w:4D02 r8 P w:06 P s1 r1 ";
-  const std::string expected = wake +
-                               "P w:520FD008 r12 s1 P w:06 r1 P w:520FD808 r12 s1 P w:06 r1 P w:520C7008 r12 " + wake +
-                               "w:520FE008 r12 w:06 r1 "
-                               "P w:52000008 r12 s1 P w:06 r1 s1 P w:52000808 r12 s1 P w:06 r1 s1 P w:52001008 r12 s1 P "
-                               "w:06 r1 P w:52001808 ";
+  const std::string wake =
+      "s1 s1 s1 s1 s1 s1 A s2 P w:02 s2 P w:50 s2 P w:52 s2 P w:4F s2 P w:47 s2 P w:52 s2 P w:41 r1 "
+      "s1 P w:4D02 r8 P w:06 P s1 r1 ";
+  const std::string expected =
+      wake + "P w:520FD008 r12 s1 P w:06 r1 P w:520FD808 r12 s1 P w:06 r1 P w:520C7008 r12 " + wake +
+      "w:520FE008 r12 w:06 r1 "
+      "P w:52000008 r12 s1 P w:06 r1 s1 P w:52000808 r12 s1 P w:06 r1 s1 P w:52001008 r12 s1 P "
+      "w:06 r1 P w:52001808 ";
   EXPECT_EQ(trace(h.link.log(), 200).substr(0, expected.size()), expected);
   // Rows 195..255 go without pauses.
   const std::string all = trace(h.link.log(), h.link.log().size());

@@ -1,9 +1,9 @@
 // The virtual radio's own rules: strictness, fault parsing, the memory map.
 #include <gtest/gtest.h>
 
+#include "LinkTestSupport.h"
 #include "link/RadioMemoryMap.h"
 #include "link/VirtualRadio.h"
-#include "LinkTestSupport.h"
 
 namespace radio {
 namespace {
@@ -43,8 +43,8 @@ TEST(VirtualRadio, ParsesFaultsAndRefusesNonsense) {
   EXPECT_FALSE(parseRadioFault("password", f));
   EXPECT_EQ(f.shortReplyBlock, 12);
   EXPECT_EQ(f.password, "123456");
-  for (const char* bad : {"band", "band:256", "short:512", "short:-1", "no-ack:x", "password:1234567", "loud",
-                          "silent:3"})
+  for (const char* bad :
+       {"band", "band:256", "short:512", "short:-1", "no-ack:x", "password:1234567", "loud", "silent:3"})
     EXPECT_TRUE(parseRadioFault(bad, f)) << bad;
 }
 

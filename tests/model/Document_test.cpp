@@ -107,7 +107,8 @@ TEST_F(TempDir, WriteFailureHalfwayKeepsThePreviousFile) {
   RadioImage first;
   first.set(10, 0x10);
   ASSERT_TRUE(saveDatFile(file, first));
-  struct sigaction ignore {}, old {};
+  struct sigaction ignore {
+  }, old{};
   ignore.sa_handler = SIG_IGN;
   ::sigaction(SIGXFSZ, &ignore, &old);
   rlimit saved{};

@@ -1,9 +1,9 @@
 // Section selection, page counts, channel page boundaries and the page frame.
 #include <gtest/gtest.h>
 
+#include "ReportTestSupport.h"
 #include "print/PrintPlan.h"
 #include "print/Report.h"
-#include "ReportTestSupport.h"
 
 namespace radio::print {
 namespace {
@@ -86,8 +86,8 @@ TEST(PrintPlan, SkippedSectionsShiftTheLayoutNotThePageNumber) {
   const PrintPlan plan(only({Section::Dtmf, Section::TwoTone, Section::Channels}), 3);
   EXPECT_EQ(plan.totalPages(), 6);
   EXPECT_EQ(plan.pagesBeforeChannels(), 3);
-  const PageKind kinds[] = {PageKind::Dtmf, PageKind::TwoToneDecode, PageKind::TwoToneEncode,
-                            PageKind::Channel, PageKind::Channel, PageKind::Channel};
+  const PageKind kinds[] = {PageKind::Dtmf,    PageKind::TwoToneDecode, PageKind::TwoToneEncode,
+                            PageKind::Channel, PageKind::Channel,       PageKind::Channel};
   for (int page = 1; page <= 6; ++page) EXPECT_EQ(plan.kindOf(page), kinds[page - 1]) << page;
   EXPECT_EQ(plan.absolutePage(2), 4);
   EXPECT_EQ(plan.channelPageOf(4), 1);
@@ -125,13 +125,14 @@ TEST(PrintPlan, FullGridPrintsAllTwentySixChannelPagesWithRow129AsFR) {
 TEST(PrintPlan, EverySectionInReportOrder) {
   const auto pages = report(SectionFlags{true, true, true, true, true}, gridWithRows(firstRows(6)));
   ASSERT_EQ(pages.size(), 7u);
-  const char* titles[] = {"DTMF", "MSK", "Optional", "2-Tone Decode", "2-Tone Encode",
-                          "Channel Infomation", "Channel Infomation"};
+  const char* titles[] = {
+      "DTMF", "MSK", "Optional", "2-Tone Decode", "2-Tone Encode", "Channel Infomation", "Channel Infomation"};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     EXPECT_EQ(textAt(pages[i].items, 6 * geometry().unit(), -geometry().titleLine), titles[i]);
     // The title is the only item in the title font.
     int titleItems = 0;
-    for (const auto& item : pages[i].items) titleItems += item.font == FontRole::Title && item.kind == PageItem::Kind::Text;
+    for (const auto& item : pages[i].items)
+      titleItems += item.font == FontRole::Title && item.kind == PageItem::Kind::Text;
     EXPECT_EQ(titleItems, 1);
   }
 }

@@ -2,8 +2,8 @@
 // languages and every value rule.
 #include <gtest/gtest.h>
 
-#include "print/ReportLayouts.h"
 #include "ReportTestSupport.h"
+#include "print/ReportLayouts.h"
 
 namespace radio::print {
 namespace {
@@ -112,8 +112,8 @@ TEST(DtmfLayout, DecodeValuesInBothLanguages) {
 
 TEST(DtmfLayout, FastCallListEntriesAndRules) {
   RadioImage image;
-  putText(image, 0x1380, "1234567890123456");    // all 16 bytes
-  putText(image, 0x1380 + 24 * 8, "*#0");         // entry 9
+  putText(image, 0x1380, "1234567890123456");  // all 16 bytes
+  putText(image, 0x1380 + 24 * 8, "*#0");      // entry 9
   const auto items = dtmf(image);
   const PageGeometry g = geometry();
   const int u = g.unit();
@@ -160,23 +160,40 @@ struct OptionalCase {
 
 TEST(OptionalLayout, EveryValueRule) {
   const OptionalCase cases[] = {
-      {0x1265, 0x00, -5, "Off", "关"},      {0x1265, 0x10, -5, "Auto", "自动"},
-      {0x1265, 0x20, -5, "On", "开"},       {0x1265, 0x30, -5, "On", "开"},
-      {0x1265, 0x00, -6, "Purple", "紫色"}, {0x1265, 0x40, -6, "Orangle", "橙色"},
-      {0x1265, 0xC0, -6, "Blue", "蓝色"},   {0x1266, 0x03, -7, "4", "4"},
-      {0x1266, 0xFE, -7, "5", "5"},         {0x1265, 0x04, -8, "Manual", "手动"},
-      {0x1265, 0xFB, -8, "Auto", "自动"},   {0x12A9, 0xC8, -9, "200", "200"},
-      {0x1264, 0x00, -10, "To", "时间"},    {0x1264, 0x20, -10, "Co", "载波"},
-      {0x1264, 0x60, -10, "Se", "搜索"},    {0x1261, 0xF9, -11, "9", "9"},
-      {0x1263, 0x01, -12, "6.25k", "6.25k"}, {0x1263, 0xFB, -12, "12.5k", "12.5k"},
-      {0x1263, 0x06, -12, "25k", "25k"},    {0x1260, 0xF0, -13, "Off", "无"},
-      {0x1260, 0x06, -13, "180", "180"},    {0x1262, 0x00, -14, "Off", "关"},
-      {0x1262, 0x35, -14, "5", "5"},        {0x12A8, 0x08, -16, "On", "开"},
-      {0x12AB, 0x01, -17, "MSK-II", "MSK-II"}, {0x12AB, 0xFE, -17, "MSK-I", "MSK-I"},
-      {0x12A8, 0x01, -18, "On", "开"},      {0x1264, 0x08, -19, "On", "开"},
-      {0x1264, 0xEF, -20, "Off", "关"},     {0x12A8, 0x80, -21, "Off", "关"},
-      {0x12A8, 0x00, -21, "On", "开"},      {0x1264, 0x80, -24, "On", "开"},
-      {0x12A8, 0x04, -25, "DTMF", "DTMF"},  {0x12A8, 0xFB, -25, "MSK", "MSK"},
+      {0x1265, 0x00, -5, "Off", "关"},
+      {0x1265, 0x10, -5, "Auto", "自动"},
+      {0x1265, 0x20, -5, "On", "开"},
+      {0x1265, 0x30, -5, "On", "开"},
+      {0x1265, 0x00, -6, "Purple", "紫色"},
+      {0x1265, 0x40, -6, "Orangle", "橙色"},
+      {0x1265, 0xC0, -6, "Blue", "蓝色"},
+      {0x1266, 0x03, -7, "4", "4"},
+      {0x1266, 0xFE, -7, "5", "5"},
+      {0x1265, 0x04, -8, "Manual", "手动"},
+      {0x1265, 0xFB, -8, "Auto", "自动"},
+      {0x12A9, 0xC8, -9, "200", "200"},
+      {0x1264, 0x00, -10, "To", "时间"},
+      {0x1264, 0x20, -10, "Co", "载波"},
+      {0x1264, 0x60, -10, "Se", "搜索"},
+      {0x1261, 0xF9, -11, "9", "9"},
+      {0x1263, 0x01, -12, "6.25k", "6.25k"},
+      {0x1263, 0xFB, -12, "12.5k", "12.5k"},
+      {0x1263, 0x06, -12, "25k", "25k"},
+      {0x1260, 0xF0, -13, "Off", "无"},
+      {0x1260, 0x06, -13, "180", "180"},
+      {0x1262, 0x00, -14, "Off", "关"},
+      {0x1262, 0x35, -14, "5", "5"},
+      {0x12A8, 0x08, -16, "On", "开"},
+      {0x12AB, 0x01, -17, "MSK-II", "MSK-II"},
+      {0x12AB, 0xFE, -17, "MSK-I", "MSK-I"},
+      {0x12A8, 0x01, -18, "On", "开"},
+      {0x1264, 0x08, -19, "On", "开"},
+      {0x1264, 0xEF, -20, "Off", "关"},
+      {0x12A8, 0x80, -21, "Off", "关"},
+      {0x12A8, 0x00, -21, "On", "开"},
+      {0x1264, 0x80, -24, "On", "开"},
+      {0x12A8, 0x04, -25, "DTMF", "DTMF"},
+      {0x12A8, 0xFB, -25, "MSK", "MSK"},
   };
   for (const auto& c : cases) {
     RadioImage image;
@@ -248,8 +265,8 @@ TEST(TwoToneEncodeLayout, TimingFormats) {
   image.set(0x1620, 15);
   image.set(0x1621, 0);
   image.set(0x1622, 100);
-  image.setBe16(0x1623, 30);   // 1.5 s
-  image.setBe16(0x1625, 7);    // 0.35 s
+  image.setBe16(0x1623, 30);  // 1.5 s
+  image.setBe16(0x1625, 7);   // 0.35 s
   image.set(0x1627, 0x01);
   const auto en = encode(image);
   EXPECT_EQ(cell(en, 30, -4), "1.5");
@@ -266,11 +283,11 @@ TEST(TwoToneEncodeLayout, TimingFormats) {
 
 TEST(TwoToneEncodeLayout, ToneTableHalvesAndEmptyTones) {
   RadioImage image;
-  image.setBe16(0x1500, 6700);       // tone 1, first
-  image.setBe16(0x1502, 10000);      // tone 1, second
+  image.setBe16(0x1500, 6700);                // tone 1, first
+  image.setBe16(0x1502, 10000);               // tone 1, second
   image.setBe16(0x1500 + 24 * 3 + 12, 2500);  // tone 16 (i = 15)
-  image.setBe16(0x1560, 4444);       // tone 17
-  image.set(0x1562, 0xFF);           // its second tone is empty
+  image.setBe16(0x1560, 4444);                // tone 17
+  image.set(0x1562, 0xFF);                    // its second tone is empty
   const auto items = encode(image);
   const PageGeometry g = geometry();
   const int u = g.unit();

@@ -30,22 +30,23 @@ class IniFileTest : public ::testing::Test {
 };
 
 TEST_F(IniFileTest, LookupRules) {
-  write("top=1\n"
-        "[Setup]\n"
-        "  Language = Chinese //comment\n"
-        "Key=first\n"
-        "Key=second\n"
-        "Semi=a ;b\n"
-        "Tab=a\t;b\n"
-        "Block=x/*y\n"
-        "; Comment=1\n"
-        "/Slash=1\n"
-        "\\Back=1\n"
-        "*Star=1\n"
-        "NoValue\n"
-        "=novalue\n"
-        "[Setup]\n"
-        "Other=in second section\n");
+  write(
+      "top=1\n"
+      "[Setup]\n"
+      "  Language = Chinese //comment\n"
+      "Key=first\n"
+      "Key=second\n"
+      "Semi=a ;b\n"
+      "Tab=a\t;b\n"
+      "Block=x/*y\n"
+      "; Comment=1\n"
+      "/Slash=1\n"
+      "\\Back=1\n"
+      "*Star=1\n"
+      "NoValue\n"
+      "=novalue\n"
+      "[Setup]\n"
+      "Other=in second section\n");
   IniFile ini;
   ASSERT_TRUE(ini.load(path_, false, true, false));
   EXPECT_EQ(ini.get("", "top"), "1");

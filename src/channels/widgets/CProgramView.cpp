@@ -1,10 +1,10 @@
 #include "channels/widgets/CProgramView.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,8 +14,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "link/widgets/CProcessDlg.h"
 #include "link/serial/SerialLink.h"
+#include "link/widgets/CProcessDlg.h"
 #include "link/widgets/TransferRunner.h"
 #include "shell/HelpHook.h"
 #include "shell/widgets/CProgramDoc.h"
@@ -229,8 +229,7 @@ void CProgramView::applyColumnWidths() {
   base = std::max(base, static_cast<int>(available / factorSum));
   if (base == baseColumnWidth_) return;
   baseColumnWidth_ = base;
-  for (int c = 0; c < kGridColumns; ++c)
-    table_->setColumnWidth(c, static_cast<int>(base * columnWidthFactor(c)));
+  for (int c = 0; c < kGridColumns; ++c) table_->setColumnWidth(c, static_cast<int>(base * columnWidthFactor(c)));
   if (QWidget* editor = visibleEditor()) placeEditor(editor, table_->currentRow(), table_->currentColumn());
 }
 
@@ -263,10 +262,10 @@ QWidget* CProgramView::editorForColumn(int column) const {
 }
 
 QWidget* CProgramView::visibleEditor() const {
-  for (QWidget* editor : {static_cast<QWidget*>(frequencyEdit_), static_cast<QWidget*>(nameEdit_),
-                          static_cast<QWidget*>(toneList_), static_cast<QWidget*>(powerList_),
-                          static_cast<QWidget*>(bandwidthList_), static_cast<QWidget*>(scanList_),
-                          static_cast<QWidget*>(busyList_)})
+  for (QWidget* editor :
+       {static_cast<QWidget*>(frequencyEdit_), static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(toneList_),
+        static_cast<QWidget*>(powerList_), static_cast<QWidget*>(bandwidthList_), static_cast<QWidget*>(scanList_),
+        static_cast<QWidget*>(busyList_)})
     if (!editor->isHidden()) return editor;
   return nullptr;
 }
@@ -330,8 +329,7 @@ bool CProgramView::commitCell(int row, int column) {
   QWidget* editor = editorForColumn(column);
   if (!editor || editor->isHidden()) return true;
   const std::string typed = editorText(column).toStdString();
-  const CommitResult result =
-      radio::commitCellEdit(grid_.row(row), column, typed, doc_.state().band.limits, lang_);
+  const CommitResult result = radio::commitCellEdit(grid_.row(row), column, typed, doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
     doc_.setModified(true);

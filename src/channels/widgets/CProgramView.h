@@ -28,7 +28,6 @@ class QTableWidget;
 
 namespace radio::gui {
 
-
 class CProgramView : public QWidget {
   Q_OBJECT
 

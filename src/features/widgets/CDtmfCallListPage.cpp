@@ -46,8 +46,8 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget
   editor_->setContextMenuPolicy(Qt::NoContextMenu);
   editor_->setAcceptDrops(false);
 
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); },
-                                              142, this);
+  auto* filter =
+      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); }, 142, this);
   filter->watch(this);
 }
 

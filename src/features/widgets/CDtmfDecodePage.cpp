@@ -150,14 +150,18 @@ void CDtmfDecodePage::closeLists() {
 
 bool CDtmfDecodePage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
-    if (watched == groupCode_) openList(groupCode_, groupList_);
-    else if (watched == stunType_) openList(stunType_, stunTypeList_);
+    if (watched == groupCode_)
+      openList(groupCode_, groupList_);
+    else if (watched == stunType_)
+      openList(stunType_, stunTypeList_);
   } else if (event->type() == QEvent::FocusOut) {
     // The list's own drop-down takes the focus for a moment: that is no leaving.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::PopupFocusReason) {
-      if (watched == groupList_) closeList(groupCode_, groupList_);
-      else if (watched == stunTypeList_) closeList(stunType_, stunTypeList_);
+      if (watched == groupList_)
+        closeList(groupCode_, groupList_);
+      else if (watched == stunTypeList_)
+        closeList(stunType_, stunTypeList_);
     }
   }
   return QWidget::eventFilter(watched, event);

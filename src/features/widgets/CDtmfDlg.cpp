@@ -37,16 +37,22 @@ CDtmfDlg::CDtmfDlg(RadioImage& image, AppState& state, QWidget* parent)
 }
 
 void CDtmfDlg::loadPage(int index) {
-  if (index == 0) encode_->load();
-  else if (index == 1) decode_->load();
-  else if (index == 2) callList_->load();
+  if (index == 0)
+    encode_->load();
+  else if (index == 1)
+    decode_->load();
+  else if (index == 2)
+    callList_->load();
   shown_ = index;
 }
 
 void CDtmfDlg::storePage(int index) {
-  if (index == 0) encode_->store();
-  else if (index == 1) decode_->store();
-  else if (index == 2) callList_->store();
+  if (index == 0)
+    encode_->store();
+  else if (index == 1)
+    decode_->store();
+  else if (index == 2)
+    callList_->store();
 }
 
 void CDtmfDlg::switchTo(int index) {

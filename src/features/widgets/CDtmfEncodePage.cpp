@@ -21,8 +21,8 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     : QWidget(parent), image_(image), state_(state) {
   setProperty("controlId", 143);
   auto* grid = new QGridLayout(this);
-  const QString labels[4] = {tr("DTMF Speed(digit/s)"), tr("First Digit Delay Time(ms)"),
-                             tr("First Digit Time(ms)"), tr("* and # Digit Time(ms)")};
+  const QString labels[4] = {tr("DTMF Speed(digit/s)"), tr("First Digit Delay Time(ms)"), tr("First Digit Time(ms)"),
+                             tr("* and # Digit Time(ms)")};
   const int editIds[4] = {1084, 1085, 1086, 1087};
   const int spinIds[4] = {1241, 1242, 1243, 1044};
   const int maxLengths[4] = {static_cast<int>(dtmf::kSpeedMaxLength), 32767,
@@ -53,8 +53,8 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
   grid->addWidget(sideTone_, 4, 0, 1, 3);
   grid->setRowStretch(5, 1);
 
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); },
-                                              143, this);
+  auto* filter =
+      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, 143, this);
   filter->watch(this);
 }
 

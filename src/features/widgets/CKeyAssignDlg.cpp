@@ -11,8 +11,7 @@
 #include "shell/HelpHook.h"
 
 namespace radio::gui {
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent)
     : QDialog(parent), image_(image), state_(state) {

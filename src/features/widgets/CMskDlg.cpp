@@ -25,8 +25,7 @@ constexpr int kBaseColumnWidth = 80;  // the number column as the grid is create
 QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
-CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state) {
+CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(parent), image_(image), state_(state) {
   setWindowTitle(tr("MSK"));
   setProperty("controlId", 162);
   auto* layout = new QVBoxLayout(this);
@@ -93,7 +92,8 @@ void CMskDlg::load() {
   const MskForm form = loadMsk(image_);
   {
     const QSignalBlocker block(grid_);
-    for (int n = 1; n <= kMskCallCount; ++n) grid_->item(n, 1)->setText(latin1(form.calls[static_cast<std::size_t>(n - 1)]));
+    for (int n = 1; n <= kMskCallCount; ++n)
+      grid_->item(n, 1)->setText(latin1(form.calls[static_cast<std::size_t>(n - 1)]));
     grid_->setCurrentCell(1, 1);
   }
   idCode_->setText(latin1(form.idCode));

@@ -15,16 +15,16 @@
 namespace radio::gui {
 namespace {
 
-
 // The dialog's two columns of lists, as its template places them.
-constexpr std::array<OptionalList, 10> kLeftColumn{
-    OptionalList::BackLight, OptionalList::BackLightColor, OptionalList::PowerOnStyle, OptionalList::KeyLock,
-    OptionalList::Priority,  OptionalList::Vox,            OptionalList::DisplayMode,  OptionalList::BatterySaver,
-    OptionalList::Beep,      OptionalList::Tail};
+constexpr std::array<OptionalList, 10> kLeftColumn{OptionalList::BackLight,    OptionalList::BackLightColor,
+                                                   OptionalList::PowerOnStyle, OptionalList::KeyLock,
+                                                   OptionalList::Priority,     OptionalList::Vox,
+                                                   OptionalList::DisplayMode,  OptionalList::BatterySaver,
+                                                   OptionalList::Beep,         OptionalList::Tail};
 constexpr std::array<OptionalList, 9> kRightColumn{
-    OptionalList::ScanMode,  OptionalList::Squelch,    OptionalList::Step,   OptionalList::Tot,
-    OptionalList::PreAlert,  OptionalList::Stopwatch,  OptionalList::ShortPress, OptionalList::StrSet,
-    OptionalList::AllowReset};
+    OptionalList::ScanMode,   OptionalList::Squelch,  OptionalList::Step,
+    OptionalList::Tot,        OptionalList::PreAlert, OptionalList::Stopwatch,
+    OptionalList::ShortPress, OptionalList::StrSet,   OptionalList::AllowReset};
 
 }  // namespace
 

@@ -64,7 +64,8 @@ void CProductInfoDlg::load() {
   const ProgramSettings settings(QString::fromStdString(state_.appName));
   bool ok = false;
   const qint64 remembered = settings.value(kTypeValue, 0).toLongLong(&ok);
-  const ProductInfoForm form = loadProductInfo(image_, state_.band.limits, modelNames(state_.config), ok ? remembered : 0);
+  const ProductInfoForm form =
+      loadProductInfo(image_, state_.band.limits, modelNames(state_.config), ok ? remembered : 0);
   models_ = form.models;
   model_->clear();
   for (const std::string& name : form.models) model_->addItem(QString::fromStdString(name));

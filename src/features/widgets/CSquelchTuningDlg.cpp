@@ -67,8 +67,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   layout->addLayout(buttons);
 
   // The worker asks through a signal; the answer is given on this thread.
-  connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion,
-          Qt::QueuedConnection);
+  connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion, Qt::QueuedConnection);
 
   installHelpKey(this);
 

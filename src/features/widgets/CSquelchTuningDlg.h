@@ -63,7 +63,7 @@ class CSquelchTuningDlg : public QDialog {
 
   void showValues();
   void startExchange(Exchange kind);
-  void runExchange();  // on the worker thread
+  void runExchange();             // on the worker thread
   [[nodiscard]] bool askRetry();  // on the worker thread
   void answerRetryQuestion();
   void onThreadFinished();

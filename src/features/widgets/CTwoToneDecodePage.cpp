@@ -21,8 +21,12 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     : QWidget(parent), image_(image), state_(state), entry_(entry) {
   setProperty("controlId", 146 + entry);
   auto* layout = new QGridLayout(this);
-  const QString labels[6] = {tr("A Tone(HZ)"), tr("B Tone(HZ)"), tr("The first delay time(s)"),
-                             tr("The second delay time(s)"), tr("Interval time(s)"), tr("Long tone delay time(s)")};
+  const QString labels[6] = {tr("A Tone(HZ)"),
+                             tr("B Tone(HZ)"),
+                             tr("The first delay time(s)"),
+                             tr("The second delay time(s)"),
+                             tr("Interval time(s)"),
+                             tr("Long tone delay time(s)")};
   kinds_ = {TwoToneField::Tone,  TwoToneField::Tone,           TwoToneField::Delay,
             TwoToneField::Delay, TwoToneField::DecodeInterval, TwoToneField::Delay};
   for (int i = 0; i < 6; ++i) {
@@ -40,8 +44,8 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     layout->addWidget(arrows, i, 2);
   }
   layout->setRowStretch(6, 1);
-  auto* filter = new CGridCellEditorKeyFilter(
-      [](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, 146 + entry, this);
+  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); },
+                                              146 + entry, this);
   filter->watch(this);
 }
 
@@ -58,7 +62,8 @@ void CTwoToneDecodePage::store() {
     if (edits_[i] == QApplication::focusWidget() && edits_[i]->isModified())
       edits_[i]->setText(qs(twoToneLeave(kinds_[i], ss(edits_[i]->text()))));
   TwoToneDecodeForm form;
-  std::string* texts[6] = {&form.aTone, &form.bTone, &form.firstDelay, &form.secondDelay, &form.interval, &form.longDelay};
+  std::string* texts[6] = {&form.aTone,       &form.bTone,    &form.firstDelay,
+                           &form.secondDelay, &form.interval, &form.longDelay};
   for (int i = 0; i < 6; ++i) *texts[i] = ss(edits_[static_cast<std::size_t>(i)]->text());
   storeTwoToneDecode(form, image_, entry_);
 }

@@ -31,14 +31,18 @@ CTwoToneDlg::CTwoToneDlg(RadioImage& image, AppState& state, QWidget* parent)
 }
 
 void CTwoToneDlg::loadPage(int index) {
-  if (index == 0) encode_->load();
-  else if (index == 1) decode_->load();
+  if (index == 0)
+    encode_->load();
+  else if (index == 1)
+    decode_->load();
   shown_ = index;
 }
 
 void CTwoToneDlg::storePage(int index) {
-  if (index == 0) encode_->store();
-  else if (index == 1) decode_->store();
+  if (index == 0)
+    encode_->store();
+  else if (index == 1)
+    decode_->store();
 }
 
 void CTwoToneDlg::switchTo(int index) {

@@ -79,8 +79,8 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   editor_->setAcceptDrops(false);
   editor_->setCommitRule([](const std::string& text) { return twoToneCellCommit(text); });
 
-  auto* filter = new CGridCellEditorKeyFilter(
-      [](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, 156, this);
+  auto* filter =
+      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, 156, this);
   filter->watch(this);
 }
 

@@ -32,9 +32,9 @@ struct SerialOpenResult {
 
 // One serial port of the system as the port lists show it.
 struct SerialPortEntry {
-  std::string device;       // what openSerialLink takes: COM3, \\.\COM12, /dev/ttyUSB0
-  std::string description;  // the driver's description, may be empty
-  bool busy = false;        // held open by another program
+  std::string device;         // what openSerialLink takes: COM3, \\.\COM12, /dev/ttyUSB0
+  std::string description;    // the driver's description, may be empty
+  bool busy = false;          // held open by another program
   bool inaccessible = false;  // exists but this user may not open it
 };
 

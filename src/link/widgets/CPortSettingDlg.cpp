@@ -86,9 +86,12 @@ void CPortSettingDlg::probePorts() {
     PortChoice choice;
     choice.device = QString::fromStdString(entry.device);
     choice.label = choice.device;
-    if (!entry.description.empty()) choice.label += QStringLiteral("  (%1)").arg(QString::fromStdString(entry.description));
-    if (entry.busy) choice.label += QLatin1Char(' ') + tr("[busy]");
-    else if (entry.inaccessible) choice.label += QLatin1Char(' ') + tr("[no access]");
+    if (!entry.description.empty())
+      choice.label += QStringLiteral("  (%1)").arg(QString::fromStdString(entry.description));
+    if (entry.busy)
+      choice.label += QLatin1Char(' ') + tr("[busy]");
+    else if (entry.inaccessible)
+      choice.label += QLatin1Char(' ') + tr("[no access]");
     choice.available = !entry.busy && !entry.inaccessible;
     choices_.push_back(std::move(choice));
   }

@@ -24,8 +24,8 @@ class CPortSettingDlg : public QDialog {
  public:
   // One choice of the window.
   struct PortChoice {
-    QString device;       // what is opened: a device path or a port name
-    QString label;        // what the user reads
+    QString device;  // what is opened: a device path or a port name
+    QString label;   // what the user reads
     bool available = false;
   };
 

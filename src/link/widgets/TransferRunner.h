@@ -52,8 +52,7 @@ class TransferRunner : public QObject {
     RadioImage image;  // the engine's copy after the transfer
   };
 
-  TransferRunner(std::string device, Language lang, LinkOpener opener = &openSerialPort,
-                 QObject* parent = nullptr);
+  TransferRunner(std::string device, Language lang, LinkOpener opener = &openSerialPort, QObject* parent = nullptr);
   ~TransferRunner() override;
 
   void start(TransferDirection direction, const RadioImage& image);

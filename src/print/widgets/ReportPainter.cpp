@@ -2,10 +2,10 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QHash>
 #include <QPen>
 #include <QRawFont>
 #include <algorithm>

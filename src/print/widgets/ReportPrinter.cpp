@@ -66,7 +66,8 @@ void restoreHanCharactersInPdfFile(const QString& path) {
   QByteArray pdf = file.readAll();
   file.close();
   if (restoreHanCharactersInPdf(pdf) == 0) return;
-  (void)radio::writeFileAtomically(path.toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  (void)radio::writeFileAtomically(path.toStdString(),
+                                   std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace
@@ -93,9 +94,9 @@ void ReportPrinter::print(QWidget* parent, const radio::RadioImage& image, const
   const int copies = printer_->supportsMultipleCopies() ? 1 : printer_->copyCount();
   const radio::print::ReportSource source = makeSource(state_, image, grid);
   if (renderReport(*printer_, *sections, source, from, to, copies) == 0) {
-    QMessageBox::warning(parent, parent ? parent->window()->windowTitle() : QString(),
-                         QString::fromUtf8(radio::Text{"The printer could not be opened.",
-                                                       "无法打开打印机。"}.in(state_.lang)));
+    QMessageBox::warning(
+        parent, parent ? parent->window()->windowTitle() : QString(),
+        QString::fromUtf8(radio::Text{"The printer could not be opened.", "无法打开打印机。"}.in(state_.lang)));
     return;
   }
   if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
@@ -110,16 +111,15 @@ void ReportPrinter::preview(QWidget* parent, const radio::RadioImage& image, con
   QPrintPreviewDialog dialog(printer_.get(), parent);
   dialog.setWindowTitle(QString::fromUtf8(radio::Text{"Print Preview", "打印预览"}.in(state_.lang)));
   const radio::print::SectionFlags chosen = *sections;
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-          [&source, chosen](QPrinter* target) {
-            int from = 0;
-            int to = 0;
-            if (target->printRange() == QPrinter::PageRange) {
-              from = target->fromPage();
-              to = target->toPage();
-            }
-            renderReport(*target, chosen, source, from, to);
-          });
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&source, chosen](QPrinter* target) {
+    int from = 0;
+    int to = 0;
+    if (target->printRange() == QPrinter::PageRange) {
+      from = target->fromPage();
+      to = target->toPage();
+    }
+    renderReport(*target, chosen, source, from, to);
+  });
   dialog.exec();
 }
 

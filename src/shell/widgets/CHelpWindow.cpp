@@ -21,13 +21,13 @@ CHelpWindow::CHelpWindow(const QString& helpFolder, const QString& caption, QWid
   browser_->setOpenExternalLinks(true);
 
   auto* bar = new QToolBar(this);
-  QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), browser_,
-                                 &QTextBrowser::backward);
-  QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), browser_,
-                                    &QTextBrowser::forward);
-  QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString(), this,
-                                 [this] { showPage(QString::fromUtf8(kHelpContentsPage.data(),
-                                                                      static_cast<int>(kHelpContentsPage.size()))); });
+  QAction* back =
+      bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), browser_, &QTextBrowser::backward);
+  QAction* forward =
+      bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), browser_, &QTextBrowser::forward);
+  QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString(), this, [this] {
+    showPage(QString::fromUtf8(kHelpContentsPage.data(), static_cast<int>(kHelpContentsPage.size())));
+  });
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
   back->setEnabled(false);

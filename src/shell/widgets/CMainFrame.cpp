@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "channels/widgets/CProgramView.h"
+#include "shell/HelpHook.h"
 #include "shell/IniFile.h"
 #include "shell/widgets/CAboutDlg.h"
 #include "shell/widgets/CChildFrame.h"
@@ -18,7 +19,6 @@
 #include "shell/widgets/CMyDocManager.h"
 #include "shell/widgets/CProgramDoc.h"
 #include "shell/widgets/Commands.h"
-#include "shell/HelpHook.h"
 #include "shell/widgets/LockIndicators.h"
 #include "shell/widgets/MdiBackground.h"
 #include "shell/widgets/NavigationBar.h"
@@ -41,11 +41,14 @@ namespace {
 // The document-less menus show only these commands.
 bool availableWithoutDocument(int id) {
   switch (id) {
-    case cmd::kFileNew: case cmd::kFileOpen: case cmd::kPrintSetup: case cmd::kExit:
-    case cmd::kToolbar: case cmd::kStatusBar: case cmd::kAbout:
-      return true;
-    default:
-      return false;
+    case cmd::kFileNew:
+    case cmd::kFileOpen:
+    case cmd::kPrintSetup:
+    case cmd::kExit:
+    case cmd::kToolbar:
+    case cmd::kStatusBar:
+    case cmd::kAbout: return true;
+    default: return false;
   }
 }
 
@@ -53,20 +56,33 @@ bool availableWithoutDocument(int id) {
 // document disables them.
 bool touchesDocument(int id) {
   switch (id) {
-    case cmd::kFileNew: case cmd::kFileSave: case cmd::kFileSaveAs: case cmd::kPrint: case cmd::kPrintPreview:
-    case cmd::kRead: case cmd::kWrite: case cmd::kComSetup: case cmd::kLanguage:
-    case cmd::kProductInformation: case cmd::kOptionalFeatures: case cmd::kDtmf: case cmd::kMsk:
-    case cmd::kTwoTone: case cmd::kKeyAssignment: case cmd::kSquelchTuning:
-      return true;
-    default:
-      return false;
+    case cmd::kFileNew:
+    case cmd::kFileSave:
+    case cmd::kFileSaveAs:
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+    case cmd::kRead:
+    case cmd::kWrite:
+    case cmd::kComSetup:
+    case cmd::kLanguage:
+    case cmd::kProductInformation:
+    case cmd::kOptionalFeatures:
+    case cmd::kDtmf:
+    case cmd::kMsk:
+    case cmd::kTwoTone:
+    case cmd::kKeyAssignment:
+    case cmd::kSquelchTuning: return true;
+    default: return false;
   }
 }
 
 }  // namespace
 
 CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), state_(state), config_(config), prompts_(prompts),
+    : QMainWindow(parent),
+      state_(state),
+      config_(config),
+      prompts_(prompts),
       recent_(QString::fromStdString(config.appName)) {
   // The title is the "Title" entry alone; it never shows the document's name.
   setWindowTitle(QString::fromStdString(config_.title));
@@ -106,8 +122,7 @@ CMainFrame::~CMainFrame() {
 
 QString CMainFrame::text(const Text& t) const { return QString::fromUtf8(t.in(state_.lang)); }
 
-QAction* CMainFrame::addCommand(int id, const QString& label, const QKeySequence& shortcut,
-                                const QString& statusTip) {
+QAction* CMainFrame::addCommand(int id, const QString& label, const QKeySequence& shortcut, const QString& statusTip) {
   auto* a = new QAction(label, this);
   a->setData(id);
   if (!shortcut.isEmpty()) a->setShortcut(shortcut);
@@ -156,8 +171,8 @@ void CMainFrame::createActions() {
 
   QAction* toolbar = addCommand(cmd::kToolbar, tr("&Toolbar"), {}, tr("Show or hide the toolbar"));
   QAction* statusBarAction = addCommand(cmd::kStatusBar, tr("&Status Bar"), {}, tr("Show or hide the status bar"));
-  QAction* controlBar =
-      addCommand(cmd::kControlBar, tr("Control &Bar"), QKeySequence(Qt::CTRL | Qt::Key_B), tr("Show or hide the navigation bar"));
+  QAction* controlBar = addCommand(cmd::kControlBar, tr("Control &Bar"), QKeySequence(Qt::CTRL | Qt::Key_B),
+                                   tr("Show or hide the navigation bar"));
   for (QAction* a : {toolbar, statusBarAction, controlBar}) {
     a->setCheckable(true);
     a->setChecked(true);
@@ -173,7 +188,6 @@ void CMainFrame::createActions() {
   help->setShortcutContext(Qt::WindowShortcut);
   connect(help, &QAction::triggered, this, [this] { requestHelp(this, cmd::kChannelInformation); });
   addAction(help);
-
 }
 
 void CMainFrame::createMenus() {
@@ -313,15 +327,13 @@ void CMainFrame::updateRecentFileMenu() {
   for (int i = 0; i < recentActions_.size(); ++i) {
     QAction* a = recentActions_.at(i);
     a->setVisible(i < files.size());
-    if (i < files.size())
-      a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files.at(i))));
+    if (i < files.size()) a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files.at(i))));
   }
   recentSeparator_->setVisible(!files.isEmpty());
 }
 
 void CMainFrame::watchFrame(CChildFrame* frame) {
-  connect(frame, &CChildFrame::transferStateChanged, this, &CMainFrame::updateCommandStates,
-          Qt::UniqueConnection);
+  connect(frame, &CChildFrame::transferStateChanged, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
   connect(frame, &QObject::destroyed, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
 }
 
@@ -410,30 +422,14 @@ void CMainFrame::runFeatureDialog() {
 
 void CMainFrame::openPage(Page page) {
   switch (page) {
-    case Page::ChannelInformation:
-      onChannelInformation();
-      return;
-    case Page::OptionalFeatures:
-      runFeatureDialog<COptionalFeaturesDlg>();
-      return;
-    case Page::Dtmf:
-      runFeatureDialog<CDtmfDlg>();
-      return;
-    case Page::Msk:
-      runFeatureDialog<CMskDlg>();
-      return;
-    case Page::ProductInformation:
-      runFeatureDialog<CProductInfoDlg>();
-      return;
-    case Page::TwoTone:
-      runFeatureDialog<CTwoToneDlg>();
-      return;
-    case Page::KeyAssignment:
-      runFeatureDialog<CKeyAssignDlg>();
-      return;
-    case Page::SquelchTuning:
-      runFeatureDialog<CSquelchTuningDlg>();
-      return;
+    case Page::ChannelInformation: onChannelInformation(); return;
+    case Page::OptionalFeatures: runFeatureDialog<COptionalFeaturesDlg>(); return;
+    case Page::Dtmf: runFeatureDialog<CDtmfDlg>(); return;
+    case Page::Msk: runFeatureDialog<CMskDlg>(); return;
+    case Page::ProductInformation: runFeatureDialog<CProductInfoDlg>(); return;
+    case Page::TwoTone: runFeatureDialog<CTwoToneDlg>(); return;
+    case Page::KeyAssignment: runFeatureDialog<CKeyAssignDlg>(); return;
+    case Page::SquelchTuning: runFeatureDialog<CSquelchTuningDlg>(); return;
   }
 }
 
@@ -461,9 +457,7 @@ void CMainFrame::onPrint(bool preview) {
     printer_->print(this, frame->document().image(), frame->view().grid());
 }
 
-void CMainFrame::onPrintSetup() {
-  printer_->pageSetup(this);
-}
+void CMainFrame::onPrintSetup() { printer_->pageSetup(this); }
 
 void CMainFrame::onAbout() {
   CAboutDlg dialog(config_.about, QString::fromStdString(state_.programDirectory.string()), this);
@@ -491,8 +485,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!doc.isModified()) continue;
     showFrame(frame);
     const QString name = doc.hasFile() ? QFileInfo(doc.filePath()).fileName() : doc.title();
-    const SaveAnswer answer = prompts_.askSave(
-        this, text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(name));
+    const SaveAnswer answer = prompts_.askSave(this, text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(name));
     if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(frame, false))) {
       event->ignore();
       return;

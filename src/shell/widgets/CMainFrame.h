@@ -69,8 +69,7 @@ class CMainFrame : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  QAction* addCommand(int id, const QString& text, const QKeySequence& shortcut = {},
-                      const QString& statusTip = {});
+  QAction* addCommand(int id, const QString& text, const QKeySequence& shortcut = {}, const QString& statusTip = {});
   void createActions();
   void createMenus();
   void createToolBar();

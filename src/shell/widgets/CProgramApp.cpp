@@ -77,9 +77,8 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   SplashWindow* splash =
       splashAllowed ? SplashWindow::showPicture(dir.filePath(QStringLiteral("startup.bmp"))) : nullptr;
 
-  help_ = std::make_unique<HelpController>(
-      dir.filePath(QString::fromStdString(state_.helpFileName)),
-      QString::fromUtf8(Text{"Help", "帮助"}.in(state_.lang)));
+  help_ = std::make_unique<HelpController>(dir.filePath(QString::fromStdString(state_.helpFileName)),
+                                           QString::fromUtf8(Text{"Help", "帮助"}.in(state_.lang)));
   setHelpHandler([this](QWidget* from, int contextId) {
     if (contextId == 32793)
       help_->showContents(from);
@@ -112,23 +111,23 @@ void CProgramApp::readBandRecord() {
   if (!settings.contains(QStringLiteral("Field"))) return;
   const QByteArray stored = settings.value(QStringLiteral("Field")).toByteArray();
 
-  state_.band.record =
-      bandRecordFromStored({reinterpret_cast<const Byte*>(stored.constData()), static_cast<std::size_t>(stored.size())});
+  state_.band.record = bandRecordFromStored(
+      {reinterpret_cast<const Byte*>(stored.constData()), static_cast<std::size_t>(stored.size())});
 }
 
 void CProgramApp::writeBandRecord() {
   ProgramSettings settings(QString::fromStdString(state_.appName));
-  settings.setValue(QStringLiteral("Field"),
-                    QByteArray(reinterpret_cast<const char*>(state_.band.record.data()),
-                               static_cast<qsizetype>(state_.band.record.size())));
+  settings.setValue(QStringLiteral("Field"), QByteArray(reinterpret_cast<const char*>(state_.band.record.data()),
+                                                        static_cast<qsizetype>(state_.band.record.size())));
 }
 
 void CProgramApp::onRestartRequested() {
   // The new instance reads the band record this one has now.
   writeBandRecord();
   if (!restart_ || !restart_())
-    prompts_.inform(frame_.get(), QString::fromUtf8(Text{"The program could not be started again.",
-                                                        "无法重新启动程序。"}.in(state_.lang)));
+    prompts_.inform(
+        frame_.get(),
+        QString::fromUtf8(Text{"The program could not be started again.", "无法重新启动程序。"}.in(state_.lang)));
 }
 
 void CProgramApp::exitInstance() {

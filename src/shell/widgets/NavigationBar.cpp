@@ -50,8 +50,7 @@ NavigationBar::NavigationBar(const QString& caption, const QString& rootLabel, L
   tree_->setRootIsDecorated(true);
   tree_->setColumnCount(1);
   root_ = new QTreeWidgetItem(tree_, QStringList(rootLabel));
-  for (const Page page : kTreePages)
-    new QTreeWidgetItem(root_, QStringList(QString::fromUtf8(pageLabel(page, lang))));
+  for (const Page page : kTreePages) new QTreeWidgetItem(root_, QStringList(QString::fromUtf8(pageLabel(page, lang))));
   root_->setExpanded(true);
   tree_->setCurrentItem(root_);
   tree_->viewport()->setMouseTracking(true);
@@ -165,22 +164,15 @@ bool NavigationBar::eventFilter(QObject* watched, QEvent* event) {
         if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton) return true;
         break;
       case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-        pointer_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-        break;
-      case QEvent::Leave:
-        pointer_.reset();
-        break;
-      default:
-        break;
+      case QEvent::MouseButtonDblClick: pointer_ = static_cast<QMouseEvent*>(event)->position().toPoint(); break;
+      case QEvent::Leave: pointer_.reset(); break;
+      default: break;
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-QTreeWidgetItem* NavigationBar::itemUnderPointer() const {
-  return pointer_ ? tree_->itemAt(*pointer_) : nullptr;
-}
+QTreeWidgetItem* NavigationBar::itemUnderPointer() const { return pointer_ ? tree_->itemAt(*pointer_) : nullptr; }
 
 void NavigationBar::onSelectionChanged() {
   // Putting the selection back on the root raises this notification again; that

@@ -25,9 +25,9 @@ class NavigationBar : public QWidget {
   static constexpr int kInitialWidth = 185;
   static constexpr int kCaptionHeight = 22;
   static constexpr int kTopMargin = 8;
-  static constexpr int kEdgeStrip = 6;      // the draggable strip at the right edge
-  static constexpr int kMinDragLine = 80;   // the drag line stays right of this
-  static constexpr int kSmallestWidth = 11; // a width of 10 or less becomes this
+  static constexpr int kEdgeStrip = 6;       // the draggable strip at the right edge
+  static constexpr int kMinDragLine = 80;    // the drag line stays right of this
+  static constexpr int kSmallestWidth = 11;  // a width of 10 or less becomes this
 
   // caption: the "company" entry; rootLabel: the "Company" entry (the same).
   NavigationBar(const QString& caption, const QString& rootLabel, Language lang, QWidget* parent = nullptr);

@@ -14,8 +14,7 @@ SplashWindow::SplashWindow(QPixmap picture)
   setAttribute(Qt::WA_DeleteOnClose);
   setCursor(Qt::ArrowCursor);
   setFixedSize(picture_.deviceIndependentSize().toSize());
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
   qApp->installEventFilter(this);
 }
 
@@ -60,8 +59,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
       dismissed_ = true;
       hide();
       return true;
-    default:
-      return QWidget::eventFilter(watched, event);
+    default: return QWidget::eventFilter(watched, event);
   }
 }
 

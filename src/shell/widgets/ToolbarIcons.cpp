@@ -56,9 +56,7 @@ QIcon toolbarIcon(ToolbarIcon which) {
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   switch (which) {
-    case ToolbarIcon::New:
-      drawPage(p);
-      break;
+    case ToolbarIcon::New: drawPage(p); break;
     case ToolbarIcon::Open:
       p.setPen(QPen(QColor(120, 90, 20), 1));
       p.setBrush(QColor(240, 200, 90));

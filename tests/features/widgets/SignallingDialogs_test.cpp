@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTabBar>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -252,8 +252,10 @@ TEST(MskDlg, CancelAndTheCloseBoxWriteNothing) {
     QTest::keyClicks(dlg.cellEditor(), "12");
     focusOn(dlg.idCode());  // commits the cell editor into the grid only
     EXPECT_EQ(dlg.grid()->item(1, 1)->text(), "12");
-    if (closeBox) dlg.close();
-    else dlg.cancelButton()->click();
+    if (closeBox)
+      dlg.close();
+    else
+      dlg.cancelButton()->click();
     EXPECT_FALSE(dlg.isVisible());
     for (std::size_t a = 0; a < kImageSize; ++a) EXPECT_EQ(image.at(a), before.at(a)) << std::hex << a;
   }

@@ -2,19 +2,19 @@
 // page order and that the texts reach the file in both languages.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QFontInfo>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QFile>
+#include <QFontInfo>
 #include <QPdfWriter>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "PrintTestApp.h"
 #include "channels/ChannelGrid.h"
 #include "model/Document.h"
-#include "PrintTestApp.h"
 #include "print/widgets/ReportPainter.h"
 
 namespace radio::gui {
