@@ -121,6 +121,13 @@ std::string encodeChar(char32_t c, Language lang) {
   return "?";
 }
 
+bool storable(char32_t c, Language lang) {
+  if (c < 0x20 || c == 0x7F) return false;
+  const std::string bytes = encodeChar(c, lang);
+  if (bytes == "?" && c != U'?') return false;
+  return bytes.find('\xFF') == std::string::npos;
+}
+
 }  // namespace
 
 std::string decodeCodePage(std::string_view bytes, Language lang) {
@@ -162,6 +169,70 @@ std::string encodeCodePage(std::string_view utf8, Language lang, std::size_t max
     out += bytes;
   }
   return out;
+}
+
+std::string fitCodePage(std::string_view utf8, Language lang, std::size_t maxChars, std::size_t maxBytes) {
+  std::size_t i = 0, length = 0, bytes = 0;
+  for (std::size_t n = 0; n < maxChars && i < utf8.size(); ++n) {
+    std::size_t next = i;
+    const char32_t c = nextUtf8(utf8, next, length);
+    bytes += encodeChar(c, lang).size();
+    if (bytes > maxBytes) break;
+    i = next;
+  }
+  return std::string(utf8.substr(0, i));
+}
+
+std::string storableCharacters(std::string_view utf8, Language lang, std::size_t& dropped) {
+  std::string out;
+  dropped = 0;
+  std::size_t i = 0, length = 0;
+  while (i < utf8.size()) {
+    const std::size_t start = i;
+    const char32_t c = nextUtf8(utf8, i, length);
+    if (storable(c, lang))
+      out.append(utf8.substr(start, length));
+    else
+      ++dropped;
+  }
+  return out;
+}
+
+bool isUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    char32_t c = 0;
+    if (b0 < 0x80) {
+      ++i;
+      continue;
+    } else if (b0 >= 0xC2 && b0 < 0xE0) {
+      length = 2;
+      minimum = 0x80;
+      c = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 < 0xF0) {
+      length = 3;
+      minimum = 0x800;
+      c = b0 & 0x0F;
+    } else if (b0 >= 0xF0 && b0 < 0xF5) {
+      length = 4;
+      minimum = 0x10000;
+      c = b0 & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto b = static_cast<unsigned char>(text[i + k]);
+      if ((b & 0xC0) != 0x80) return false;
+      c = (c << 6) | (b & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    i += length;
+  }
+  return true;
 }
 
 std::size_t utf8Length(std::string_view utf8) {

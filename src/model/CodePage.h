@@ -19,6 +19,18 @@ namespace radio {
 [[nodiscard]] std::string encodeCodePage(std::string_view utf8, Language lang,
                                          std::size_t maxBytes = std::string::npos);
 
+// The longest start of a UTF-8 text, cut between characters, that has at most
+// maxChars characters and takes at most maxBytes bytes in the code page.
+[[nodiscard]] std::string fitCodePage(std::string_view utf8, Language lang, std::size_t maxChars, std::size_t maxBytes);
+
+// The text without the characters a stored name cannot hold: those the code page
+// lacks, control characters, and any whose bytes would contain the 0xFF end mark.
+// dropped is set to the number of characters taken out.
+[[nodiscard]] std::string storableCharacters(std::string_view utf8, Language lang, std::size_t& dropped);
+
+// True when the text is well-formed UTF-8 (no overlong forms, no surrogates).
+[[nodiscard]] bool isUtf8(std::string_view text);
+
 // Number of characters (code points) of a UTF-8 text.
 [[nodiscard]] std::size_t utf8Length(std::string_view utf8);
 // The first maxChars characters of a UTF-8 text.

@@ -1,0 +1,110 @@
+// Commands that move channel lists in and out as CSV: export, import.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "channels/ChannelCsv.h"
+#include "cli/Cli.h"
+#include "model/Document.h"
+
+namespace radio::cli {
+namespace {
+
+// Some rows were skipped, the others imported.
+constexpr int kExitSomeSkipped = 3;
+// A channel list is small; anything far larger is not one.
+constexpr std::uintmax_t kMaxCsvBytes = 16u << 20;
+
+int runExport(const std::vector<std::string>& argv) {
+  const Args args(argv, {"-o", "--output", "--lang"}, {});
+  if (!args.ok()) return usage("export", args.error());
+  auto out = args.value("-o");
+  if (!out) out = args.value("--output");
+  if (!out || args.positional().size() != 1)
+    return usage("export", "give one FILE.dat and the file to write with -o CHANNELS.csv (- for stdout)");
+  Language lang;
+  if (!languageOption(args, lang)) return kExitUsage;
+  const auto image = loadImage(args.positional()[0]);
+  if (!image) return kExitFailure;
+  const CsvExportResult result = exportChannelsCsv(*image, lang);
+  for (const auto& note : result.notes) std::cerr << "radioprog-cli: " << note << '\n';
+  if (*out == "-") {
+    std::cout << result.text << std::flush;
+    return std::cout ? kExitOk : fail("cannot write to the standard output");
+  }
+  if (const FileResult r = writeFileAtomically(*out, result.text); !r) return fail(r.error);
+  return kExitOk;
+}
+
+int runImport(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--at", "--lang"}, {"--strict"});
+  if (!args.ok()) return usage("import", args.error());
+  if (args.positional().size() != 2) return usage("import", "give FILE.dat and CHANNELS.csv");
+  CsvImportOptions options;
+  if (!languageOption(args, options.lang)) return kExitUsage;
+  if (const auto at = args.value("--at")) {
+    int n = 0;
+    for (char c : *at) n = (c >= '0' && c <= '9' && n <= kCsvChannels) ? n * 10 + (c - '0') : kCsvChannels + 1;
+    if (at->empty() || n < 1 || n > kCsvChannels)
+      return usage("import", "--at takes a channel from 1 to " + std::to_string(kCsvChannels));
+    options.at = n;
+  }
+  const std::string& datPath = args.positional()[0];
+  const std::string& csvPath = args.positional()[1];
+  const auto image = loadImage(datPath);
+  if (!image) return kExitFailure;
+
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(csvPath, ec);
+  if (!ec && size > kMaxCsvBytes) return fail(csvPath + ": too large for a channel list");
+  std::ifstream in(csvPath, std::ios::binary);
+  if (!in || std::filesystem::is_directory(csvPath, ec)) return fail("cannot read " + csvPath);
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return fail("cannot read " + csvPath);
+
+  const CsvImportResult result = importChannelsCsv(text.str(), *image, options);
+  if (!result.readable()) return fail(csvPath + ": " + result.error);
+  std::ostringstream report;
+  for (const auto& line : result.skipped) report << line.text(options.lang) << '\n';
+  for (const auto& line : result.notes) report << line.text(options.lang) << '\n';
+  std::cout << report.str();
+  const std::string unchanged = "; " + datPath + " is unchanged";
+  if (result.imported() == 0) return fail(csvPath + ": no row can be imported" + unchanged);
+  if (args.has("--strict") && !result.skipped.empty())
+    return fail(std::to_string(result.skipped.size()) + " row(s) skipped with --strict" + unchanged);
+  if (!saveImage(datPath, result.image)) return kExitFailure;
+  std::cout << result.imported() << " channel(s) imported, " << result.skipped.size() << " row(s) skipped\n";
+  return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
+}
+
+const bool registered = [] {
+  registerCommand({"export", "write the channels as a CSV channel list",
+                   "Usage: radioprog-cli export FILE.dat -o CHANNELS.csv [--lang en|zh]\n"
+                   "Writes channels 1-128 that have a receive frequency as a CSV channel list in\n"
+                   "the layout other radio programmers exchange (Location, Name, Frequency,\n"
+                   "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
+                   "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, URCALL, RPT1CALL,\n"
+                   "RPT2CALL, DVCODE) plus the column BusyLock. UTF-8, CRLF line ends.\n"
+                   "-o - writes to the standard output. --lang zh reads names as GBK.\n"
+                   "The file is replaced in one step.\n",
+                   runExport});
+  registerCommand({"import", "read a CSV channel list into a document",
+                   "Usage: radioprog-cli import FILE.dat CHANNELS.csv [--at N] [--strict] [--lang en|zh]\n"
+                   "Reads a CSV channel list (columns found by name; Location and Frequency are\n"
+                   "required) into the channels of FILE.dat and saves it in one step. Each row\n"
+                   "goes to the channel its Location names (1-128); with --at N the rows that can\n"
+                   "be imported go to channels N, N+1, ... in file order. A row goes in only when\n"
+                   "the channel grid would accept it; every other row is reported as\n"
+                   "  line K: location L NAME: reason\n"
+                   "and channels the file does not name are left as they are.\n"
+                   "Exit codes: 0 every row imported; 3 some rows skipped, the others imported;\n"
+                   "1 nothing importable, an unreadable or malformed file, or --strict with any\n"
+                   "skipped row (FILE.dat is then unchanged); 2 usage.\n"
+                   "--lang zh stores names in GBK and reports in Chinese.\n",
+                   runImport});
+  return true;
+}();
+
+}  // namespace
+}  // namespace radio::cli

@@ -1,0 +1,93 @@
+// export and import of CSV channel lists, with their exit codes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "CliRunner.h"
+
+namespace radio::test {
+namespace {
+
+std::string fixture(const std::string& name) {
+  return std::string(RADIOPROG_SOURCE_DIR) + "/tests/channels/csv/" + name;
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(CliCsv, ImportExportRoundTrip) {
+  ScratchDir dir;
+  const std::string a = dir.file("a.dat").string(), b = dir.file("b.dat").string();
+  const std::string csv = dir.file("a.csv").string();
+  ASSERT_EQ(runCli({"new", "-o", a}).exitCode, 0);
+  ASSERT_EQ(runCli({"new", "-o", b}).exitCode, 0);
+  const CliRun imported = runCli({"import", a, fixture("published.csv")});
+  EXPECT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_EQ(imported.out, "7 channel(s) imported, 0 row(s) skipped\n");
+  EXPECT_NE(runCli({"show", a}).out.find("2\t147.06000\t147.66000\tNone\t100.0\tRPT1\tHigh\tWide\tYes\tOff\n"),
+            std::string::npos);
+
+  ASSERT_EQ(runCli({"export", a, "-o", csv}).exitCode, 0);
+  const CliRun toStdout = runCli({"export", a, "-o", "-"});
+  EXPECT_EQ(toStdout.exitCode, 0);
+  EXPECT_EQ(toStdout.out, readFile(csv));
+  EXPECT_EQ(toStdout.out.rfind("Location,Name,Frequency,Duplex,Offset,Tone,", 0), 0u);
+  EXPECT_NE(toStdout.out.find("\r\n6,SAT,145.800000,split,437.800000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,"
+                              "5.0W,,,,,,Off\r\n"),
+            std::string::npos);
+
+  EXPECT_EQ(runCli({"import", b, csv}).exitCode, 0);
+  EXPECT_EQ(runCli({"show", b}).out, runCli({"show", a}).out);
+}
+
+TEST(CliCsv, ExitCodesAndReports) {
+  ScratchDir dir;
+  const std::string dat = dir.file("r.dat").string();
+  ASSERT_EQ(runCli({"new", "-o", dat}).exitCode, 0);
+  const std::string original = readFile(dat);
+  const std::string nothing = dir.file("nothing.csv").string();
+  writeText(nothing, "Location,Frequency,Mode\n1,118.1,AM\n");
+  struct Case {
+    std::vector<std::string> args;
+    int exitCode;
+    const char* outHas;  // on stdout
+    const char* errHas;  // on stderr
+  };
+  const Case cases[] = {
+      {{"import", dat, fixture("mixed.csv"), "--strict"}, 1, "line 6: location 12 Tower: mode 'AM'",
+       "2 row(s) skipped with --strict"},
+      {{"import", dat, fixture("malformed.csv")}, 1, "", "line 2: a quoted field is not closed"},
+      {{"import", dat, nothing}, 1, "line 2: location 1: mode 'AM' is not FM or NFM", "no row can be imported"},
+      {{"import", dat, dir.file("missing.csv").string()}, 1, "", "cannot read"},
+      {{"import", dat, fixture("mixed.csv"), "--at", "0"}, 2, "", "--at takes a channel from 1 to 128"},
+      {{"import", dat}, 2, "", "give FILE.dat and CHANNELS.csv"},
+      {{"export", dat}, 2, "", "-o CHANNELS.csv"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = runCli(c.args);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.args[2 % c.args.size()] << run.err;
+    EXPECT_NE(run.out.find(c.outHas), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(c.errHas), std::string::npos) << run.err;
+    EXPECT_EQ(readFile(dat), original) << "the document changed";
+  }
+
+  const CliRun some = runCli({"import", dat, fixture("mixed.csv")});
+  EXPECT_EQ(some.exitCode, 3);
+  EXPECT_EQ(some.out,
+            "line 6: location 12 Tower: mode 'AM' is not FM or NFM\n"
+            "line 7: location 13 Odd: receive frequency 145.0025 is not on a 5 kHz or 6.25 kHz step\n"
+            "line 4: location 10 Club, North: name cut to 'Club, N'\n"
+            "line 5: location 11 Say \"hi\": name cut to 'Say \"hi'\n"
+            "2 channel(s) imported, 2 row(s) skipped\n");
+
+  const CliRun at = runCli({"import", dat, fixture("published.csv"), "--at", "126"});
+  EXPECT_EQ(at.exitCode, 3);
+  EXPECT_NE(at.out.find("line 5: location 4 RPT3: no channel left after 128\n"), std::string::npos);
+  const std::string shown = runCli({"show", dat}).out;
+  EXPECT_NE(shown.find("\n126\t146.52000\t146.52000\tNone\tNone\tCALL2M\t"), std::string::npos);
+  EXPECT_NE(shown.find("\n128\t145.23000\t144.63000\t123.0\t123.0\tRPT2\t"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace radio::test
