@@ -1,9 +1,12 @@
 #include "cli/Cli.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
+#include <system_error>
 
 #include "model/Document.h"
+#include "shell/ProgramFiles.h"
 
 namespace radio::cli {
 namespace {
@@ -114,5 +117,12 @@ bool saveImage(const std::filesystem::path& path, const RadioImage& image) {
 }
 
 BandRecord initialBandRecord() { return BandRecord{}; }
+
+std::filesystem::path programIni() {
+  std::error_code ec;
+  std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+  if (ec) dir = std::filesystem::current_path(ec);
+  return programIniToRead(findDataDirectory(dir), userConfigDirectory(std::getenv));
+}
 
 }  // namespace radio::cli

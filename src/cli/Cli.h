@@ -73,4 +73,8 @@ int usage(const std::string& command, const std::string& message);
 // The band record a command starts from: none stored yet, as at a first start.
 [[nodiscard]] BandRecord initialBandRecord();
 
+// The Program.ini the tool reads (and never writes): the user's copy when there
+// is one, else the default shipped with the program.
+[[nodiscard]] std::filesystem::path programIni();
+
 }  // namespace radio::cli

@@ -11,8 +11,6 @@
 #include "shell/IniFile.h"
 
 #ifdef RADIOPROG_HAVE_QT_GUI
-#include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 
 #include "print/widgets/ReportPainter.h"
@@ -33,7 +31,8 @@ const char* const kHelp =
     "  --lang en|zh        language of the report (default en)\n"
     "  --paper a4|letter   paper size (default a4; a quarter-inch margin all round)\n"
     "  --owner TEXT        footer owner line; by default the \"Copyrights Owner\" entry\n"
-    "                      of the language's section in Program.ini next to the program\n"
+    "                      of the language's section in Program.ini (the user's copy\n"
+    "                      in ~/.config/radioprog, else the one shipped)\n"
     "  --ini FILE          read the owner line from this configuration file instead\n\n"
     "The channel pages print the channel table as the grid shows it, five channels a\n"
     "page. Exit code 1 when there is no page to print or the file cannot be written.\n";
@@ -101,10 +100,7 @@ int runPrint(const std::vector<std::string>& argv) {
     if (!std::filesystem::is_regular_file(*ini, ec)) return fail("cannot read the configuration file " + *ini);
     owner = ownerFromIni(*ini, lang);
   } else {
-    owner = ownerFromIni(
-        std::filesystem::path(
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini")).toStdString()),
-        lang);
+    owner = ownerFromIni(programIni(), lang);
   }
 
   ChannelGrid grid;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cli/Cli.h"
 #include "cli/Sections.h"
 #include "features/KeyAssignForm.h"
 #include "features/OptionalFeaturesForm.h"
@@ -127,14 +128,12 @@ constexpr Text kModelLabel{"Model", "机型"};
 constexpr Text kFieldLabel{"Field", "频段"};
 constexpr std::array<const char*, 4> kEdgeKeys{"band1_low", "band1_high", "band2_low", "band2_high"};
 
-// The model names of Program.ini beside this program, as the application lists
-// them; none when there is no such file (the file is never created or changed).
+// The model names of the program's Program.ini, as the application lists them;
+// none when there is no such file (the file is never created or changed).
 const std::vector<std::string>& configuredModels() {
   static const std::vector<std::string> models = [] {
     std::error_code ec;
-    std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-    if (ec) dir = std::filesystem::current_path(ec);
-    const auto path = dir / "Program.ini";
+    const auto path = programIni();
     if (!std::filesystem::is_regular_file(path, ec)) return std::vector<std::string>{};
     IniFile config;
     if (!config.load(path, false, true, false)) return std::vector<std::string>{};

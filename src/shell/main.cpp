@@ -2,12 +2,16 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "shell/ProgramFiles.h"
 #include "shell/widgets/CProgramApp.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   radio::gui::CProgramApp program(radio::gui::UserPrompts::standard());
-  if (!program.initInstance(QApplication::arguments(), QCoreApplication::applicationDirPath())) {
+  // The shipped files lie beside the program in a build tree, in ../share/radioprog
+  // when installed.
+  const auto dataDirectory = radio::findDataDirectory(QCoreApplication::applicationDirPath().toStdString());
+  if (!program.initInstance(QApplication::arguments(), QString::fromStdString(dataDirectory.string()))) {
     program.exitInstance();
     return 1;
   }

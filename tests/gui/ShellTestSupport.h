@@ -54,6 +54,8 @@ class ShellFixture : public ::testing::Test {
   bool start(QStringList arguments = {}) {
     app_.reset();
     app_ = std::make_unique<CProgramApp>(prompts());
+    // The test's Program.ini is the one the program reads and writes.
+    app_->setConfigDirectory(configDir_.isEmpty() ? dir_.path() : configDir_);
     app_->setRestartLauncher([this] {
       ++restarts_;
       return true;
@@ -94,6 +96,7 @@ class ShellFixture : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
+  QString configDir_;  // the user's configuration folder; dir_ when empty
   QString appName_;
   std::unique_ptr<CProgramApp> app_;
   QStringList messages_;

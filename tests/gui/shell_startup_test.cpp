@@ -34,15 +34,43 @@ TEST_F(StartupTest, MissingTranslationEndsStartupWithBuiltInMessage) {
   EXPECT_EQ(messages_, QStringList{QString::fromUtf8("加载语言链接库失败")});
 }
 
-TEST_F(StartupTest, MissingIniIsCreatedEmptyAndStartupFailsInEnglish) {
+TEST_F(StartupTest, MissingOrEmptyIniStartsInEnglishAndIsWrittenComplete) {
   copyFromBuild(QStringLiteral("English.qm"));
+  for (const char* before : {"", "\n  \n", "[Setup]\nShowLang=0\n"}) {
+    if (*before) {
+      QFile f(path(QStringLiteral("Program.ini")));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(before);
+    }
+    messages_.clear();
+    ASSERT_TRUE(start()) << before;
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(app_->state().lang, Language::English);
+    app_.reset();
+    QFile f(path(QStringLiteral("Program.ini")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_TRUE(text.contains("Language=English")) << before;
+    EXPECT_TRUE(text.contains("[Chinese]")) << before;
+    // A value the file had is kept.
+    EXPECT_EQ(text.contains("ShowLang=0"), QByteArray(before).contains("ShowLang=0"));
+  }
+}
+
+TEST_F(StartupTest, UserCopyIsMadeFromTheShippedIniWhichIsNeverWritten) {
+  configDir_ = path(QStringLiteral("config/radioprog"));
+  writeIni(QStringLiteral("Chinese"));
   copyFromBuild(QStringLiteral("Chinese.qm"));
-  EXPECT_FALSE(start());
-  // No language is named, so the translation ".qm" is looked for and not found.
-  EXPECT_EQ(messages_, QStringList{QStringLiteral("Load language DLL fail")});
-  EXPECT_TRUE(QFile::exists(path(QStringLiteral("Program.ini"))));
+  ASSERT_TRUE(start());
+  EXPECT_EQ(app_->state().lang, Language::Chinese);
+  app_->state().config->set("Setup", "Language", "English");
   app_.reset();
-  EXPECT_EQ(QFile(path(QStringLiteral("Program.ini"))).size(), 0);
+  const auto read = [](const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  EXPECT_TRUE(read(path(QStringLiteral("Program.ini"))).contains("Language=Chinese"));
+  EXPECT_TRUE(read(configDir_ + QStringLiteral("/Program.ini")).contains("Language=English"));
 }
 
 TEST_F(StartupTest, LowerCaseLanguageNameLooksForItsOwnTranslation) {

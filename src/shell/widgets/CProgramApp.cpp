@@ -7,8 +7,10 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <cstdlib>
 
 #include "shell/HelpHook.h"
+#include "shell/ProgramFiles.h"
 #include "shell/ProgramSettings.h"
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/HelpController.h"
@@ -25,7 +27,10 @@ bool isNoSplashSwitch(const QString& argument) {
 
 }  // namespace
 
-CProgramApp::CProgramApp(UserPrompts prompts, QObject* parent) : QObject(parent), prompts_(std::move(prompts)) {
+CProgramApp::CProgramApp(UserPrompts prompts, QObject* parent)
+    : QObject(parent),
+      prompts_(std::move(prompts)),
+      configDirectory_(QString::fromStdString(userConfigDirectory(std::getenv).string())) {
   restart_ = [] { return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); };
 }
 
@@ -38,10 +43,13 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   const QDir dir(programDirectory);
   state_.programDirectory = QDir::cleanPath(dir.absolutePath()).toStdString();
 
-  // Program.ini beside the program, written back at the end when it changed; a
-  // missing file is created empty and every value takes its default.
-  (void)ini_.load(dir.filePath(QStringLiteral("Program.ini")).toStdString(), /*autoSave=*/true,
-                  /*caseInsensitive=*/true, /*backup=*/false);
+  // The user's Program.ini, made from the shipped default at the first start and
+  // written back at the end when it changed; a missing or partial file is
+  // completed from the defaults, so that the next start finds a language again.
+  const UserIni user =
+      prepareUserIni(dir.filePath(QString::fromUtf8(kProgramIniName)).toStdString(), configDirectory_.toStdString());
+  (void)ini_.load(user.path, user.writable, /*caseInsensitive=*/true, /*backup=*/false);
+  if (completeFromDefaults(ini_, builtInProgramIni()) && user.writable) ini_.save(false);
   state_.config = &ini_;
   config_ = readStartupConfig(ini_);
   state_.languageName = config_.languageName;
@@ -135,7 +143,7 @@ void CProgramApp::exitInstance() {
   exited_ = true;
   frame_.reset();
   writeBandRecord();
-  ini_.save(false);
+  if (ini_.autoSave()) ini_.save(false);
 }
 
 }  // namespace radio::gui

@@ -28,12 +28,17 @@ class CProgramApp : public QObject {
   ~CProgramApp() override;
 
   // Start-up. arguments are the program's (the first is the program itself);
-  // programDirectory holds Program.ini, the translations, pictures and help.
+  // programDirectory holds the shipped files: the default Program.ini, the
+  // translations, pictures and help (see findDataDirectory()).
   // False when the program must end (the translation could not be loaded).
   [[nodiscard]] bool initInstance(const QStringList& arguments, const QString& programDirectory);
-  // Shut-down: stores the band record in the settings key and writes Program.ini
-  // back when it changed.
+  // Shut-down: stores the band record in the settings key and writes the user's
+  // Program.ini back when it changed.
   void exitInstance();
+
+  // The folder of the user's Program.ini (~/.config/radioprog by default); tests
+  // name their own. Set it before initInstance().
+  void setConfigDirectory(const QString& folder) { configDirectory_ = folder; }
 
   // How a language switch starts the program anew; tests put in their own.
   void setRestartLauncher(std::function<bool()> launcher) { restart_ = std::move(launcher); }
@@ -58,6 +63,7 @@ class CProgramApp : public QObject {
   std::unique_ptr<HelpController> help_;
   std::unique_ptr<CMainFrame> frame_;
   std::function<bool()> restart_;
+  QString configDirectory_;
   bool exited_ = false;
 };
 

@@ -1,0 +1,136 @@
+#include "shell/ProgramFiles.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <vector>
+
+#include "shell/IniFile.h"
+
+namespace radio {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("program_files_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+
+  static void write(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << text;
+  }
+  static std::string read(const fs::path& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(ProgramFilesTest, DataFolderIsBesideTheProgramOrInShare) {
+  // Build tree: the files beside the program.
+  write(dir_ / "build/bin/English.qm", "qm");
+  EXPECT_EQ(findDataDirectory(dir_ / "build/bin"), dir_ / "build/bin");
+  // Installed prefix: bin/ and share/radioprog/.
+  fs::create_directories(dir_ / "prefix/bin");
+  write(dir_ / "prefix/share/radioprog/Program.ini", "[Setup]\n");
+  EXPECT_EQ(findDataDirectory(dir_ / "prefix/bin"), dir_ / "prefix/share/radioprog");
+  // Neither: the program's folder.
+  fs::create_directories(dir_ / "bare/bin");
+  EXPECT_EQ(findDataDirectory(dir_ / "bare/bin"), dir_ / "bare/bin");
+}
+
+TEST_F(ProgramFilesTest, ConfigFolderFollowsXdgThenHome) {
+  struct Case {
+    std::map<std::string, std::string> env;
+    fs::path expected;
+  };
+  const Case cases[] = {
+      {{{"XDG_CONFIG_HOME", "/x/cfg"}, {"HOME", "/home/u"}}, "/x/cfg/radioprog"},
+      {{{"XDG_CONFIG_HOME", "relative"}, {"HOME", "/home/u"}}, "/home/u/.config/radioprog"},
+      {{{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u"}}, "/home/u/.config/radioprog"},
+      {{}, ""},
+  };
+  for (const Case& c : cases) {
+    const auto lookup = [&](const char* name) -> const char* {
+      const auto it = c.env.find(name);
+      return it == c.env.end() ? nullptr : it->second.c_str();
+    };
+    EXPECT_EQ(userConfigDirectory(lookup), c.expected) << c.expected;
+  }
+}
+
+TEST_F(ProgramFilesTest, UserCopyIsMadeOnceFromTheShippedDefault) {
+  const fs::path shipped = dir_ / "share/Program.ini";
+  const fs::path config = dir_ / "home/.config/radioprog";
+  write(shipped, "[Setup]\nLanguage=Chinese\n");
+
+  UserIni user = prepareUserIni(shipped, config);
+  EXPECT_EQ(user.path, config / "Program.ini");
+  EXPECT_TRUE(user.writable);
+  EXPECT_TRUE(user.created);
+  EXPECT_EQ(read(user.path), "[Setup]\nLanguage=Chinese\n");
+
+  // The user's own choice is kept on later starts.
+  write(user.path, "[Setup]\nLanguage=English\n");
+  user = prepareUserIni(shipped, config);
+  EXPECT_FALSE(user.created);
+  EXPECT_EQ(read(user.path), "[Setup]\nLanguage=English\n");
+  EXPECT_EQ(programIniToRead(shipped.parent_path(), config), user.path);
+
+  // An emptied copy is made again; a missing shipped file gives the built-in one.
+  write(user.path, " \n");
+  fs::remove(shipped);
+  user = prepareUserIni(shipped, config);
+  EXPECT_TRUE(user.created);
+  EXPECT_EQ(read(user.path), builtInProgramIni());
+  EXPECT_FALSE(fs::exists(shipped));
+}
+
+TEST_F(ProgramFilesTest, UnwritableConfigurationReadsTheShippedFileOnly) {
+  const fs::path shipped = dir_ / "share/Program.ini";
+  write(shipped, "[Setup]\nLanguage=English\n");
+  fs::create_directories(dir_ / "locked");
+  fs::permissions(dir_ / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+  std::vector<fs::path> configs{fs::path()};
+  if (::geteuid() != 0) configs.push_back(dir_ / "locked/radioprog");  // root may write anywhere
+  for (const fs::path& config : configs) {
+    const UserIni user = prepareUserIni(shipped, config);
+    EXPECT_EQ(user.path, shipped) << config;
+    EXPECT_FALSE(user.writable);
+    EXPECT_EQ(programIniToRead(shipped.parent_path(), config), shipped);
+  }
+}
+
+TEST_F(ProgramFilesTest, BuiltInDefaultNamesEnglishAndCompletesPartialFiles) {
+  write(dir_ / "Program.ini", "[setup]\nShowLang=0\nLanguage=\n");
+  IniFile ini;
+  ASSERT_TRUE(ini.load(dir_ / "Program.ini", false, true, false));
+  EXPECT_TRUE(completeFromDefaults(ini, builtInProgramIni()));
+  EXPECT_EQ(ini.get("Setup", "ShowLang"), "0");
+  EXPECT_EQ(ini.get("Setup", "Language"), "");  // present, though empty: the user's value
+  EXPECT_FALSE(ini.get("English", "Title").empty());
+  EXPECT_FALSE(completeFromDefaults(ini, builtInProgramIni()));
+
+  IniFile defaults;
+  write(dir_ / "default.ini", std::string(builtInProgramIni()));
+  ASSERT_TRUE(defaults.load(dir_ / "default.ini", false, true, false));
+  EXPECT_EQ(defaults.get("Setup", "Language"), "English");
+}
+
+}  // namespace
+}  // namespace radio
