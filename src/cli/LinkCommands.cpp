@@ -287,12 +287,13 @@ int runPorts(const std::vector<std::string>& argv) {
   ensureCoreApplication();
   const auto ports = listSerialPorts();
   if (ports.empty()) std::cerr << "radioprog-cli: no serial ports found\n";
+  const auto orDash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
   for (const auto& p : ports) {
-    std::cout << p.device << '\t'
-              << (p.busy           ? "busy"
-                  : p.inaccessible ? "no access"
-                                   : "free")
-              << '\t' << p.description << '\n';
+    const std::string state = p.busy           ? (p.heldBy.empty() ? "busy" : "busy: " + p.heldBy)
+                              : p.inaccessible ? "no access"
+                                               : "free";
+    std::cout << p.device << '\t' << state << '\t' << orDash(p.usbId) << '\t' << orDash(p.description) << '\t'
+              << orDash(p.serialNumber) << '\t' << orDash(p.driver) << '\n';
   }
   return kExitOk;
 }
@@ -325,8 +326,10 @@ const bool registered = [] {
                    runSquelch});
   registerCommand({"ports", "list the serial ports",
                    "Usage: radioprog-cli ports\n"
-                   "Lists the serial ports: device, state (free, busy: held by another program, no\n"
-                   "access: join the dialout group) and description.\n",
+                   "Lists the serial ports, one line each, tab-separated: the device; the state\n"
+                   "(free; busy, with the program holding it when it can be seen; no access: join\n"
+                   "the dialout group); the USB vendor:product id; the description; the serial\n"
+                   "number; the kernel driver. A dash stands for what is not known.\n",
                    runPorts});
   return true;
 }();

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "link/PortDiagnostics.h"
 #include "link/PortName.h"
 
 #ifdef Q_OS_UNIX
@@ -195,6 +196,9 @@ SerialOpenResult openSerialLink(const std::string& device, Language lang) {
         Text{": add your user to the dialout group (sudo usermod -aG dialout $USER), then log in again.",
              " 的权限：请将您的用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。"}
             .in(lang);
+  } else if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError) {
+    // The device is there and this user may use it: another program holds it.
+    result.failure.text += "\n" + busyPortHint(device, findPortHolders("/", device), runningPortGrabbers("/"), lang);
   }
 #endif
   return result;
@@ -216,9 +220,26 @@ std::vector<SerialPortEntry> listSerialPorts() {
     entry.device = info.systemLocation().toStdString();
 #endif
     entry.description = info.description().toStdString();
+    if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+      entry.usbId = QStringLiteral("%1:%2")
+                        .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                        .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
+                        .toStdString();
+    entry.serialNumber = info.serialNumber().toStdString();
+#ifdef Q_OS_LINUX
+    const UsbPortInfo usb = usbPortInfo("/", entry.device);
+    if (!usb.usbId().empty()) entry.usbId = usb.usbId();
+    if (!usb.serialNumber.empty()) entry.serialNumber = usb.serialNumber;
+    if (!usb.description.empty()) entry.description = usb.description;
+    entry.driver = usb.driver;
+#endif
     if (!canOpenPort(entry.device)) {
       entry.inaccessible = accessRefused(entry.device);
       entry.busy = !entry.inaccessible;
+#ifdef Q_OS_LINUX
+      for (const PortProcess& p : entry.busy ? findPortHolders("/", entry.device) : std::vector<PortProcess>{})
+        entry.heldBy += (entry.heldBy.empty() ? "" : ", ") + p.name + " (pid " + std::to_string(p.pid) + ")";
+#endif
     }
     ports.push_back(std::move(entry));
   }

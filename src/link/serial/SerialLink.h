@@ -23,8 +23,9 @@ namespace radio {
 
 struct SerialOpenResult {
   std::unique_ptr<Link> link;  // null when the port could not be opened
-  // PortError with message 61451; on Linux, when the system refused access, the
-  // text adds a line on joining the dialout group.
+  // PortError with message 61451; on Linux the text adds a line on joining the
+  // dialout group when the system refused access, or names the program holding
+  // a busy port (with the remedy for ModemManager and brltty).
   LinkResult failure;
 };
 
@@ -36,6 +37,10 @@ struct SerialPortEntry {
   std::string description;    // the driver's description, may be empty
   bool busy = false;          // held open by another program
   bool inaccessible = false;  // exists but this user may not open it
+  std::string usbId;          // "0403:6001" for a USB adapter, else empty
+  std::string serialNumber;   // the adapter's serial number, may be empty
+  std::string driver;         // the kernel driver (Linux), may be empty
+  std::string heldBy;         // for a busy port: "minicom (pid 900)", when it can be seen
 };
 
 // Every serial port the system knows, sorted by name; each is tried with an
