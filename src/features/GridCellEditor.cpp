@@ -27,7 +27,8 @@ char typedCharacter(const KeyStroke& key) {
       if (key.ch == '8') return '*';
       return 0;
     case KeyKind::Letter: return key.ch;
-    case KeyKind::KeypadDecimal: return '.';
+    case KeyKind::KeypadDecimal:
+    case KeyKind::FullStop: return '.';
     default: return 0;
   }
 }

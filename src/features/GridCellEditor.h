@@ -16,6 +16,7 @@ enum class KeyKind {
   Digit,          // ch '0'..'9'; keypad tells which block
   Letter,         // ch 'A'..'Z' (the key, not the character it types)
   KeypadDecimal,  // the keypad's decimal point
+  FullStop,       // the main keyboard's full stop (laptops have no keypad)
   Backspace,
   Delete,
   Left,

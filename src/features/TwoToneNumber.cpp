@@ -134,7 +134,8 @@ std::string twoToneCellCommit(std::string_view text) {
 KeyDecision twoToneKey(const KeyStroke& key, bool encodePage) {
   if (key.kind == KeyKind::F1) return {!encodePage, true};
   if (key.shift) return {};
-  return {isDigitOrEditingKey(key, true) || key.kind == KeyKind::KeypadDecimal, false};
+  // The decimal point from the keypad or from the main keyboard's full stop.
+  return {isDigitOrEditingKey(key, true) || key.kind == KeyKind::KeypadDecimal || key.kind == KeyKind::FullStop, false};
 }
 
 }  // namespace radio

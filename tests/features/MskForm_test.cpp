@@ -45,7 +45,8 @@ TEST(Msk, KeyFilter) {
   EXPECT_TRUE(mskKey({KeyKind::Up}).pass);
   EXPECT_FALSE(mskKey({KeyKind::Digit, '3', false, true}).pass);  // Shift discards every key
   EXPECT_FALSE(mskKey({KeyKind::Letter, 'A', false, true}).pass);
-  for (KeyKind k : {KeyKind::Tab, KeyKind::Enter, KeyKind::Escape, KeyKind::Other, KeyKind::KeypadDecimal})
+  for (KeyKind k :
+       {KeyKind::Tab, KeyKind::Enter, KeyKind::Escape, KeyKind::Other, KeyKind::KeypadDecimal, KeyKind::FullStop})
     EXPECT_FALSE(mskKey({k}).pass);
   EXPECT_EQ(mskKey({KeyKind::F1}), (KeyDecision{true, true}));
 }

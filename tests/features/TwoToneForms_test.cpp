@@ -66,8 +66,10 @@ TEST(TwoToneRules, SpinArrowsStepAndWrap) {
 
 TEST(TwoToneRules, KeyFilter) {
   EXPECT_TRUE(twoToneKey({KeyKind::KeypadDecimal}, true).pass);
+  EXPECT_TRUE(twoToneKey({KeyKind::FullStop}, false).pass);  // laptops have no keypad
+  EXPECT_EQ(typedCharacter({KeyKind::FullStop}), '.');
   EXPECT_TRUE(twoToneKey({KeyKind::Digit, '4', true}, false).pass);
-  EXPECT_FALSE(twoToneKey({KeyKind::Other}, true).pass);  // the main keyboard's point
+  EXPECT_FALSE(twoToneKey({KeyKind::Other}, true).pass);
   EXPECT_FALSE(twoToneKey({KeyKind::Digit, '4', false, true}, true).pass);
   EXPECT_FALSE(twoToneKey({KeyKind::Escape}, false).pass);
   EXPECT_FALSE(twoToneKey({KeyKind::Enter}, true).pass);

@@ -60,7 +60,7 @@ KeyStroke keyStrokeFromEvent(const QKeyEvent& event) {
     }
   }
   switch (key) {
-    case Qt::Key_Period:
+    case Qt::Key_Period: k.kind = k.keypad ? KeyKind::KeypadDecimal : KeyKind::FullStop; break;
     case Qt::Key_Comma: k.kind = k.keypad ? KeyKind::KeypadDecimal : KeyKind::Other; break;
     case Qt::Key_Backspace: k.kind = KeyKind::Backspace; break;
     case Qt::Key_Delete: k.kind = KeyKind::Delete; break;

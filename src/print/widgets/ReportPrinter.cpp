@@ -120,7 +120,11 @@ void ReportPrinter::preview(QWidget* parent, const radio::RadioImage& image, con
     }
     renderReport(*target, chosen, source, from, to);
   });
-  dialog.exec();
+  // The window's own Print button prints the pages and closes it with Accepted;
+  // a PDF file written that way gets the same text map as one from Print.
+  if (dialog.exec() == QDialog::Accepted && printer_->outputFormat() == QPrinter::PdfFormat &&
+      !printer_->outputFileName().isEmpty())
+    restoreHanCharactersInPdfFile(printer_->outputFileName());
 }
 
 void ReportPrinter::pageSetup(QWidget* parent) {
