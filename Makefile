@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean sanitize bench format check-format
+.PHONY: all deps configure build run test clean sanitize bench format check-format install package
 
 all: build
 
@@ -39,6 +39,15 @@ sanitize: deps
 
 bench: build
 	$(BUILD)/bin/radioprog-bench
+
+# Installs into PREFIX (default /usr/local); run as root for a system prefix.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package $(BUILD)/radioprog_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # Every C++ file of the tree in the style of .clang-format.
 format:

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick poppler-utils
   fonts-noto-cjk fonts-liberation
   qt6-qpa-plugins qt6-translations-l10n
+  help2man desktop-file-utils appstream groff-base dpkg-dev fakeroot
 )
 
 missing=()

@@ -1,0 +1,90 @@
+# The installed layout and the Debian package.
+#
+#   bin/radioprog, bin/radioprog-cli
+#   share/radioprog/          Program.ini (the shipped default), English.qm, Chinese.qm,
+#                             the pictures and help/ (found as ../share/radioprog from bin/)
+#   share/applications/       the desktop entry
+#   share/metainfo/           the AppStream description
+#   share/icons/hicolor/      the icon in several sizes and as SVG
+#   share/man/man1/           radioprog.1, radioprog-cli.1
+#   share/bash-completion/completions/radioprog-cli
+#
+# The user's own Program.ini lives in ~/.config/radioprog/, so the prefix may be
+# read-only. `cmake --install build --prefix P`; `cmake --build build --target package`.
+include(GNUInstallDirs)
+
+set(RADIOPROG_APP_ID org.radioprog.radioprog)
+set(_res ${CMAKE_SOURCE_DIR}/resources)
+set(_linux ${_res}/linux)
+set(_gen ${CMAKE_BINARY_DIR}/install-files)
+
+install(TARGETS radioprog-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# ---- the command-line tool's manual page and completion, from its --help -------
+find_program(RADIOPROG_HELP2MAN help2man)
+set(_cli_docs_args -DCLI=$<TARGET_FILE:radioprog-cli> -DWORK=${_gen}/cli-docs)
+add_custom_command(OUTPUT ${_gen}/radioprog-cli
+  COMMAND ${CMAKE_COMMAND} -DMODE=completion ${_cli_docs_args} -DTEMPLATE=${_linux}/radioprog-cli.bash.in
+    -DOUTPUT=${_gen}/radioprog-cli -P ${CMAKE_SOURCE_DIR}/cmake/CliDocs.cmake
+  DEPENDS radioprog-cli ${_linux}/radioprog-cli.bash.in ${CMAKE_SOURCE_DIR}/cmake/CliDocs.cmake
+  COMMENT "Bash completion of radioprog-cli")
+set(_cli_docs ${_gen}/radioprog-cli)
+install(FILES ${_gen}/radioprog-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
+if(RADIOPROG_HELP2MAN)
+  add_custom_command(OUTPUT ${_gen}/radioprog-cli.1
+    COMMAND ${CMAKE_COMMAND} -DMODE=man ${_cli_docs_args} -DHELP2MAN=${RADIOPROG_HELP2MAN}
+      -DVERSION=${PROJECT_VERSION} -DOUTPUT=${_gen}/radioprog-cli.1 -P ${CMAKE_SOURCE_DIR}/cmake/CliDocs.cmake
+    DEPENDS radioprog-cli ${CMAKE_SOURCE_DIR}/cmake/CliDocs.cmake
+    COMMENT "Manual page of radioprog-cli")
+  list(APPEND _cli_docs ${_gen}/radioprog-cli.1)
+  install(FILES ${_gen}/radioprog-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  message(STATUS "help2man not found: radioprog-cli.1 is not built (scripts/install-deps.sh installs it)")
+endif()
+add_custom_target(radioprog_cli_docs ALL DEPENDS ${_cli_docs})
+
+if(NOT TARGET radioprog)
+  return()
+endif()
+
+# ---- the desktop application and its files -----------------------------------
+install(TARGETS radioprog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${_res}/Program.ini ${_res}/title.ico ${_res}/startup.bmp ${_res}/background.bmp
+  ${RADIOPROG_BIN_DIR}/English.qm ${RADIOPROG_BIN_DIR}/Chinese.qm
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/radioprog)
+install(DIRECTORY ${_res}/help DESTINATION ${CMAKE_INSTALL_DATADIR}/radioprog)
+
+configure_file(${_linux}/radioprog.1.in ${_gen}/radioprog.1 @ONLY)
+install(FILES ${_gen}/radioprog.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+install(FILES ${_linux}/${RADIOPROG_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${_linux}/${RADIOPROG_APP_ID}.metainfo.xml.in ${_gen}/${RADIOPROG_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${_gen}/${RADIOPROG_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+foreach(_size 16 32 48 64 128 256)
+  install(FILES ${_res}/icons/radioprog-${_size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps RENAME radioprog.png)
+endforeach()
+install(FILES ${_res}/icons/radioprog.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# ---- the Debian package: radioprog_<version>_<arch>.deb ------------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME radioprog)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programmer for dual-band handheld FM two-way radios")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Reads the memory of a dual-band handheld FM radio over a serial programming cable,\n"
+    "edits its channels and settings, prints them and writes them back. A desktop\n"
+    "application (English and Simplified Chinese) and a command-line tool.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_CONTACT "The radioprog developers <radioprog@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Chinese texts of Qt's own dialogs, and a font that has the Chinese characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
