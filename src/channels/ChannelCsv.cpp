@@ -42,9 +42,9 @@ enum Field : int {
 };
 
 constexpr std::array<const char*, kFieldCount> kFieldNames = {
-    "Location", "Name",     "Frequency", "Duplex",     "Offset", "Tone",     "rToneFreq", "cToneFreq",
-    "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip",  "Power",
-    "Comment",  "URCALL",   "RPT1CALL",  "RPT2CALL",   "DVCODE", "BusyLock"};
+    "Location", "Name",         "Frequency",  "Duplex",    "Offset", "Tone",    "rToneFreq", "cToneFreq",
+    "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",   "TStep",   "Skip",      "Power",
+    "Comment",  "URCALL",       "RPT1CALL",   "RPT2CALL",  "DVCODE", "BusyLock"};
 
 // Texts of the report and of a refused file.
 namespace msg {
@@ -150,7 +150,8 @@ bool parseFixed(std::string_view s, int decimals, std::int64_t& out) {
     if (value != 0 && ++significant > 12) return false;
   }
   for (int i = 0; i < decimals; ++i)
-    value = value * 10 + (static_cast<std::size_t>(i) < fraction.size() ? fraction[static_cast<std::size_t>(i)] - '0' : 0);
+    value =
+        value * 10 + (static_cast<std::size_t>(i) < fraction.size() ? fraction[static_cast<std::size_t>(i)] - '0' : 0);
   for (std::size_t i = static_cast<std::size_t>(decimals); i < fraction.size(); ++i)
     if (fraction[i] != '0') return false;
   out = value;
@@ -189,7 +190,8 @@ int ctcssIndex(std::string_view text) {
   static const std::vector<std::int64_t> tenths = [] {
     std::vector<std::int64_t> t(kFirstDcsNormal, -1);
     const auto& list = toneList(Language::English);
-    for (int i = 1; i < kFirstDcsNormal; ++i) parseFixed(list[static_cast<std::size_t>(i)], 1, t[static_cast<std::size_t>(i)]);
+    for (int i = 1; i < kFirstDcsNormal; ++i)
+      parseFixed(list[static_cast<std::size_t>(i)], 1, t[static_cast<std::size_t>(i)]);
     return t;
   }();
   std::int64_t value = 0;
@@ -215,8 +217,7 @@ int dcsIndex(std::string_view text, char polarity) {
 // The cells of one data row, found through the header's columns.
 class RowCells {
  public:
-  RowCells(const CsvRecord& record, const std::array<int, kFieldCount>& columns)
-      : record_(record), columns_(columns) {}
+  RowCells(const CsvRecord& record, const std::array<int, kFieldCount>& columns) : record_(record), columns_(columns) {}
   [[nodiscard]] bool present(Field f) const {
     const int c = columns_[static_cast<std::size_t>(f)];
     return c >= 0 && static_cast<std::size_t>(c) < record_.cells.size();
@@ -397,8 +398,7 @@ RowOutcome readRow(const RowCells& row, const CsvImportOptions& options) {
 }
 
 bool blankRecord(const CsvRecord& record) {
-  return std::all_of(record.cells.begin(), record.cells.end(),
-                     [](const std::string& c) { return trim(c).empty(); });
+  return std::all_of(record.cells.begin(), record.cells.end(), [](const std::string& c) { return trim(c).empty(); });
 }
 
 bool utf8Record(const CsvRecord& record) {
@@ -589,8 +589,8 @@ CsvExportResult exportChannelsCsv(const RadioImage& image, Language lang) {
     cells[FCToneFreq] = rxTone.kind == K::Ctcss ? rxTone.ctcss : "88.5";
     cells[FDtcsCode] = txTone.kind == K::Dcs ? txTone.code : rxTone.kind == K::Dcs ? rxTone.code : "023";
     cells[FRxDtcsCode] = rxTone.kind == K::Dcs ? rxTone.code : cells[FDtcsCode];
-    cells[FDtcsPolarity] = std::string{txTone.kind == K::Dcs ? txTone.polarity : 'N',
-                                       rxTone.kind == K::Dcs ? rxTone.polarity : 'N'};
+    cells[FDtcsPolarity] =
+        std::string{txTone.kind == K::Dcs ? txTone.polarity : 'N', rxTone.kind == K::Dcs ? rxTone.polarity : 'N'};
     cells[FCrossMode] = "Tone->Tone";
     if (txTone.kind == K::None && rxTone.kind == K::None) {
       cells[FTone] = "";

@@ -35,11 +35,11 @@ struct CsvReportLine {
 };
 
 struct CsvImportResult {
-  std::string error;  // the file was refused as a whole (one line); empty when read
-  RadioImage image;   // the image with the imported channels; the given one when refused
-  std::vector<int> channels;            // channels written, in file order
-  std::vector<CsvReportLine> skipped;   // rows that did not go in, with the reason
-  std::vector<CsvReportLine> notes;     // rows that went in with a change (a cut name)
+  std::string error;                   // the file was refused as a whole (one line); empty when read
+  RadioImage image;                    // the image with the imported channels; the given one when refused
+  std::vector<int> channels;           // channels written, in file order
+  std::vector<CsvReportLine> skipped;  // rows that did not go in, with the reason
+  std::vector<CsvReportLine> notes;    // rows that went in with a change (a cut name)
   [[nodiscard]] bool readable() const { return error.empty(); }
   [[nodiscard]] int imported() const { return static_cast<int>(channels.size()); }
 };
@@ -50,8 +50,8 @@ struct CsvImportResult {
                                                 const CsvImportOptions& options = {});
 
 struct CsvExportResult {
-  std::string text;                 // the CSV file, UTF-8, CRLF line ends
-  int channels = 0;                 // rows written
+  std::string text;                // the CSV file, UTF-8, CRLF line ends
+  int channels = 0;                // rows written
   std::vector<std::string> notes;  // channels whose values other programs may refuse
 };
 

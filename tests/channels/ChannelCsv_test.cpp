@@ -56,14 +56,14 @@ TEST(CsvReader, QuotingCommentsAndLineCounting) {
     CsvError error;
     int line;
   };
-  for (const Bad& b : {Bad{"a\n\"open,1\n2\n", CsvError::UnclosedQuote, 2}, Bad{"a\n\"x\"y\n", CsvError::TextAfterQuote, 2},
-                       Bad{"a\nx\"y\n", CsvError::QuoteInsideField, 2}}) {
+  for (const Bad& b :
+       {Bad{"a\n\"open,1\n2\n", CsvError::UnclosedQuote, 2}, Bad{"a\n\"x\"y\n", CsvError::TextAfterQuote, 2},
+        Bad{"a\nx\"y\n", CsvError::QuoteInsideField, 2}}) {
     const CsvTable bad = readCsv(b.text);
     EXPECT_EQ(bad.error, b.error) << b.text;
     EXPECT_EQ(bad.errorLine, b.line) << b.text;
   }
-  EXPECT_EQ(csvLine({"#1", "a,b", "say \"hi\"", " x", "plain"}),
-            "\"#1\",\"a,b\",\"say \"\"hi\"\"\",\" x\",plain\r\n");
+  EXPECT_EQ(csvLine({"#1", "a,b", "say \"hi\"", " x", "plain"}), "\"#1\",\"a,b\",\"say \"\"hi\"\"\",\" x\",plain\r\n");
 }
 
 // Every tone mode and cross mode, imported and exported again.
@@ -155,10 +155,14 @@ TEST(CsvFlags, PowerModeSkipAndBusyLock) {
     const char* busy;
   };
   const Case cases[] = {
-      {"FM,,5.0W,Off", "High", "Wide", "Yes", "Off"},  {"NFM,S,1.0W,Carrier", "Low", "Narrow", "No", "Carrier"},
-      {"fm,P,50W,QT/DQT", "High", "Wide", "Yes", "QT/DQT"}, {",,2,", "Low", "Wide", "Yes", "Off"},
-      {"FM,,3,", "High", "Wide", "Yes", "Off"},         {"FM,,2.9 W,", "Low", "Wide", "Yes", "Off"},
-      {"FM,,low,", "Low", "Wide", "Yes", "Off"},        {"FM,,High,", "High", "Wide", "Yes", "Off"},
+      {"FM,,5.0W,Off", "High", "Wide", "Yes", "Off"},
+      {"NFM,S,1.0W,Carrier", "Low", "Narrow", "No", "Carrier"},
+      {"fm,P,50W,QT/DQT", "High", "Wide", "Yes", "QT/DQT"},
+      {",,2,", "Low", "Wide", "Yes", "Off"},
+      {"FM,,3,", "High", "Wide", "Yes", "Off"},
+      {"FM,,2.9 W,", "Low", "Wide", "Yes", "Off"},
+      {"FM,,low,", "Low", "Wide", "Yes", "Off"},
+      {"FM,,High,", "High", "Wide", "Yes", "Off"},
       {"FM,,,", "High", "Wide", "Yes", "Off"},
   };
   std::string csv = "Location,Frequency,Mode,Skip,Power,BusyLock\n";
@@ -177,7 +181,8 @@ TEST(CsvFlags, PowerModeSkipAndBusyLock) {
 
 TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
   struct Case {
-    const char* row;  // Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,DtcsPolarity,Mode,Power,Skip,BusyLock
+    const char*
+        row;  // Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,DtcsPolarity,Mode,Power,Skip,BusyLock
     const char* reason;
   };
   const Case cases[] = {
@@ -207,7 +212,8 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
       {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 24"},
       {"4,\xFF,146.55,,,,,,,,,,", "the row is not UTF-8 text"},
   };
-  std::string csv = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,DtcsPolarity,Mode,Power,Skip,BusyLock\n";
+  std::string csv =
+      "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,DtcsPolarity,Mode,Power,Skip,BusyLock\n";
   for (const Case& c : cases) csv += std::string(c.row) + "\n";
   const CsvImportResult r = import(csv);
   ASSERT_TRUE(r.readable()) << r.error;
@@ -287,11 +293,21 @@ TEST(CsvImport, NamesAreCutAndCleanedForTheCodePage) {
     std::size_t notes;
   };
   const Case cases[] = {
-      {Language::English, "ABCDEFG", "ABCDEFG", 0},   {Language::English, "ABCDEFGH", "ABCDEFG", 1},
+      {Language::English, "ABCDEFG", "ABCDEFG", 0},
+      {Language::English, "ABCDEFGH", "ABCDEFG", 1},
       {Language::English, "Caf\xC3\xA9", "Caf\xC3\xA9", 0},  // é is in the code page
-      {Language::English, "\xE4\xB8\xAD" "AB", "AB", 1},        // 中 is not
-      {Language::Chinese, "\xE4\xB8\xAD\xE6\x96\x87\xE9\xA2\x91\xE9\x81\x93\xE5\x90\x8D", "\xE4\xB8\xAD\xE6\x96\x87\xE9\xA2\x91\xE9\x81\x93", 1},
-      {Language::Chinese, "AB\xE4\xB8\xAD\xE6\x96\x87" "CDE", "AB\xE4\xB8\xAD\xE6\x96\x87" "CD", 1},  // 8 bytes, not 7 characters
+      {Language::English,
+       "\xE4\xB8\xAD"
+       "AB",
+       "AB", 1},  // 中 is not
+      {Language::Chinese, "\xE4\xB8\xAD\xE6\x96\x87\xE9\xA2\x91\xE9\x81\x93\xE5\x90\x8D",
+       "\xE4\xB8\xAD\xE6\x96\x87\xE9\xA2\x91\xE9\x81\x93", 1},
+      {Language::Chinese,
+       "AB\xE4\xB8\xAD\xE6\x96\x87"
+       "CDE",
+       "AB\xE4\xB8\xAD\xE6\x96\x87"
+       "CD",
+       1},  // 8 bytes, not 7 characters
   };
   for (const Case& c : cases) {
     const CsvImportResult r = import(std::string("Location,Frequency,Name\n1,146.52,") + c.name + "\n", c.lang);

@@ -55,7 +55,9 @@ TEST(CliCsv, ExitCodesAndReports) {
     const char* errHas;  // on stderr
   };
   const Case cases[] = {
-      {{"import", dat, fixture("mixed.csv"), "--strict"}, 1, "line 6: location 12 Tower: mode 'AM'",
+      {{"import", dat, fixture("mixed.csv"), "--strict"},
+       1,
+       "line 6: location 12 Tower: mode 'AM'",
        "2 row(s) skipped with --strict"},
       {{"import", dat, fixture("malformed.csv")}, 1, "", "line 2: a quoted field is not closed"},
       {{"import", dat, nothing}, 1, "line 2: location 1: mode 'AM' is not FM or NFM", "no row can be imported"},

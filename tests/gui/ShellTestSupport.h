@@ -87,6 +87,8 @@ class ShellFixture : public ::testing::Test {
       proposedNames_.append(proposed);
       return saveAsAnswer_;
     };
+    p.openChannelListName = p.openFileName;
+    p.saveChannelListName = p.saveFileName;
     return p;
   }
 

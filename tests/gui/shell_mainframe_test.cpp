@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "ShellTestSupport.h"
+#include "channels/widgets/CChannelListReportDlg.h"
 #include "channels/widgets/CProgramView.h"
 #include "link/widgets/CProcessDlg.h"
 #include "shell/HelpHook.h"
@@ -183,6 +184,33 @@ TEST_F(MainFrameTest, ADialogThatChangesTheImageMarksTheDocumentModified) {
   });
   run(cmd::kOptionalFeatures);
   EXPECT_TRUE(frames().first()->document().isModified());
+}
+
+TEST_F(MainFrameTest, ChannelListImportFillsTheGridReportsSkippedRowsAndExportWritesIt) {
+  CChildFrame* child = frames().first();
+  openAnswer_ = path(QStringLiteral("list.csv"));
+  QFile list(openAnswer_);
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+  list.write("Location,Name,Frequency,Duplex,Offset,Mode\r\n3,Club,145.500000,-,0.600000,NFM\r\n4,Air,118.1,,,AM\r\n");
+  list.close();
+  run(cmd::kImportChannels);
+  EXPECT_TRUE(child->document().isModified());
+  const RowTexts& row = child->view().grid().row(3);
+  EXPECT_EQ(row[ColTx], "144.90000");
+  EXPECT_EQ(row[ColName], "Club");
+  EXPECT_EQ(row[ColBandwidth], "Narrow");
+  auto* report = frame_->findChild<CChannelListReportDlg*>();
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(report->summary(), QStringLiteral("1 channel(s) imported from list.csv, 1 row(s) skipped."));
+  EXPECT_TRUE(report->lines().contains(QStringLiteral("line 3: location 4 Air: mode 'AM' is not FM or NFM")));
+  report->close();
+
+  saveAsAnswer_ = path(QStringLiteral("out.csv"));
+  run(cmd::kExportChannels);
+  QFile out(saveAsAnswer_);
+  ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(out.readAll().contains("\r\n3,Club,145.500000,-,0.600000,,"));
+  EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST_F(MainFrameTest, AcceleratorsFromTheGridReachTheirCommands) {

@@ -4,6 +4,22 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
+        <source>&amp;Import Channels...</source>
+        <translation>&amp;Import Channels...</translation>
+    </message>
+    <message>
+        <source>Read a channel list (CSV) into the channels of the active document</source>
+        <translation>Read a channel list (CSV) into the channels of the active document</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>&amp;Export Channels...</translation>
+    </message>
+    <message>
+        <source>Write the channels of the active document as a channel list (CSV)</source>
+        <translation>Write the channels of the active document as a channel list (CSV)</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
@@ -197,6 +213,10 @@
 </context>
 <context>
     <name>radio::gui::UserPrompts</name>
+    <message>
+        <source>Channel List (*.csv)</source>
+        <translation>Channel List (*.csv)</translation>
+    </message>
     <message>
         <source>Program Document (*.dat)</source>
         <translation>Program Document (*.dat)</translation>

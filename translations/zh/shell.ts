@@ -4,6 +4,22 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
+        <source>&amp;Import Channels...</source>
+        <translation>导入信道(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Read a channel list (CSV) into the channels of the active document</source>
+        <translation>把信道列表 (CSV) 读入当前文档的信道</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>导出信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Write the channels of the active document as a channel list (CSV)</source>
+        <translation>把当前文档的信道写成信道列表 (CSV)</translation>
+    </message>
+    <message>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
@@ -197,6 +213,10 @@
 </context>
 <context>
     <name>radio::gui::UserPrompts</name>
+    <message>
+        <source>Channel List (*.csv)</source>
+        <translation>信道列表 (*.csv)</translation>
+    </message>
     <message>
         <source>Program Document (*.dat)</source>
         <translation>程序文档 (*.dat)</translation>

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -10,6 +11,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "channels/ChannelCsv.h"
+#include "channels/widgets/CChannelListReportDlg.h"
 #include "channels/widgets/CProgramView.h"
 #include "shell/HelpHook.h"
 #include "shell/IniFile.h"
@@ -71,7 +74,9 @@ bool touchesDocument(int id) {
     case cmd::kMsk:
     case cmd::kTwoTone:
     case cmd::kKeyAssignment:
-    case cmd::kSquelchTuning: return true;
+    case cmd::kSquelchTuning:
+    case cmd::kImportChannels:
+    case cmd::kExportChannels: return true;
     default: return false;
   }
 }
@@ -145,6 +150,12 @@ void CMainFrame::createActions() {
   on(addCommand(cmd::kFileSaveAs, tr("Save &As..."), {}, tr("Save the active document with a new name")), [this] {
     if (CChildFrame* frame = activeChildFrame()) saveDocument(frame, true);
   });
+  on(addCommand(cmd::kImportChannels, tr("&Import Channels..."), {},
+                tr("Read a channel list (CSV) into the channels of the active document")),
+     [this] { onImportChannels(); });
+  on(addCommand(cmd::kExportChannels, tr("&Export Channels..."), {},
+                tr("Write the channels of the active document as a channel list (CSV)")),
+     [this] { onExportChannels(); });
   on(addCommand(cmd::kPrint, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), tr("Print the active document")),
      [this] { onPrint(false); });
   on(addCommand(cmd::kPrintPreview, tr("Print Pre&view"), {}, tr("Display full pages")), [this] { onPrint(true); });
@@ -194,6 +205,8 @@ void CMainFrame::createMenus() {
   fileMenu_ = menuBar()->addMenu(tr("&File"));
   for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
     fileMenu_->addAction(action(id));
+  fileMenu_->addSeparator();
+  for (int id : {cmd::kImportChannels, cmd::kExportChannels}) fileMenu_->addAction(action(id));
   fileMenu_->addSeparator();
   for (int id : {cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup}) fileMenu_->addAction(action(id));
   recentSeparator_ = fileMenu_->addSeparator();
@@ -440,6 +453,67 @@ void CMainFrame::onTransfer(bool write) {
     frame->view().startWrite();
   else
     frame->view().startRead();
+}
+
+void CMainFrame::onImportChannels() {
+  CChildFrame* frame = activeChildFrame();
+  if (!frame || frame->transferRunning()) return;
+  const QString path = prompts_.openChannelListName(this);
+  if (path.isEmpty()) return;
+  // A channel list is small; anything far larger is not one.
+  constexpr qint64 kMaxBytes = qint64{16} << 20;
+  QFile file(path);
+  if (file.size() > kMaxBytes || !file.open(QIODevice::ReadOnly)) {
+    prompts_.inform(this, text({"Cannot read %1.", "无法读取 %1。"}).arg(QDir::toNativeSeparators(path)));
+    return;
+  }
+  const QByteArray bytes = file.readAll();
+  // The grid's pending edits go into the image first, so the import starts from them.
+  CProgramDoc& doc = frame->document();
+  doc.storeGrid();
+  CsvImportOptions options;
+  options.lang = state_.lang;
+  options.limits = state_.band.limits;
+  const CsvImportResult result = importChannelsCsv(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), doc.image(), options);
+  const QString name = QFileInfo(path).fileName();
+  if (!result.readable()) {
+    prompts_.inform(this,
+                    text({"%1 is not a channel list that can be read:", "%1 不是可以读取的信道列表："}).arg(name) +
+                        QLatin1Char('\n') + QString::fromStdString(result.error));
+    return;
+  }
+  // All imported channels change the document in one step; the views refresh from it.
+  if (result.imported() > 0) doc.replaceImage(result.image);
+  auto* report = new CChannelListReportDlg(result, name, state_.lang, this);
+  report->show();
+}
+
+void CMainFrame::onExportChannels() {
+  CChildFrame* frame = activeChildFrame();
+  if (!frame || frame->transferRunning()) return;
+  CProgramDoc& doc = frame->document();
+  QString proposed = QFileInfo(doc.filePath()).completeBaseName();
+  if (proposed.isEmpty()) proposed = QStringLiteral("channels");
+  proposed = QDir(doc.hasFile() ? QFileInfo(doc.filePath()).absolutePath() : QDir::currentPath())
+                 .filePath(proposed + QStringLiteral(".csv"));
+  const QString path = prompts_.saveChannelListName(this, proposed);
+  if (path.isEmpty()) return;
+  doc.storeGrid();
+  const CsvExportResult result = exportChannelsCsv(doc.image(), state_.lang);
+  if (const FileResult written = writeFileAtomically(path.toStdString(), result.text); !written) {
+    prompts_.inform(this, text({"Failed to export the channels.", "导出信道失败。"}) + QLatin1Char('\n') +
+                              QString::fromStdString(written.error));
+    return;
+  }
+  if (!result.notes.empty()) {
+    QStringList notes;
+    for (const std::string& note : result.notes) notes << QString::fromStdString(note);
+    prompts_.inform(
+        this, text({"%1 channel(s) exported. Other programs may refuse:", "已导出 %1 个信道。其他程序可能不接受："})
+                      .arg(result.channels) +
+                  QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
+  }
 }
 
 void CMainFrame::onComSetup() {

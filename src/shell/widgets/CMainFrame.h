@@ -90,6 +90,8 @@ class CMainFrame : public QMainWindow {
   void onHelpTopics();
   void onComSetup();
   void onTransfer(bool write);
+  void onImportChannels();
+  void onExportChannels();
   template <class Dialog>
   void runFeatureDialog();
 

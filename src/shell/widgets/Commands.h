@@ -29,6 +29,8 @@ inline constexpr int kHelpTopics = 32793;
 inline constexpr int kLanguage = 32799;
 inline constexpr int kKeyAssignment = 32800;
 inline constexpr int kSquelchTuning = 32801;
+inline constexpr int kImportChannels = 32820;
+inline constexpr int kExportChannels = 32821;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 

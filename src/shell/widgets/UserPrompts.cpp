@@ -8,6 +8,16 @@ namespace radio::gui {
 namespace {
 
 QString datFilter() { return QCoreApplication::translate("radio::gui::UserPrompts", "Program Document (*.dat)"); }
+QString csvFilter() { return QCoreApplication::translate("radio::gui::UserPrompts", "Channel List (*.csv)"); }
+
+QString saveName(QWidget* parent, const QString& proposed, const QString& filter, const QString& suffix) {
+  QFileDialog dialog(parent, QString(), proposed, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  dialog.selectFile(proposed);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
+}
 
 }  // namespace
 
@@ -32,12 +42,13 @@ UserPrompts UserPrompts::standard() {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), datFilter());
   };
   p.saveFileName = [](QWidget* parent, const QString& proposed) {
-    QFileDialog dialog(parent, QString(), proposed, datFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().constFirst();
+    return saveName(parent, proposed, datFilter(), QStringLiteral("dat"));
+  };
+  p.openChannelListName = [](QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), csvFilter());
+  };
+  p.saveChannelListName = [](QWidget* parent, const QString& proposed) {
+    return saveName(parent, proposed, csvFilter(), QStringLiteral("csv"));
   };
   return p;
 }

@@ -24,7 +24,12 @@ struct UserPrompts {
   // The file to save to, starting from proposed; empty when the user cancelled.
   std::function<QString(QWidget* parent, const QString& proposed)> saveFileName;
 
-  // Message boxes and file dialogs for "*.dat" files.
+  // The channel list (CSV) to import; empty when the user cancelled.
+  std::function<QString(QWidget* parent)> openChannelListName;
+  // The channel list to export to, starting from proposed; empty when cancelled.
+  std::function<QString(QWidget* parent, const QString& proposed)> saveChannelListName;
+
+  // Message boxes and file dialogs for "*.dat" and "*.csv" files.
   [[nodiscard]] static UserPrompts standard();
 };
 
