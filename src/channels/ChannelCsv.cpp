@@ -90,14 +90,25 @@ constexpr Text kToneNotListed{"channel %1: tone %2 is not in the tone list; othe
                               "信道 %1：亚音 %2 不在亚音列表中，其他程序可能不接受"};
 }  // namespace msg
 
-// A text with %1, %2, ... replaced by the arguments.
+// A value of the file as a report shows it: on one line, without control
+// characters (which could steer a terminal), and not longer than a line.
+std::string shown(std::string_view value) {
+  constexpr std::size_t kMaxChars = 40;
+  std::string out = utf8Left(value, kMaxChars);
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  if (out.size() < value.size()) out += "...";
+  return out;
+}
+
+// A text with %1, %2, ... replaced by the arguments, each as shown().
 std::string fill(const Text& text, Language lang, std::initializer_list<std::string_view> args) {
   std::string out;
   const std::string_view pattern = text.in(lang);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
       const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
-      if (n < args.size()) out += *(args.begin() + n);
+      if (n < args.size()) out += shown(*(args.begin() + n));
       ++i;
       continue;
     }
@@ -439,9 +450,10 @@ ExportTone exportTone(Byte low, Byte high) {
 }  // namespace
 
 std::string CsvReportLine::text(Language lang) const {
-  std::string where = (lang == Language::Chinese ? "位置 " : "location ") + (location.empty() ? "-" : location);
-  if (!name.empty()) where += " " + name;
-  return fill(Text{"line %1: %2: %3", "第 %1 行：%2：%3"}, lang, {std::to_string(line), where, message});
+  std::string where = (lang == Language::Chinese ? "位置 " : "location ") + (location.empty() ? "-" : shown(location));
+  if (!name.empty()) where += " " + shown(name);
+  return (lang == Language::Chinese ? "第 " + std::to_string(line) + " 行：" + where + "：" + message
+                                    : "line " + std::to_string(line) + ": " + where + ": " + message);
 }
 
 const std::vector<std::string>& csvExportHeader() {

@@ -285,6 +285,16 @@ TEST(CsvImport, AtPlacesImportableRowsInFileOrder) {
   EXPECT_EQ(r.skipped[1].text(Language::English), "line 5: location 1: no channel left after 128");
 }
 
+TEST(CsvImport, ReportLinesStayOnOneLineWithoutControlCharacters) {
+  const std::string longName(100, 'x');
+  const CsvImportResult r =
+      import("Location,Name,Frequency,Mode\n1,\"A\r\nB\x1b[2J\",146.52,AM\n2," + longName + ",1,\x1b\n");
+  ASSERT_EQ(r.skipped.size(), 2u);
+  EXPECT_EQ(r.skipped[0].text(Language::English), "line 2: location 1 A??B?[2J: mode 'AM' is not FM or NFM");
+  const std::string second = r.skipped[1].text(Language::English);
+  EXPECT_EQ(second, "line 4: location 2 " + std::string(40, 'x') + "...: mode '?' is not FM or NFM");
+}
+
 TEST(CsvImport, NamesAreCutAndCleanedForTheCodePage) {
   struct Case {
     Language lang;

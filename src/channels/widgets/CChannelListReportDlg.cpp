@@ -23,10 +23,12 @@ CChannelListReportDlg::CChannelListReportDlg(const CsvImportResult& result, cons
 
   const QString text =
       result.imported() == 0
-          ? localText({"No channel was imported from %1; the document is unchanged.", "未从 %1 导入任何信道，文档未改变。"},
+          ? localText(
+                {"No channel was imported from %1; the document is unchanged.", "未从 %1 导入任何信道，文档未改变。"},
                 lang)
                 .arg(fileName)
-          : localText({"%1 channel(s) imported from %2, %3 row(s) skipped.", "已从 %2 导入 %1 个信道，跳过 %3 行。"}, lang)
+          : localText({"%1 channel(s) imported from %2, %3 row(s) skipped.", "已从 %2 导入 %1 个信道，跳过 %3 行。"},
+                      lang)
                 .arg(result.imported())
                 .arg(fileName)
                 .arg(result.skipped.size());
