@@ -465,6 +465,10 @@ CsvImportResult importChannelsCsv(std::string_view text, const RadioImage& image
   const Language lang = options.lang;
   CsvImportResult result;
   result.image = image;
+  if (options.at < 0 || options.at > kCsvChannels) {
+    result.error = fill(msg::kNoSuchChannel, lang, {std::to_string(options.at)});
+    return result;
+  }
   const CsvTable table = readCsv(text);
   if (!table.ok()) {
     const Text* why = table.error == CsvError::UnclosedQuote    ? &msg::kUnclosedQuote

@@ -271,6 +271,8 @@ TEST(CsvImport, RefusedFilesLeaveTheImageAsItWas) {
     EXPECT_EQ(r.image, before);
     EXPECT_TRUE(r.channels.empty());
   }
+  EXPECT_EQ(importChannelsCsv("Location,Frequency\n1,146.52\n", before, {Language::English, {}, -1}).error,
+            "there is no channel -1 (1-128)");
   EXPECT_EQ(importChannelsCsv(fixture("malformed.csv"), before, {Language::Chinese}).error,
             "第 2 行：引号中的字段没有结束");
 }
