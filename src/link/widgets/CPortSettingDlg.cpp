@@ -88,9 +88,10 @@ void CPortSettingDlg::probePorts() {
     choice.label = choice.device;
     if (!entry.description.empty())
       choice.label += QStringLiteral("  (%1)").arg(QString::fromStdString(entry.description));
-    if (entry.busy)
+    if (entry.busy) {
       choice.label += QLatin1Char(' ') + tr("[busy]");
-    else if (entry.inaccessible)
+      if (!entry.heldBy.empty()) choice.label += QLatin1Char(' ') + QString::fromStdString(entry.heldBy);
+    } else if (entry.inaccessible)
       choice.label += QLatin1Char(' ') + tr("[no access]");
     choice.available = !entry.busy && !entry.inaccessible;
     choices_.push_back(std::move(choice));

@@ -2,12 +2,17 @@
 // abandons, and the preview shows the chosen pages.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "PrintTestApp.h"
@@ -78,6 +83,56 @@ TEST(ReportPrinter, PreviewShowsThePagesChosenInThePrintList) {
   printer.preview(nullptr, image, grid);
   EXPECT_TRUE(script.finished());
   EXPECT_EQ(previewPages, 1 + 2 + 3);
+}
+
+// The preview window's own Print button, printing to a PDF file: the file gets the
+// same text map as one printed through Print, so its Chinese text can be found.
+TEST(ReportPrinter, PreviewPrintButtonWritesPdfWithTheHanTextMap) {
+  if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils not installed";
+  test::ensureApplication();
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
+  AppState state;
+  state.lang = Language::Chinese;
+  ReportPrinter printer(state);
+  printer.printer().setOutputFormat(QPrinter::PdfFormat);
+  printer.printer().setOutputFileName(pdf);
+  const RadioImage image;
+  const ChannelGrid grid = twelveChannels();
+  ModalScript script({
+      [](QWidget* w) {
+        auto* list = qobject_cast<CPrintListDlg*>(w);
+        if (!list) return false;
+        list->checkBox(print::Section::Dtmf)->click();
+        list->accept();
+        return true;
+      },
+      [](QWidget* w) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+        if (!preview) return false;
+        for (QAction* action : preview->findChildren<QAction*>()) {
+          if (action->text().remove(QLatin1Char('&')) != QStringLiteral("Print")) continue;
+          QTimer::singleShot(0, action, &QAction::trigger);
+          return true;
+        }
+        return false;
+      },
+      [](QWidget* w) {
+        auto* dialog = qobject_cast<QPrintDialog*>(w);
+        if (!dialog) return false;
+        dialog->accept();
+        return true;
+      },
+  });
+  printer.preview(nullptr, image, grid);
+  EXPECT_TRUE(script.finished());
+  std::string text;
+  if (FILE* pipe = popen(("pdftotext '" + pdf.toStdString() + "' - 2>/dev/null").c_str(), "r")) {
+    char buf[4096];
+    while (const std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) text.append(buf, n);
+    pclose(pipe);
+  }
+  EXPECT_NE(text.find("身份码"), std::string::npos) << text.substr(0, 400);
 }
 
 TEST(ReportPrinter, CancelInThePrintListAbandonsPrinting) {
