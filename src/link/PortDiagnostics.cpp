@@ -133,8 +133,11 @@ UsbPortInfo usbPortInfo(const fs::path& root, const std::string& device) {
   if (name.empty()) return info;
   std::error_code ec;
   const fs::path link = root / "sys/class/tty" / name / "device";
-  const fs::path port = fs::canonical(link, ec);
+  fs::path port = fs::canonical(link, ec);
   if (ec) return info;
+  // Newer kernels put a port and a controller device of the serial-base bus
+  // between the tty and the hardware; the driver of interest is the hardware's.
+  while (fs::read_symlink(port / "subsystem", ec).filename() == "serial-base" && !ec) port = port.parent_path();
   info.driver = fs::read_symlink(port / "driver", ec).filename().string();
   if (ec) info.driver.clear();
 

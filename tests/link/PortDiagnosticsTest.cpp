@@ -85,11 +85,17 @@ TEST_F(PortDiagnostics, UsbIdsDescriptionSerialAndDriverComeFromSysfs) {
   fs::create_directories(root_ / "sys/bus/usb-serial/drivers/ftdi_sio");
   link(usb / "1-2:1.0/ttyUSB0/driver", "../../../../../../../bus/usb-serial/drivers/ftdi_sio");
   link("sys/class/tty/ttyUSB0/device", "../../../devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/ttyUSB0");
-  // A port on the main board: a driver, no USB ids.
-  fs::create_directories(root_ / "sys/devices/platform/serial8250/tty/ttyS0");
-  fs::create_directories(root_ / "sys/bus/platform/drivers/serial8250");
-  link("sys/devices/platform/serial8250/driver", "../../../bus/platform/drivers/serial8250");
-  link("sys/class/tty/ttyS0/device", "../../../devices/platform/serial8250");
+  // A port on the main board, below the port and controller devices of the
+  // serial-base bus: the board's driver, no USB ids.
+  const fs::path board = "sys/devices/pnp0/00:00";
+  fs::create_directories(root_ / board / "00:00:0/00:00:0.0/tty/ttyS0");
+  fs::create_directories(root_ / "sys/bus/serial-base/drivers/port");
+  fs::create_directories(root_ / "sys/bus/pnp/drivers/serial");
+  link(board / "driver", "../../../bus/pnp/drivers/serial");
+  link(board / "00:00:0/subsystem", "../../../../bus/serial-base");
+  link(board / "00:00:0/00:00:0.0/subsystem", "../../../../../bus/serial-base");
+  link(board / "00:00:0/00:00:0.0/driver", "../../../../../bus/serial-base/drivers/port");
+  link("sys/class/tty/ttyS0/device", "../../../devices/pnp0/00:00/00:00:0/00:00:0.0");
 
   const UsbPortInfo usbPort = usbPortInfo(root_, "/dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0");
   EXPECT_EQ(usbPort.usbId(), "0403:6001");
@@ -98,9 +104,9 @@ TEST_F(PortDiagnostics, UsbIdsDescriptionSerialAndDriverComeFromSysfs) {
   EXPECT_EQ(usbPort.serialNumber, "A1B2C3");
   EXPECT_EQ(usbPort.driver, "ftdi_sio");
 
-  const UsbPortInfo board = usbPortInfo(root_, "/dev/ttyS0");
-  EXPECT_EQ(board.usbId(), "");
-  EXPECT_EQ(board.driver, "serial8250");
+  const UsbPortInfo onBoard = usbPortInfo(root_, "/dev/ttyS0");
+  EXPECT_EQ(onBoard.usbId(), "");
+  EXPECT_EQ(onBoard.driver, "serial");
   EXPECT_EQ(usbPortInfo(root_, "/dev/ttyACM7").driver, "");
 }
 
