@@ -38,9 +38,16 @@ complete_words() {
   bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _radioprog_cli; printf "%s\n" "${COMPREPLY[@]}"' \
     _ "$completion" "$@"
 }
-complete_words radioprog-cli se | grep -qx set || fail "completion: commands"
-complete_words radioprog-cli read --p | grep -qx -- --port || fail "completion: options"
-complete_words radioprog-cli set radio.dat optional. | grep -q '^optional\.[a-z_]*=$' || fail "completion: keys"
+# (Each answer is taken whole before grep looks at it: grep -q ending early would
+# break the pipe under pipefail.)
+offers() {
+  local answer
+  answer=$(complete_words "${@:2}")
+  grep -q -- "$1" <<<"$answer"
+}
+offers '^set$' radioprog-cli se || fail "completion: commands"
+offers '^--port$' radioprog-cli read --p || fail "completion: options"
+offers '^optional\.[a-z_]*=$' radioprog-cli set radio.dat optional. || fail "completion: keys"
 
 # The prefix read-only; the programs run from another folder with an empty home.
 ini_sum=$(sha256sum "$prefix/share/radioprog/Program.ini")
@@ -50,8 +57,10 @@ cd "$work/elsewhere"
 export HOME=$work/home
 unset XDG_CONFIG_HOME
 "$prefix/bin/radioprog-cli" new -o doc.dat
-"$prefix/bin/radioprog-cli" show doc.dat --all | grep -q '^Fr' || fail "show prints no table"
-"$prefix/bin/radioprog-cli" get doc.dat product | grep -q '^product.model' || fail "get product"
+table=$("$prefix/bin/radioprog-cli" show doc.dat --all)
+grep -q '^Fr' <<<"$table" || fail "show prints no table"
+settings=$("$prefix/bin/radioprog-cli" get doc.dat product)
+grep -q '^product.model' <<<"$settings" || fail "get product"
 
 if [[ ${RADIOPROG_CHECK_GUI:-1} == 1 ]]; then
   export QT_QPA_PLATFORM=offscreen
