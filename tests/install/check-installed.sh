@@ -62,6 +62,10 @@ grep -q '^Fr' <<<"$table" || fail "show prints no table"
 settings=$("$prefix/bin/radioprog-cli" get doc.dat product)
 grep -q '^product.model' <<<"$settings" || fail "get product"
 
+# --help answers without a display.
+usage=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/radioprog" --help)
+grep -q '^Usage: radioprog' <<<"$usage" || fail "radioprog --help"
+
 if [[ ${RADIOPROG_CHECK_GUI:-1} == 1 ]]; then
   export QT_QPA_PLATFORM=offscreen
   user_ini=$HOME/.config/radioprog/Program.ini
