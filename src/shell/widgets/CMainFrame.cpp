@@ -547,7 +547,8 @@ void CMainFrame::onLanguage() {
   // asks about unsaved changes, and the new one starts either way.
   if (state_.config) {
     state_.config->set("Setup", "Language", otherLanguageName(state_.lang));
-    state_.config->save(false);
+    // Only the user's copy is written, never the shipped default.
+    if (state_.config->autoSave()) state_.config->save(false);
   }
   close();
   emit restartRequested();
