@@ -20,6 +20,21 @@ set(_gen ${CMAKE_BINARY_DIR}/install-files)
 
 install(TARGETS radioprog-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# ---- the desktop application and the files it loads --------------------------
+if(TARGET radioprog)
+  install(TARGETS radioprog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${_res}/Program.ini ${_res}/title.ico ${_res}/startup.bmp ${_res}/background.bmp
+    ${RADIOPROG_BIN_DIR}/English.qm ${RADIOPROG_BIN_DIR}/Chinese.qm
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/radioprog)
+  install(DIRECTORY ${_res}/help DESTINATION ${CMAKE_INSTALL_DATADIR}/radioprog)
+endif()
+
+# What follows belongs to a Linux desktop; the command-line tool's manual page and
+# completion also run the tool just built, which a cross build (MinGW) cannot.
+if(CMAKE_CROSSCOMPILING OR WIN32 OR APPLE)
+  return()
+endif()
+
 # ---- the command-line tool's manual page and completion, from its --help -------
 find_program(RADIOPROG_HELP2MAN help2man)
 set(_cli_docs_args -DCLI=$<TARGET_FILE:radioprog-cli> -DWORK=${_gen}/cli-docs)
@@ -48,13 +63,7 @@ if(NOT TARGET radioprog)
   return()
 endif()
 
-# ---- the desktop application and its files -----------------------------------
-install(TARGETS radioprog RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${_res}/Program.ini ${_res}/title.ico ${_res}/startup.bmp ${_res}/background.bmp
-  ${RADIOPROG_BIN_DIR}/English.qm ${RADIOPROG_BIN_DIR}/Chinese.qm
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/radioprog)
-install(DIRECTORY ${_res}/help DESTINATION ${CMAKE_INSTALL_DATADIR}/radioprog)
-
+# ---- the menu entry, description, icons and manual page of the application ----
 configure_file(${_linux}/radioprog.1.in ${_gen}/radioprog.1 @ONLY)
 install(FILES ${_gen}/radioprog.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
