@@ -89,7 +89,8 @@ fs::path programIniToRead(const fs::path& dataDirectory, const fs::path& configD
   return dataDirectory / kProgramIniName;
 }
 
-bool completeFromDefaults(IniFile& ini, std::string_view defaultsText) {
+bool repairProgramIni(IniFile& ini, std::string_view defaultsText) {
+  if (!trim(ini.get("Setup", "Language")).empty()) return false;
   // A value no real entry can have tells an absent key from an empty one.
   constexpr std::string_view kAbsent = "\x01";
   bool added = false;
@@ -104,7 +105,8 @@ bool completeFromDefaults(IniFile& ini, std::string_view defaultsText) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
     const std::string_view key = trim(line.substr(0, eq));
-    if (key.empty() || ini.get(section, key, kAbsent) != kAbsent) continue;
+    const bool emptyLanguage = section == "Setup" && key == "Language";
+    if (key.empty() || (!emptyLanguage && ini.get(section, key, kAbsent) != kAbsent)) continue;
     ini.set(section, key, trim(line.substr(eq + 1)));
     added = true;
   }

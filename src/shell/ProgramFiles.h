@@ -9,7 +9,7 @@
 //   const auto data = findDataDirectory(programDirectory);
 //   const UserIni user = prepareUserIni(data / kProgramIniName, userConfigDirectory(std::getenv));
 //   ini.load(user.path, user.writable, ...);
-//   if (completeFromDefaults(ini, builtInProgramIni())) ini.save(false);
+//   if (repairProgramIni(ini, builtInProgramIni())) ini.save(false);
 #pragma once
 
 #include <filesystem>
@@ -62,9 +62,11 @@ struct UserIni {
 [[nodiscard]] std::filesystem::path programIniToRead(const std::filesystem::path& dataDirectory,
                                                      const std::filesystem::path& configDirectory);
 
-// Adds every entry of defaultsText (ini text) that ini lacks, keeping every value
-// ini has, so that a partial file still names a language and its captions. True
-// when something was added.
-bool completeFromDefaults(IniFile& ini, std::string_view defaultsText);
+// A Program.ini that names no language ([Setup] Language absent or empty) cannot
+// start the program: every entry of defaultsText (ini text) that it lacks is added
+// and an empty Language takes the default's, keeping every other value it has. A
+// file that names a language is the user's and is left as it is. True when
+// something was changed.
+bool repairProgramIni(IniFile& ini, std::string_view defaultsText);
 
 }  // namespace radio

@@ -116,20 +116,27 @@ TEST_F(ProgramFilesTest, UnwritableConfigurationReadsTheShippedFileOnly) {
   }
 }
 
-TEST_F(ProgramFilesTest, BuiltInDefaultNamesEnglishAndCompletesPartialFiles) {
-  write(dir_ / "Program.ini", "[setup]\nShowLang=0\nLanguage=\n");
-  IniFile ini;
-  ASSERT_TRUE(ini.load(dir_ / "Program.ini", false, true, false));
-  EXPECT_TRUE(completeFromDefaults(ini, builtInProgramIni()));
-  EXPECT_EQ(ini.get("Setup", "ShowLang"), "0");
-  EXPECT_EQ(ini.get("Setup", "Language"), "");  // present, though empty: the user's value
-  EXPECT_FALSE(ini.get("English", "Title").empty());
-  EXPECT_FALSE(completeFromDefaults(ini, builtInProgramIni()));
-
-  IniFile defaults;
-  write(dir_ / "default.ini", std::string(builtInProgramIni()));
-  ASSERT_TRUE(defaults.load(dir_ / "default.ini", false, true, false));
-  EXPECT_EQ(defaults.get("Setup", "Language"), "English");
+TEST_F(ProgramFilesTest, FileWithoutALanguageIsCompletedFromTheDefaults) {
+  struct Case {
+    const char* text;
+    bool repaired;
+    const char* language;
+  };
+  const Case cases[] = {
+      {"[setup]\nShowLang=0\n", true, "English"},
+      {"[Setup]\nShowLang=0\nLanguage= \n", true, "English"},
+      // A named language is the user's choice: nothing is added, not even a model.
+      {"[Setup]\nLanguage=Chinese\n", false, "Chinese"},
+  };
+  for (const Case& c : cases) {
+    write(dir_ / "Program.ini", c.text);
+    IniFile ini;
+    ASSERT_TRUE(ini.load(dir_ / "Program.ini", false, true, false));
+    EXPECT_EQ(repairProgramIni(ini, builtInProgramIni()), c.repaired) << c.text;
+    EXPECT_EQ(ini.get("Setup", "Language"), c.language);
+    EXPECT_EQ(ini.get("Setup", "ShowLang", "absent"), c.repaired ? "0" : "absent");  // kept, never added
+    EXPECT_EQ(ini.get("English", "Title").empty(), !c.repaired);
+  }
 }
 
 }  // namespace

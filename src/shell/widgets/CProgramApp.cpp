@@ -44,12 +44,12 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   state_.programDirectory = QDir::cleanPath(dir.absolutePath()).toStdString();
 
   // The user's Program.ini, made from the shipped default at the first start and
-  // written back at the end when it changed; a missing or partial file is
-  // completed from the defaults, so that the next start finds a language again.
+  // written back at the end when it changed; a file that names no language is
+  // completed from the defaults, so that this and the next start find one.
   const UserIni user =
       prepareUserIni(dir.filePath(QString::fromUtf8(kProgramIniName)).toStdString(), configDirectory_.toStdString());
   (void)ini_.load(user.path, user.writable, /*caseInsensitive=*/true, /*backup=*/false);
-  if (completeFromDefaults(ini_, builtInProgramIni()) && user.writable) ini_.save(false);
+  if (repairProgramIni(ini_, builtInProgramIni()) && user.writable) ini_.save(false);
   state_.config = &ini_;
   config_ = readStartupConfig(ini_);
   state_.languageName = config_.languageName;
