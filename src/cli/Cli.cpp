@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <system_error>
 
+#include "features/ProductInfoForm.h"
 #include "model/Document.h"
+#include "shell/IniFile.h"
 #include "shell/ProgramFiles.h"
 
 namespace radio::cli {
@@ -123,6 +126,18 @@ std::filesystem::path programIni() {
   std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
   if (ec) dir = std::filesystem::current_path(ec);
   return programIniToRead(findDataDirectory(dir), userConfigDirectory(std::getenv));
+}
+
+const std::vector<std::string>& configuredModels() {
+  static const std::vector<std::string> models = [] {
+    std::error_code ec;
+    const auto path = programIni();
+    if (!std::filesystem::is_regular_file(path, ec)) return std::vector<std::string>{};
+    IniFile config;
+    if (!config.load(path, false, true, false)) return std::vector<std::string>{};
+    return modelNames(&config);
+  }();
+  return models;
 }
 
 }  // namespace radio::cli

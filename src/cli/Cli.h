@@ -16,8 +16,9 @@ namespace radio::cli {
 // Exit codes shared by every command. Transfer commands add their own from 10 up.
 enum ExitCode : int {
   kExitOk = 0,
-  kExitFailure = 1,  // refused value, unreadable or unwritable file, ...
-  kExitUsage = 2,    // wrong arguments
+  kExitFailure = 1,     // refused value, unreadable or unwritable file, ...
+  kExitUsage = 2,       // wrong arguments
+  kExitDifferent = 20,  // diff and verify: the two differ
 };
 
 struct Command {
@@ -76,5 +77,9 @@ int usage(const std::string& command, const std::string& message);
 // The Program.ini the tool reads (and never writes): the user's copy when there
 // is one, else the default shipped with the program.
 [[nodiscard]] std::filesystem::path programIni();
+
+// The model names of programIni(), as the application lists them; none when
+// there is no such file (the file is never created or changed).
+[[nodiscard]] const std::vector<std::string>& configuredModels();
 
 }  // namespace radio::cli

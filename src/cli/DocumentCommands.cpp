@@ -1,11 +1,12 @@
-// Commands on .dat documents: new, show, edit, dump.
+// Commands on .dat documents: new, show, edit, diff, dump.
 #include <cstdio>
 #include <iostream>
 #include <sstream>
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
-#include "cli/Sections.h"
+#include "features/ImageDiff.h"
+#include "features/SettingsSections.h"
 #include "model/CodePage.h"
 #include "model/Document.h"
 
@@ -184,6 +185,25 @@ int runDump(const std::vector<std::string>& argv) {
   return kExitOk;
 }
 
+int runDiff(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--lang"}, {});
+  if (!args.ok()) return usage("diff", args.error());
+  if (args.positional().size() != 2) return usage("diff", "give two files, A.dat and B.dat");
+  SectionContext ctx;
+  if (!languageOption(args, ctx.lang)) return kExitUsage;
+  ctx.bandRecord = initialBandRecord();
+  ctx.models = configuredModels();
+  const auto a = loadImage(args.positional()[0]);
+  if (!a) return kExitFailure;
+  const auto b = loadImage(args.positional()[1]);
+  if (!b) return kExitFailure;
+  std::ostringstream out;
+  const auto lines = diffImages(*a, *b, ctx);
+  for (const std::string& line : lines) out << line << '\n';
+  std::cout << out.str();
+  return lines.empty() ? kExitOk : kExitDifferent;
+}
+
 const bool registered = [] {
   registerCommand({"new", "write a new document's image",
                    "Usage: radioprog-cli new -o FILE.dat\n"
@@ -208,6 +228,16 @@ const bool registered = [] {
                    "unchanged. With --lang zh list texts are the Chinese ones and the name is\n"
                    "stored in GBK.\n",
                    runEdit});
+  registerCommand({"diff", "list every difference between two documents",
+                   "Usage: radioprog-cli diff A.dat B.dat [--lang en|zh]\n"
+                   "Prints every difference from A to B, one per line:\n"
+                   "  channel N: FIELD: OLD -> NEW   a channel row (N 1-128 or Fr; FIELD as 'edit'\n"
+                   "                                 names it) with the grid's texts\n"
+                   "  section.key: OLD -> NEW        a setting, with the keys and texts of 'get'\n"
+                   "  bytes 0xADDR-0xADDR            image bytes whose change no field shows\n"
+                   "An empty text is shown as \"\". Exit 0 when the documents are the same (nothing\n"
+                   "is printed), 20 when they differ, 1 when a file cannot be read.\n",
+                   runDiff});
   registerCommand({"dump", "hex dump of an image with its areas",
                    "Usage: radioprog-cli dump FILE.dat\n"
                    "Prints the 6144 image bytes in hexadecimal, each line with its offset and,\n"

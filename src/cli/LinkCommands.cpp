@@ -5,13 +5,18 @@
 #include <cctype>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
+#include "features/SettingsSections.h"
+#include "link/RadioInfo.h"
 #include "link/SquelchExchange.h"
 #include "link/TransferEngine.h"
+#include "link/Verify.h"
 #include "link/serial/SerialLink.h"
+#include "model/Backups.h"
 #include "model/Document.h"
 
 namespace radio::cli {
@@ -30,7 +35,7 @@ enum LinkExitCode : int {
 constexpr const char* kExitCodeHelp =
     "Exit codes: 0 done, 1 file error, 2 usage, 10 port could not be opened, 11 no answer\n"
     "from the radio, 12 band type refused, 13 password refused, 14 transfer interrupted,\n"
-    "15 cancelled by Ctrl+C.\n";
+    "15 cancelled by Ctrl+C, 20 the radio differs from the document (verify).\n";
 
 int exitCodeFor(LinkOutcome outcome) {
   switch (outcome) {
@@ -174,27 +179,60 @@ std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
   return std::move(opened.link);
 }
 
-// A transfer as the channel view runs it: the document is shown in the grid, the
-// grid is stored into the image before the port opens, then the engine runs.
-int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band, const LinkOptions& options) {
+// The document as the channel view sends it: shown in the grid, then the grid
+// stored into the image before the port opens.
+void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
   ChannelGrid grid;
-  imageToGrid(image, grid, band, options.lang);
-  gridToImage(grid, image, band.limits, options.lang);
+  imageToGrid(image, grid, band, lang);
+  gridToImage(grid, image, band.limits, lang);
+}
 
+SectionContext sectionContext(Language lang) {
+  SectionContext ctx;
+  ctx.lang = lang;
+  ctx.bandRecord = initialBandRecord();
+  ctx.models = configuredModels();
+  return ctx;
+}
+
+// Reads the radio back and prints how it differs from what a write of image
+// leaves; 0 when it agrees, 20 when it differs, the link's code otherwise.
+int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) {
+  Console console(options, "Verifying", kReadProgressSteps);
+  const VerifyResult result = verifyRadio(link, image, sectionContext(options.lang), console.callbacks());
+  console.finish();
+  if (!result.link.ok()) return finishLink(result.link);
+  for (const std::string& line : result.differences) std::cout << line << '\n';
+  if (result.differences.empty()) {
+    if (!options.quiet)
+      std::cout << Text{"verify: the radio holds the document", "校验：对讲机数据与文档一致"}.in(options.lang) << '\n';
+    return kExitOk;
+  }
+  std::cerr << Text{"verify: the radio differs from the document", "校验：对讲机数据与文档不一致"}.in(options.lang)
+            << '\n';
+  return kExitDifferent;
+}
+
+// A transfer as the channel view runs it, optionally followed by a verify over
+// the same connection.
+int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band, const LinkOptions& options,
+                        bool verifyAfter = false) {
+  storeLikeTheView(image, band, options.lang);
   catchInterrupt();
   int exitCode = kExitOk;
   auto link = openPort(options, exitCode);
   if (!link) return exitCode;
   const bool reading = direction == TransferDirection::Read;
   Console console(options, reading ? "Reading" : "Writing", reading ? kReadProgressSteps : kWriteProgressSteps);
+  const RadioImage sent = image;
   const LinkResult result = runTransfer(*link, direction, image, options.lang, console.callbacks());
-  link.reset();
   console.finish();
-  return finishLink(result);
+  if (!result.ok() || !verifyAfter) return finishLink(result);
+  return verifyOver(*link, sent, options);
 }
 
 int runRead(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "-o", "--output", "--into", "--retry", "--lang"}, {"--quiet"});
+  const Args args(argv, {"--port", "-o", "--output", "--into", "--retry", "--lang"}, {"--quiet", "--no-backup"});
   if (!args.ok()) return usage("read", args.error());
   if (!args.positional().empty()) return usage("read", "unexpected argument '" + args.positional()[0] + "'");
   LinkOptions options;
@@ -215,6 +253,16 @@ int runRead(const std::vector<std::string>& argv) {
     image = newDocumentImage(band.record);
   }
   if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options); code != kExitOk) return code;
+  // The image as read is kept before anything else touches it; a backup that
+  // cannot be written is reported and the read still counts.
+  if (!args.has("--no-backup")) {
+    const BackupResult backup = saveBackup(image, backupFolder(systemEnvironment),
+                                           backupModelName(image, configuredModels()), std::time(nullptr));
+    if (backup)
+      std::cout << "backup: " << backup.path.string() << '\n';
+    else
+      std::cerr << "radioprog-cli: backup failed: " << backup.error << '\n';
+  }
   // After a read the view is refreshed from the image, which rewrites its band record.
   ChannelGrid grid;
   imageToGrid(image, grid, band, options.lang);
@@ -222,7 +270,7 @@ int runRead(const std::vector<std::string>& argv) {
 }
 
 int runWrite(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify"});
   if (!args.ok()) return usage("write", args.error());
   if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
   LinkOptions options;
@@ -232,7 +280,46 @@ int runWrite(const std::vector<std::string>& argv) {
   RadioImage image = *loaded;
   BandState band;
   band.record = initialBandRecord();
-  return transferLikeTheView(TransferDirection::Write, image, band, options);
+  return transferLikeTheView(TransferDirection::Write, image, band, options, args.has("--verify"));
+}
+
+int runVerify(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
+  if (!args.ok()) return usage("verify", args.error());
+  if (args.positional().size() != 1) return usage("verify", "give one FILE.dat to compare with the radio");
+  LinkOptions options;
+  if (const auto code = parseLinkOptions("verify", args, options)) return *code;
+  auto loaded = loadImage(args.positional()[0]);
+  if (!loaded) return kExitFailure;
+  RadioImage image = *loaded;
+  BandState band;
+  band.record = initialBandRecord();
+  storeLikeTheView(image, band, options.lang);
+  catchInterrupt();
+  int exitCode = kExitOk;
+  auto link = openPort(options, exitCode);
+  if (!link) return exitCode;
+  return verifyOver(*link, image, options);
+}
+
+int runInfo(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
+  if (!args.ok()) return usage("info", args.error());
+  if (!args.positional().empty()) return usage("info", "unexpected argument '" + args.positional()[0] + "'");
+  LinkOptions options;
+  if (const auto code = parseLinkOptions("info", args, options)) return *code;
+  catchInterrupt();
+  int exitCode = kExitOk;
+  auto link = openPort(options, exitCode);
+  if (!link) return exitCode;
+  Console console(options, "Identifying", 1);
+  const RadioInfo info = identifyRadio(*link, options.lang, console.callbacks());
+  link.reset();
+  console.finish();
+  for (const std::string& line : describeRadio(info, configuredModels(), options.lang)) std::cout << line << '\n';
+  // A refused band type is what info reports, not a failure to print it.
+  if (info.link.outcome == LinkOutcome::BandTypeError) return kExitBandType;
+  return finishLink(info.link);
 }
 
 constexpr const char* kSquelchLabels[4] = {"V Wide Squelch Tuning", "V Narrow Squelch Tuning", "U Wide Squelch Tuning",
@@ -301,21 +388,45 @@ int runPorts(const std::vector<std::string>& argv) {
 const bool registered = [] {
   registerCommand({"read", "read the radio's memory into a document",
                    std::string("Usage: radioprog-cli read --port DEVICE -o FILE.dat [--into BASE.dat] [--retry N]\n"
-                               "                          [--quiet] [--lang en|zh]\n"
+                               "                          [--no-backup] [--quiet] [--lang en|zh]\n"
                                "Reads the radio's 4096 bytes into a new document (or into BASE.dat) and saves\n"
                                "the document as the application holds it after a read. A read that fails or is\n"
                                "cancelled leaves FILE.dat untouched.\n"
+                               "Each successful read also keeps the image as read in the backups folder\n"
+                               "($XDG_DATA_HOME/radioprog/backups, default ~/.local/share/radioprog/backups) as\n"
+                               "YYYY-MM-DD_HHMMSS_MODEL.dat, never replacing an earlier one, and prints\n"
+                               "'backup: PATH'; --no-backup skips it. A failed backup is reported on stderr and\n"
+                               "the read still succeeds.\n"
                                "--retry N answers Retry N times when the radio does not answer (default 0).\n"
                                "Progress goes to stdout (a bar on a terminal), messages to stderr.\n") +
                        kExitCodeHelp,
                    runRead});
+  registerCommand({"write", "write a document into the radio",
+                   std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify] [--retry N] [--quiet]\n"
+                               "                           [--lang en|zh]\n"
+                               "Sends FILE.dat as the application sends it after opening it and choosing\n"
+                               "Write. The file itself is not changed.\n"
+                               "--verify  reads the radio back afterwards and compares it as 'verify' does.\n") +
+                       kExitCodeHelp,
+                   runWrite});
   registerCommand(
-      {"write", "write a document into the radio",
-       std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
-                   "Sends FILE.dat as the application sends it after opening it and choosing\n"
-                   "Write. The file itself is not changed.\n") +
+      {"verify", "compare the radio with a document, writing nothing",
+       std::string("Usage: radioprog-cli verify --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
+                   "Reads the radio (the handshake and blocks of a read; nothing is written) and\n"
+                   "compares it with what a write of FILE.dat would leave in it: every area a\n"
+                   "write sends, with the radio's own bit that the handshake keeps. Differences\n"
+                   "are printed as 'diff' prints them (document -> radio). Exit 0 when they\n"
+                   "agree, 20 when they differ.\n") +
            kExitCodeHelp,
-       runWrite});
+       runVerify});
+  registerCommand({"info", "identify the radio without reading its memory",
+                   std::string("Usage: radioprog-cli info --port DEVICE [--retry N] [--lang en|zh]\n"
+                               "Runs the handshake and the identification only and prints what the radio\n"
+                               "says: its identification bytes, the band type and whether this program\n"
+                               "accepts it, the model entry, whether a password is set, and its bands.\n"
+                               "No channel is read and nothing is written; it takes well under a second.\n") +
+                       kExitCodeHelp,
+                   runInfo});
   registerCommand({"squelch", "read or write the four squelch levels",
                    std::string("Usage: radioprog-cli squelch read --port DEVICE [--retry N] [--lang en|zh]\n"
                                "       radioprog-cli squelch write --port DEVICE VW VN UW UN [--retry N]\n"

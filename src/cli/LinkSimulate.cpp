@@ -107,6 +107,8 @@ const bool registered = registerCommand(
      "  short:K           the reply to the read of block K stops short\n"
      "  no-ack:K          no acknowledge for block K (read or written)\n"
      "  disconnect:K      the line goes dead at the request of block K\n"
+     "  stuck:ADDR        the memory cell at radio address ADDR (0x0000..0x0FFF)\n"
+     "                    keeps its old value when written\n"
      "Protocol errors of the program are printed on stderr when the radio stops.\n",
      runSimulate});
 

@@ -3,44 +3,9 @@
 #include <sstream>
 
 #include "cli/Cli.h"
-#include "cli/Sections.h"
+#include "features/SettingsSections.h"
 
 namespace radio::cli {
-
-namespace {
-std::map<std::string, Section>& sectionTable() {
-  static std::map<std::string, Section> table;
-  return table;
-}
-}  // namespace
-
-bool registerSection(Section section) {
-  const std::string name = section.name;
-  sectionTable()[name] = std::move(section);
-  return true;
-}
-
-const std::map<std::string, Section>& sections() { return sectionTable(); }
-
-std::string lowerAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
-const char* checkText(bool on, Language lang) {
-  return (on ? Text{"checked", "选中"} : Text{"unchecked", "未选中"}).in(lang);
-}
-
-std::optional<bool> parseCheck(const std::string& value) {
-  const std::string v = lowerAscii(value);
-  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
-    if (v == yes) return true;
-  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
-    if (v == no) return false;
-  return std::nullopt;
-}
 
 namespace {
 
@@ -52,6 +17,7 @@ int runGet(const std::vector<std::string>& argv) {
   SectionContext ctx;
   if (!languageOption(args, ctx.lang)) return kExitUsage;
   ctx.bandRecord = initialBandRecord();
+  ctx.models = configuredModels();
   if (pos.size() == 2 && !sections().count(pos[1])) return usage("get", "unknown section '" + pos[1] + "'");
   const auto image = loadImage(pos[0]);
   if (!image) return kExitFailure;
@@ -73,6 +39,7 @@ int runSet(const std::vector<std::string>& argv) {
   SectionContext ctx;
   if (!languageOption(args, ctx.lang)) return kExitUsage;
   ctx.bandRecord = initialBandRecord();
+  ctx.models = configuredModels();
   auto image = loadImage(pos[0]);
   if (!image) return kExitFailure;
   for (std::size_t i = 1; i < pos.size(); ++i) {

@@ -72,6 +72,27 @@ std::optional<LinkOutcome> LinkSession::wake() {
   }
 }
 
+std::optional<LinkOutcome> LinkSession::identify(Identity& identity) {
+  identity.block.clear();
+  for (const std::uint16_t address : {std::uint16_t{0x0FD0}, std::uint16_t{0x0FD8}}) {
+    link_.purgeBuffers();
+    const auto block = request(address, 8);
+    if (!block) return LinkOutcome::Interrupted;
+    if (identity.block.empty()) identity.block = *block;
+    link_.sleepMs(1);
+    if (!acknowledge(true)) return LinkOutcome::Interrupted;
+  }
+  return std::nullopt;
+}
+
+std::optional<LinkOutcome> LinkSession::readFeatureBit(Identity& identity) {
+  link_.purgeBuffers();
+  const auto features = request(0x0C70, 8);
+  if (!features) return LinkOutcome::Interrupted;
+  identity.featureBit = ((*features)[3] >> 3) & 1;
+  return std::nullopt;
+}
+
 std::optional<std::vector<Byte>> LinkSession::request(std::uint16_t address, std::size_t length,
                                                       int pauseBeforeReplyMs) {
   const std::array<Byte, 4> frame{0x52, static_cast<Byte>(address >> 8), static_cast<Byte>(address & 0xFF),

@@ -30,6 +30,19 @@ class LinkSession {
   // after 15 unanswered attempts. The attempt counter runs on across calls.
   [[nodiscard]] std::optional<LinkOutcome> wake();
 
+  // What the identification steps learn of the radio.
+  struct Identity {
+    std::vector<Byte> block;  // radio 0x0FD0..0x0FD7
+    bool featureBit = false;  // bit 3 of radio 0x0C73
+    [[nodiscard]] Byte bandType() const { return block.at(1); }
+  };
+  // The identification after the first wake-up: blocks 0x0FD0 and 0x0FD8, each
+  // acknowledged. Interrupted when a reply or acknowledge is missing; the band
+  // type is the caller's to check before readFeatureBit().
+  [[nodiscard]] std::optional<LinkOutcome> identify(Identity& identity);
+  // Then block 0x0C70, without an acknowledge.
+  [[nodiscard]] std::optional<LinkOutcome> readFeatureBit(Identity& identity);
+
   // Sends a read request and returns the data bytes of a complete reply (the
   // four leading bytes dropped); none when the reply failed or was short.
   [[nodiscard]] std::optional<std::vector<Byte>> request(std::uint16_t address, std::size_t length,

@@ -17,6 +17,12 @@ std::size_t imageOffsetForRadioAddress(std::uint16_t address) {
   return (kFirstSettingsRow + rel / kSettingsBytesPerRow) * kRecordSize + rel % kSettingsBytesPerRow;
 }
 
+bool writtenByTransfer(std::uint16_t address) {
+  if (address == radioaddr::kBandType) return true;
+  if (address >= radioaddr::kIdentification && address < radioaddr::kIdentification + 16) return false;
+  return address < radioaddr::kBandRecord && address < kRadioMemorySize;
+}
+
 RadioMemory radioMemoryFromImage(const RadioImage& image) {
   RadioMemory memory{};
   for (std::size_t a = 0; a < kRadioMemorySize; ++a)

@@ -27,7 +27,14 @@ inline constexpr std::uint16_t kBandRecord = 0x0FF0;
 inline constexpr std::uint16_t kSquelch = 0x0FF6;
 }  // namespace radioaddr
 
+// The band type a write leaves at kBandType.
+inline constexpr Byte kBandTypeAfterWrite = 0x03;
+
 [[nodiscard]] std::size_t imageOffsetForRadioAddress(std::uint16_t address);
+// True for the addresses a write sends: all but the identification block
+// 0x0FD0..0x0FDF (whose band type byte the write's last step sets) and the band
+// and squelch block 0x0FF0..0x0FFF.
+[[nodiscard]] bool writtenByTransfer(std::uint16_t address);
 [[nodiscard]] RadioMemory radioMemoryFromImage(const RadioImage& image);
 void copyRadioMemoryIntoImage(const RadioMemory& memory, RadioImage& image);
 

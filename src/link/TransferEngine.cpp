@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "link/LinkSession.h"
+#include "link/RadioMemoryMap.h"
 
 namespace radio {
 namespace {
@@ -17,9 +18,6 @@ constexpr int kIdentificationRow = 253;
 constexpr int kLastRow = 255;
 constexpr int kBlock = 8;
 constexpr std::uint16_t kBandTypeAddress = 0x0FD1;
-constexpr Byte kBandTypeAfterWrite = 0x03;
-
-bool refusedBandType(Byte type) { return type == 1 || type == 2 || type == 4 || type == 5; }
 
 class Transfer {
  public:
@@ -48,22 +46,12 @@ class Transfer {
   // Checks the radio's band type and takes its bit 3 of 0x0C73 into 0x12AB of the
   // image (and of the copy a read fills).
   Failure identify(RadioImage& image, RadioImage& copy) {
-    std::vector<Byte> identification;
-    for (const std::uint16_t address : {std::uint16_t{0x0FD0}, std::uint16_t{0x0FD8}}) {
-      link_.purgeBuffers();
-      const auto block = session_.request(address, kBlock);
-      if (!block) return LinkOutcome::Interrupted;
-      if (identification.empty()) identification = *block;
-      link_.sleepMs(1);
-      if (!session_.acknowledge(true)) return LinkOutcome::Interrupted;
-    }
-    if (refusedBandType(identification[kBandTypeAddress - 0x0FD0])) return LinkOutcome::BandTypeError;
-    link_.purgeBuffers();
-    const auto features = session_.request(0x0C70, kBlock);
-    if (!features) return LinkOutcome::Interrupted;
-    const bool bit = ((*features)[3] >> 3) & 1;
-    image.setBit(addr::kMskFlags, 3, bit);
-    copy.setBit(addr::kMskFlags, 3, bit);
+    LinkSession::Identity identity;
+    if (Failure f = session_.identify(identity)) return f;
+    if (bandTypeRefused(identity.bandType())) return LinkOutcome::BandTypeError;
+    if (Failure f = session_.readFeatureBit(identity)) return f;
+    image.setBit(addr::kMskFlags, 3, identity.featureBit);
+    copy.setBit(addr::kMskFlags, 3, identity.featureBit);
     return std::nullopt;
   }
 
@@ -138,6 +126,8 @@ class Transfer {
 };
 
 }  // namespace
+
+bool bandTypeRefused(Byte type) { return type == 1 || type == 2 || type == 4 || type == 5; }
 
 std::string waitingStatusText(Language lang) {
   return Text{"Waiting the response from radio....", "请等待对机讲响应...."}.in(lang);

@@ -48,6 +48,9 @@ struct LinkCallbacks {
   std::function<bool()> cancelRequested;
 };
 
+// Band types 1, 2, 4 and 5 stop a transfer with "Band type error".
+[[nodiscard]] bool bandTypeRefused(Byte type);
+
 // The status text shown while waiting for the radio's answer to the wake-up.
 [[nodiscard]] std::string waitingStatusText(Language lang);
 

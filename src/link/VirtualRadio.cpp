@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <stdexcept>
 
 namespace radio {
 namespace {
@@ -42,6 +43,17 @@ std::optional<std::string> parseRadioFault(const std::string& text, RadioFaults&
     const std::string digits = arg.value_or("123456");
     if (digits.empty() || digits.size() > 6 || !number(digits)) return "password takes up to 6 digits";
     faults.password = digits;
+  } else if (kind == "stuck") {
+    std::size_t used = 0;
+    long value = -1;
+    try {
+      value = arg ? std::stol(*arg, &used, 0) : -1;
+    } catch (const std::exception&) {
+      value = -1;
+    }
+    if (!arg || used != arg->size() || value < 0 || value >= static_cast<long>(kRadioMemorySize))
+      return "stuck takes a radio address from 0 to 0x0FFF";
+    faults.stuckCell = static_cast<int>(value);
   } else if (kind == "band" || kind == "short" || kind == "no-ack" || kind == "disconnect") {
     const int value = arg ? number(*arg).value_or(-1) : -1;
     const int limit = kind == "band" ? 255 : static_cast<int>(kRadioMemorySize / 8) - 1;
@@ -171,7 +183,8 @@ void VirtualRadio::finishRequest(std::vector<Byte>& out) {
     return;
   }
   if (write) {
-    for (std::size_t i = 0; i < length; ++i) memory_[address + i] = frame[4 + i];
+    for (std::size_t i = 0; i < length; ++i)
+      if (faults_.stuckCell != static_cast<int>(address + i)) memory_[address + i] = frame[4 + i];
     ++blocksWritten_;
     if (onWritten) onWritten(address, length);
     if (faults_.missingAckBlock != block) out.push_back(kAck);

@@ -33,10 +33,12 @@ struct RadioFaults {
   std::optional<int> shortReplyBlock;   // the read reply of block K stops short
   std::optional<int> missingAckBlock;   // no acknowledge for block K
   std::optional<int> disconnectBlock;   // the cable goes at the request of block K
+  std::optional<int> stuckCell;         // the memory cell at this address keeps its value when written
 };
 
 // Parses one fault as the command line writes it: silent, no-identify-ack,
-// band:N, password[:DIGITS], short:K, no-ack:K, disconnect:K. Returns an error
+// band:N, password[:DIGITS], short:K, no-ack:K, disconnect:K, stuck:ADDR (a radio
+// address, decimal or 0x hexadecimal). Returns an error
 // text, or nothing when it was understood.
 [[nodiscard]] std::optional<std::string> parseRadioFault(const std::string& text, RadioFaults& faults);
 

@@ -94,4 +94,21 @@ TEST(CliDocument, ShortFileIsRefusedAndDumpNamesAreas) {
 }
 
 }  // namespace
+TEST(DiffCommand, ExitCodesAndLines) {
+  ScratchDir dir;
+  const std::string a = dir.file("a.dat").string();
+  const std::string b = dir.file("b.dat").string();
+  ASSERT_EQ(runCli({"new", "-o", a}).exitCode, 0);
+  ASSERT_EQ(runCli({"new", "-o", b}).exitCode, 0);
+  const CliRun same = runCli({"diff", a, b});
+  EXPECT_EQ(same.exitCode, 0);
+  EXPECT_EQ(same.out, "");
+  ASSERT_EQ(runCli({"set", b, "optional.tot=60"}).exitCode, 0);
+  const CliRun differ = runCli({"diff", a, b});
+  EXPECT_EQ(differ.exitCode, 20);
+  EXPECT_EQ(differ.out, "optional.tot: 30 -> 60\n");
+  EXPECT_EQ(runCli({"diff", a, dir.file("missing.dat").string()}).exitCode, 1);
+  EXPECT_EQ(runCli({"diff", a}).exitCode, 2);
+}
+
 }  // namespace radio::test

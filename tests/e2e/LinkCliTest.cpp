@@ -63,6 +63,8 @@ class LinkCli : public ::testing::Test {
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
+    // Backups of the reads go to the test's own folder.
+    setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
   }
   void TearDown() override {
     stopRadio();
@@ -106,6 +108,7 @@ class LinkCli : public ::testing::Test {
     return waitExit(spawn(args, dir_ / "cli.out", dir_ / "cli.err"));
   }
   std::string cliErr() { return readFile(dir_ / "cli.err"); }
+  std::string cliOut() { return readFile(dir_ / "cli.out"); }
 
   fs::path dir_;
   pid_t radioPid_ = -1;
@@ -242,6 +245,54 @@ TEST_F(LinkCli, SquelchWriteThenReadRoundTrips) {
   const RadioMemory saved = stopRadio();
   EXPECT_EQ(saved[0x0FF6], 9);
   EXPECT_EQ(saved[0x0FF7], 118);
+}
+
+TEST_F(LinkCli, EveryReadLeavesItsOwnBackup) {
+  const std::string device = startRadio(sampleMemory(6));
+  std::vector<std::string> paths;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "r.dat").string(), "--quiet"}), 0) << cliErr();
+    const std::string out = cliOut();
+    const auto at = out.find("backup: ");
+    ASSERT_NE(at, std::string::npos) << out;
+    paths.push_back(out.substr(at + 8, out.find('\n', at) - at - 8));
+    EXPECT_EQ(fs::path(paths.back()).parent_path(), dir_ / "data" / "radioprog" / "backups");
+    EXPECT_EQ(fs::file_size(paths.back()), kImageSize);
+  }
+  EXPECT_NE(paths[0], paths[1]);
+  EXPECT_TRUE(fs::exists(paths[0]));
+  ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "r.dat").string(), "--no-backup"}), 0);
+  EXPECT_EQ(cliOut().find("backup:"), std::string::npos);
+}
+
+TEST_F(LinkCli, WriteVerifyAndVerifyCompareWhatTheRadioHolds) {
+  const RadioMemory memory = defaultRadioMemory();
+  std::string device = startRadio(memory);
+  const std::string doc = (dir_ / "doc.dat").string();
+  ASSERT_EQ(cli({"new", "-o", doc}), 0);
+  ASSERT_EQ(cli({"edit", doc, "1", "rx=145.125", "name=CALL"}), 0);
+  ASSERT_EQ(cli({"write", "--port", device, doc, "--verify", "--quiet"}), 0) << cliErr() << cliOut();
+  ASSERT_EQ(cli({"verify", "--port", device, doc}), 0) << cliErr() << cliOut();
+  const RadioMemory afterWrite = stopRadio();
+
+  // A later edit: verify names it and writes nothing.
+  device = startRadio(afterWrite);
+  ASSERT_EQ(cli({"edit", doc, "1", "name=BASE"}), 0);
+  EXPECT_EQ(cli({"verify", "--port", device, doc, "--quiet"}), 20);
+  EXPECT_EQ(cliOut(), "channel 1: name: BASE -> CALL\n");
+  EXPECT_TRUE(stopRadio() == afterWrite);
+
+  // A memory cell that keeps its old value: write --verify names the field.
+  device = startRadio(memory, {"--fault", "stuck:0x0001"});
+  EXPECT_EQ(cli({"write", "--port", device, doc, "--verify", "--quiet"}), 20);
+  EXPECT_EQ(cliOut().rfind("channel 1: rx: 145.12500 -> ", 0), 0u) << cliOut();
+  stopRadio();
+
+  // info identifies without a read.
+  device = startRadio(memory);
+  EXPECT_EQ(cli({"info", "--port", device}), 0) << cliErr();
+  EXPECT_NE(cliOut().find("Band type: 3 (accepted"), std::string::npos) << cliOut();
+  EXPECT_NE(cliOut().find("Password: none set"), std::string::npos) << cliOut();
 }
 
 }  // namespace

@@ -2,20 +2,53 @@
 // and Squelch Tuning dialogs. Every value goes through the dialog's form: get
 // shows what the dialog shows on opening, set runs the dialog's OK with one field
 // changed, so the same normalisation applies to the whole section.
+#include "features/SettingsSections.h"
+
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
 
-#include "cli/Cli.h"
-#include "cli/Sections.h"
 #include "features/KeyAssignForm.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/ProductInfoForm.h"
 #include "features/SquelchForm.h"
-#include "shell/IniFile.h"
 
-namespace radio::cli {
+namespace radio {
+
+const std::map<std::string, Section>& sections() {
+  static const std::map<std::string, Section> table = [] {
+    std::map<std::string, Section> all;
+    for (auto group : {settingsDialogSections(), signallingSections()})
+      for (Section& s : group) {
+        const std::string name = s.name;
+        all.emplace(name, std::move(s));
+      }
+    return all;
+  }();
+  return table;
+}
+
+std::string lowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+const char* checkText(bool on, Language lang) {
+  return (on ? Text{"checked", "选中"} : Text{"unchecked", "未选中"}).in(lang);
+}
+
+std::optional<bool> parseCheck(const std::string& value) {
+  const std::string v = lowerAscii(value);
+  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
+    if (v == yes) return true;
+  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
+    if (v == no) return false;
+  return std::nullopt;
+}
+
 namespace {
 
 using Error = std::optional<std::string>;
@@ -128,29 +161,15 @@ constexpr Text kModelLabel{"Model", "机型"};
 constexpr Text kFieldLabel{"Field", "频段"};
 constexpr std::array<const char*, 4> kEdgeKeys{"band1_low", "band1_high", "band2_low", "band2_high"};
 
-// The model names of the program's Program.ini, as the application lists them;
-// none when there is no such file (the file is never created or changed).
-const std::vector<std::string>& configuredModels() {
-  static const std::vector<std::string> models = [] {
-    std::error_code ec;
-    const auto path = programIni();
-    if (!std::filesystem::is_regular_file(path, ec)) return std::vector<std::string>{};
-    IniFile config;
-    if (!config.load(path, false, true, false)) return std::vector<std::string>{};
-    return modelNames(&config);
-  }();
-  return models;
-}
-
 // The product form of a file: the model the file names, and the bands of its own
 // band record (the default for an absent one).
-ProductInfoForm loadProduct(const RadioImage& image) {
+ProductInfoForm loadProduct(const RadioImage& image, const SectionContext& ctx) {
   const BandLimits limits = bandLimitsFromRecord(normalisedBandRecord(image.bandRecord()));
-  return loadProductInfo(image, limits, configuredModels(), std::nullopt);
+  return loadProductInfo(image, limits, ctx.models, std::nullopt);
 }
 
 std::vector<FieldLine> getProduct(const RadioImage& image, const SectionContext& ctx) {
-  const ProductInfoForm form = loadProduct(image);
+  const ProductInfoForm form = loadProduct(image, ctx);
   const auto& e = form.edges;
   const std::array<std::int32_t, 4> edges{e.low1, e.high1, e.low2, e.high2};
   std::vector<FieldLine> lines{{"model", entryText(form.models, form.model), kModelLabel.in(ctx.lang)}};
@@ -163,7 +182,7 @@ Error setProduct(RadioImage& image, const SectionContext& ctx, const std::string
   for (const char* edge : kEdgeKeys)
     if (key == edge) return std::string("the band edges are read-only; they come from the radio");
   if (key != "model") return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
-  ProductInfoForm form = loadProduct(image);
+  ProductInfoForm form = loadProduct(image, ctx);
   if (form.models.empty()) return std::string("no model names are configured ([Setup] Type1... of Program.ini)");
   const auto index = findEntry(form.models, form.models, value);
   if (!index) return entryError(form.models);
@@ -222,25 +241,27 @@ Error setSquelch(RadioImage& image, const SectionContext&, const std::string& ke
   return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
 }
 
-const bool registered = [] {
-  registerSection({"optional", "Optional Features", getOptional, setOptional, optionalKeys()});
-  registerSection({"product",
-                   "Product Information (band edges are read-only)",
-                   getProduct,
-                   setProduct,
-                   {{"model", "a model name of Program.ini [Setup] Type1..Type19, or #N for the N-th from 0"},
-                    {"band1_low", "MHz, read-only"},
-                    {"band1_high", "MHz, read-only"},
-                    {"band2_low", "MHz, read-only"},
-                    {"band2_high", "MHz, read-only"}}});
+}  // namespace
+
+std::vector<Section> settingsDialogSections() {
+  std::vector<Section> list;
+  list.push_back(Section{"optional", "Optional Features", getOptional, setOptional, optionalKeys()});
+  list.push_back(Section{"product",
+                         "Product Information (band edges are read-only)",
+                         getProduct,
+                         setProduct,
+                         {{"model", "a model name of Program.ini [Setup] Type1..Type19, or #N for the N-th from 0"},
+                          {"band1_low", "MHz, read-only"},
+                          {"band1_high", "MHz, read-only"},
+                          {"band2_low", "MHz, read-only"},
+                          {"band2_high", "MHz, read-only"}}});
   std::string sideNote;
   for (const Text& t : kSideKeyChoiceTexts) sideNote += (sideNote.empty() ? "" : ", ") + std::string(t.en);
-  registerSection({"key", "Key Assignment", getKey, setKey, {{"side", sideNote}}});
+  list.push_back(Section{"key", "Key Assignment", getKey, setKey, {{"side", sideNote}}});
   std::vector<std::pair<std::string, std::string>> squelchKeys;
   for (const auto& row : kSquelchRowInfo) squelchKeys.emplace_back(row.key, std::string(row.label.en) + ", -55..54");
-  registerSection({"squelch", "Squelch Tuning", getSquelch, setSquelch, squelchKeys});
-  return true;
-}();
+  list.push_back(Section{"squelch", "Squelch Tuning", getSquelch, setSquelch, squelchKeys});
+  return list;
+}
 
-}  // namespace
-}  // namespace radio::cli
+}  // namespace radio

@@ -1,6 +1,7 @@
-// The settings sections that `get` and `set` reach. Each settings form registers a
-// section: get lists every field as its dialog shows it, set stores one field
-// through the same form with the dialog's normalisation rules.
+// The settings as sections of text fields, one section per settings dialog: get
+// lists every field as its dialog shows it, set stores one field through the same
+// form with the dialog's normalisation rules. The command line's get and set and
+// the comparison of two images use them.
 #pragma once
 
 #include <functional>
@@ -13,7 +14,7 @@
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
-namespace radio::cli {
+namespace radio {
 
 struct FieldLine {
   std::string key;    // without the section: "tot" for optional.tot
@@ -25,6 +26,8 @@ struct FieldLine {
 struct SectionContext {
   Language lang = Language::English;
   BandRecord bandRecord{};  // the band record a command starts from
+  // The model names of Program.ini, as the Product Information dialog lists them.
+  std::vector<std::string> models;
 };
 
 struct Section {
@@ -40,7 +43,12 @@ struct Section {
   std::vector<std::pair<std::string, std::string>> keys;
 };
 
-bool registerSection(Section section);
+// Every section by name: the four settings dialogs (optional, product, key,
+// squelch) and the three signalling dialogs (dtmf, msk, twotone).
+[[nodiscard]] const std::map<std::string, Section>& sections();
+// The sections of each group, defined beside their forms' rules.
+[[nodiscard]] std::vector<Section> settingsDialogSections();
+[[nodiscard]] std::vector<Section> signallingSections();
 
 // Helpers the sections share.
 // ASCII letters in lower case; every other byte unchanged.
@@ -49,6 +57,5 @@ bool registerSection(Section section);
 [[nodiscard]] const char* checkText(bool on, Language lang);
 // A check box value for set: those texts, 1/0, on/off, yes/no, true/false.
 [[nodiscard]] std::optional<bool> parseCheck(const std::string& value);
-[[nodiscard]] const std::map<std::string, Section>& sections();
 
-}  // namespace radio::cli
+}  // namespace radio

@@ -3,11 +3,12 @@
 // opening; set types the value into the page, leaves the field (normalisation,
 // clamping) and stores the page as closing it would, so 2-Tone values land in
 // both their display and radio forms.
+#include "features/SettingsSections.h"
+
 #include <algorithm>
 #include <charconv>
 #include <functional>
 
-#include "cli/Sections.h"
 #include "features/DtmfCallListForm.h"
 #include "features/DtmfDecodeForm.h"
 #include "features/DtmfEncodeForm.h"
@@ -15,7 +16,7 @@
 #include "features/TwoToneDecodeForm.h"
 #include "features/TwoToneEncodeForm.h"
 
-namespace radio::cli {
+namespace radio {
 namespace {
 
 using Error = std::optional<std::string>;
@@ -350,17 +351,19 @@ std::vector<std::pair<std::string, std::string>> twoToneKeys() {
   return keys;
 }
 
-const bool registered = [] {
-  registerSection({"dtmf", "DTMF: Encode, Decode and CallList pages", getDtmf,
-                   [](RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
-                     return setDtmf(image, ctx, key, value);
-                   },
-                   dtmfKeys()});
-  registerSection({"msk", "MSK: ID code and call list", getMsk, setMsk, mskKeys()});
-  registerSection({"twotone", "2-Tone: encode timing, 32 encode tone pairs, 8 decode entries (stored in both forms)",
-                   getTwoTone, setTwoTone, twoToneKeys()});
-  return true;
-}();
-
 }  // namespace
-}  // namespace radio::cli
+
+std::vector<Section> signallingSections() {
+  std::vector<Section> list;
+  list.push_back(Section{"dtmf", "DTMF: Encode, Decode and CallList pages", getDtmf,
+                         [](RadioImage& image, const SectionContext& ctx, const std::string& key,
+                            const std::string& value) { return setDtmf(image, ctx, key, value); },
+                         dtmfKeys()});
+  list.push_back(Section{"msk", "MSK: ID code and call list", getMsk, setMsk, mskKeys()});
+  list.push_back(Section{"twotone",
+                         "2-Tone: encode timing, 32 encode tone pairs, 8 decode entries (stored in both forms)",
+                         getTwoTone, setTwoTone, twoToneKeys()});
+  return list;
+}
+
+}  // namespace radio

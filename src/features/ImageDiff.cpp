@@ -1,0 +1,106 @@
+#include "features/ImageDiff.h"
+
+#include <cstdio>
+#include <map>
+
+#include "channels/ChannelGrid.h"
+
+namespace radio {
+namespace {
+
+constexpr std::size_t kGridBytes = static_cast<std::size_t>(kChannelRows) * kRecordSize;
+
+struct SettingLine {
+  std::string key;  // section.key
+  std::string value;
+  bool operator==(const SettingLine&) const = default;
+};
+
+std::vector<SettingLine> settingLines(const RadioImage& image, const SectionContext& ctx) {
+  std::vector<SettingLine> lines;
+  for (const auto& [name, section] : sections())
+    for (const FieldLine& line : section.get(image, ctx)) lines.push_back({name + "." + line.key, line.value});
+  return lines;
+}
+
+std::string shown(const std::string& text) { return text.empty() ? "\"\"" : text; }
+
+std::string change(const std::string& what, const std::string& before, const std::string& after) {
+  return what + ": " + shown(before) + " -> " + shown(after);
+}
+
+std::string hex4(std::size_t offset) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%04zX", offset);
+  return text;
+}
+
+}  // namespace
+
+const char* channelFieldKey(int column) {
+  static constexpr const char* kKeys[] = {"rx", "tx", "dec", "enc", "name", "power", "wn", "scan", "busy"};
+  return column >= ColRx && column <= ColBusy ? kKeys[column - ColRx] : "";
+}
+
+std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, const SectionContext& ctx) {
+  std::vector<std::string> out;
+  if (a == b) return out;
+
+  std::array<RowTexts, kChannelRows> rowsA;
+  for (int n = 1; n <= kChannelRows; ++n) {
+    rowsA[static_cast<std::size_t>(n - 1)] = decodeChannel(a.channel(n), ctx.lang);
+    const RowTexts rowB = decodeChannel(b.channel(n), ctx.lang);
+    const RowTexts& rowA = rowsA[static_cast<std::size_t>(n - 1)];
+    for (int c = ColRx; c <= ColBusy; ++c)
+      if (rowA[c] != rowB[c])
+        out.push_back(change("channel " + rowLabel(n) + ": " + channelFieldKey(c), rowA[c], rowB[c]));
+  }
+
+  const std::vector<SettingLine> settingsA = settingLines(a, ctx);
+  const std::vector<SettingLine> settingsB = settingLines(b, ctx);
+  std::map<std::string, std::string> valuesB;
+  for (const SettingLine& line : settingsB) valuesB.emplace(line.key, line.value);
+  for (const SettingLine& line : settingsA) {
+    const auto it = valuesB.find(line.key);
+    const std::string after = it == valuesB.end() ? std::string() : it->second;
+    if (line.value != after) out.push_back(change(line.key, line.value, after));
+  }
+
+  // A differing byte counts as shown when its value from the other image alone
+  // changes a text above, put into either image (one side alone may not show
+  // it: one byte of an empty frequency still reads as empty); all others are
+  // listed as bytes.
+  std::array<RowTexts, kChannelRows> rowsB;
+  for (int n = 1; n <= kChannelRows; ++n) rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
+  auto visibleIn = [&](RadioImage& probe, std::size_t i, Byte value, const auto& rows,
+                       const std::vector<SettingLine>& settings) {
+    const Byte old = probe.at(i);
+    probe.set(i, value);
+    bool visible;
+    if (i < kGridBytes) {
+      const int n = static_cast<int>(i / kRecordSize) + 1;
+      visible = decodeChannel(probe.channel(n), ctx.lang) != rows[static_cast<std::size_t>(n - 1)];
+    } else {
+      visible = settingLines(probe, ctx) != settings;
+    }
+    probe.set(i, old);
+    return visible;
+  };
+  std::vector<bool> unshown(kImageSize, false);
+  RadioImage probeA = a;
+  RadioImage probeB = b;
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    if (a.at(i) == b.at(i)) continue;
+    unshown[i] = !visibleIn(probeA, i, b.at(i), rowsA, settingsA) && !visibleIn(probeB, i, a.at(i), rowsB, settingsB);
+  }
+  for (std::size_t i = 0; i < kImageSize; ++i) {
+    if (!unshown[i]) continue;
+    std::size_t end = i;
+    while (end + 1 < kImageSize && unshown[end + 1]) ++end;
+    out.push_back("bytes " + hex4(i) + "-" + hex4(end));
+    i = end;
+  }
+  return out;
+}
+
+}  // namespace radio

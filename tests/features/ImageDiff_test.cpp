@@ -1,0 +1,102 @@
+#include "features/ImageDiff.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "channels/ChannelGrid.h"
+#include "model/Document.h"
+
+namespace radio {
+namespace {
+
+RadioImage base() {
+  BandRecord band{};
+  RadioImage image = newDocumentImage(band);
+  RowTexts row = decodeChannel(image.channel(5), Language::English);
+  row[ColRx] = "145.12500";
+  row[ColTx] = "145.12500";
+  row[ColDecode] = row[ColEncode] = "None";
+  row[ColName] = "CALL";
+  row[ColPower] = "High";
+  row[ColBandwidth] = "Wide";
+  row[ColScan] = "Yes";
+  row[ColBusy] = "Off";
+  encodeChannel(row, image.channel(5), Language::English);
+  return image;
+}
+
+void setting(RadioImage& image, const std::string& section, const std::string& key, const std::string& value) {
+  const SectionContext ctx;
+  ASSERT_FALSE(sections().at(section).set(image, ctx, key, value).has_value());
+}
+
+TEST(ImageDiff, NamesEveryDifferenceInWords) {
+  struct Case {
+    const char* what;
+    std::function<void(RadioImage&)> edit;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"nothing", [](RadioImage&) {}, {}},
+      {"a channel's texts",
+       [](RadioImage& image) {
+         RowTexts row = decodeChannel(image.channel(5), Language::English);
+         row[ColRx] = "145.13750";
+         row[ColName] = "";
+         encodeChannel(row, image.channel(5), Language::English);
+       },
+       // The offset direction bits of byte 13 follow the new receive frequency;
+       // no column shows them.
+       {"channel 5: rx: 145.12500 -> 145.13750", "channel 5: name: CALL -> \"\"", "bytes 0x006D-0x006D"}},
+      {"the extra row",
+       [](RadioImage& image) {
+         RowTexts row = decodeChannel(image.channel(5), Language::English);
+         encodeChannel(row, image.channel(kChannelRows), Language::English);
+         image.set(kRecordSize * (kChannelRows - 1) + 12, 0x00);  // a byte no column shows
+       },
+       {"channel Fr: rx: \"\" -> 145.12500", "channel Fr: tx: \"\" -> 145.12500", "channel Fr: dec: \"\" -> None",
+        "channel Fr: enc: \"\" -> None", "channel Fr: name: \"\" -> CALL", "channel Fr: power: \"\" -> High",
+        "channel Fr: wn: \"\" -> Wide", "channel Fr: scan: \"\" -> Yes", "channel Fr: busy: \"\" -> Off"}},
+      {"settings", [](RadioImage& image) { setting(image, "optional", "tot", "60"); }, {"optional.tot: 30 -> 60"}},
+      {"bytes no field shows, neighbours merged",
+       [](RadioImage& image) {
+         image.set(0x0C40, 0x00);
+         image.set(0x0C41, 0x01);
+         image.set(0x0C43, 0x02);
+         image.set(0x17F8, 0x00);  // beyond what a transfer moves
+       },
+       {"bytes 0x0C40-0x0C41", "bytes 0x0C43-0x0C43", "bytes 0x17F8-0x17F8"}},
+  };
+  const SectionContext ctx;
+  for (const Case& c : cases) {
+    const RadioImage a = base();
+    RadioImage b = a;
+    c.edit(b);
+    std::vector<std::string> lines = diffImages(a, b, ctx);
+    // The extra row's hidden byte is the last channel-area line.
+    if (std::string(c.what) == "the extra row") {
+      ASSERT_FALSE(lines.empty());
+      EXPECT_EQ(lines.back(), "bytes 0x0C0C-0x0C0C");
+      lines.pop_back();
+    }
+    EXPECT_EQ(lines, c.expected) << c.what;
+  }
+}
+
+TEST(ImageDiff, ChineseTextsFollowTheLanguage) {
+  const RadioImage a = base();
+  RadioImage b = a;
+  RowTexts row = decodeChannel(b.channel(5), Language::English);
+  row[ColPower] = "Low";
+  encodeChannel(row, b.channel(5), Language::English);
+  SectionContext ctx;
+  ctx.lang = Language::Chinese;
+  const auto lines = diffImages(a, b, ctx);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "channel 5: power: " + decodeChannel(a.channel(5), Language::Chinese)[ColPower] + " -> " +
+                          decodeChannel(b.channel(5), Language::Chinese)[ColPower]);
+}
+
+}  // namespace
+}  // namespace radio
