@@ -1,8 +1,10 @@
 // Full read and full write against the paced virtual radio on a pseudo-terminal,
 // through the real serial port code. Reports the elapsed time over the wire
 // bound (every byte at 10 bits a byte at 9600 baud, both directions, plus the
-// pauses the protocol prescribes) and the transfer thread's CPU time over the
-// elapsed time.
+// pauses the protocol prescribes), the transfer thread's CPU time over the
+// elapsed time, and the program-side time per round trip: from the moment the
+// radio's answer is complete on the terminal to the moment the program's next
+// byte arrives there, less the pauses the protocol prescribes in between.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -26,24 +28,29 @@ class CountingLink : public Link {
   explicit CountingLink(Link& inner) : inner_(inner) {}
   bool write(std::span<const Byte> b) override {
     bytes += static_cast<std::int64_t>(b.size());
+    afterRead_ = false;
     return inner_.write(b);
   }
   ReadResult read(std::size_t n) override {
     ReadResult r = inner_.read(n);
     bytes += static_cast<std::int64_t>(r.bytes.size());
+    afterRead_ = true;
     return r;
   }
   void purgeBuffers() override { inner_.purgeBuffers(); }
   void purgeAll() override { inner_.purgeAll(); }
   void sleepMs(int ms) override {
     pausesMs += ms;
+    if (afterRead_) turnPausesMs += ms;
     inner_.sleepMs(ms);
   }
   std::int64_t bytes = 0;
   std::int64_t pausesMs = 0;
+  std::int64_t turnPausesMs = 0;  // pauses between an answer and the next byte sent
 
  private:
   Link& inner_;
+  bool afterRead_ = false;
 };
 
 double threadCpuSeconds() {
@@ -100,6 +107,12 @@ void fullTransfer(benchmark::State& state, TransferDirection direction) {
     state.counters["ratio"] = elapsed / bound;
     state.counters["cpu_pct"] = 100.0 * cpu / elapsed;
     state.counters["wire_bytes"] = static_cast<double>(link.bytes);
+    const PtyRadioServer::Turns turns = server.turns();
+    if (turns.count > 0) {
+      state.counters["round_trips"] = turns.count;
+      state.counters["program_ms_per_round_trip"] =
+          (static_cast<double>(turns.totalNs) * 1e-6 - static_cast<double>(link.turnPausesMs)) / turns.count;
+    }
   }
 }
 

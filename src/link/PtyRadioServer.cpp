@@ -69,6 +69,11 @@ bool PtyRadioServer::readFromComputer(std::int64_t now) {
   for (;;) {
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n > 0) {
+      if (answerEndNs_ >= 0) {
+        turnsNs_ += monotonicNs() - answerEndNs_;
+        ++turnCount_;
+        answerEndNs_ = -1;
+      }
       for (ssize_t i = 0; i < n; ++i) {
         const std::int64_t complete = paced_ ? std::max(now, toRadioFreeNs_) + kWireByteNs : now;
         toRadioFreeNs_ = complete;
@@ -110,7 +115,10 @@ void PtyRadioServer::sendDue(std::int64_t now) {
     fromRadio_.pop_front();
   }
   // A full terminal buffer means nobody reads: those bytes are lost, as on a wire.
-  if (n > 0) (void)!::write(master_, buffer, n);
+  if (n > 0) {
+    (void)!::write(master_, buffer, n);
+    answerEndNs_ = fromRadio_.empty() ? monotonicNs() : -1;
+  }
 }
 
 PtyRadioServer::End PtyRadioServer::serve(const std::atomic<bool>& stop) {

@@ -34,6 +34,15 @@ class PtyRadioServer {
   // The device path the program opens (/dev/pts/N).
   [[nodiscard]] const std::string& devicePath() const { return path_; }
 
+  // The program's turns: from the moment the last byte of an answer was handed
+  // to the terminal to the moment the program's next byte arrived. Prescribed
+  // pauses of the program fall inside them too.
+  struct Turns {
+    std::int64_t totalNs = 0;
+    int count = 0;
+  };
+  [[nodiscard]] Turns turns() const { return {turnsNs_.load(), turnCount_.load()}; }
+
   enum class End { Stopped, Disconnected, Failed };
   // Serves until stop is set (seen within 50 ms), the radio disconnects (the
   // pseudo-terminal is then hung up) or the terminal fails.
@@ -58,6 +67,9 @@ class PtyRadioServer {
   std::deque<Timed> fromRadio_;  // bytes on the way out, with the time to hand them over
   std::int64_t toRadioFreeNs_ = 0;
   std::int64_t fromRadioFreeNs_ = 0;
+  std::int64_t answerEndNs_ = -1;  // when the last answer went out; -1: none pending
+  std::atomic<std::int64_t> turnsNs_{0};
+  std::atomic<int> turnCount_{0};
 };
 
 }  // namespace radio

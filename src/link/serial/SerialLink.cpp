@@ -12,10 +12,12 @@
 #include "link/PortName.h"
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #endif
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
@@ -29,13 +31,63 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr qint64 kInputQueueSize = 1024;
-// One byte on the wire: ten bits at 9600 baud.
-constexpr auto kByteTime = std::chrono::microseconds(1042);
 
 class SerialPortLink : public Link {
  public:
   explicit SerialPortLink(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
 
+#ifdef Q_OS_UNIX
+  // On Unix the descriptor Qt opened and configured is used directly: a read
+  // waits in poll() and wakes as each byte of a reply arrives, so it ends the
+  // moment the reply is complete, with no fixed sleep and no extra copying.
+  bool write(std::span<const Byte> bytes) override {
+    const int fd = handle();
+    const auto deadline =
+        Clock::now() +
+        std::chrono::milliseconds(kWriteTotalConstantMs + kWriteTotalPerByteMs * static_cast<int>(bytes.size()));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+      const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+      if (n > 0) {
+        done += static_cast<std::size_t>(n);
+        continue;
+      }
+      if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+      if (!waitFor(fd, POLLOUT, deadline)) return false;
+    }
+    return true;
+  }
+
+  ReadResult read(std::size_t count) override {
+    ReadResult result;
+    const int fd = handle();
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kReadTotalConstantMs + kReadTotalPerByteMs * count);
+    auto until = deadline;
+    while (result.bytes.size() < count) {
+      Byte buffer[64];
+      const std::size_t want = std::min(sizeof buffer, count - result.bytes.size());
+      const ssize_t n = ::read(fd, buffer, want);
+      if (n > 0) {
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+        // The gap between two bytes counts only once the first byte is in.
+        until = std::min(deadline, Clock::now() + std::chrono::milliseconds(kReadGapMs));
+        continue;
+      }
+      // EIO and the like: the device has gone (a cable pulled). No byte (0 or
+      // EAGAIN, depending on the line settings): wait for one; a hang-up shows
+      // in the wait.
+      if (n < 0 && errno != EAGAIN && errno != EINTR) {
+        result.error = true;
+        break;
+      }
+      if (!waitFor(fd, POLLIN, until)) {
+        result.error = hungUp_;
+        break;
+      }
+    }
+    return result;
+  }
+#else
   bool write(std::span<const Byte> bytes) override {
     const auto n = static_cast<qint64>(bytes.size());
     if (port_->write(reinterpret_cast<const char*>(bytes.data()), n) != n) return false;
@@ -67,20 +119,6 @@ class SerialPortLink : public Link {
         lastByte = Clock::now();
         continue;
       }
-      // Once a reply has begun, the rest of it cannot come faster than the wire
-      // carries it: sleep for all but its last byte instead of waking for each one,
-      // then wait for the last byte as usual so the read ends as soon as it is in.
-      if (!result.bytes.empty() && count - result.bytes.size() > 1) {
-        const auto rest = kByteTime * static_cast<int>(count - result.bytes.size() - 1);
-        const auto wake = std::min({Clock::now() + rest, deadline, lastByte + std::chrono::milliseconds(kReadGapMs)});
-        std::this_thread::sleep_until(wake);
-        if (!port_->waitForReadyRead(0) && failed()) {
-          result.error = true;
-          break;
-        }
-        port_->clearError();
-        if (port_->bytesAvailable() > 0) continue;
-      }
       auto until = deadline;
       // The gap between two bytes counts only once the first byte is in.
       if (!result.bytes.empty()) until = std::min(until, lastByte + std::chrono::milliseconds(kReadGapMs));
@@ -95,6 +133,7 @@ class SerialPortLink : public Link {
     port_->clearError();
     return result;
   }
+#endif
 
   void purgeBuffers() override { purge(); }
   void purgeAll() override { purge(); }
@@ -106,7 +145,17 @@ class SerialPortLink : public Link {
     thread_local const bool tight = prctl(PR_SET_TIMERSLACK, 1000UL, 0UL, 0UL, 0UL) == 0;
     (void)tight;
 #endif
+#ifdef Q_OS_UNIX
+    // An absolute deadline: an interrupted sleep resumes without drifting.
+    timespec until{};
+    clock_gettime(CLOCK_MONOTONIC, &until);
+    until.tv_nsec += static_cast<long>(milliseconds) * 1'000'000;
+    until.tv_sec += until.tv_nsec / 1'000'000'000;
+    until.tv_nsec %= 1'000'000'000;
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {}
+#else
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+#endif
   }
 
  private:
@@ -115,16 +164,48 @@ class SerialPortLink : public Link {
     return e != QSerialPort::NoError && e != QSerialPort::TimeoutError;
   }
 
+#ifdef Q_OS_UNIX
+  [[nodiscard]] int handle() const { return static_cast<int>(port_->handle()); }
+
+  // Waits until fd is ready for events or until the deadline; false on timeout
+  // or when the device hung up (hungUp_ then tells which).
+  bool waitFor(int fd, short events, Clock::time_point until) {
+    for (;;) {
+      const auto left = until - Clock::now();
+      if (left <= Clock::duration::zero()) return false;
+      const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+      const timespec timeout{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+      pollfd p{fd, events, 0};
+      const int ready = ::ppoll(&p, 1, &timeout, nullptr);
+      if (ready < 0) {
+        if (errno == EINTR) continue;
+        hungUp_ = true;
+        return false;
+      }
+      if (ready == 0) continue;
+      if (p.revents & events) return true;
+      if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+        hungUp_ = true;
+        return false;
+      }
+    }
+  }
+
+  bool hungUp_ = false;
+#endif
+
   // Received bytes are discarded; bytes already written are let out first, as a
   // transmit flush would throw away a request the radio has not read yet.
   void purge() {
+#ifdef Q_OS_UNIX
+    tcdrain(handle());
+    tcflush(handle(), TCIFLUSH);
+#else
     while (port_->bytesToWrite() > 0)
       if (!port_->waitForBytesWritten(kWriteTotalConstantMs + kWriteTotalPerByteMs * 8)) break;
-#ifdef Q_OS_UNIX
-    tcdrain(static_cast<int>(port_->handle()));
-#endif
     port_->clear(QSerialPort::Input);
     port_->clearError();
+#endif
   }
 
   std::unique_ptr<QSerialPort> port_;
