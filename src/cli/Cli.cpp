@@ -102,22 +102,25 @@ bool languageOption(const Args& args, Language& lang) {
   return false;
 }
 
-std::optional<RadioImage> loadImage(const std::filesystem::path& path) {
-  RadioImage image;
-  if (const FileResult r = loadDatFile(path, image); !r) {
+std::optional<Document> openDocument(const std::filesystem::path& path) {
+  Document doc;
+  if (const FileResult r = doc.load(path); !r) {
     fail(r.error);
     return std::nullopt;
   }
-  return image;
+  return doc;
 }
 
-bool saveImage(const std::filesystem::path& path, const RadioImage& image) {
-  if (const FileResult r = saveDatFile(path, image); !r) {
-    fail(r.error);
-    return false;
-  }
-  return true;
+namespace {
+bool reported(const FileResult& r) {
+  if (!r) fail(r.error);
+  return r.ok;
 }
+}  // namespace
+
+bool saveDocument(Document& doc) { return reported(doc.save()); }
+
+bool saveDocumentAs(Document& doc, const std::filesystem::path& path) { return reported(doc.saveAs(path)); }
 
 BandRecord initialBandRecord() { return BandRecord{}; }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Document.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -66,10 +67,12 @@ int usage(const std::string& command, const std::string& message);
 // The --lang option (en when absent); false with a message when unknown.
 [[nodiscard]] bool languageOption(const Args& args, Language& lang);
 
-// Loads a .dat file; on failure prints the error and returns nullopt.
-[[nodiscard]] std::optional<RadioImage> loadImage(const std::filesystem::path& path);
-// Saves atomically; on failure prints the error and returns false.
-[[nodiscard]] bool saveImage(const std::filesystem::path& path, const RadioImage& image);
+// Opens a .dat file as a document; on failure prints the error and returns nullopt.
+[[nodiscard]] std::optional<Document> openDocument(const std::filesystem::path& path);
+// Saves the document atomically to its own file, or to path; on failure prints the
+// error and returns false.
+[[nodiscard]] bool saveDocument(Document& doc);
+[[nodiscard]] bool saveDocumentAs(Document& doc, const std::filesystem::path& path);
 
 // The band record a command starts from: none stored yet, as at a first start.
 [[nodiscard]] BandRecord initialBandRecord();

@@ -20,8 +20,8 @@ int runNew(const std::vector<std::string>& argv) {
   if (!out) out = args.value("--output");
   if (!out || !args.positional().empty()) return usage("new", "give the file to write with -o FILE.dat");
   BandRecord band = initialBandRecord();
-  const RadioImage image = newDocumentImage(band);
-  return saveImage(*out, image) ? kExitOk : kExitFailure;
+  Document doc(newDocumentImage(band));
+  return saveDocumentAs(doc, *out) ? kExitOk : kExitFailure;
 }
 
 int runShow(const std::vector<std::string>& argv) {
@@ -30,11 +30,12 @@ int runShow(const std::vector<std::string>& argv) {
   if (args.positional().size() != 1) return usage("show", "give one FILE.dat");
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
-  auto image = loadImage(args.positional()[0]);
-  if (!image) return kExitFailure;
+  const auto doc = openDocument(args.positional()[0]);
+  if (!doc) return kExitFailure;
   ChannelGrid grid;
   BandState band;
-  imageToGrid(*image, grid, band, lang);
+  RadioImage shown = doc->image();
+  imageToGrid(shown, grid, band, lang);
   const bool all = args.has("--all");
   std::ostringstream out;
   for (int n = 1; n <= kChannelRows; ++n) {
@@ -128,11 +129,12 @@ int runEdit(const std::vector<std::string>& argv) {
       return usage("edit", "unknown field '" + field + "' (fields: rx tx dec enc name power wn scan busy)");
     edits.emplace_back(column, pos[i].substr(eq + 1));
   }
-  auto image = loadImage(pos[0]);
-  if (!image) return kExitFailure;
+  auto doc = openDocument(pos[0]);
+  if (!doc) return kExitFailure;
   ChannelGrid grid;
   BandState band;
-  imageToGrid(*image, grid, band, lang);
+  RadioImage shown = doc->image();
+  imageToGrid(shown, grid, band, lang);
   for (const auto& [column, value] : edits) {
     std::string why;
     const auto editorText = editorTextFor(column, value, lang, why);
@@ -141,16 +143,17 @@ int runEdit(const std::vector<std::string>& argv) {
     if (!result.message.valid()) return fail(messageText(result.message.message, lang));
     grid.row(rowNumber) = result.row;
   }
-  gridToImage(grid, *image, band.limits, lang);
-  return saveImage(pos[0], *image) ? kExitOk : kExitFailure;
+  doc->change("Edit", [&](RadioImage& image) { gridToImage(grid, image, band.limits, lang); });
+  return saveDocument(*doc) ? kExitOk : kExitFailure;
 }
 
 int runDump(const std::vector<std::string>& argv) {
   const Args args(argv, {}, {});
   if (!args.ok()) return usage("dump", args.error());
   if (args.positional().size() != 1) return usage("dump", "give one FILE.dat");
-  auto image = loadImage(args.positional()[0]);
-  if (!image) return kExitFailure;
+  const auto doc = openDocument(args.positional()[0]);
+  if (!doc) return kExitFailure;
+  const RadioImage& image = doc->image();
   std::string lastArea;
   std::ostringstream out;
   std::size_t offset = 0;
@@ -167,7 +170,7 @@ int runDump(const std::vector<std::string>& argv) {
     std::string hex;
     for (std::size_t i = offset; i < end; ++i) {
       char b[4];
-      std::snprintf(b, sizeof b, "%02X ", image->at(i));
+      std::snprintf(b, sizeof b, "%02X ", image.at(i));
       hex += b;
     }
     hex.resize(16 * 3, ' ');

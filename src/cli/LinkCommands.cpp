@@ -244,14 +244,16 @@ int runRead(const std::vector<std::string>& argv) {
   // The document the application would hold: a new one, or the file opened.
   BandState band;
   band.record = initialBandRecord();
-  RadioImage image;
+  Document doc;
   if (const auto base = args.value("--into")) {
-    auto loaded = loadImage(*base);
+    auto loaded = openDocument(*base);
     if (!loaded) return kExitFailure;
-    image = *loaded;
+    doc = std::move(*loaded);
   } else {
-    image = newDocumentImage(band.record);
+    doc.reset(newDocumentImage(band.record));
   }
+  // The engine works on a copy; the document takes it over only after a good read.
+  RadioImage image = doc.image();
   if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options); code != kExitOk) return code;
   // The image as read is kept before anything else touches it; a backup that
   // cannot be written is reported and the read still counts.
@@ -266,7 +268,8 @@ int runRead(const std::vector<std::string>& argv) {
   // After a read the view is refreshed from the image, which rewrites its band record.
   ChannelGrid grid;
   imageToGrid(image, grid, band, options.lang);
-  return saveImage(*out, image) ? kExitOk : kExitFailure;
+  doc.replaceImage(image, "Read");
+  return saveDocumentAs(doc, *out) ? kExitOk : kExitFailure;
 }
 
 int runWrite(const std::vector<std::string>& argv) {
@@ -275,9 +278,10 @@ int runWrite(const std::vector<std::string>& argv) {
   if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
   LinkOptions options;
   if (const auto code = parseLinkOptions("write", args, options)) return *code;
-  auto loaded = loadImage(args.positional()[0]);
-  if (!loaded) return kExitFailure;
-  RadioImage image = *loaded;
+  const auto doc = openDocument(args.positional()[0]);
+  if (!doc) return kExitFailure;
+  // The engine works on a copy: a write never changes the file.
+  RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
   return transferLikeTheView(TransferDirection::Write, image, band, options, args.has("--verify"));

@@ -76,8 +76,8 @@ int runPrint(const std::vector<std::string>& argv) {
     }
   }
 
-  auto image = loadImage(args.positional()[0]);
-  if (!image) return kExitFailure;
+  const auto doc = openDocument(args.positional()[0]);
+  if (!doc) return kExitFailure;
 
   // The report needs fonts, which need a GUI application object; the offscreen
   // platform gives one without a display.
@@ -106,8 +106,9 @@ int runPrint(const std::vector<std::string>& argv) {
   ChannelGrid grid;
   BandState band;
   band.record = initialBandRecord();
-  imageToGrid(*image, grid, band, lang);
-  const print::ReportSource source{*image, grid, lang, owner};
+  RadioImage image = doc->image();
+  imageToGrid(image, grid, band, lang);
+  const print::ReportSource source{image, grid, lang, owner};
   const int pages = print::planReport(sections, grid).totalPages();
   if (pages == 0) return fail("nothing to print: the chosen sections have no pages");
 

@@ -19,12 +19,12 @@ int runGet(const std::vector<std::string>& argv) {
   ctx.bandRecord = initialBandRecord();
   ctx.models = configuredModels();
   if (pos.size() == 2 && !sections().count(pos[1])) return usage("get", "unknown section '" + pos[1] + "'");
-  const auto image = loadImage(pos[0]);
-  if (!image) return kExitFailure;
+  const auto doc = openDocument(pos[0]);
+  if (!doc) return kExitFailure;
   std::ostringstream out;
   for (const auto& [name, section] : sections()) {
     if (pos.size() == 2 && name != pos[1]) continue;
-    for (const auto& line : section.get(*image, ctx))
+    for (const auto& line : section.get(doc->image(), ctx))
       out << name << '.' << line.key << '\t' << line.value << '\t' << line.label << '\n';
   }
   std::cout << out.str();
@@ -40,8 +40,11 @@ int runSet(const std::vector<std::string>& argv) {
   if (!languageOption(args, ctx.lang)) return kExitUsage;
   ctx.bandRecord = initialBandRecord();
   ctx.models = configuredModels();
-  auto image = loadImage(pos[0]);
-  if (!image) return kExitFailure;
+  auto doc = openDocument(pos[0]);
+  if (!doc) return kExitFailure;
+  // Every value is stored into a copy first; the document changes only when all
+  // of them were accepted.
+  RadioImage image = doc->image();
   for (std::size_t i = 1; i < pos.size(); ++i) {
     const auto eq = pos[i].find('=');
     const auto dot = pos[i].find('.');
@@ -53,10 +56,10 @@ int runSet(const std::vector<std::string>& argv) {
     const auto it = sections().find(sectionName);
     if (it == sections().end()) return fail("unknown section '" + sectionName + "'");
     if (!it->second.set) return fail("section '" + sectionName + "' cannot be set");
-    if (const auto error = it->second.set(*image, ctx, key, value))
-      return fail(sectionName + "." + key + ": " + *error);
+    if (const auto error = it->second.set(image, ctx, key, value)) return fail(sectionName + "." + key + ": " + *error);
   }
-  return saveImage(pos[0], *image) ? kExitOk : kExitFailure;
+  doc->replaceImage(image, "Set");
+  return saveDocument(*doc) ? kExitOk : kExitFailure;
 }
 
 std::string keysHelp() {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace radio {
 
@@ -96,6 +97,55 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
 FileResult saveDatFile(const std::filesystem::path& path, const RadioImage& image) {
   const auto& bytes = image.bytes();
   return writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+// ---------------------------------------------------------------------------
+// Document
+
+void Document::setModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  if (modifiedListener_) modifiedListener_(modified_);
+}
+
+void Document::reset(const RadioImage& image) {
+  image_ = image;
+  path_.clear();
+  setModified(false);
+}
+
+FileResult Document::load(const std::filesystem::path& path) {
+  FileResult result = loadDatFile(path, image_);
+  if (!result) return result;
+  path_ = path;
+  setModified(false);
+  return result;
+}
+
+FileResult Document::save() {
+  if (path_.empty()) return {false, "The document has no file yet: give one to save it as."};
+  return saveAs(path_);
+}
+
+FileResult Document::saveAs(const std::filesystem::path& path) {
+  FileResult result = saveDatFile(path, image_);
+  if (!result) return result;
+  path_ = path;
+  setModified(false);
+  return result;
+}
+
+void Document::change(std::string_view label, const std::function<void(RadioImage&)>& edit, ChangeKind kind) {
+  RadioImage next = image_;
+  edit(next);
+  if (next == image_) return;
+  const RadioImage before = std::exchange(image_, next);
+  if (kind == ChangeKind::Edit) setModified(true);
+  if (changeListener_) changeListener_(DocumentChange{label, before, image_, kind});
+}
+
+void Document::replaceImage(const RadioImage& next, std::string_view label) {
+  change(label, [&](RadioImage& image) { image = next; });
 }
 
 }  // namespace radio

@@ -325,7 +325,7 @@ TEST_F(ChannelGridView, ReplacedImageRefreshesTheGrid) {
   other.row(20) = view->grid().row(1);
   other.row(20)[ColName] = "RPT";
   gridToImage(other, image, state.band.limits, Language::English);
-  doc->replaceImage(image);
+  doc->replaceImage(image, "Read");
   EXPECT_EQ(view->visibleEditor(), nullptr);
   EXPECT_EQ(cell(1, ColRx), "");
   EXPECT_EQ(shown(20, ColName), "RPT");

@@ -82,7 +82,7 @@ class MainFrameTest : public ShellFixture {
 
 TEST_F(MainFrameTest, FileNewAsksFirstAndCancelKeepsEverything) {
   CChildFrame* first = frames().first();
-  first->document().editImage([](RadioImage& image) { image.set(0, 0x12); });
+  first->document().change("Edit", [](RadioImage& image) { image.set(0, 0x12); });
   confirmAnswer_ = false;
   run(cmd::kFileNew);
   EXPECT_EQ(messages_, QStringList{QStringLiteral("All data will be Cleared!")});
@@ -110,7 +110,7 @@ TEST_F(MainFrameTest, OpeningTheSameFileTwiceGivesTwoIndependentWindows) {
   EXPECT_FALSE(frames().at(1)->isVisible());
   EXPECT_TRUE(frames().at(2)->isVisible());
   EXPECT_EQ(frame_->activeChildFrame(), frames().at(2));
-  frames().at(2)->document().editImage([](RadioImage& image) { image.set(0, 0x22); });
+  frames().at(2)->document().change("Edit", [](RadioImage& image) { image.set(0, 0x22); });
   EXPECT_EQ(frames().at(1)->document().image().at(0), 0x11);
 }
 
@@ -136,7 +136,7 @@ TEST_F(MainFrameTest, ShortFileIsRefusedAndTheCurrentWindowStays) {
 
 TEST_F(MainFrameTest, CloseHidesAndChannelInformationShowsTheSameWindow) {
   CChildFrame* child = frames().first();
-  child->document().editImage([](RadioImage& image) { image.set(5, 0x33); });
+  child->document().change("Edit", [](RadioImage& image) { image.set(5, 0x33); });
   run(cmd::kFileClose);
   EXPECT_FALSE(child->isVisible());
   EXPECT_EQ(frames().size(), 1);
@@ -244,7 +244,7 @@ TEST_F(MainFrameTest, KeyboardSelectionInTheTreeOpensNothing) {
 
 TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
   CChildFrame* child = frames().first();
-  child->document().editImage([](RadioImage& image) { image.set(0x17F8, 0x5A); });
+  child->document().change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x5A); });
   EXPECT_TRUE(child->document().isModified());
   EXPECT_TRUE(child->windowTitle().contains(QStringLiteral("[*]")));
   EXPECT_TRUE(child->isWindowModified());
@@ -265,7 +265,7 @@ TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
   EXPECT_EQ(static_cast<unsigned char>(data[0x17F8]), 0x5A);
 
   // The document has its file now: Save writes there without asking.
-  child->document().editImage([](RadioImage& image) { image.set(0x17F8, 0x5B); });
+  child->document().change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x5B); });
   run(cmd::kFileSave);
   EXPECT_EQ(proposedNames_.size(), 2);
   QFile again(saveAsAnswer_);  // a save replaces the file as a whole
@@ -275,7 +275,7 @@ TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
 }
 
 TEST_F(MainFrameTest, ClosingWithUnsavedChangesAsks) {
-  frames().first()->document().editImage([](RadioImage& image) { image.set(0, 0x01); });
+  frames().first()->document().change("Edit", [](RadioImage& image) { image.set(0, 0x01); });
   frame_->show();
   saveAnswer_ = SaveAnswer::Cancel;
   EXPECT_FALSE(frame_->close());
@@ -379,7 +379,7 @@ TEST_F(MainFrameTest, ChoosingTheCurrentLanguageDoesNotRestart) {
 
 TEST_F(MainFrameTest, SwitchingLanguageSavesTheIniAndRestartsEvenWhenCloseIsCancelled) {
   frame_->show();
-  frames().first()->document().editImage([](RadioImage& image) { image.set(0, 0x01); });
+  frames().first()->document().change("Edit", [](RadioImage& image) { image.set(0, 0x01); });
   saveAnswer_ = SaveAnswer::Cancel;
   onNextDialog([](QDialog* d) {
     auto* dialog = qobject_cast<CLanguageDlg*>(d);

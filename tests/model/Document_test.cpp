@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+#include <vector>
 
 namespace radio {
 namespace {
@@ -26,6 +28,30 @@ class TempDir : public ::testing::Test {
     fs::remove_all(dir_);
   }
   fs::path dir_;
+};
+
+// While it lives, a write past `bytes` fails as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &oldAction_);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::sigaction(SIGXFSZ, &oldAction_, nullptr);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  struct sigaction oldAction_ {};
+  rlimit saved_{};
 };
 
 std::string readAll(const fs::path& p) {
@@ -107,19 +133,12 @@ TEST_F(TempDir, WriteFailureHalfwayKeepsThePreviousFile) {
   RadioImage first;
   first.set(10, 0x10);
   ASSERT_TRUE(saveDatFile(file, first));
-  struct sigaction ignore {
-  }, old{};
-  ignore.sa_handler = SIG_IGN;
-  ::sigaction(SIGXFSZ, &ignore, &old);
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ::setrlimit(RLIMIT_FSIZE, &small);
   RadioImage second;
-  const FileResult r = saveDatFile(file, second);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::sigaction(SIGXFSZ, &old, nullptr);
+  FileResult r;
+  {
+    const FileSizeLimit limit(1000);
+    r = saveDatFile(file, second);
+  }
   EXPECT_FALSE(r);
   EXPECT_FALSE(r.error.empty());
   const std::string kept = readAll(file);
@@ -147,6 +166,58 @@ TEST_F(TempDir, FailedWriteOnAFullDeviceLeavesTheTargetAlone) {
   EXPECT_FALSE(r);
   EXPECT_FALSE(r.error.empty());
   EXPECT_FALSE(fs::exists(file));
+}
+
+// The document: every change passes through change(), which tells the listener.
+TEST(DocumentChanges, ListenerSeesBeforeAndAfterAndNoOpIsNoChange) {
+  Document doc;
+  std::vector<std::tuple<std::string, Byte, Byte>> heard;
+  std::vector<bool> modifiedFlags;
+  doc.setChangeListener([&](const DocumentChange& c) { heard.emplace_back(c.label, c.before.at(7), c.after.at(7)); });
+  doc.setModifiedListener([&](bool m) { modifiedFlags.push_back(m); });
+  doc.change("Edit", [](RadioImage& image) { image.set(7, 0x12); });
+  doc.change("Nothing", [](RadioImage& image) { image.set(7, 0x12); });
+  RadioImage next = doc.image();
+  next.set(7, 0x34);
+  doc.replaceImage(next, "Read");
+  const std::vector<std::tuple<std::string, Byte, Byte>> expected{{"Edit", 0xFF, 0x12}, {"Read", 0x12, 0x34}};
+  EXPECT_EQ(heard, expected);
+  EXPECT_EQ(modifiedFlags, std::vector<bool>{true});
+  EXPECT_TRUE(doc.modified());
+}
+
+TEST_F(TempDir, DocumentLoadAndSaveKeepTheDocumentWhenRefused) {
+  const fs::path good = dir_ / "good.dat";
+  Document doc;
+  doc.change("Edit", [](RadioImage& image) { image.set(0, 0x42); });
+  ASSERT_TRUE(doc.saveAs(good));
+  EXPECT_FALSE(doc.modified());
+  EXPECT_EQ(doc.path(), good);
+
+  // A short file is refused: image, path and flag stay.
+  doc.change("Edit", [](RadioImage& image) { image.set(1, 0x43); });
+  const fs::path shortFile = dir_ / "short.dat";
+  std::ofstream(shortFile, std::ios::binary) << std::string(100, '\x11');
+  EXPECT_FALSE(doc.load(shortFile));
+  EXPECT_EQ(doc.image().at(0), 0x42);
+  EXPECT_EQ(doc.image().at(1), 0x43);
+  EXPECT_EQ(doc.path(), good);
+  EXPECT_TRUE(doc.modified());
+
+  // A save that fails halfway keeps the old file and the flag.
+  {
+    const FileSizeLimit limit(1000);
+    EXPECT_FALSE(doc.save());
+  }
+  EXPECT_TRUE(doc.modified());
+  EXPECT_EQ(readAll(good).size(), kImageSize);
+  EXPECT_EQ(readAll(good)[1], '\xFF');
+
+  Document fresh;
+  EXPECT_FALSE(fresh.save());  // no file yet
+  ASSERT_TRUE(fresh.load(good));
+  EXPECT_EQ(fresh.image().at(0), 0x42);
+  EXPECT_FALSE(fresh.modified());
 }
 
 }  // namespace

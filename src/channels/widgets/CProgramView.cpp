@@ -39,6 +39,12 @@ constexpr int kTxFrequencyHelp = 2128;
 constexpr int kDecodeToneHelp = 2132;
 constexpr int kEncodeToneHelp = 2133;
 
+// The labels of the document changes made here.
+constexpr std::string_view kGridStoreLabel = "Edit";
+constexpr std::string_view kReadLabel = "Read";
+constexpr std::string_view kWriteLabel = "Write";
+constexpr std::string_view kRefreshLabel = "Refresh";
+
 constexpr char kControlIdProperty[] = "radioprogControlId";
 
 const QColor kHeaderColour(0, 50, 240);
@@ -203,14 +209,18 @@ void CProgramView::setRowTexts(int row, const RowTexts& texts) {
 
 void CProgramView::refreshFromImage() {
   hideCellEditors();
-  imageToGrid(doc_.image(), grid_, doc_.state().band, lang_);
+  // Showing the image moves its band record into the application's band state.
+  doc_.change(
+      kRefreshLabel, [this](RadioImage& image) { imageToGrid(image, grid_, doc_.state().band, lang_); },
+      ChangeKind::View);
   for (int n = 1; n <= kChannelRows; ++n)
     for (int c = 1; c < kGridColumns; ++c) setCellText(n, c, grid_.cell(n, c));
 }
 
 void CProgramView::storeGrid() {
   commitEdit();
-  gridToImage(grid_, doc_.image(), doc_.state().band.limits, lang_);
+  doc_.change(kGridStoreLabel,
+              [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
 }
 
 void CProgramView::applyColumnWidths() {
@@ -566,10 +576,11 @@ void CProgramView::onTransferFinished() {
   const TransferRunner::Result result = transfer_->result();
   // The runner is inside its own signal here: it goes once that has returned.
   transfer_.release()->deleteLater();
+  const std::string_view label = result.direction == TransferDirection::Read ? kReadLabel : kWriteLabel;
   // The handshake takes bit 3 of 0x12AB from the radio, whatever came after it.
   const bool radioBit = result.image.bit(addr::kMskFlags, 3);
   if (radioBit != doc_.image().bit(addr::kMskFlags, 3))
-    doc_.editImage([&](RadioImage& image) { image.setBit(addr::kMskFlags, 3, radioBit); });
+    doc_.change(label, [&](RadioImage& image) { image.setBit(addr::kMskFlags, 3, radioBit); });
   if (!result.link.text.empty()) {
     MessageRequest request;
     request.caption = QGuiApplication::applicationDisplayName();
@@ -577,7 +588,7 @@ void CProgramView::onTransferFinished() {
     request.icon = QMessageBox::Warning;
     (void)prompt_(messageOwner(), request);
   }
-  if (result.link.ok() && result.direction == TransferDirection::Read) doc_.replaceImage(result.image);
+  if (result.link.ok() && result.direction == TransferDirection::Read) doc_.replaceImage(result.image, kReadLabel);
   // The window goes; the next Read or Write opens a fresh one.
   if (CProcessDlg* dlg = processDlg_.data()) {
     processDlg_.clear();

@@ -426,11 +426,16 @@ template <class Dialog>
 void CMainFrame::runFeatureDialog() {
   CChildFrame* frame = activeChildFrame();
   if (!frame || frame->transferRunning()) return;
-  // The dialog edits the image itself; a changed byte marks the document modified.
-  frame->document().editImage([this](RadioImage& image) {
-    Dialog dialog(image, state_, this);
+  // The dialog edits a copy of the image; what it stored becomes one change of the
+  // document, labelled with the dialog's title (nothing changed, no change).
+  RadioImage edited = frame->document().image();
+  std::string title;
+  {
+    Dialog dialog(edited, state_, this);
     dialog.exec();
-  });
+    title = dialog.windowTitle().toStdString();
+  }
+  frame->document().change(title, [&](RadioImage& image) { image = edited; });
 }
 
 void CMainFrame::openPage(Page page) {

@@ -4,33 +4,28 @@
 
 namespace radio::gui {
 
-CProgramDoc::CProgramDoc(AppState& state, QObject* parent) : QObject(parent), state_(state) {}
+CProgramDoc::CProgramDoc(AppState& state, QObject* parent) : QObject(parent), state_(state) {
+  doc_.setModifiedListener([this](bool modified) { emit modifiedChanged(modified); });
+  doc_.setChangeListener([this](const DocumentChange& change) {
+    emit changed(QString::fromUtf8(change.label.data(), change.label.size()));
+  });
+}
 
 void CProgramDoc::newDocument() {
-  image_ = newDocumentImage(state_.band.record);
+  doc_.reset(newDocumentImage(state_.band.record));
   filePath_ = state_.config ? QString::fromStdString(state_.config->get("Setup", "AppName", "")) : QString();
-  hasFile_ = false;
-  setModified(false);
 }
 
 FileResult CProgramDoc::open(const QString& path) {
-  const FileResult result = loadDatFile(path.toStdString(), image_);
-  if (result) {
-    filePath_ = path;
-    hasFile_ = true;
-    setModified(false);
-  }
+  const FileResult result = doc_.load(path.toStdString());
+  if (result) filePath_ = path;
   return result;
 }
 
 FileResult CProgramDoc::save(const QString& path) {
   storeGrid();
-  const FileResult result = saveDatFile(path.toStdString(), image_);
-  if (result) {
-    filePath_ = path;
-    hasFile_ = true;
-    setModified(false);
-  }
+  const FileResult result = doc_.saveAs(path.toStdString());
+  if (result) filePath_ = path;
   return result;
 }
 
@@ -38,25 +33,12 @@ QString CProgramDoc::title() const {
   return QString::fromUtf8(Text{"Channel Information", "信道信息"}.in(state_.lang));
 }
 
-void CProgramDoc::setModified(bool modified) {
-  if (modified_ == modified) return;
-  modified_ = modified;
-  emit modifiedChanged(modified_);
-}
-
 void CProgramDoc::storeGrid() {
   if (gridStore_) gridStore_();
 }
 
-void CProgramDoc::editImage(const std::function<void(RadioImage&)>& edit) {
-  const RadioImage before = image_;
-  edit(image_);
-  if (!(image_ == before)) setModified(true);
-}
-
-void CProgramDoc::replaceImage(const RadioImage& image) {
-  image_ = image;
-  setModified(true);
+void CProgramDoc::replaceImage(const RadioImage& image, std::string_view label) {
+  doc_.replaceImage(image, label);
   emit imageReplaced();
 }
 

@@ -1,9 +1,11 @@
-// One open radio image: the document of a document window.
+// One open radio image: the document of a document window, a Qt wrapper around
+// radio::Document that forwards its notifications as signals.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string_view>
 
 #include "model/Document.h"
 #include "model/RadioImage.h"
@@ -17,8 +19,9 @@ class CProgramDoc : public QObject {
  public:
   explicit CProgramDoc(AppState& state, QObject* parent = nullptr);
 
-  [[nodiscard]] RadioImage& image() { return image_; }
-  [[nodiscard]] const RadioImage& image() const { return image_; }
+  [[nodiscard]] Document& document() { return doc_; }
+  [[nodiscard]] const Document& document() const { return doc_; }
+  [[nodiscard]] const RadioImage& image() const { return doc_.image(); }
   [[nodiscard]] AppState& state() { return state_; }
 
   // A new document: the factory defaults, the band record of the application,
@@ -33,37 +36,38 @@ class CProgramDoc : public QObject {
   [[nodiscard]] const QString& filePath() const { return filePath_; }
   // True once the document has been opened from or saved to a file, so that Save
   // writes there without asking.
-  [[nodiscard]] bool hasFile() const { return hasFile_; }
+  [[nodiscard]] bool hasFile() const { return !doc_.path().empty(); }
   [[nodiscard]] QString title() const;
 
   // Edits (grid, dialogs, a read from the radio) mark the document modified; a
   // successful save or open clears it.
-  [[nodiscard]] bool isModified() const { return modified_; }
-  void setModified(bool modified);
+  [[nodiscard]] bool isModified() const { return doc_.modified(); }
+  void setModified(bool modified) { doc_.setModified(modified); }
 
   // The view registers how its grid is committed and stored into the image; the
   // document calls it before saving and before a transfer.
   void setGridStore(std::function<void()> store) { gridStore_ = std::move(store); }
   void storeGrid();
 
-  // Runs an edit of the image and marks the document modified when a byte changed.
-  void editImage(const std::function<void(RadioImage&)>& edit);
+  // Every change of the image goes through here (Document::change).
+  void change(std::string_view label, const std::function<void(RadioImage&)>& edit,
+              ChangeKind kind = ChangeKind::Edit) {
+    doc_.change(label, edit, kind);
+  }
+  // Takes over a whole image (a read from the radio); views refresh from it.
+  void replaceImage(const RadioImage& image, std::string_view label);
 
  signals:
   void modifiedChanged(bool modified);
+  // Any change of the image, with its label.
+  void changed(const QString& label);
   // The image was replaced as a whole (a read from the radio): views refresh.
   void imageReplaced();
 
- public:
-  // Takes over a whole image read from the radio.
-  void replaceImage(const RadioImage& image);
-
  private:
   AppState& state_;
-  RadioImage image_;
+  Document doc_;
   QString filePath_;
-  bool hasFile_ = false;
-  bool modified_ = false;
   std::function<void()> gridStore_;
 };
 
