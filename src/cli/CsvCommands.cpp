@@ -24,9 +24,9 @@ int runExport(const std::vector<std::string>& argv) {
     return usage("export", "give one FILE.dat and the file to write with -o CHANNELS.csv (- for stdout)");
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
-  const auto image = loadImage(args.positional()[0]);
-  if (!image) return kExitFailure;
-  const CsvExportResult result = exportChannelsCsv(*image, lang);
+  const auto doc = openDocument(args.positional()[0]);
+  if (!doc) return kExitFailure;
+  const CsvExportResult result = exportChannelsCsv(doc->image(), lang);
   for (const auto& note : result.notes) std::cerr << "radioprog-cli: " << note << '\n';
   if (*out == "-") {
     std::cout << result.text << std::flush;
@@ -51,8 +51,8 @@ int runImport(const std::vector<std::string>& argv) {
   }
   const std::string& datPath = args.positional()[0];
   const std::string& csvPath = args.positional()[1];
-  const auto image = loadImage(datPath);
-  if (!image) return kExitFailure;
+  auto doc = openDocument(datPath);
+  if (!doc) return kExitFailure;
 
   std::error_code ec;
   const auto size = std::filesystem::file_size(csvPath, ec);
@@ -63,7 +63,7 @@ int runImport(const std::vector<std::string>& argv) {
   text << in.rdbuf();
   if (in.bad()) return fail("cannot read " + csvPath);
 
-  const CsvImportResult result = importChannelsCsv(text.str(), *image, options);
+  const CsvImportResult result = importChannelsCsv(text.str(), doc->image(), options);
   if (!result.readable()) return fail(csvPath + ": " + result.error);
   std::ostringstream report;
   for (const auto& line : result.skipped) report << line.text(options.lang) << '\n';
@@ -73,7 +73,8 @@ int runImport(const std::vector<std::string>& argv) {
   if (result.imported() == 0) return fail(csvPath + ": no row can be imported" + unchanged);
   if (args.has("--strict") && !result.skipped.empty())
     return fail(std::to_string(result.skipped.size()) + " row(s) skipped with --strict" + unchanged);
-  if (!saveImage(datPath, result.image)) return kExitFailure;
+  doc->replaceImage(result.image, "Import");
+  if (!saveDocument(*doc)) return kExitFailure;
   std::cout << result.imported() << " channel(s) imported, " << result.skipped.size() << " row(s) skipped\n";
   return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
 }
