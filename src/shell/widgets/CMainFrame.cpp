@@ -489,7 +489,7 @@ void CMainFrame::onImportChannels() {
     return;
   }
   // All imported channels change the document in one step; the views refresh from it.
-  if (result.imported() > 0) doc.replaceImage(result.image);
+  if (result.imported() > 0) doc.replaceImage(result.image, text({"Import", "导入"}).toStdString());
   auto* report = new CChannelListReportDlg(result, name, state_.lang, this);
   report->show();
 }
