@@ -196,12 +196,12 @@ int runDiff(const std::vector<std::string>& argv) {
   if (!languageOption(args, ctx.lang)) return kExitUsage;
   ctx.bandRecord = initialBandRecord();
   ctx.models = configuredModels();
-  const auto a = loadImage(args.positional()[0]);
+  const auto a = openDocument(args.positional()[0]);
   if (!a) return kExitFailure;
-  const auto b = loadImage(args.positional()[1]);
+  const auto b = openDocument(args.positional()[1]);
   if (!b) return kExitFailure;
   std::ostringstream out;
-  const auto lines = diffImages(*a, *b, ctx);
+  const auto lines = diffImages(a->image(), b->image(), ctx);
   for (const std::string& line : lines) out << line << '\n';
   std::cout << out.str();
   return lines.empty() ? kExitOk : kExitDifferent;

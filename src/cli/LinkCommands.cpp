@@ -293,9 +293,10 @@ int runVerify(const std::vector<std::string>& argv) {
   if (args.positional().size() != 1) return usage("verify", "give one FILE.dat to compare with the radio");
   LinkOptions options;
   if (const auto code = parseLinkOptions("verify", args, options)) return *code;
-  auto loaded = loadImage(args.positional()[0]);
-  if (!loaded) return kExitFailure;
-  RadioImage image = *loaded;
+  const auto doc = openDocument(args.positional()[0]);
+  if (!doc) return kExitFailure;
+  // Compared as a write would send it; the file is never changed.
+  RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
   storeLikeTheView(image, band, options.lang);
