@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/BandState.h"
 #include "model/ChannelCodec.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -61,12 +62,6 @@ class ChannelGrid {
 [[nodiscard]] std::string columnHeader(int column, Language lang);
 // Column widths as factors of the grid's initial column-0 width.
 [[nodiscard]] double columnWidthFactor(int column);
-
-// The process-wide state the exchange reads and writes.
-struct BandState {
-  BandRecord record{};  // initially all zero, which counts as absent
-  BandLimits limits{};
-};
 
 // Fills every row from the image; then takes the image's band record into
 // band.record (the default replacing an absent one), writes the grid's band

@@ -6,10 +6,10 @@
 #include <iostream>
 #include <system_error>
 
+#include "app/IniFile.h"
+#include "app/ProgramFiles.h"
 #include "features/ProductInfoForm.h"
 #include "model/Document.h"
-#include "shell/IniFile.h"
-#include "shell/ProgramFiles.h"
 
 namespace radio::cli {
 namespace {

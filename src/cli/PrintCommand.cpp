@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/IniFile.h"
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
 #include "model/Document.h"
 #include "print/PrintPlan.h"
 #include "print/Report.h"
-#include "shell/IniFile.h"
 
 #ifdef RADIOPROG_HAVE_QT_GUI
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 #include "model/RadioImage.h"
 
 namespace radio {

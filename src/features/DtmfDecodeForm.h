@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 

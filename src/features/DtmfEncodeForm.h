@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 #include "model/RadioImage.h"
 
 namespace radio {

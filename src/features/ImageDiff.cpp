@@ -71,7 +71,8 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
   // it: one byte of an empty frequency still reads as empty); all others are
   // listed as bytes.
   std::array<RowTexts, kChannelRows> rowsB;
-  for (int n = 1; n <= kChannelRows; ++n) rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
+  for (int n = 1; n <= kChannelRows; ++n)
+    rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
   auto visibleIn = [&](RadioImage& probe, std::size_t i, Byte value, const auto& rows,
                        const std::vector<SettingLine>& settings) {
     const Byte old = probe.at(i);

@@ -27,7 +27,6 @@ namespace radio {
 // the differing bytes whose change no field shows ("bytes 0xADDR-0xADDR", image
 // offsets, neighbouring bytes merged). An empty text is shown as "". Nothing when
 // the images are equal.
-[[nodiscard]] std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b,
-                                                  const SectionContext& ctx);
+[[nodiscard]] std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, const SectionContext& ctx);
 
 }  // namespace radio

@@ -1,6 +1,6 @@
 #include "features/ProductInfoForm.h"
 
-#include "shell/IniFile.h"
+#include "app/IniFile.h"
 
 namespace radio {
 namespace {

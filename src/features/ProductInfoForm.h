@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/ChannelGrid.h"
+#include "model/BandState.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 

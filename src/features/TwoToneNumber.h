@@ -36,7 +36,7 @@ inline constexpr Micros kMicro = 1'000'000;
 
 #include <cstddef>
 
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 
 namespace radio {
 

@@ -61,17 +61,19 @@ RadioInfo identifyRadio(Link& link, Language lang, const LinkCallbacks& callback
 std::vector<std::string> describeRadio(const RadioInfo& info, const std::vector<std::string>& models, Language lang) {
   std::vector<std::string> lines;
   if (!info.identified) return lines;
-  auto line = [&](Text label, const std::string& value) { lines.push_back(std::string(label.in(lang)) + ": " + value); };
+  auto line = [&](Text label, const std::string& value) {
+    lines.push_back(std::string(label.in(lang)) + ": " + value);
+  };
   line({"Identification", "识别数据"}, hexBytes(info.identification));
   char type[8];
   std::snprintf(type, sizeof type, "%u", static_cast<unsigned>(info.bandType));
-  const std::string typeText = std::string(type) + " (" +
-                               (info.bandTypeAccepted ? Text{"accepted: this program reads and writes this radio",
-                                                             "可读写：本程序支持此对讲机"}
-                                                      : Text{"refused: a read or write stops with \"Band type error\"",
-                                                             "不支持：读写时提示“频宽类型错误”"})
-                                   .in(lang) +
-                               ")";
+  const std::string typeText =
+      std::string(type) + " (" +
+      (info.bandTypeAccepted
+           ? Text{"accepted: this program reads and writes this radio", "可读写：本程序支持此对讲机"}
+           : Text{"refused: a read or write stops with \"Band type error\"", "不支持：读写时提示“频宽类型错误”"})
+          .in(lang) +
+      ")";
   line({"Band type", "频宽类型"}, typeText);
   if (info.modelIndex) {
     const std::size_t index = *info.modelIndex;
@@ -91,7 +93,7 @@ std::vector<std::string> describeRadio(const RadioInfo& info, const std::vector<
     }
     const BandLimits l = bandLimitsFromRecord(record);
     line({"Bands", "频段"}, formatFrequency(l.low1) + "-" + formatFrequency(l.high1) + " MHz, " +
-                               formatFrequency(l.low2) + "-" + formatFrequency(l.high2) + " MHz" + note);
+                                formatFrequency(l.low2) + "-" + formatFrequency(l.high2) + " MHz" + note);
   }
   return lines;
 }

@@ -19,8 +19,7 @@ std::filesystem::path backupFolder(const Environment& env) {
   const std::filesystem::path tail = std::filesystem::path("radioprog") / "backups";
 #ifdef _WIN32
   if (const auto appData = env("APPDATA")) return std::filesystem::path(*appData) / tail;
-  if (const auto profile = env("USERPROFILE"))
-    return std::filesystem::path(*profile) / "AppData" / "Roaming" / tail;
+  if (const auto profile = env("USERPROFILE")) return std::filesystem::path(*profile) / "AppData" / "Roaming" / tail;
   return {};
 #else
   // A relative XDG_DATA_HOME is invalid and ignored, as the base directory rules say.
@@ -36,8 +35,8 @@ std::string backupModelName(const RadioImage& image, const std::vector<std::stri
   if (index >= models.size() || models[index].empty()) return "radio";
   std::string name;
   for (const char c : models[index]) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
-                       c == '_' || c == '-';
+    const bool plain =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-';
     // One '-' for a run of other characters (a space, a multi-byte character).
     if (plain)
       name += c;

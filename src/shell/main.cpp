@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shell/ProgramFiles.h"
+#include "app/ProgramFiles.h"
 #include "shell/widgets/CProgramApp.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "channels/widgets/CProgramView.h"
-#include "shell/HelpHook.h"
-#include "shell/widgets/CProgramDoc.h"
+#include "gui/CProgramDoc.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 namespace {

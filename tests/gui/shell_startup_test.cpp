@@ -6,11 +6,11 @@
 #include <QTreeWidget>
 
 #include "ShellTestSupport.h"
-#include "shell/ProgramSettings.h"
+#include "gui/CProgramDoc.h"
+#include "gui/ProgramSettings.h"
 #include "shell/widgets/CChildFrame.h"
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/CMyDocManager.h"
-#include "shell/widgets/CProgramDoc.h"
 #include "shell/widgets/Commands.h"
 #include "shell/widgets/NavigationBar.h"
 

@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "gui/AppState.h"
+#include "gui/ProgramSettings.h"
 #include "link/serial/SerialLink.h"
 #include "link/widgets/CPortSettingDlg.h"
-#include "shell/AppState.h"
-#include "shell/ProgramSettings.h"
 
 namespace radio::gui {
 namespace {

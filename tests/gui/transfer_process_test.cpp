@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "channels/widgets/CProgramView.h"
+#include "gui/CProgramDoc.h"
 #include "link/RadioMemoryMap.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
-#include "shell/widgets/CProgramDoc.h"
 
 namespace radio::gui {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "channels/ChannelGrid.h"
 #include "LinkTestSupport.h"
+#include "channels/ChannelGrid.h"
 #include "link/RadioInfo.h"
 
 namespace radio {
@@ -95,8 +95,8 @@ TEST(Identify, ReportsWithoutReadingTheChannels) {
     EXPECT_LT(h.link.nowUs(), 1'000'000);
     const auto lines = describeRadio(info, {"KV-240T"}, Language::English);
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[1].rfind(c.outcome == LinkOutcome::Completed ? "Band type: 3 (accepted" : "Band type: 2 (refused", 0),
-              0u)
+    EXPECT_EQ(
+        lines[1].rfind(c.outcome == LinkOutcome::Completed ? "Band type: 3 (accepted" : "Band type: 2 (refused", 0), 0u)
         << lines[1];
   }
 }

@@ -14,11 +14,12 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "gui/CProgramDoc.h"
+#include "gui/HelpHook.h"
+#include "gui/Text.h"
 #include "link/serial/SerialLink.h"
 #include "link/widgets/CProcessDlg.h"
 #include "link/widgets/TransferRunner.h"
-#include "shell/HelpHook.h"
-#include "shell/widgets/CProgramDoc.h"
 
 namespace radio::gui {
 
@@ -62,8 +63,6 @@ QFont fixedPitchFont(const QFont& base) {
   }
   return font;
 }
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 

@@ -17,10 +17,10 @@
 #include <memory>
 
 #include "channels/ChannelGrid.h"
-#include "channels/widgets/MessagePrompt.h"
+#include "gui/CProgramDoc.h"
+#include "gui/MessagePrompt.h"
 #include "link/widgets/CProcessDlg.h"
 #include "link/widgets/TransferRunner.h"
-#include "shell/widgets/CProgramDoc.h"
 
 class QComboBox;
 class QLineEdit;

@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
+#include "gui/AppState.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 class QTableWidget;
 

@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
+#include "gui/AppState.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 class QCheckBox;
 class QComboBox;

@@ -9,13 +9,9 @@
 #include "features/DtmfEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "gui/Text.h"
 
 namespace radio::gui {
-
-namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-std::string ss(const QString& s) { return s.toStdString(); }
-}  // namespace
 
 CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* parent)
     : QWidget(parent), image_(image), state_(state) {

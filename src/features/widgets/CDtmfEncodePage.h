@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "gui/AppState.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "shell/HelpHook.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <functional>
 
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 
 class QKeyEvent;
 class QWidget;

@@ -8,7 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "shell/HelpHook.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 namespace {}  // namespace

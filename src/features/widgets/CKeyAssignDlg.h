@@ -6,7 +6,7 @@
 #include <array>
 
 #include "features/KeyAssignForm.h"
-#include "shell/AppState.h"
+#include "gui/AppState.h"
 
 class QButtonGroup;
 class QRadioButton;

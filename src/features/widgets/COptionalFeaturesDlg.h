@@ -8,7 +8,7 @@
 #include <array>
 
 #include "features/OptionalFeaturesForm.h"
-#include "shell/AppState.h"
+#include "gui/AppState.h"
 
 class QCheckBox;
 class QComboBox;

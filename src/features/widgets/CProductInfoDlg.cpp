@@ -12,8 +12,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "shell/HelpHook.h"
-#include "shell/ProgramSettings.h"
+#include "gui/HelpHook.h"
+#include "gui/ProgramSettings.h"
 
 namespace radio::gui {
 namespace {

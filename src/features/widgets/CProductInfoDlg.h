@@ -8,9 +8,9 @@
 #include <QDialog>
 #include <array>
 
-#include "channels/widgets/MessagePrompt.h"
 #include "features/ProductInfoForm.h"
-#include "shell/AppState.h"
+#include "gui/AppState.h"
+#include "gui/MessagePrompt.h"
 
 class QComboBox;
 class QLineEdit;

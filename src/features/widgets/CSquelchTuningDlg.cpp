@@ -11,8 +11,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "gui/HelpHook.h"
 #include "link/SquelchExchange.h"
-#include "shell/HelpHook.h"
 
 namespace radio::gui {
 namespace {

@@ -14,11 +14,11 @@
 #include <mutex>
 #include <optional>
 
-#include "channels/widgets/MessagePrompt.h"
 #include "features/SquelchForm.h"
+#include "gui/AppState.h"
+#include "gui/MessagePrompt.h"
 #include "link/LinkResult.h"
 #include "link/widgets/TransferRunner.h"
-#include "shell/AppState.h"
 
 class QComboBox;
 class QPushButton;

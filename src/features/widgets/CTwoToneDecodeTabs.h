@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "gui/AppState.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 class QTabWidget;
 

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
+#include "gui/AppState.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 class QTabWidget;
 

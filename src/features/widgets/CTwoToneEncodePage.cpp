@@ -13,6 +13,7 @@
 #include "features/TwoToneEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "gui/Text.h"
 
 namespace radio::gui {
 
@@ -23,8 +24,6 @@ constexpr Text kTone2{"Tone2 Fre", "音频2"};
 constexpr int kBaseColumnWidth = 90;  // the number column as the grid is created, in pixels
 constexpr int kRows = twotone::kEncodeEntries + 1;
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-std::string ss(const QString& s) { return s.toStdString(); }
 }  // namespace
 
 CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidget* parent)

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "features/TwoToneNumber.h"
+#include "gui/AppState.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 class QCheckBox;
 class QLineEdit;

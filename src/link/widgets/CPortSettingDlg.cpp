@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/AppState.h"
+#include "gui/HelpHook.h"
 #include "link/serial/SerialLink.h"
-#include "shell/AppState.h"
-#include "shell/HelpHook.h"
 
 namespace radio::gui {
 

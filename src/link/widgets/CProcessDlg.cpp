@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/HelpHook.h"
 #include "link/TransferEngine.h"
-#include "shell/HelpHook.h"
 
 namespace radio::gui {
 

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "channels/widgets/MessagePrompt.h"
+#include "gui/MessagePrompt.h"
 #include "model/Language.h"
 
 class QLabel;

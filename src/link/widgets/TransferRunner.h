@@ -20,7 +20,7 @@
 #include <mutex>
 #include <optional>
 
-#include "channels/widgets/MessagePrompt.h"
+#include "gui/MessagePrompt.h"
 #include "link/Link.h"
 #include "link/LinkResult.h"
 #include "link/TransferEngine.h"

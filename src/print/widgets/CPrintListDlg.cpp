@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/HelpHook.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 

@@ -8,14 +8,14 @@
 #include <QPrinter>
 #include <optional>
 
+#include "app/IniFile.h"
 #include "channels/ChannelGrid.h"
+#include "gui/AppState.h"
 #include "model/Document.h"
 #include "model/RadioImage.h"
 #include "print/Report.h"
 #include "print/widgets/CPrintListDlg.h"
 #include "print/widgets/ReportPainter.h"
-#include "shell/AppState.h"
-#include "shell/IniFile.h"
 
 namespace radio::gui {
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/HelpHook.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "shell/StartupConfig.h"
+#include "app/StartupConfig.h"
 
 class QLabel;
 

@@ -6,7 +6,7 @@
 #include <QMenu>
 
 #include "channels/widgets/CProgramView.h"
-#include "shell/widgets/CProgramDoc.h"
+#include "gui/CProgramDoc.h"
 
 namespace radio::gui {
 

@@ -5,7 +5,7 @@
 
 #include <QMdiSubWindow>
 
-#include "shell/AppState.h"
+#include "gui/AppState.h"
 
 namespace radio::gui {
 

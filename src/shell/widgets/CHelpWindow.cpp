@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "model/Language.h"
-#include "shell/HelpTopics.h"
 
 namespace radio::gui {
 

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/HelpHook.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 

@@ -11,16 +11,16 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/IniFile.h"
 #include "channels/ChannelCsv.h"
 #include "channels/widgets/CChannelListReportDlg.h"
 #include "channels/widgets/CProgramView.h"
-#include "shell/HelpHook.h"
-#include "shell/IniFile.h"
+#include "gui/CProgramDoc.h"
+#include "gui/HelpHook.h"
 #include "shell/widgets/CAboutDlg.h"
 #include "shell/widgets/CChildFrame.h"
 #include "shell/widgets/CLanguageDlg.h"
 #include "shell/widgets/CMyDocManager.h"
-#include "shell/widgets/CProgramDoc.h"
 #include "shell/widgets/Commands.h"
 #include "shell/widgets/LockIndicators.h"
 #include "shell/widgets/MdiBackground.h"

@@ -9,11 +9,11 @@
 #include <QPointer>
 #include <memory>
 
-#include "shell/AppState.h"
-#include "shell/Pages.h"
-#include "shell/StartupConfig.h"
+#include "app/Pages.h"
+#include "app/StartupConfig.h"
+#include "gui/AppState.h"
+#include "gui/UserPrompts.h"
 #include "shell/widgets/RecentFileList.h"
-#include "shell/widgets/UserPrompts.h"
 
 class QAction;
 class QMenu;

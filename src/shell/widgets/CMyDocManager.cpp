@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include "gui/CProgramDoc.h"
 #include "shell/widgets/CChildFrame.h"
-#include "shell/widgets/CProgramDoc.h"
 
 namespace radio::gui {
 

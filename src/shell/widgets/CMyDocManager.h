@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "shell/AppState.h"
+#include "gui/AppState.h"
 
 class QMdiArea;
 

@@ -9,9 +9,9 @@
 #include <QScreen>
 #include <cstdlib>
 
-#include "shell/HelpHook.h"
-#include "shell/ProgramFiles.h"
-#include "shell/ProgramSettings.h"
+#include "app/ProgramFiles.h"
+#include "gui/HelpHook.h"
+#include "gui/ProgramSettings.h"
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/HelpController.h"
 #include "shell/widgets/SplashWindow.h"

@@ -10,10 +10,10 @@
 #include <functional>
 #include <memory>
 
-#include "shell/AppState.h"
-#include "shell/IniFile.h"
-#include "shell/StartupConfig.h"
-#include "shell/widgets/UserPrompts.h"
+#include "app/IniFile.h"
+#include "app/StartupConfig.h"
+#include "gui/AppState.h"
+#include "gui/UserPrompts.h"
 
 namespace radio::gui {
 

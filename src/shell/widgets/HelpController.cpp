@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "shell/HelpTopics.h"
+#include "app/HelpTopics.h"
 #include "shell/widgets/CHelpWindow.h"
 
 namespace radio::gui {

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/Pages.h"
 #include "model/Language.h"
-#include "shell/Pages.h"
 
 class QRubberBand;
 class QToolButton;

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "shell/ProgramSettings.h"
+#include "gui/ProgramSettings.h"
 
 namespace radio::gui {
 namespace {

@@ -14,16 +14,16 @@
 #include <QTest>
 #include <memory>
 
+#include "app/IniFile.h"
 #include "features/widgets/CKeyAssignDlg.h"
 #include "features/widgets/COptionalFeaturesDlg.h"
 #include "features/widgets/CProductInfoDlg.h"
 #include "features/widgets/CSquelchTuningDlg.h"
+#include "gui/HelpHook.h"
+#include "gui/ProgramSettings.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
 #include "model/Document.h"
-#include "shell/HelpHook.h"
-#include "shell/IniFile.h"
-#include "shell/ProgramSettings.h"
 
 namespace radio::gui {
 namespace {

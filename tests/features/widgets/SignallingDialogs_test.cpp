@@ -27,8 +27,8 @@
 #include "features/widgets/CTwoToneDecodeTabs.h"
 #include "features/widgets/CTwoToneDlg.h"
 #include "features/widgets/CTwoToneEncodePage.h"
+#include "gui/HelpHook.h"
 #include "model/Document.h"
-#include "shell/HelpHook.h"
 
 namespace radio::gui {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "PrintTestApp.h"
+#include "gui/HelpHook.h"
 #include "print/widgets/CPrintListDlg.h"
-#include "shell/HelpHook.h"
 
 namespace radio::gui {
 namespace {

@@ -16,11 +16,11 @@
 #include <functional>
 
 #include "PrintTestApp.h"
+#include "app/IniFile.h"
 #include "channels/ChannelGrid.h"
+#include "gui/AppState.h"
 #include "print/widgets/CPrintListDlg.h"
 #include "print/widgets/ReportPrinter.h"
-#include "shell/AppState.h"
-#include "shell/IniFile.h"
 
 namespace radio::gui {
 namespace {

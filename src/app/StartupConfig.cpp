@@ -1,9 +1,9 @@
-#include "shell/StartupConfig.h"
+#include "app/StartupConfig.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "shell/IniFile.h"
+#include "app/IniFile.h"
 
 namespace radio {
 

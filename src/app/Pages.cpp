@@ -1,4 +1,4 @@
-#include "shell/Pages.h"
+#include "app/Pages.h"
 
 namespace radio {
 

@@ -1,4 +1,4 @@
-#include "shell/HelpHook.h"
+#include "gui/HelpHook.h"
 
 #include <utility>
 

@@ -1,13 +1,13 @@
-#include "shell/StartupConfig.h"
+#include "app/StartupConfig.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "shell/HelpTopics.h"
-#include "shell/IniFile.h"
-#include "shell/Pages.h"
+#include "app/HelpTopics.h"
+#include "app/IniFile.h"
+#include "app/Pages.h"
 
 namespace radio {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/HelpTopics.h"
+#include "app/HelpTopics.h"
 
 #include <array>
 #include <utility>

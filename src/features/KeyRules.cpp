@@ -1,4 +1,4 @@
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 
 namespace radio {
 

@@ -1,4 +1,4 @@
-#include "channels/widgets/MessagePrompt.h"
+#include "gui/MessagePrompt.h"
 
 namespace radio::gui {
 

@@ -1,4 +1,4 @@
-#include "shell/widgets/UserPrompts.h"
+#include "gui/UserPrompts.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,12 +1,12 @@
-#include "shell/ProgramFiles.h"
+#include "app/ProgramFiles.h"
 
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <system_error>
 
+#include "app/IniFile.h"
 #include "model/Document.h"
-#include "shell/IniFile.h"
 
 namespace radio {
 namespace {

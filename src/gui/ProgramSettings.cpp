@@ -1,4 +1,4 @@
-#include "shell/ProgramSettings.h"
+#include "gui/ProgramSettings.h"
 
 #include <QSettings>
 

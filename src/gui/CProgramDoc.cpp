@@ -1,6 +1,6 @@
-#include "shell/widgets/CProgramDoc.h"
+#include "gui/CProgramDoc.h"
 
-#include "shell/IniFile.h"
+#include "app/IniFile.h"
 
 namespace radio::gui {
 

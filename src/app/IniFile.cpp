@@ -1,4 +1,4 @@
-#include "shell/IniFile.h"
+#include "app/IniFile.h"
 
 #include <algorithm>
 #include <cctype>

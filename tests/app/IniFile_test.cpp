@@ -1,4 +1,4 @@
-#include "shell/IniFile.h"
+#include "app/IniFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string_view>
 
+#include "gui/AppState.h"
 #include "model/Document.h"
 #include "model/RadioImage.h"
-#include "shell/AppState.h"
 
 namespace radio::gui {
 

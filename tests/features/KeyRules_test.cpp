@@ -1,19 +1,19 @@
 // The texts an upper-casing, limited cell editor holds and what keys type.
 #include <gtest/gtest.h>
 
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 
 namespace radio {
 namespace {
 
-TEST(GridCellEditor, UpperCasesAndCutsAtTheLimit) {
+TEST(KeyRules, UpperCasesAndCutsAtTheLimit) {
   EXPECT_EQ(cellEditorText("abcd", 16), "ABCD");
   EXPECT_EQ(cellEditorText("1a2f9", 4), "1A2F");
   EXPECT_EQ(cellEditorText("*#", 4), "*#");
   EXPECT_EQ(upperCased("z\xE9"), "Z\xE9");  // only ASCII letters change
 }
 
-TEST(GridCellEditor, TypedCharacters) {
+TEST(KeyRules, TypedCharacters) {
   EXPECT_EQ(typedCharacter({KeyKind::Digit, '7'}), '7');
   EXPECT_EQ(typedCharacter({KeyKind::Digit, '7', true}), '7');
   EXPECT_EQ(typedCharacter({KeyKind::Digit, '3', false, true}), '#');
@@ -24,7 +24,7 @@ TEST(GridCellEditor, TypedCharacters) {
   EXPECT_EQ(typedCharacter({KeyKind::Backspace}), 0);
 }
 
-TEST(GridCellEditor, OnlyCharacters) {
+TEST(KeyRules, OnlyCharacters) {
   EXPECT_TRUE(onlyCharacters("", "01"));
   EXPECT_TRUE(onlyCharacters("1010", "01"));
   EXPECT_FALSE(onlyCharacters("102", "01"));

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "channels/ChannelGrid.h"
+#include "model/BandState.h"
 #include "model/Language.h"
 
 namespace radio {

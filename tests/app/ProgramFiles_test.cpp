@@ -1,4 +1,4 @@
-#include "shell/ProgramFiles.h"
+#include "app/ProgramFiles.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "shell/IniFile.h"
+#include "app/IniFile.h"
 
 namespace radio {
 namespace {

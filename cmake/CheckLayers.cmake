@@ -1,0 +1,20 @@
+# Run as a test: cmake -DSRC=<src folder> -P CheckLayers.cmake
+# The folders stand on each other in one direction: the main window (shell/)
+# includes every other folder and none includes it; the GUI support (gui/) sits
+# below every window and includes none of them.
+file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+set(faults "")
+foreach(file IN LISTS sources)
+  file(STRINGS ${SRC}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    if(NOT file MATCHES "^shell/" AND line MATCHES "\"shell/")
+      string(APPEND faults "${file}: ${line}\n")
+    endif()
+    if(file MATCHES "^gui/" AND line MATCHES "\"[a-z]+/widgets/")
+      string(APPEND faults "${file}: ${line}\n")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "Includes against the layering of src/:\n${faults}")
+endif()
