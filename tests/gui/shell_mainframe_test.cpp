@@ -18,6 +18,7 @@
 #include "gui/CProgramDoc.h"
 #include "gui/HelpHook.h"
 #include "link/widgets/CProcessDlg.h"
+#include "link/widgets/TransferController.h"
 #include "shell/widgets/CChildFrame.h"
 #include "shell/widgets/CHelpWindow.h"
 #include "shell/widgets/CLanguageDlg.h"
@@ -221,9 +222,10 @@ TEST_F(MainFrameTest, AcceleratorsFromTheGridReachTheirCommands) {
   CProgramView& view = frames().first()->view();
   view.setFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
-  ASSERT_NE(view.processWindow(), nullptr);
-  EXPECT_EQ(view.processWindow()->windowTitle(), QStringLiteral("Write Data"));
-  view.cancelTransfer();
+  TransferController& transfers = frames().first()->transfers();
+  ASSERT_NE(transfers.processWindow(), nullptr);
+  EXPECT_EQ(transfers.processWindow()->windowTitle(), QStringLiteral("Write Data"));
+  transfers.cancel();
 
   frame_->action(cmd::kControlBar)->setChecked(true);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);

@@ -21,6 +21,7 @@
 #include "link/RadioMemoryMap.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
+#include "link/widgets/TransferController.h"
 
 namespace radio::gui {
 namespace {
@@ -71,12 +72,15 @@ class TransferWindow : public ::testing::Test {
     doc = std::make_unique<CProgramDoc>(state);
     doc->newDocument();
     view = std::make_unique<CProgramView>(*doc);
-    view->setMessagePrompt([this](QWidget*, const MessageRequest& request) {
+    transfers = std::make_unique<TransferController>(doc->document(), state.lang, view.get());
+    transfers->setPortName([this] { return state.portName; });
+    view->bindTransfers(*transfers);
+    transfers->setMessagePrompt([this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
       if (request.buttons & QMessageBox::Retry) return retryAnswers-- > 0 ? QMessageBox::Retry : QMessageBox::Cancel;
       return QMessageBox::Ok;
     });
-    view->setLinkOpener([this](const std::string& device, Language) {
+    transfers->setLinkOpener([this](const std::string& device, Language) {
       openedDevice = device;
       OpenedLink opened;
       if (portFails) {
@@ -95,27 +99,29 @@ class TransferWindow : public ::testing::Test {
   }
 
   void TearDown() override {
+    transfers.reset();
     view.reset();
     doc.reset();
   }
 
   // Runs the open Process window's transfer to its end.
   void startAndWait() {
-    CProcessDlg* dlg = view->processWindow();
+    CProcessDlg* dlg = transfers->processWindow();
     ASSERT_NE(dlg, nullptr);
-    QSignalSpy spy(view.get(), &CProgramView::transferStateChanged);
+    QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
     QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
     EXPECT_FALSE(dlg->startButton()->isEnabled());
     ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
     EXPECT_TRUE(spy.at(0).at(0).toBool());
     EXPECT_FALSE(spy.at(1).at(0).toBool());
-    EXPECT_FALSE(view->transferRunning());
-    EXPECT_TRUE(waitUntil([&] { return view->processWindow() == nullptr; }));
+    EXPECT_FALSE(transfers->running());
+    EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr; }));
   }
 
   AppState state;
   std::unique_ptr<CProgramDoc> doc;
   std::unique_ptr<CProgramView> view;
+  std::unique_ptr<TransferController> transfers;
   std::unique_ptr<VirtualRadio> radio = std::make_unique<VirtualRadio>(radioWithAChannel());
   std::vector<MessageRequest> messages;
   int retryAnswers = 0;
@@ -125,17 +131,21 @@ class TransferWindow : public ::testing::Test {
 };
 
 TEST_F(TransferWindow, ReadFillsTheGridThroughTheProcessWindow) {
-  view->startRead();
-  CProcessDlg* dlg = view->processWindow();
+  transfers->startRead();
+  CProcessDlg* dlg = transfers->processWindow();
   ASSERT_NE(dlg, nullptr);
   EXPECT_EQ(dlg->windowTitle(), "Read Data");
   EXPECT_EQ(dlg->statusText(), "Not start yet");
   EXPECT_FALSE(dlg->isModal());
   std::vector<int> positions;
   QObject::connect(dlg->progressBar(), &QProgressBar::valueChanged, [&](int v) { positions.push_back(v); });
+  QSignalSpy changes(doc.get(), &CProgramDoc::changed);
   startAndWait();
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(openedDevice, "virtual");
+  // The whole read is one change of the document, then the refresh's own.
+  ASSERT_GE(changes.count(), 1);
+  EXPECT_EQ(changes.at(changes.count() == 1 ? 0 : changes.count() - 2).at(0).toString(), "Read");
   EXPECT_TRUE(radio->violations().empty());
   ASSERT_EQ(positions.size(), 191u);
   EXPECT_EQ(positions.front(), 1);
@@ -159,11 +169,11 @@ TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {
   QTest::keyClicks(view->visibleEditor(), "440.5");
   click(2, ColName);
   QTest::keyClicks(view->visibleEditor(), "NEW");
-  view->startWrite();
+  transfers->startWrite();
   EXPECT_EQ(view->visibleEditor(), nullptr);
-  EXPECT_EQ(view->processWindow()->windowTitle(), "Write Data");
+  EXPECT_EQ(transfers->processWindow()->windowTitle(), "Write Data");
   std::vector<int> positions;
-  QObject::connect(view->processWindow()->progressBar(), &QProgressBar::valueChanged,
+  QObject::connect(transfers->processWindow()->progressBar(), &QProgressBar::valueChanged,
                    [&](int v) { positions.push_back(v); });
   startAndWait();
   EXPECT_TRUE(messages.empty());
@@ -179,34 +189,34 @@ TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {
 }
 
 TEST_F(TransferWindow, CancelBeforeStartClosesTheWindow) {
-  view->startRead();
-  QPointer<CProcessDlg> dlg = view->processWindow();
+  transfers->startRead();
+  QPointer<CProcessDlg> dlg = transfers->processWindow();
   QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
   EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
-  EXPECT_FALSE(view->transferRunning());
+  EXPECT_FALSE(transfers->running());
   EXPECT_EQ(radio->wakeUps(), 0);
   // The commands open a fresh window afterwards.
-  view->startWrite();
-  ASSERT_NE(view->processWindow(), nullptr);
-  EXPECT_EQ(view->processWindow()->windowTitle(), "Write Data");
+  transfers->startWrite();
+  ASSERT_NE(transfers->processWindow(), nullptr);
+  EXPECT_EQ(transfers->processWindow()->windowTitle(), "Write Data");
 }
 
 TEST_F(TransferWindow, CancelRightAfterStartSendsNothing) {
-  view->startWrite();
-  QPointer<CProcessDlg> dlg = view->processWindow();
+  transfers->startWrite();
+  QPointer<CProcessDlg> dlg = transfers->processWindow();
   QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
   QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
   EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
-  EXPECT_FALSE(view->transferRunning());
+  EXPECT_FALSE(transfers->running());
   EXPECT_EQ(radio->wakeUps(), 0);
   EXPECT_EQ(openedDevice, "");
 }
 
 TEST_F(TransferWindow, WriteChosenWhileTheReadWindowIsOpenKeepsItsCaption) {
-  view->startRead();
-  CProcessDlg* dlg = view->processWindow();
-  view->startWrite();
-  EXPECT_EQ(view->processWindow(), dlg);
+  transfers->startRead();
+  CProcessDlg* dlg = transfers->processWindow();
+  transfers->startWrite();
+  EXPECT_EQ(transfers->processWindow(), dlg);
   EXPECT_EQ(dlg->windowTitle(), "Read Data");
   startAndWait();
   EXPECT_GT(radio->blocksWritten(), 500);
@@ -225,12 +235,12 @@ TEST_F(TransferWindow, CancelDuringTheTransferEndsItSilently) {
     }
   };
   const RadioImage before = doc->image();
-  view->startRead();
-  QPointer<CProcessDlg> dlg = view->processWindow();
-  QSignalSpy spy(view.get(), &CProgramView::transferStateChanged);
+  transfers->startRead();
+  QPointer<CProcessDlg> dlg = transfers->processWindow();
+  QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
   QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([&] { return reachedBlocks.try_acquire(); }));
-  EXPECT_TRUE(view->transferRunning());
+  EXPECT_TRUE(transfers->running());
   // The window stays responsive and only asks the transfer to stop.
   QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
   EXPECT_FALSE(dlg.isNull());
@@ -249,7 +259,7 @@ TEST_F(TransferWindow, CancelDuringTheTransferEndsItSilently) {
 TEST_F(TransferWindow, SilentRadioAsksRetryOrCancel) {
   radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.silent = true; }));
   retryAnswers = 1;
-  view->startRead();
+  transfers->startRead();
   startAndWait();
   ASSERT_EQ(messages.size(), 2u);  // Retry once, then Cancel; nothing after it
   for (const MessageRequest& m : messages) {
@@ -288,11 +298,20 @@ TEST_F(TransferWindow, FailuresAreReportedAndLeaveTheChannelsAlone) {
     messages.clear();
     portFails = false;
     c.arrange();
-    view->startRead();
+    // Once the grid is stored (the view hears it first), nothing but the
+    // handshake's bit may change.
+    RadioImage before;
+    const auto stored =
+        QObject::connect(transfers.get(), &TransferController::storeRequested, [&] { before = doc->image(); });
+    transfers->startRead();
     startAndWait();
+    QObject::disconnect(stored);
     ASSERT_EQ(messages.size(), 1u) << c.what;
     EXPECT_EQ(messages[0].text.toStdString(), c.message) << c.what;
     EXPECT_EQ(view->grid().cell(1, ColRx), "") << c.what;
+    RadioImage expected = before;
+    expected.setBit(addr::kMskFlags, 3, doc->image().bit(addr::kMskFlags, 3));
+    EXPECT_TRUE(doc->image() == expected) << c.what;
   }
 }
 
@@ -306,16 +325,16 @@ TEST_F(TransferWindow, GridTakesNoEditsWhileTheTransferRuns) {
       goOn.acquire();
     }
   };
-  view->startRead();
-  QTest::mouseClick(view->processWindow()->startButton(), Qt::LeftButton);
+  transfers->startRead();
+  QTest::mouseClick(transfers->processWindow()->startButton(), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
   QTableWidget* table = view->table();
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(3, ColRx)).center());
   EXPECT_EQ(view->visibleEditor(), nullptr);
-  // Closing the window: cancel, then the view can go; its destructor waits.
-  view->cancelTransfer();
+  // Closing the window: cancel, then the controller can go; its destructor waits.
+  transfers->cancel();
   goOn.release();
-  view.reset();
+  transfers.reset();
 }
 
 }  // namespace

@@ -17,9 +17,7 @@
 #include "gui/CProgramDoc.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
-#include "link/serial/SerialLink.h"
-#include "link/widgets/CProcessDlg.h"
-#include "link/widgets/TransferRunner.h"
+#include "link/widgets/TransferController.h"
 
 namespace radio::gui {
 
@@ -41,9 +39,7 @@ constexpr int kDecodeToneHelp = 2132;
 constexpr int kEncodeToneHelp = 2133;
 
 // The labels of the document changes made here.
-constexpr std::string_view kGridStoreLabel = "Edit";
-constexpr std::string_view kReadLabel = "Read";
-constexpr std::string_view kWriteLabel = "Write";
+constexpr Text kGridStoreLabel{"Edit", "编辑"};
 constexpr std::string_view kRefreshLabel = "Refresh";
 
 constexpr char kControlIdProperty[] = "radioprogControlId";
@@ -106,10 +102,6 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
   table_->installEventFilter(this);
   installEventFilter(this);
 
-  // The port of the connections: the stored choice, read whenever a document
-  // window opens.
-  if (doc_.state().portName.empty()) doc_.state().portName = loadPortSetting(doc_.state().appName);
-
   connect(&doc_, &CProgramDoc::imageReplaced, this, &CProgramView::refreshFromImage);
   doc_.setGridStore([this] { storeGrid(); });
   docGuard_ = &doc_;
@@ -123,9 +115,6 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
 }
 
 CProgramView::~CProgramView() {
-  if (transfer_) transfer_->cancelAndWait();
-  // The Process window belongs to the main window; it goes with its view.
-  delete processDlg_.data();
   if (docGuard_) docGuard_->setGridStore({});
 }
 
@@ -133,7 +122,6 @@ QString CProgramView::text(const Text& t) const { return QString::fromUtf8(t.in(
 
 void CProgramView::setMessagePrompt(MessagePrompt prompt) {
   prompt_ = prompt ? std::move(prompt) : MessagePrompt(&showMessageBox);
-  if (processDlg_) processDlg_->setMessagePrompt(prompt_);
 }
 
 // ---------------------------------------------------------------------------
@@ -218,7 +206,7 @@ void CProgramView::refreshFromImage() {
 
 void CProgramView::storeGrid() {
   commitEdit();
-  doc_.change(kGridStoreLabel,
+  doc_.change(kGridStoreLabel.in(lang_),
               [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
 }
 
@@ -498,102 +486,17 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 // Read and Write
 
-bool CProgramView::transferRunning() const { return transfer_ && transfer_->running(); }
-
-void CProgramView::startRead() { openProcessWindow(false); }
-
-void CProgramView::startWrite() {
-  commitEdit();
-  openProcessWindow(true);
-}
-
-void CProgramView::openProcessWindow(bool writeMode) {
-  writeMode_ = writeMode;
-  // A window already open keeps its caption; only the direction changes.
-  if (processDlg_) return;
-  const QString title = writeMode ? text({"Write Data", "写数据"}) : text({"Read Data", "读数据"});
-  processDlg_ = new CProcessDlg(title, lang_, window());
-  processDlg_->setAttribute(Qt::WA_DeleteOnClose);
-  processDlg_->setMessagePrompt(prompt_);
-  // Start asks for the transfer once the button's own handling has returned.
-  connect(processDlg_, &CProcessDlg::startRequested, this, &CProgramView::onRadioTransfer, Qt::QueuedConnection);
-  processDlg_->show();
-  processDlg_->raise();
-  processDlg_->activateWindow();
-}
-
-void CProgramView::cancelTransfer() {
-  if (transfer_ && transfer_->running()) {
-    transfer_->cancel();
-    return;
-  }
-  if (processDlg_) processDlg_->reject();
-}
-
-void CProgramView::setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(opener); }
-
-void CProgramView::onRadioTransfer() {
-  if (!processDlg_ || transferRunning()) return;
-  if (processDlg_->cancelled()) {
-    // Cancel came between Start and the transfer's start: nothing is sent.
-    CProcessDlg* dlg = processDlg_.data();
-    processDlg_.clear();
-    dlg->finish();
-    return;
-  }
+void CProgramView::bindTransfers(TransferController& transfers) {
+  transfers_ = &transfers;
+  connect(&transfers, &TransferController::commitRequested, this, &CProgramView::commitEdit);
   // The image gets the grid's edits first; the grid takes no edits until the end.
-  storeGrid();
-  hideCellEditors();
-  AppState& state = doc_.state();
-  if (state.portName.empty()) state.portName = loadPortSetting(state.appName);
-  transfer_ = std::make_unique<TransferRunner>(state.portName, lang_, linkOpener_ ? linkOpener_ : &openSerialPort);
-  connect(transfer_.get(), &TransferRunner::progressChanged, processDlg_, &CProcessDlg::setProgress);
-  connect(transfer_.get(), &TransferRunner::statusChanged, processDlg_, &CProcessDlg::setStatusText);
-  connect(transfer_.get(), &TransferRunner::retryQuestion, this, &CProgramView::onRetryQuestion);
-  connect(transfer_.get(), &TransferRunner::finished, this, &CProgramView::onTransferFinished);
-  connect(processDlg_, &CProcessDlg::cancelRequested, transfer_.get(), &TransferRunner::cancel);
-  transfer_->start(writeMode_ ? TransferDirection::Write : TransferDirection::Read, doc_.image());
-  emit transferStateChanged(true);
+  connect(&transfers, &TransferController::storeRequested, this, [this] {
+    storeGrid();
+    hideCellEditors();
+  });
+  connect(&transfers, &TransferController::imageRead, this, &CProgramView::refreshFromImage);
 }
 
-QWidget* CProgramView::messageOwner() {
-  return processDlg_ ? static_cast<QWidget*>(processDlg_) : static_cast<QWidget*>(this);
-}
-
-void CProgramView::onRetryQuestion() {
-  if (!transfer_ || transfer_->cancelled()) return;
-  MessageRequest request;
-  request.caption = QGuiApplication::applicationDisplayName();
-  request.text = QString::fromUtf8(messageText(MessageId::CommunicationError, lang_));
-  request.icon = QMessageBox::Warning;
-  request.buttons = QMessageBox::Retry | QMessageBox::Cancel;
-  const QMessageBox::StandardButton button = prompt_(messageOwner(), request);
-  if (transfer_) transfer_->answer(button);
-}
-
-void CProgramView::onTransferFinished() {
-  const TransferRunner::Result result = transfer_->result();
-  // The runner is inside its own signal here: it goes once that has returned.
-  transfer_.release()->deleteLater();
-  const std::string_view label = result.direction == TransferDirection::Read ? kReadLabel : kWriteLabel;
-  // The handshake takes bit 3 of 0x12AB from the radio, whatever came after it.
-  const bool radioBit = result.image.bit(addr::kMskFlags, 3);
-  if (radioBit != doc_.image().bit(addr::kMskFlags, 3))
-    doc_.change(label, [&](RadioImage& image) { image.setBit(addr::kMskFlags, 3, radioBit); });
-  if (!result.link.text.empty()) {
-    MessageRequest request;
-    request.caption = QGuiApplication::applicationDisplayName();
-    request.text = QString::fromStdString(result.link.text);
-    request.icon = QMessageBox::Warning;
-    (void)prompt_(messageOwner(), request);
-  }
-  if (result.link.ok() && result.direction == TransferDirection::Read) doc_.replaceImage(result.image, kReadLabel);
-  // The window goes; the next Read or Write opens a fresh one.
-  if (CProcessDlg* dlg = processDlg_.data()) {
-    processDlg_.clear();
-    dlg->finish();
-  }
-  emit transferStateChanged(false);
-}
+bool CProgramView::transferRunning() const { return transfers_ && transfers_->running(); }
 
 }  // namespace radio::gui

@@ -4,11 +4,9 @@
 // (before saving and before a transfer), refreshFromImage() rebuilds the grid from
 // it (first show, and after a read from the radio or another whole-image change).
 //
-// The view also runs the Read and Write transfers: startRead()/startWrite() open
-// the "Process" window; its Start button runs the transfer on a worker thread.
-// While a transfer runs, transferRunning() is true and the grid takes no edits;
-// the window holding the view calls cancelTransfer() before it closes and waits
-// for transferStateChanged(false) (destroying the view also waits for the worker).
+// Read and Write are run by the document window's TransferController; the view
+// only commits and stores its edits before a transfer, takes no edits while it
+// runs, and refreshes after a read.
 #pragma once
 
 #include <QPointer>
@@ -19,14 +17,14 @@
 #include "channels/ChannelGrid.h"
 #include "gui/CProgramDoc.h"
 #include "gui/MessagePrompt.h"
-#include "link/widgets/CProcessDlg.h"
-#include "link/widgets/TransferRunner.h"
 
 class QComboBox;
 class QLineEdit;
 class QTableWidget;
 
 namespace radio::gui {
+
+class TransferController;
 
 class CProgramView : public QWidget {
   Q_OBJECT
@@ -43,27 +41,17 @@ class CProgramView : public QWidget {
   void refreshFromImage();
   [[nodiscard]] const ChannelGrid& grid() const { return grid_; }
 
-  // Open the "Process" window for a read from / a write to the radio.
-  void startRead();
-  void startWrite();
+  // Follows the transfers of the document: commits before, refreshes after.
+  void bindTransfers(TransferController& transfers);
   [[nodiscard]] bool transferRunning() const;
-  // Asks a running transfer to stop at its next check and answers a pending
-  // Retry/Cancel question with Cancel; closes a Process window not yet started.
-  void cancelTransfer();
 
   // Replaces the message boxes (tests answer them).
   void setMessagePrompt(MessagePrompt prompt);
-  // Replaces how a transfer opens its link (tests use the in-process virtual radio).
-  void setLinkOpener(LinkOpener opener);
 
   // The grid control and the in-place editors, for the window and for tests.
   [[nodiscard]] QTableWidget* table() const { return table_; }
   [[nodiscard]] QWidget* editorForColumn(int column) const;
   [[nodiscard]] QWidget* visibleEditor() const;
-  [[nodiscard]] CProcessDlg* processWindow() const { return processDlg_; }
-
- signals:
-  void transferStateChanged(bool running);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,13 +84,6 @@ class CProgramView : public QWidget {
   void showCaution(const Validation& validation);
   [[nodiscard]] QString text(const Text& t) const;
 
-  // Transfers.
-  void openProcessWindow(bool writeMode);
-  void onRadioTransfer();
-  void onRetryQuestion();
-  void onTransferFinished();
-  [[nodiscard]] QWidget* messageOwner();
-
   CProgramDoc& doc_;
   QPointer<CProgramDoc> docGuard_;  // the document may go first when a window closes
   Language lang_;
@@ -119,11 +100,7 @@ class CProgramView : public QWidget {
   int wheelRemainder_ = 0;
   bool filling_ = false;  // the grid is being filled: no cell events
   MessagePrompt prompt_;
-
-  QPointer<CProcessDlg> processDlg_;
-  bool writeMode_ = false;
-  std::unique_ptr<TransferRunner> transfer_;
-  LinkOpener linkOpener_;
+  QPointer<TransferController> transfers_;
 };
 
 }  // namespace radio::gui

@@ -7,10 +7,12 @@
 
 #include "channels/widgets/CProgramView.h"
 #include "gui/CProgramDoc.h"
+#include "link/serial/SerialLink.h"
+#include "link/widgets/TransferController.h"
 
 namespace radio::gui {
 
-CChildFrame::CChildFrame(AppState& state, QWidget* parent) : QMdiSubWindow(parent) {
+CChildFrame::CChildFrame(AppState& state, QWidget* parent) : QMdiSubWindow(parent), state_(state) {
   doc_ = new CProgramDoc(state, this);
   // Ctrl+W writes to the radio; the window's own menu closes with Ctrl+F4 only.
   if (QMenu* menu = systemMenu()) {
@@ -26,31 +28,42 @@ CChildFrame::CChildFrame(AppState& state, QWidget* parent) : QMdiSubWindow(paren
 }
 
 CChildFrame::~CChildFrame() {
-  // The grid's worker must be stopped, and the grid gone, before its document goes.
+  // The transfer's worker must be stopped, and the grid gone, before the document goes.
   cancelTransfer();
+  delete transfers_;
+  transfers_ = nullptr;
   delete view_;
   view_ = nullptr;
 }
 
 void CChildFrame::createView() {
   if (view_) return;
+  // The port of the connections: the stored choice, read whenever a document
+  // window opens and again at a transfer's start while none is known.
+  if (state_.portName.empty()) state_.portName = loadPortSetting(state_.appName);
   view_ = new CProgramView(*doc_, this);
   setWidget(view_);
-  connect(view_, &CProgramView::transferStateChanged, this, &CChildFrame::transferStateChanged);
+  transfers_ = new TransferController(doc_->document(), state_.lang, this, this);
+  transfers_->setPortName([&state = state_] {
+    if (state.portName.empty()) state.portName = loadPortSetting(state.appName);
+    return state.portName;
+  });
+  view_->bindTransfers(*transfers_);
+  connect(transfers_, &TransferController::runningChanged, this, &CChildFrame::transferStateChanged);
 }
 
-bool CChildFrame::transferRunning() const { return view_ && view_->transferRunning(); }
+bool CChildFrame::transferRunning() const { return transfers_ && transfers_->running(); }
 
 void CChildFrame::cancelTransfer() {
-  if (!view_) return;
-  view_->cancelTransfer();
-  if (!view_->transferRunning()) return;
+  if (!transfers_) return;
+  transfers_->cancel();
+  if (!transfers_->running()) return;
   // The worker stops at its next check; wait for it without freezing the window.
   QEventLoop loop;
-  connect(view_, &CProgramView::transferStateChanged, &loop, [&loop](bool running) {
+  connect(transfers_, &TransferController::runningChanged, &loop, [&loop](bool running) {
     if (!running) loop.quit();
   });
-  if (view_->transferRunning()) loop.exec();
+  if (transfers_->running()) loop.exec();
 }
 
 void CChildFrame::destroyFrame() {

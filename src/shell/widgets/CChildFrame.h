@@ -1,4 +1,5 @@
-// A document window: one CProgramDoc and the channel grid that shows it. Closing
+// A document window: one CProgramDoc, the channel grid that shows it and the
+// controller of its transfers to and from the radio. Closing
 // the window (its close box, File Close) only hides it; the document and the grid
 // stay alive until the window is destroyed on purpose (File New, program end).
 #pragma once
@@ -11,6 +12,7 @@ namespace radio::gui {
 
 class CProgramDoc;
 class CProgramView;
+class TransferController;
 
 class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
@@ -29,6 +31,8 @@ class CChildFrame : public QMdiSubWindow {
   // opened), as the grid takes the band record from the image it first shows.
   void createView();
   [[nodiscard]] CProgramView& view() const { return *view_; }
+  // Read and Write of this window's document (there once the grid is).
+  [[nodiscard]] TransferController& transfers() const { return *transfers_; }
 
   [[nodiscard]] bool transferRunning() const;
   // Stops a running transfer and waits until its worker has finished.
@@ -49,6 +53,8 @@ class CChildFrame : public QMdiSubWindow {
 
   CProgramDoc* doc_ = nullptr;
   CProgramView* view_ = nullptr;
+  TransferController* transfers_ = nullptr;
+  AppState& state_;
   bool destroying_ = false;
 };
 

@@ -17,6 +17,7 @@
 #include "channels/widgets/CProgramView.h"
 #include "gui/CProgramDoc.h"
 #include "gui/HelpHook.h"
+#include "link/widgets/TransferController.h"
 #include "shell/widgets/CAboutDlg.h"
 #include "shell/widgets/CChildFrame.h"
 #include "shell/widgets/CLanguageDlg.h"
@@ -455,9 +456,9 @@ void CMainFrame::onTransfer(bool write) {
   CChildFrame* frame = activeChildFrame();
   if (!frame) return;
   if (write)
-    frame->view().startWrite();
+    frame->transfers().startWrite();
   else
-    frame->view().startRead();
+    frame->transfers().startRead();
 }
 
 void CMainFrame::onImportChannels() {
