@@ -6,7 +6,11 @@
 // radio's answer is complete on the terminal to the moment the program's next
 // byte arrives there, less the pauses the protocol prescribes in between.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <atomic>
@@ -37,13 +41,21 @@ class CountingLink : public Link {
     afterRead_ = true;
     return r;
   }
-  void purgeBuffers() override { inner_.purgeBuffers(); }
+  void purgeBuffers() override {
+    const auto start = std::chrono::steady_clock::now();
+    inner_.purgeBuffers();
+    purgeMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  }
   void purgeAll() override { inner_.purgeAll(); }
   void sleepMs(int ms) override {
     pausesMs += ms;
     if (afterRead_) turnPausesMs += ms;
+    const auto start = std::chrono::steady_clock::now();
     inner_.sleepMs(ms);
+    oversleepMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() - ms;
   }
+  double purgeMs = 0;      // time spent purging
+  double oversleepMs = 0;  // time the pauses took beyond their length
   std::int64_t bytes = 0;
   std::int64_t pausesMs = 0;
   std::int64_t turnPausesMs = 0;  // pauses between an answer and the next byte sent
@@ -110,11 +122,54 @@ void fullTransfer(benchmark::State& state, TransferDirection direction) {
     const PtyRadioServer::Turns turns = server.turns();
     if (turns.count > 0) {
       state.counters["round_trips"] = turns.count;
+      state.counters["purge_ms_per_round_trip"] = link.purgeMs / turns.count;
+      state.counters["oversleep_ms_per_round_trip"] = link.oversleepMs / turns.count;
       state.counters["program_ms_per_round_trip"] =
           (static_cast<double>(turns.totalNs) * 1e-6 - static_cast<double>(link.turnPausesMs)) / turns.count;
     }
   }
 }
+
+// The floor the terminal itself sets: one byte there and back through a bare
+// pseudo-terminal pair, answered at once by a thread that waits in poll() like
+// the virtual radio does. The program-side time above includes this twice per
+// round trip (its answer's way in, its own byte's way out) minus nothing.
+double ptyRoundTripMs() {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return -1;
+  const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
+  termios tio{};
+  tcgetattr(slave, &tio);
+  cfmakeraw(&tio);
+  tcsetattr(slave, TCSANOW, &tio);
+  constexpr int kRounds = 500;
+  std::thread echo([&] {
+    for (int i = 0; i < kRounds; ++i) {
+      pollfd p{master, POLLIN, 0};
+      if (poll(&p, 1, 1000) <= 0) break;
+      char c;
+      if (::read(master, &c, 1) == 1) (void)!::write(master, &c, 1);
+    }
+  });
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kRounds; ++i) {
+    char c = 0x52;
+    (void)!::write(slave, &c, 1);
+    pollfd p{slave, POLLIN, 0};
+    if (poll(&p, 1, 1000) <= 0) break;
+    (void)!::read(slave, &c, 1);
+  }
+  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  echo.join();
+  ::close(slave);
+  ::close(master);
+  return ms / kRounds;
+}
+
+void BM_PtyRoundTrip(benchmark::State& state) {
+  for (auto _ : state) state.counters["pty_ms_per_round_trip"] = ptyRoundTripMs();
+}
+BENCHMARK(BM_PtyRoundTrip)->Iterations(1);
 
 void BM_FullReadPaced(benchmark::State& state) { fullTransfer(state, TransferDirection::Read); }
 void BM_FullWritePaced(benchmark::State& state) { fullTransfer(state, TransferDirection::Write); }
