@@ -28,34 +28,6 @@
 namespace radio::gui {
 namespace {
 
-// A QApplication on the offscreen platform with a private settings folder, unless
-// another test file of this program already made one.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("HOME", home_->path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home_->path() + QStringLiteral("/.config")).toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    QLocale::setDefault(QLocale::c());
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override {
-    app_.reset();
-    home_.reset();
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "settings-tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QTemporaryDir> home_;
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 RadioImage newDocument() {
   BandRecord band{};
   return newDocumentImage(band);

@@ -33,30 +33,6 @@
 namespace radio::gui {
 namespace {
 
-class SignallingQtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (QApplication::instance()) return;
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", (home_->path() + QStringLiteral("/.config")).toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    QLocale::setDefault(QLocale::c());
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override {
-    app_.reset();
-    home_.reset();
-  }
-
- private:
-  int argc_ = 1;
-  char name_[20] = "signalling-tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QTemporaryDir> home_;
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new SignallingQtEnvironment);
-
 RadioImage newDocument() {
   BandRecord band{};
   return newDocumentImage(band);

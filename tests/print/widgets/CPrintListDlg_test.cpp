@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "PrintTestApp.h"
 #include "gui/HelpHook.h"
 #include "print/widgets/CPrintListDlg.h"
 
@@ -16,8 +15,6 @@ namespace {
 using radio::print::Section;
 using radio::print::SectionFlags;
 
-void app() { test::ensureApplication(); }
-
 SectionFlags shown(const CPrintListDlg& dialog) {
   SectionFlags flags{};
   for (int i = 0; i < radio::print::kSectionCount; ++i)
@@ -26,7 +23,6 @@ SectionFlags shown(const CPrintListDlg& dialog) {
 }
 
 TEST(CPrintListDlg, OpensWithOptionalAndChannelInfoCheckedAndTheirPageCounts) {
-  app();
   CPrintListDlg dialog(3);
   EXPECT_EQ(dialog.windowTitle(), "PrintList");
   EXPECT_EQ(shown(dialog), (SectionFlags{false, false, true, false, true}));
@@ -36,7 +32,6 @@ TEST(CPrintListDlg, OpensWithOptionalAndChannelInfoCheckedAndTheirPageCounts) {
 }
 
 TEST(CPrintListDlg, OkHandsOnTheBoxesAsTheyAreAfterSelectAllClearAllAndClicks) {
-  app();
   CPrintListDlg dialog(1);
   QTest::mouseClick(dialog.selectAllButton(), Qt::LeftButton);
   EXPECT_EQ(shown(dialog), (SectionFlags{true, true, true, true, true}));
@@ -50,7 +45,6 @@ TEST(CPrintListDlg, OkHandsOnTheBoxesAsTheyAreAfterSelectAllClearAllAndClicks) {
 }
 
 TEST(CPrintListDlg, F1AsksForHelpAtTheFocusedControl) {
-  app();
   CPrintListDlg dialog(2);
   int asked = 0;
   setHelpHandler([&](QWidget*, int id) { asked = id; });

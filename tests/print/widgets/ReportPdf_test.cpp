@@ -12,7 +12,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "PrintTestApp.h"
 #include "channels/ChannelGrid.h"
 #include "model/Document.h"
 #include "print/widgets/ReportPainter.h"
@@ -22,8 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using radio::print::SectionFlags;
-
-void app() { test::ensureApplication(); }
 
 bool havePoppler() { return std::system("pdftotext -v >/dev/null 2>&1") == 0; }
 
@@ -51,7 +48,6 @@ std::string pdfText(const fs::path& pdf, int page) {
 class ReportPdf : public ::testing::Test {
  protected:
   void SetUp() override {
-    app();
     dir_ = fs::temp_directory_path() / ("radioprog-print-" + std::to_string(::getpid()));
     fs::create_directories(dir_);
     // Twelve channels, a DTMF identity and a 2-Tone entry.

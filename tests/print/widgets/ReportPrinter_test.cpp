@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <functional>
 
-#include "PrintTestApp.h"
 #include "app/IniFile.h"
 #include "channels/ChannelGrid.h"
 #include "gui/AppState.h"
@@ -56,7 +55,6 @@ ChannelGrid twelveChannels() {
 }
 
 TEST(ReportPrinter, PreviewShowsThePagesChosenInThePrintList) {
-  test::ensureApplication();
   AppState state;
   ReportPrinter printer(state);
   const RadioImage image;
@@ -89,7 +87,6 @@ TEST(ReportPrinter, PreviewShowsThePagesChosenInThePrintList) {
 // same text map as one printed through Print, so its Chinese text can be found.
 TEST(ReportPrinter, PreviewPrintButtonWritesPdfWithTheHanTextMap) {
   if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "poppler-utils not installed";
-  test::ensureApplication();
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("preview.pdf"));
   AppState state;
@@ -136,7 +133,6 @@ TEST(ReportPrinter, PreviewPrintButtonWritesPdfWithTheHanTextMap) {
 }
 
 TEST(ReportPrinter, CancelInThePrintListAbandonsPrinting) {
-  test::ensureApplication();
   AppState state;
   ReportPrinter printer(state);
   const RadioImage image;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <thread>
 
 #include "LinkTestSupport.h"
@@ -17,13 +16,6 @@ namespace {
 
 class PtyLink : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "tests_link_pty";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) app_ = new QCoreApplication(argc, argv);
-  }
-
   void start(const RadioMemory& memory, RadioFaults faults = {}) {
     radio_ = std::make_unique<VirtualRadio>(memory, std::move(faults));
     server_ = std::make_unique<PtyRadioServer>(*radio_, false);
@@ -39,7 +31,6 @@ class PtyLink : public ::testing::Test {
     if (thread_.joinable()) thread_.join();
   }
 
-  static inline QCoreApplication* app_ = nullptr;
   std::unique_ptr<VirtualRadio> radio_;
   std::unique_ptr<PtyRadioServer> server_;
   std::thread thread_;
