@@ -100,14 +100,6 @@ TEST(BandRecordTest, StoredRecordIsTakenOnlyWhenSixBytes) {
   EXPECT_EQ(bandRecordFromStored(std::span<const Byte>(stored).first(3)), BandRecord{});
 }
 
-TEST(LanguageTextsTest, SwitchTargetAndFailureMessage) {
-  EXPECT_STREQ(otherLanguageName(Language::English), "Chinese");
-  EXPECT_STREQ(otherLanguageName(Language::Chinese), "English");
-  EXPECT_STREQ(languageLoadFailText(Language::English), "Load language DLL fail");
-  EXPECT_STREQ(languageLoadFailText(Language::Chinese), "加载语言链接库失败");
-  EXPECT_EQ(helpFolderName(Language::Chinese), "help/zh");
-}
-
 TEST(PagesTest, LabelsAreRecognisedInTheirLanguageOnly) {
   for (const Language lang : {Language::English, Language::Chinese})
     for (const Page page : kAllPages) EXPECT_EQ(pageForLabel(pageLabel(page, lang), lang), page);
@@ -116,25 +108,6 @@ TEST(PagesTest, LabelsAreRecognisedInTheirLanguageOnly) {
   EXPECT_EQ(pageForLabel("DTMF", Language::Chinese), Page::Dtmf);
   EXPECT_EQ(pageForLabel("", Language::English), std::nullopt);
   EXPECT_EQ(pageForLabel("Radio Programmer", Language::English), std::nullopt);
-}
-
-TEST(HelpTopicsTest, CommandsWindowsAndControlsFindTheirPages) {
-  // Commands name their window.
-  EXPECT_EQ(helpPageFor("", 32788), "optional.html");
-  EXPECT_EQ(helpPageFor("radio::gui::CMainFrame", 32801), "squelch.html");
-  EXPECT_EQ(helpPageFor("radio::gui::CLanguageDlg", 32799), "about.html");
-  EXPECT_EQ(helpPageFor("", 32793), "index.html");
-  // Control ids are shared between windows: the asking window decides.
-  EXPECT_EQ(helpPageFor("radio::gui::CPortSettingDlg", 1022), "port.html");
-  EXPECT_EQ(helpPageFor("radio::gui::COptionalFeaturesDlg", 1127), "optional.html");
-  EXPECT_EQ(helpPageFor("radio::gui::CProgramView", 1127), "main.html");
-  EXPECT_EQ(helpPageFor("CMskDlg", 1048), "msk.html");
-  // The grid's own context ids, from anywhere.
-  EXPECT_EQ(helpPageFor("", 2127), "main.html");
-  EXPECT_EQ(helpPageFor("", 2133), "main.html");
-  // Nothing known: the contents.
-  EXPECT_EQ(helpPageFor("QWidget", 4242), "index.html");
-  EXPECT_EQ(helpAnchorFor(1127), "id1127");
 }
 
 TEST(HelpTopicsTest, EveryPageIsShippedInBothLanguages) {
