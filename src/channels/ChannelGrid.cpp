@@ -158,7 +158,7 @@ void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language
 void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang) {
   image.setBandRecord(bandRecordFromLimits(limits));
   for (int n = 1; n <= kChannelRows; ++n) encodeChannel(grid.row(n), image.channel(n), lang);
-  image.setBit(addr::kMskFlags, 3, true);
+  image.setFlag(field::kChannelGridFlag, true);
 }
 
 EditorKind editorForColumn(int column) {

@@ -69,8 +69,8 @@ class ChannelGrid {
 void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language lang);
 
 // Stores every row into the image: the band record from the limits, frequencies,
-// tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. Sets bit 3
-// of 0x12AB.
+// tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. Sets
+// field::kChannelGridFlag.
 void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang);
 
 // One row decoded from its record / encoded into it (used by the two above).

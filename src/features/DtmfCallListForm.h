@@ -15,8 +15,10 @@ inline constexpr std::size_t kDtmfCallLength = 16;
 // Characters an entry can hold through the keyboard.
 inline constexpr std::string_view kDtmfCallCharacters = "0123456789ABCD*#";
 
-// Entry n (1..9): the first 16 bytes of image row 208 + n - 1.
-[[nodiscard]] constexpr std::size_t dtmfCallOffset(int n) { return 0x1368 + 24 * static_cast<std::size_t>(n); }
+// Entry n (1..9): the data bytes of the n-th call list row.
+[[nodiscard]] constexpr std::size_t dtmfCallOffset(int n) {
+  return rowSlotOffset(addr::kDtmfCallList, kDtmfCallLength, static_cast<std::size_t>(n - 1));
+}
 
 struct DtmfCallListForm {
   std::array<std::string, kDtmfCallCount> entries;  // entry n at index n-1

@@ -14,28 +14,28 @@ std::vector<std::string> dtmfStunTypeChoices(Language lang) {
 
 DtmfDecodeForm loadDtmfDecode(const RadioImage& image, Language lang) {
   DtmfDecodeForm form;
-  form.idCode = image.text(dtmf::kIdCode, dtmf::kCodeLength);
-  form.stunCode = image.text(dtmf::kStunCode, dtmf::kCodeLength);
-  const Byte group = image.at(dtmf::kGroupCode);
+  form.idCode = image.text(addr::kDtmfIdCode, dtmf::kCodeLength);
+  form.stunCode = image.text(addr::kDtmfStunCode, dtmf::kCodeLength);
+  const Byte group = image.at(addr::kDtmfGroupCode);
   if (group == 0xFF)
     form.groupCode = kGroupCodeOff.in(lang);
   else if (group != 0x00)
     form.groupCode = std::string(1, static_cast<char>(group));
-  form.stunActivation = image.bit(dtmf::kFlags, dtmf::kStunActivationBit);
-  form.stunType = (image.bit(dtmf::kFlags, dtmf::kStunTypeBit) ? kStunTxInhibit : kStunTransceiverInhibit).in(lang);
+  form.stunActivation = image.flag(field::kDtmfStunActivation);
+  form.stunType = (image.flag(field::kDtmfStunType) ? kStunTxInhibit : kStunTransceiverInhibit).in(lang);
   return form;
 }
 
 void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image) {
-  image.setText(dtmf::kIdCode, dtmf::kCodeLength, form.idCode);
-  image.setText(dtmf::kStunCode, dtmf::kCodeLength, form.stunCode);
+  image.setText(addr::kDtmfIdCode, dtmf::kCodeLength, form.idCode);
+  image.setText(addr::kDtmfStunCode, dtmf::kCodeLength, form.stunCode);
   const bool off = form.groupCode == kGroupCodeOff.en || form.groupCode == kGroupCodeOff.zh;
-  image.set(dtmf::kGroupCode, off                      ? Byte{0xFF}
-                              : form.groupCode.empty() ? Byte{0x00}
-                                                       : static_cast<Byte>(form.groupCode[0]));
-  image.setBit(dtmf::kFlags, dtmf::kStunActivationBit, form.stunActivation);
+  image.set(addr::kDtmfGroupCode, off                      ? Byte{0xFF}
+                                  : form.groupCode.empty() ? Byte{0x00}
+                                                           : static_cast<Byte>(form.groupCode[0]));
+  image.setFlag(field::kDtmfStunActivation, form.stunActivation);
   const bool tx = form.stunType == kStunTxInhibit.en || form.stunType == kStunTxInhibit.zh;
-  image.setBit(dtmf::kFlags, dtmf::kStunTypeBit, tx);
+  image.setFlag(field::kDtmfStunType, tx);
 }
 
 KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode) {

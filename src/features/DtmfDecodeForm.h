@@ -13,10 +13,8 @@
 namespace radio {
 
 namespace dtmf {
-inline constexpr std::size_t kIdCode = 0x1320;     // 10 bytes, 0xFF padded
-inline constexpr std::size_t kGroupCode = 0x132F;  // ASCII, 0xFF = off
-inline constexpr std::size_t kStunCode = 0x1338;   // 10 bytes, 0xFF padded
-inline constexpr std::size_t kCodeLength = 10;
+// ID code and stun code, 0xFF padded; the group code is one ASCII byte, 0xFF = off.
+inline constexpr std::size_t kCodeLength = addr::kDtmfCodeLength;
 }  // namespace dtmf
 
 inline constexpr Text kGroupCodeOff{"Off", "关"};
@@ -40,7 +38,7 @@ struct DtmfDecodeForm {
 [[nodiscard]] DtmfDecodeForm loadDtmfDecode(const RadioImage& image, Language lang);
 // Stores the page: the two codes (at most 10 characters, 0xFF after them), the
 // group code ("Off" in either language stores 0xFF, otherwise the first
-// character), stun activation into bit 4 and stun type into bit 5 of 0x12A8.
+// character), stun activation and stun type into their bits.
 void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image);
 
 // The page's key filter. Every key passes (F1 asks for help first) except in the

@@ -20,9 +20,7 @@ int speedCode(int digitsPerSecond) {
 
 int floorTo50(int v) { return v >= 0 ? v / 50 * 50 : -((-v + 49) / 50 * 50); }
 
-std::string timeText(const RadioImage& image, std::size_t offset) {
-  return std::to_string((image.at(offset) & 0x1F) * 50);
-}
+std::string timeText(const RadioImage& image, ImageField time) { return std::to_string(image.field(time) * 50); }
 
 Byte timeByte(std::string_view text) { return static_cast<Byte>(std::clamp(readDtmfNumber(text) / 50, 0, 0xFF)); }
 
@@ -41,11 +39,11 @@ int readDtmfNumber(std::string_view text) {
 
 DtmfEncodeForm loadDtmfEncode(const RadioImage& image) {
   DtmfEncodeForm form;
-  form.speed = std::to_string(kSpeeds[image.bits(dtmf::kSpeed, 0, 2)]);
-  form.firstDelay = timeText(image, dtmf::kFirstDelay);
-  form.firstTime = timeText(image, dtmf::kFirstTime);
-  form.starHashTime = timeText(image, dtmf::kStarHashTime);
-  form.sideTone = image.bit(dtmf::kFlags, dtmf::kSideToneBit);
+  form.speed = std::to_string(kSpeeds[image.field(field::kDtmfSpeed)]);
+  form.firstDelay = timeText(image, field::kDtmfFirstDelay);
+  form.firstTime = timeText(image, field::kDtmfFirstTime);
+  form.starHashTime = timeText(image, field::kDtmfStarHashTime);
+  form.sideTone = image.flag(field::kDtmfSideTone);
   return form;
 }
 
@@ -54,11 +52,11 @@ void storeDtmfEncode(DtmfEncodeForm& form, RadioImage& image) {
   form.firstDelay = normaliseDtmfFirstDelay(form.firstDelay);
   form.firstTime = normaliseDtmfDigitTime(form.firstTime);
   form.starHashTime = normaliseDtmfDigitTime(form.starHashTime);
-  image.setBits(dtmf::kSpeed, 0, 2, static_cast<unsigned>(speedCode(readDtmfNumber(form.speed))));
-  image.set(dtmf::kFirstDelay, timeByte(form.firstDelay));
-  image.set(dtmf::kFirstTime, timeByte(form.firstTime));
-  image.set(dtmf::kStarHashTime, timeByte(form.starHashTime));
-  image.setBit(dtmf::kFlags, dtmf::kSideToneBit, form.sideTone);
+  image.setField(field::kDtmfSpeed, static_cast<unsigned>(speedCode(readDtmfNumber(form.speed))));
+  image.set(addr::kDtmfFirstDelay, timeByte(form.firstDelay));
+  image.set(addr::kDtmfFirstTime, timeByte(form.firstTime));
+  image.set(addr::kDtmfStarHashTime, timeByte(form.starHashTime));
+  image.setFlag(field::kDtmfSideTone, form.sideTone);
 }
 
 std::string normaliseDtmfSpeed(std::string_view text) {

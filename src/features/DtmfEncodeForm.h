@@ -12,14 +12,6 @@
 namespace radio {
 
 namespace dtmf {
-inline constexpr std::size_t kSpeed = 0x1308;         // bits 0-1
-inline constexpr std::size_t kFirstDelay = 0x1309;    // ms / 50
-inline constexpr std::size_t kFirstTime = 0x130A;     // ms / 50
-inline constexpr std::size_t kStarHashTime = 0x130B;  // ms / 50
-inline constexpr std::size_t kFlags = 0x12A8;         // shared with the optional features
-inline constexpr int kSideToneBit = 6;
-inline constexpr int kStunActivationBit = 4;
-inline constexpr int kStunTypeBit = 5;
 inline constexpr std::size_t kSpeedMaxLength = 2;
 inline constexpr std::size_t kDigitTimeMaxLength = 4;
 }  // namespace dtmf
@@ -36,8 +28,8 @@ struct DtmfEncodeForm {
 // What the page shows when it becomes visible.
 [[nodiscard]] DtmfEncodeForm loadDtmfEncode(const RadioImage& image);
 // Normalises the four texts (as leaving each edit would) and stores the page:
-// the speed code into bits 0-1 of 0x1308, each time / 50 as a whole byte, the
-// side tone into bit 6 of 0x12A8. Other bits are left as they are.
+// the speed code, each time / 50 as a whole byte, the side tone. Other bits are
+// left as they are.
 void storeDtmfEncode(DtmfEncodeForm& form, RadioImage& image);
 
 // The edit's text as a whole number: leading digits (after blanks and a sign),

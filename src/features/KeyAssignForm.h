@@ -1,5 +1,5 @@
 // The Key Assignment dialog's data: the side key's function, one of four choices,
-// kept in bits 0-1 of 0x12AA as 3 minus the choice.
+// kept in field::kSideKey as 3 minus the choice.
 #pragma once
 
 #include <array>
@@ -30,7 +30,7 @@ struct KeyAssignForm {
 };
 
 [[nodiscard]] KeyAssignForm loadKeyAssign(const RadioImage& image);
-// Writes bits 0-1 of 0x12AA; bits 2-7 are kept. A choice outside 0..3 is taken
+// Writes the side key's bits; the rest of the byte is kept. A choice outside 0..3 is taken
 // as the first choice.
 void storeKeyAssign(const KeyAssignForm& form, RadioImage& image);
 

@@ -1,7 +1,7 @@
 // The MSK dialog's data: the radio's 4-character MSK ID code and nine call codes,
 // written with 0-9 and A-F. The ten codes are 40 consecutive bytes of radio
-// memory laid into the image rows from 0x12C0, using bytes 0..15 of each row;
-// bytes 16..23 of those rows belong to no code and are never touched.
+// memory laid into the data bytes of the rows from addr::kMsk; bytes 16..23 of
+// those rows belong to no code and are never touched.
 #pragma once
 
 #include <array>
@@ -18,8 +18,7 @@ inline constexpr std::string_view kMskCharacters = "0123456789ABCDEF";
 
 // Code 0 is the ID code, codes 1..9 the call list entries.
 [[nodiscard]] constexpr std::size_t mskCodeOffset(int code) {
-  const std::size_t radioByte = static_cast<std::size_t>(code) * kMskCodeLength;
-  return 0x12C0 + radioByte / 16 * 24 + radioByte % 16;
+  return rowSlotOffset(addr::kMsk, kMskCodeLength, static_cast<std::size_t>(code));
 }
 
 struct MskForm {

@@ -7,17 +7,6 @@
 namespace radio {
 namespace {
 
-constexpr std::size_t kTot = 0x1260;
-constexpr std::size_t kSquelch = 0x1261;
-constexpr std::size_t kVox = 0x1262;
-constexpr std::size_t kStep = 0x1263;
-constexpr std::size_t kPreAlert = 0x1264;
-constexpr std::size_t kKeyFlags = 0x1265;
-constexpr std::size_t kDisplayFlags = 0x1266;
-constexpr std::size_t kDisplayMode = 0x1267;
-constexpr std::size_t kSaverFlags = 0x12A8;
-constexpr std::size_t kPriority = 0x12A9;
-
 constexpr std::array<OptionalFieldInfo, kOptionalListCount> kListInfo{{
     {"tot", {"TOT (s)", "发射限时 (s)"}, 1125},
     {"squelch", {"Squelch Level", "静噪等级"}, 1123},
@@ -51,25 +40,23 @@ constexpr OptionalFieldInfo kPasswordInfo{"password", {"Password", "密码"}, 11
 // A whole-byte field: the stored byte is the list index.
 struct ByteField {
   OptionalList list;
-  std::size_t offset;
+  ImageField field;
 };
 constexpr std::array<ByteField, 6> kByteFields{{
-    {OptionalList::Tot, kTot},
-    {OptionalList::Squelch, kSquelch},
-    {OptionalList::Vox, kVox},
-    {OptionalList::Step, kStep},
-    {OptionalList::PreAlert, kPreAlert},
-    {OptionalList::Priority, kPriority},
+    {OptionalList::Tot, field::kTot},
+    {OptionalList::Squelch, field::kSquelchLevel},
+    {OptionalList::Vox, field::kVoxLevel},
+    {OptionalList::Step, field::kStep},
+    {OptionalList::PreAlert, field::kPreAlert},
+    {OptionalList::Priority, field::kPriorityChannel},
 }};
 
-// A bit field: the stored value of bits [lowBit, lowBit+count) maps to a list
-// index through toIndex (one entry per possible value, fall-backs included), and
-// a list index maps back to the stored value through toValue.
+// A bit field: the stored value maps to a list index through toIndex (one entry
+// per possible value, fall-backs included), and a list index maps back to the
+// stored value through toValue.
 struct BitField {
   OptionalList list;
-  std::size_t offset;
-  int lowBit;
-  int count;
+  ImageField field;
   std::array<int, 4> toIndex;
   std::array<unsigned, 4> toValue;
   int entries;
@@ -83,24 +70,21 @@ constexpr std::array<unsigned, 4> kSameValue{0, 1, 2, 3};
 constexpr std::array<int, 4> kThreeOfFour{0, 1, 2, 0};
 
 constexpr std::array<BitField, 14> kBitFields{{
-    {OptionalList::ShortPress, kKeyFlags, 0, 2, {2, 0, 1, 1}, {1, 2, 0, 0}, 3},
-    {OptionalList::KeyLock, kKeyFlags, 2, 1, kSame, kSameValue, 2},
-    {OptionalList::Beep, kKeyFlags, 3, 1, kSetFirst, kSetFirstValue, 2},
-    {OptionalList::Stopwatch, kKeyFlags, 4, 1, kSetFirst, kSetFirstValue, 2},
-    {OptionalList::ScanMode, kKeyFlags, 5, 2, kThreeOfFour, kSameValue, 3},
-    {OptionalList::Tail, kKeyFlags, 7, 1, kSame, kSameValue, 2},
-    {OptionalList::StrSet, kDisplayFlags, 0, 1, kSame, kSameValue, 2},
-    {OptionalList::PowerOnStyle, kDisplayFlags, 2, 2, kThreeOfFour, kSameValue, 3},
-    {OptionalList::BackLight, kDisplayFlags, 4, 2, kThreeOfFour, kSameValue, 3},
-    {OptionalList::BackLightColor, kDisplayFlags, 6, 2, kThreeOfFour, kSameValue, 3},
-    {OptionalList::DisplayMode, kDisplayMode, 0, 2, kSame, kSameValue, 4},
-    {OptionalList::BatterySaver, kSaverFlags, 0, 1, kSetFirst, kSetFirstValue, 2},
-    {OptionalList::AllowReset, addr::kMskFlags, 4, 1, kSetFirst, kSetFirstValue, 2},
-    {OptionalList::MskType, addr::kMskFlags, 0, 1, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::ShortPress, field::kShortPress, {2, 0, 1, 1}, {1, 2, 0, 0}, 3},
+    {OptionalList::KeyLock, field::kKeyLock, kSame, kSameValue, 2},
+    {OptionalList::Beep, field::kBeep, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::Stopwatch, field::kStopwatch, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::ScanMode, field::kScanMode, kThreeOfFour, kSameValue, 3},
+    {OptionalList::Tail, field::kTail, kSame, kSameValue, 2},
+    {OptionalList::StrSet, field::kStrSet, kSame, kSameValue, 2},
+    {OptionalList::PowerOnStyle, field::kPowerOnStyle, kThreeOfFour, kSameValue, 3},
+    {OptionalList::BackLight, field::kBackLight, kThreeOfFour, kSameValue, 3},
+    {OptionalList::BackLightColor, field::kBackLightColor, kThreeOfFour, kSameValue, 3},
+    {OptionalList::DisplayMode, field::kDisplayMode, kSame, kSameValue, 4},
+    {OptionalList::BatterySaver, field::kBatterySaver, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::AllowReset, field::kAllowReset, kSetFirst, kSetFirstValue, 2},
+    {OptionalList::MskType, field::kMskType, kSetFirst, kSetFirstValue, 2},
 }};
-
-constexpr int kKeypadLockBit = 7;         // in 0x12A8, clear = checked
-constexpr int kRepeaterMskInvertBit = 1;  // in 0x12AB, set = checked
 
 std::vector<std::string> texts(std::initializer_list<Text> items, Language lang) {
   std::vector<std::string> out;
@@ -171,12 +155,12 @@ OptionalFeaturesForm loadOptionalFeatures(const RadioImage& image) {
   OptionalFeaturesForm form;
   for (const ByteField& f : kByteFields) {
     const auto entries = optionalListItems(f.list, Language::English).size();
-    const Byte value = image.at(f.offset);
+    const unsigned value = image.field(f.field);
     form[f.list] = value < entries ? value : 0;
   }
-  for (const BitField& f : kBitFields) form[f.list] = f.toIndex.at(image.bits(f.offset, f.lowBit, f.count));
-  form[OptionalCheck::KeypadLock] = !image.bit(kSaverFlags, kKeypadLockBit);
-  form[OptionalCheck::RepeaterMskInvert] = image.bit(addr::kMskFlags, kRepeaterMskInvertBit);
+  for (const BitField& f : kBitFields) form[f.list] = f.toIndex.at(image.field(f.field));
+  form[OptionalCheck::KeypadLock] = !image.flag(field::kKeypadLockOff);
+  form[OptionalCheck::RepeaterMskInvert] = image.flag(field::kRepeaterMskInvert);
   form.password = passwordFromField(image.span(addr::kPassword, kPasswordLength));
   return form;
 }
@@ -185,15 +169,15 @@ void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, 
   for (const ByteField& f : kByteFields) {
     const int entries = static_cast<int>(optionalListItems(f.list, Language::English).size());
     const int index = form[f.list];
-    image.set(f.offset, static_cast<Byte>(index >= 0 && index < entries ? index : 0));
+    image.setField(f.field, static_cast<unsigned>(index >= 0 && index < entries ? index : 0));
   }
   for (const BitField& f : kBitFields) {
     const int index = form[f.list];
     const auto value = f.toValue.at(static_cast<std::size_t>(index >= 0 && index < f.entries ? index : 0));
-    image.setBits(f.offset, f.lowBit, f.count, value);
+    image.setField(f.field, value);
   }
-  image.setBit(kSaverFlags, kKeypadLockBit, !form[OptionalCheck::KeypadLock]);
-  image.setBit(addr::kMskFlags, kRepeaterMskInvertBit, form[OptionalCheck::RepeaterMskInvert]);
+  image.setFlag(field::kKeypadLockOff, !form[OptionalCheck::KeypadLock]);
+  image.setFlag(field::kRepeaterMskInvert, form[OptionalCheck::RepeaterMskInvert]);
 
   // The password goes to the radio as bytes; text typed outside ASCII is taken in
   // the language's code page and never split inside a character.

@@ -14,39 +14,40 @@
 
 namespace radio {
 
-// The dialog's lists, in the order the CLI lists them.
+// The dialog's lists, in the order the CLI lists them (their image fields are
+// named in model/ImageMap.h).
 enum class OptionalList : int {
-  Tot,             // whole byte 0x1260
-  Squelch,         // whole byte 0x1261
-  Vox,             // whole byte 0x1262
-  Step,            // whole byte 0x1263
-  PreAlert,        // whole byte 0x1264
-  Priority,        // whole byte 0x12A9
-  ShortPress,      // 0x1265 bits 0-1
-  KeyLock,         // 0x1265 bit 2
-  Beep,            // 0x1265 bit 3
-  Stopwatch,       // 0x1265 bit 4
-  ScanMode,        // 0x1265 bits 5-6
-  Tail,            // 0x1265 bit 7
-  StrSet,          // 0x1266 bit 0
-  PowerOnStyle,    // 0x1266 bits 2-3
-  BackLight,       // 0x1266 bits 4-5
-  BackLightColor,  // 0x1266 bits 6-7
-  DisplayMode,     // 0x1267 bits 0-1
-  BatterySaver,    // 0x12A8 bit 0
-  AllowReset,      // 0x12AB bit 4
-  MskType,         // 0x12AB bit 0 (bottom row, out of sight)
+  Tot,
+  Squelch,
+  Vox,
+  Step,
+  PreAlert,
+  Priority,
+  ShortPress,
+  KeyLock,
+  Beep,
+  Stopwatch,
+  ScanMode,
+  Tail,
+  StrSet,
+  PowerOnStyle,
+  BackLight,
+  BackLightColor,
+  DisplayMode,
+  BatterySaver,
+  AllowReset,
+  MskType,
 };
 inline constexpr int kOptionalListCount = 20;
 
 // The two check boxes of the hidden bottom row.
 enum class OptionalCheck : int {
-  KeypadLock,         // 0x12A8 bit 7, inverted
-  RepeaterMskInvert,  // 0x12AB bit 1
+  KeypadLock,  // checked = field::kKeypadLockOff clear
+  RepeaterMskInvert,
 };
 inline constexpr int kOptionalCheckCount = 2;
 
-inline constexpr std::size_t kPasswordLength = 6;
+inline constexpr std::size_t kPasswordLength = addr::kPasswordLength;
 
 struct OptionalFieldInfo {
   const char* key;  // CLI key, "tot" for optional.tot

@@ -1,5 +1,5 @@
 // The Squelch Tuning dialog's data: four calibration values, one per band (V, U)
-// and bandwidth (wide, narrow), stored as the shown value + 64 at 0x17EE..0x17F1.
+// and bandwidth (wide, narrow), stored as the shown value + 64 from addr::kSquelch.
 #pragma once
 
 #include <array>

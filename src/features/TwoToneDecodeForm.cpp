@@ -27,23 +27,25 @@ void storeTime(RadioImage& image, std::size_t offset, const std::string& text) {
 TwoToneDecodeForm loadTwoToneDecode(const RadioImage& image, int k) {
   const std::size_t base = twoToneDecodeOffset(k);
   TwoToneDecodeForm form;
-  form.aTone = tenths(image.be16(base), 4);
-  form.bTone = tenths(image.be16(base + 2), 4);
-  form.firstDelay = tenths(image.at(base + 4), 2);
-  form.secondDelay = tenths(image.at(base + 5), 2);
-  form.interval = tenths(image.at(base + 6), 2);
-  form.longDelay = tenths(image.at(base + 7), 2);
+  using namespace decodeEntry;
+  form.aTone = tenths(image.be16(base + kATone), 4);
+  form.bTone = tenths(image.be16(base + kBTone), 4);
+  form.firstDelay = tenths(image.at(base + kFirstDelay), 2);
+  form.secondDelay = tenths(image.at(base + kSecondDelay), 2);
+  form.interval = tenths(image.at(base + kInterval), 2);
+  form.longDelay = tenths(image.at(base + kLongDelay), 2);
   return form;
 }
 
 void storeTwoToneDecode(const TwoToneDecodeForm& form, RadioImage& image, int k) {
   const std::size_t base = twoToneDecodeOffset(k);
-  storeTone(image, base, form.aTone);
-  storeTone(image, base + 2, form.bTone);
-  storeTime(image, base + 4, form.firstDelay);
-  storeTime(image, base + 5, form.secondDelay);
-  storeTime(image, base + 6, form.interval);
-  storeTime(image, base + 7, form.longDelay);
+  using namespace decodeEntry;
+  storeTone(image, base + kATone, form.aTone);
+  storeTone(image, base + kBTone, form.bTone);
+  storeTime(image, base + kFirstDelay, form.firstDelay);
+  storeTime(image, base + kSecondDelay, form.secondDelay);
+  storeTime(image, base + kInterval, form.interval);
+  storeTime(image, base + kLongDelay, form.longDelay);
 }
 
 }  // namespace radio

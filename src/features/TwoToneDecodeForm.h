@@ -1,6 +1,7 @@
 // One of the eight 2-Tone decode entries: the A and B tones the radio listens
 // for and the timing of recognising them, each stored in a display form (tenths)
-// and a radio form (divisors of 895658, 50 ms units) at the display offset + 0x180.
+// and a radio form (divisors of 895658, 50 ms units) at the display offset
+// + addr::kTwoToneRadioForm.
 #pragma once
 
 #include <string>
@@ -11,9 +12,9 @@ namespace radio {
 
 inline constexpr int kTwoToneDecodeEntries = 8;
 
-// Display base of decode entry k (1..8): two 8-byte entries per 24-byte row.
+// Display base of decode entry k (1..8): two entries per row.
 [[nodiscard]] constexpr std::size_t twoToneDecodeOffset(int k) {
-  return 0x15C0 + 24 * static_cast<std::size_t>((k - 1) / 2) + 8 * static_cast<std::size_t>((k - 1) % 2);
+  return rowSlotOffset(addr::kTwoToneDecode, decodeEntry::kSize, static_cast<std::size_t>(k - 1));
 }
 
 struct TwoToneDecodeForm {

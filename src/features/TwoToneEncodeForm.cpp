@@ -34,12 +34,12 @@ std::string twoToneCellText(std::uint16_t displayValue) {
 
 TwoToneEncodeForm loadTwoToneEncode(const RadioImage& image) {
   TwoToneEncodeForm form;
-  form.firstDelay = tenths(image.at(kFirstDelay), 2, 1);
-  form.secondDelay = tenths(image.at(kSecondDelay), 2, 1);
-  form.longDelay = tenths(image.at(kLongDelay), 2, 1);
-  form.toneInterval = twentieths(image.be16(kToneInterval), 2, 1);
-  form.txRise = twentieths(image.be16(kTxRise), 3, 2);
-  form.shortBeep = image.at(kShortBeep) != 0;
+  form.firstDelay = tenths(image.at(addr::kTwoToneFirstDelay), 2, 1);
+  form.secondDelay = tenths(image.at(addr::kTwoToneSecondDelay), 2, 1);
+  form.longDelay = tenths(image.at(addr::kTwoToneLongDelay), 2, 1);
+  form.toneInterval = twentieths(image.be16(addr::kTwoToneInterval), 2, 1);
+  form.txRise = twentieths(image.be16(addr::kTwoToneTxRise), 3, 2);
+  form.shortBeep = image.at(addr::kTwoToneShortBeep) != 0;
   for (int n = 0; n < kEncodeEntries; ++n)
     for (int t = 0; t < 2; ++t)
       form.tones[static_cast<std::size_t>(n)][static_cast<std::size_t>(t)] =
@@ -48,12 +48,12 @@ TwoToneEncodeForm loadTwoToneEncode(const RadioImage& image) {
 }
 
 void storeTwoToneEncode(const TwoToneEncodeForm& form, RadioImage& image) {
-  storeDelay(image, kFirstDelay, form.firstDelay);
-  storeDelay(image, kSecondDelay, form.secondDelay);
-  storeDelay(image, kLongDelay, form.longDelay);
-  storeTwentieths(image, kToneInterval, form.toneInterval);
-  storeTwentieths(image, kTxRise, form.txRise);
-  image.set(kShortBeep, form.shortBeep ? 1 : 0);
+  storeDelay(image, addr::kTwoToneFirstDelay, form.firstDelay);
+  storeDelay(image, addr::kTwoToneSecondDelay, form.secondDelay);
+  storeDelay(image, addr::kTwoToneLongDelay, form.longDelay);
+  storeTwentieths(image, addr::kTwoToneInterval, form.toneInterval);
+  storeTwentieths(image, addr::kTwoToneTxRise, form.txRise);
+  image.set(addr::kTwoToneShortBeep, form.shortBeep ? 1 : 0);
   for (int n = 0; n < kEncodeEntries; ++n) {
     for (int t = 0; t < 2; ++t) {
       const std::string& text = form.tones[static_cast<std::size_t>(n)][static_cast<std::size_t>(t)];

@@ -1,7 +1,7 @@
 // The 2-Tone dialog's Encode page: the 32 tone pairs sent by the radio and the
 // timing of sending them. Every value is stored twice: a display form (tenths of
 // a hertz, tenths of a second), which is the only form read back, and a radio
-// form (tone divisors, 50 ms units) at the display offset + 0x180.
+// form (tone divisors, 50 ms units) at the display offset + addr::kTwoToneRadioForm.
 #pragma once
 
 #include <array>
@@ -13,13 +13,9 @@
 namespace radio {
 
 namespace twotone {
-inline constexpr std::size_t kRadioOffset = 0x180;
-inline constexpr std::size_t kFirstDelay = 0x1620;  // display: s x 10, radio: s x 20
-inline constexpr std::size_t kSecondDelay = 0x1621;
-inline constexpr std::size_t kLongDelay = 0x1622;
-inline constexpr std::size_t kToneInterval = 0x1623;  // 16 bits, s x 20 in both forms
-inline constexpr std::size_t kTxRise = 0x1625;        // 16 bits, s x 20 in both forms
-inline constexpr std::size_t kShortBeep = 0x1627;     // display form only
+// The delays are s x 10 in the display form and s x 20 in the radio form; the
+// tone interval and the Tx rise time are 16 bits of s x 20 in both.
+inline constexpr std::size_t kRadioOffset = addr::kTwoToneRadioForm;
 inline constexpr std::int64_t kEncodeDivisor = 111957;
 inline constexpr std::int64_t kDecodeDivisor = 895658;
 inline constexpr int kEncodeEntries = 32;
@@ -27,7 +23,7 @@ inline constexpr int kEncodeEntries = 32;
 
 // Display offset of encode entry n (0..31), tone t (0 = Tone1, 1 = Tone2).
 [[nodiscard]] constexpr std::size_t twoToneEncodeOffset(int n, int t) {
-  return 0x1500 + 24 * static_cast<std::size_t>(n / 4) + 4 * static_cast<std::size_t>(n % 4) +
+  return rowSlotOffset(addr::kTwoToneEncode, kTwoToneSlotSize, static_cast<std::size_t>(n)) +
          2 * static_cast<std::size_t>(t);
 }
 

@@ -8,6 +8,8 @@ namespace {
 // STX and "PROGRA", each byte written on its own.
 constexpr std::array<Byte, 7> kWakeUp{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
 constexpr std::array<Byte, 2> kIdentify{0x4D, 0x02};
+constexpr std::uint16_t kBlock = 8;
+constexpr std::uint16_t kIdentificationBlock = radioaddr::kIdentification;
 constexpr std::size_t kIdentityReplyMax = 8;
 constexpr std::size_t kReplyHeader = 4;
 
@@ -74,9 +76,9 @@ std::optional<LinkOutcome> LinkSession::wake() {
 
 std::optional<LinkOutcome> LinkSession::identify(Identity& identity) {
   identity.block.clear();
-  for (const std::uint16_t address : {std::uint16_t{0x0FD0}, std::uint16_t{0x0FD8}}) {
+  for (const std::uint16_t address : {kIdentificationBlock, std::uint16_t(kIdentificationBlock + kBlock)}) {
     link_.purgeBuffers();
-    const auto block = request(address, 8);
+    const auto block = request(address, kBlock);
     if (!block) return LinkOutcome::Interrupted;
     if (identity.block.empty()) identity.block = *block;
     link_.sleepMs(1);
@@ -87,9 +89,12 @@ std::optional<LinkOutcome> LinkSession::identify(Identity& identity) {
 
 std::optional<LinkOutcome> LinkSession::readFeatureBit(Identity& identity) {
   link_.purgeBuffers();
-  const auto features = request(0x0C70, 8);
+  // The radio keeps the channel grid flag where the image does.
+  constexpr ImageField kFlag = field::kChannelGridFlag;
+  constexpr std::uint16_t kFlagAddress = radioAddressOf(kFlag.offset);
+  const auto features = request(kFlagAddress / kBlock * kBlock, kBlock);
   if (!features) return LinkOutcome::Interrupted;
-  identity.featureBit = ((*features)[3] >> 3) & 1;
+  identity.featureBit = ((*features)[kFlagAddress % kBlock] >> kFlag.lowBit) & 1;
   return std::nullopt;
 }
 

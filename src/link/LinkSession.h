@@ -32,15 +32,16 @@ class LinkSession {
 
   // What the identification steps learn of the radio.
   struct Identity {
-    std::vector<Byte> block;  // radio 0x0FD0..0x0FD7
-    bool featureBit = false;  // bit 3 of radio 0x0C73
-    [[nodiscard]] Byte bandType() const { return block.at(1); }
+    std::vector<Byte> block;  // the first block of the identification row
+    bool featureBit = false;  // the radio's field::kChannelGridFlag
+    [[nodiscard]] Byte bandType() const { return block.at(radioaddr::kBandType - radioaddr::kIdentification); }
   };
-  // The identification after the first wake-up: blocks 0x0FD0 and 0x0FD8, each
+  // The identification after the first wake-up: the two blocks of the
+  // identification row (radioaddr::kIdentification), each
   // acknowledged. Interrupted when a reply or acknowledge is missing; the band
   // type is the caller's to check before readFeatureBit().
   [[nodiscard]] std::optional<LinkOutcome> identify(Identity& identity);
-  // Then block 0x0C70, without an acknowledge.
+  // Then the block holding the channel grid flag, without an acknowledge.
   [[nodiscard]] std::optional<LinkOutcome> readFeatureBit(Identity& identity);
 
   // Sends a read request and returns the data bytes of a complete reply (the

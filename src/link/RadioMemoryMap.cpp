@@ -3,23 +3,10 @@
 #include "model/Document.h"
 
 namespace radio {
-namespace {
-
-constexpr std::uint16_t kSettingsStart = 0x0C30;
-constexpr std::size_t kFirstSettingsRow = 195;
-constexpr std::size_t kSettingsBytesPerRow = 16;
-
-}  // namespace
-
-std::size_t imageOffsetForRadioAddress(std::uint16_t address) {
-  if (address < kSettingsStart) return address;
-  const std::size_t rel = address - kSettingsStart;
-  return (kFirstSettingsRow + rel / kSettingsBytesPerRow) * kRecordSize + rel % kSettingsBytesPerRow;
-}
 
 bool writtenByTransfer(std::uint16_t address) {
   if (address == radioaddr::kBandType) return true;
-  if (address >= radioaddr::kIdentification && address < radioaddr::kIdentification + 16) return false;
+  if (address >= radioaddr::kIdentification && address < radioaddr::kIdentification + kRowDataBytes) return false;
   return address < radioaddr::kBandRecord && address < kRadioMemorySize;
 }
 
@@ -39,7 +26,7 @@ RadioMemory defaultRadioMemory() {
   BandRecord band = kDefaultBandRecord;
   RadioImage image = newDocumentImage(band);
   RadioMemory memory = radioMemoryFromImage(image);
-  memory[radioaddr::kBandType] = 0x03;
+  memory[radioaddr::kBandType] = kBandTypeAfterWrite;
   for (std::size_t i = 0; i < band.size(); ++i) memory[radioaddr::kBandRecord + i] = band[i];
   return memory;
 }

@@ -1,6 +1,5 @@
-// Where each byte of the radio's 4096-byte memory lives in the image: radio
-// 0x0000..0x0C2F is image rows 0..129 whole, radio 0x0C30..0x0FFF is bytes 0..15
-// of image rows 195..255.
+// The radio's 4096-byte memory as a whole, laid out by the image map's
+// imageOffsetForRadioAddress (model/ImageMap.h).
 //
 // Usage:
 //   RadioMemory mem = radioMemoryFromImage(image);   // what a full write would leave
@@ -14,26 +13,13 @@
 
 namespace radio {
 
-inline constexpr std::size_t kRadioMemorySize = 4096;
 using RadioMemory = std::array<Byte, kRadioMemorySize>;
 
-// Radio addresses of the areas the protocol interprets.
-namespace radioaddr {
-inline constexpr std::uint16_t kFeatureFlags = 0x0C70;
-inline constexpr std::uint16_t kIdentification = 0x0FD0;
-inline constexpr std::uint16_t kBandType = 0x0FD1;
-inline constexpr std::uint16_t kPassword = 0x0FE2;
-inline constexpr std::uint16_t kBandRecord = 0x0FF0;
-inline constexpr std::uint16_t kSquelch = 0x0FF6;
-}  // namespace radioaddr
-
-// The band type a write leaves at kBandType.
+// The band type a write leaves at radioaddr::kBandType.
 inline constexpr Byte kBandTypeAfterWrite = 0x03;
 
-[[nodiscard]] std::size_t imageOffsetForRadioAddress(std::uint16_t address);
-// True for the addresses a write sends: all but the identification block
-// 0x0FD0..0x0FDF (whose band type byte the write's last step sets) and the band
-// and squelch block 0x0FF0..0x0FFF.
+// True for the addresses a write sends: all but the identification block (whose
+// band type byte the write's last step sets) and the band and squelch block.
 [[nodiscard]] bool writtenByTransfer(std::uint16_t address);
 [[nodiscard]] RadioMemory radioMemoryFromImage(const RadioImage& image);
 void copyRadioMemoryIntoImage(const RadioMemory& memory, RadioImage& image);

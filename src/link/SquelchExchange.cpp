@@ -3,18 +3,13 @@
 #include "link/LinkSession.h"
 
 namespace radio {
-namespace {
-
-constexpr std::uint16_t kSquelchAddress = 0x0FF6;
-
-}  // namespace
 
 LinkResult readSquelch(Link& link, RadioImage& image, Language lang, const LinkCallbacks& callbacks) {
   LinkSession session(link, lang, callbacks, LinkSession::Mode::Squelch);
   if (const auto failure = session.wake()) return linkResult(*failure, lang);
   link.purgeBuffers();
   // No acknowledge follows this reply. A short reply changes nothing.
-  const auto data = session.request(kSquelchAddress, 4, 1);
+  const auto data = session.request(radioaddr::kSquelch, 4, 1);
   if (!data) return linkResult(LinkOutcome::Interrupted, lang);
   image.copyIn(addr::kSquelch, *data);
   LinkResult result = linkResult(LinkOutcome::Completed, lang);
@@ -28,7 +23,7 @@ LinkResult writeSquelch(Link& link, RadioImage& image, const SquelchBytes& value
   if (const auto failure = session.wake()) return linkResult(*failure, lang);
   image.copyIn(addr::kSquelch, values);
   link.purgeBuffers();
-  if (!session.sendBlock(kSquelchAddress, image.span(addr::kSquelch, values.size())))
+  if (!session.sendBlock(radioaddr::kSquelch, image.span(addr::kSquelch, values.size())))
     return linkResult(LinkOutcome::Interrupted, lang);
   LinkResult result = linkResult(LinkOutcome::Completed, lang);
   result.text = Text{"Write Successfully", "写数据成功"}.in(lang);

@@ -1,6 +1,6 @@
 // The two short exchanges of the Squelch Tuning dialog: the same wake-up
 // handshake as a transfer (without status texts), then one four-byte read or
-// write of the squelch levels at radio 0x0FF6..0x0FF9 (image 0x17EE..0x17F1).
+// write of the squelch levels (radioaddr::kSquelch, image addr::kSquelch).
 // They block until done; only askRetry of the callbacks is used by the dialog
 // (cancelRequested is honoured before each wake-up attempt when set).
 //

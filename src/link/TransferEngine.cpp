@@ -10,14 +10,19 @@ namespace {
 
 using Failure = std::optional<LinkOutcome>;
 
-// Image rows and the radio addresses they occupy: rows 0..129 whole (24 bytes,
-// three blocks), rows 195..255 bytes 0..15 (two blocks).
-constexpr int kLastChannelRow = 129;
-constexpr int kFirstSettingsRow = 195;
-constexpr int kIdentificationRow = 253;
-constexpr int kLastRow = 255;
-constexpr int kBlock = 8;
-constexpr std::uint16_t kBandTypeAddress = 0x0FD1;
+// Image rows and the radio addresses they occupy (model/ImageMap.h): the channel
+// rows whole (three blocks), the settings rows' data bytes (two blocks).
+constexpr int kLastChannelRow = static_cast<int>(addr::kChannelRecords) - 1;
+constexpr int kFirstSettingsRow = static_cast<int>(addr::kSettings / kRecordSize);
+constexpr int kIdentificationRow = static_cast<int>(addr::kIdentification / kRecordSize);
+constexpr int kLastRow = static_cast<int>(kRecordCount) - 1;
+constexpr std::uint16_t kBlock = 8;
+constexpr int kChannelRowBlocks = static_cast<int>(kRecordSize / kBlock);
+constexpr int kSettingsRowBlocks = static_cast<int>(kRowDataBytes / kBlock);
+
+// The block a radio address lies in, and its position there.
+constexpr std::uint16_t blockOf(std::uint16_t address) { return static_cast<std::uint16_t>(address / kBlock * kBlock); }
+constexpr std::size_t inBlock(std::uint16_t address) { return address % kBlock; }
 
 class Transfer {
  public:
@@ -43,31 +48,32 @@ class Transfer {
     return std::nullopt;
   }
 
-  // Checks the radio's band type and takes its bit 3 of 0x0C73 into 0x12AB of the
-  // image (and of the copy a read fills).
+  // Checks the radio's band type and takes its channel grid flag into the image
+  // (and into the copy a read fills).
   Failure identify(RadioImage& image, RadioImage& copy) {
     LinkSession::Identity identity;
     if (Failure f = session_.identify(identity)) return f;
     if (bandTypeRefused(identity.bandType())) return LinkOutcome::BandTypeError;
     if (Failure f = session_.readFeatureBit(identity)) return f;
-    image.setBit(addr::kMskFlags, 3, identity.featureBit);
-    copy.setBit(addr::kMskFlags, 3, identity.featureBit);
+    image.setFlag(field::kChannelGridFlag, identity.featureBit);
+    copy.setFlag(field::kChannelGridFlag, identity.featureBit);
     return std::nullopt;
   }
 
   Failure read(RadioImage& image) {
     // The password request and its acknowledge go without purges.
-    const auto password = session_.request(0x0FE0, kBlock);
+    const auto password = session_.request(blockOf(radioaddr::kPassword), kBlock);
     if (!password) return LinkOutcome::Interrupted;
-    for (std::size_t i = 0; i < 6; ++i)
-      if ((*password)[2 + i] != image.at(addr::kPassword + i)) return LinkOutcome::PasswordError;
+    for (std::size_t i = 0; i < addr::kPasswordLength; ++i)
+      if ((*password)[inBlock(radioaddr::kPassword) + i] != image.at(addr::kPassword + i))
+        return LinkOutcome::PasswordError;
     if (!session_.acknowledge(false)) return LinkOutcome::Interrupted;
 
     std::uint16_t address = 0;
     for (int row = 0; row <= kLastRow; ++row) {
       if (row == kLastChannelRow + 1) row = kFirstSettingsRow;
       const bool channelRow = row <= kLastChannelRow;
-      const int blocks = channelRow ? 3 : 2;
+      const int blocks = channelRow ? kChannelRowBlocks : kSettingsRowBlocks;
       for (int b = 0; b < blocks; ++b) {
         if (channelRow && b > 0) link_.sleepMs(1);
         link_.purgeBuffers();
@@ -92,7 +98,7 @@ class Transfer {
         address += 2 * kBlock;
         continue;
       }
-      const int blocks = row <= kLastChannelRow ? 3 : 2;
+      const int blocks = row <= kLastChannelRow ? kChannelRowBlocks : kSettingsRowBlocks;
       for (int b = 0; b < blocks; ++b) {
         link_.purgeBuffers();
         const auto data = image.span(static_cast<std::size_t>(row) * kRecordSize + b * kBlock, kBlock);
@@ -103,7 +109,7 @@ class Transfer {
     }
     link_.purgeBuffers();
     const Byte bandType = kBandTypeAfterWrite;
-    if (!session_.sendBlock(kBandTypeAddress, std::span<const Byte>(&bandType, 1))) return LinkOutcome::Interrupted;
+    if (!session_.sendBlock(radioaddr::kBandType, std::span<const Byte>(&bandType, 1))) return LinkOutcome::Interrupted;
     return std::nullopt;
   }
 

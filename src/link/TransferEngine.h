@@ -13,8 +13,8 @@
 //   LinkResult r = runTransfer(*link, TransferDirection::Read, doc.image(), lang, cb);
 //
 // A read fills the image only when the whole read succeeded; whatever the
-// outcome, bit 3 of 0x12AB already holds the radio's value once the handshake got
-// that far. A write changes nothing in the image but that bit.
+// outcome, field::kChannelGridFlag already holds the radio's value once the
+// handshake got that far. A write changes nothing in the image but that bit.
 #pragma once
 
 #include <functional>

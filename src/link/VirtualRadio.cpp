@@ -72,7 +72,7 @@ VirtualRadio::VirtualRadio(const RadioMemory& memory, RadioFaults faults)
     : memory_(memory), faults_(std::move(faults)) {
   if (faults_.bandType) memory_[radioaddr::kBandType] = static_cast<Byte>(*faults_.bandType);
   if (faults_.password) {
-    for (std::size_t i = 0; i < 6; ++i)
+    for (std::size_t i = 0; i < addr::kPasswordLength; ++i)
       memory_[radioaddr::kPassword + i] =
           i < faults_.password->size() ? static_cast<Byte>((*faults_.password)[i]) : 0xFF;
   }

@@ -28,7 +28,7 @@ namespace radio {
 struct RadioFaults {
   bool silent = false;                  // never answers anything
   bool noIdentifyAck = false;           // answers Identify but never its acknowledge
-  std::optional<int> bandType;          // the band type byte at 0x0FD1
+  std::optional<int> bandType;          // the band type byte (radioaddr::kBandType)
   std::optional<std::string> password;  // the radio's password (up to 6 digits)
   std::optional<int> shortReplyBlock;   // the read reply of block K stops short
   std::optional<int> missingAckBlock;   // no acknowledge for block K

@@ -108,44 +108,4 @@ BandRecord RadioImage::bandRecord() const {
 
 void RadioImage::setBandRecord(const BandRecord& record) { copyIn(addr::kBandRecord, record); }
 
-const char* areaName(std::size_t o) {
-  struct Area {
-    std::size_t first, last;
-    const char* name;
-  };
-  static constexpr Area areas[] = {
-      {0x0000, 0x0BFF, "channels 1-128"},
-      {0x0C00, 0x0C17, "channel Fr"},
-      {0x0C18, 0x0C2F, "channel record 129 (not shown)"},
-      {0x0C30, 0x1247, "unused (preserved)"},
-      {0x1260, 0x1269, "optional features"},
-      {0x1278, 0x1287, "PTT ID begin"},
-      {0x1290, 0x129F, "PTT ID end"},
-      {0x12A8, 0x12A9, "optional features (saver, priority)"},
-      {0x12AA, 0x12AA, "key assignment"},
-      {0x12AB, 0x12AB, "optional features (MSK type, reset)"},
-      {0x12C0, 0x12F7, "MSK"},
-      {0x1308, 0x130D, "DTMF encode"},
-      {0x1320, 0x1347, "DTMF decode"},
-      {0x1380, 0x144F, "DTMF call list"},
-      {0x1500, 0x15BF, "2-Tone encode tones (display)"},
-      {0x15C0, 0x161F, "2-Tone decode entries (display)"},
-      {0x1620, 0x1627, "2-Tone encode timing (display)"},
-      {0x1680, 0x173F, "2-Tone encode tones (radio)"},
-      {0x1740, 0x179F, "2-Tone decode entries (radio)"},
-      {0x17A0, 0x17A6, "2-Tone encode timing (radio)"},
-      {0x17B8, 0x17C7, "radio identification"},
-      {0x17D1, 0x17D1, "model index"},
-      {0x17D2, 0x17D7, "radio password"},
-      {0x17E8, 0x17ED, "band record"},
-      {0x17EE, 0x17F1, "squelch tuning"},
-  };
-  for (const auto& a : areas) {
-    if (o >= a.first && o <= a.last) return a.name;
-  }
-  if (o >= 0x1248 && o < kImageSize)
-    return o % kRecordSize >= 16 ? "settings record tail (image only)" : "settings (unnamed, preserved)";
-  return "";
-}
-
 }  // namespace radio

@@ -7,61 +7,12 @@
 #include <span>
 #include <string>
 
+#include "model/ImageMap.h"
+
 namespace radio {
 
-using Byte = std::uint8_t;
-
-inline constexpr std::size_t kImageSize = 6144;
-inline constexpr std::size_t kRecordSize = 24;
-inline constexpr std::size_t kRecordCount = 256;
-inline constexpr int kChannelRows = 129;  // grid rows 1..129; row 129 is "Fr"
-
-// Named offsets of the image map.
-namespace addr {
-inline constexpr std::size_t kChannels = 0x0000;       // records 0..128 shown in the grid
-inline constexpr std::size_t kOptional = 0x1260;       // optional features, 10 bytes
-inline constexpr std::size_t kOptionalFlags = 0x12A8;  // saver/lock, priority, key, msk/reset
-inline constexpr std::size_t kKeyAssign = 0x12AA;
-inline constexpr std::size_t kMskFlags = 0x12AB;  // bit 3 also set by the channel grid
-inline constexpr std::size_t kPttIdBegin = 0x1278;
-inline constexpr std::size_t kPttIdEnd = 0x1290;
-inline constexpr std::size_t kMsk = 0x12C0;
-inline constexpr std::size_t kDtmf = 0x1308;
-inline constexpr std::size_t kDtmfCallList = 0x1380;
-inline constexpr std::size_t kTwoToneEncode = 0x1500;
-inline constexpr std::size_t kTwoToneDecode = 0x15C0;
-inline constexpr std::size_t kTwoToneTiming = 0x1620;
-inline constexpr std::size_t kTwoToneEncodeRadio = 0x1680;
-inline constexpr std::size_t kTwoToneDecodeRadio = 0x1740;
-inline constexpr std::size_t kTwoToneTimingRadio = 0x17A0;
-inline constexpr std::size_t kIdentification = 0x17B8;
-inline constexpr std::size_t kBandType = 0x17B9;
-inline constexpr std::size_t kModelIndex = 0x17D1;
-inline constexpr std::size_t kPassword = 0x17D2;
-inline constexpr std::size_t kBandRecord = 0x17E8;
-inline constexpr std::size_t kSquelch = 0x17EE;
-}  // namespace addr
-
-// Offsets within a channel record.
-namespace chan {
-inline constexpr std::size_t kRx = 0;
-inline constexpr std::size_t kTx = 4;
-inline constexpr std::size_t kRxTone = 8;
-inline constexpr std::size_t kTxTone = 10;
-inline constexpr std::size_t kFlags = 13;
-inline constexpr std::size_t kName = 16;
-inline constexpr std::size_t kNameSize = 8;
-inline constexpr Byte kBitUp = 0x80;    // transmit above receive
-inline constexpr Byte kBitDown = 0x40;  // transmit below receive
-inline constexpr Byte kBitHigh = 0x20;
-inline constexpr Byte kBitWide = 0x10;
-inline constexpr Byte kBitScan = 0x08;
-inline constexpr Byte kBitBusyQt = 0x04;
-inline constexpr Byte kBitBusyCarrier = 0x02;
-}  // namespace chan
-
 // The six-byte band record in its nibble encoding.
-using BandRecord = std::array<Byte, 6>;
+using BandRecord = std::array<Byte, addr::kBandRecordLength>;
 inline constexpr BandRecord kDefaultBandRecord{0x13, 0x17, 0x64, 0x40, 0x48, 0x00};
 // What the grid writes on every refresh: 136-174 MHz and 400-520 MHz.
 inline constexpr BandRecord kGridBandRecord{0x13, 0x17, 0x64, 0x40, 0x52, 0x00};
@@ -102,6 +53,12 @@ class RadioImage {
   [[nodiscard]] unsigned bits(std::size_t offset, int lowBit, int count) const;
   void setBits(std::size_t offset, int lowBit, int count, unsigned value);
 
+  // A named field of the image map.
+  [[nodiscard]] unsigned field(ImageField f) const { return bits(f.offset, f.lowBit, f.bitCount); }
+  void setField(ImageField f, unsigned value) { setBits(f.offset, f.lowBit, f.bitCount, value); }
+  [[nodiscard]] bool flag(ImageField f) const { return field(f) != 0; }
+  void setFlag(ImageField f, bool on) { setField(f, on ? 1u : 0u); }
+
   [[nodiscard]] std::uint16_t be16(std::size_t offset) const;
   void setBe16(std::size_t offset, std::uint16_t value);
 
@@ -136,8 +93,5 @@ class RadioImage {
 // Packed BCD of one digit pair and back (no range check, as the radio does it).
 [[nodiscard]] constexpr Byte toBcd(unsigned value) { return static_cast<Byte>((value / 10) * 16 + value % 10); }
 [[nodiscard]] constexpr unsigned fromBcd(Byte value) { return (value >> 4) * 10u + (value & 0x0F); }
-
-// A description of the area an offset belongs to, for dumps and reports.
-[[nodiscard]] const char* areaName(std::size_t offset);
 
 }  // namespace radio

@@ -107,12 +107,12 @@ void TransferController::onFinished() {
   // The runner is inside its own signal here: it goes once that has returned.
   transfer_.release()->deleteLater();
   const bool goodRead = result.link.ok() && result.direction == TransferDirection::Read;
-  // The handshake takes bit 3 of 0x12AB from the radio, whatever came after it (a
+  // The handshake takes the channel grid flag from the radio, whatever came after it (a
   // good read brings it with the whole image).
   if (!goodRead) {
-    const bool radioBit = result.image.bit(addr::kMskFlags, 3);
+    const bool radioBit = result.image.flag(field::kChannelGridFlag);
     doc_.change((result.direction == TransferDirection::Read ? kReadLabel : kWriteLabel).in(lang_),
-                [&](RadioImage& image) { image.setBit(addr::kMskFlags, 3, radioBit); });
+                [&](RadioImage& image) { image.setFlag(field::kChannelGridFlag, radioBit); });
   }
   if (!result.link.text.empty()) {
     MessageRequest request;
