@@ -2,6 +2,10 @@
 
 #include <cstdio>
 
+#include "features/DtmfCallListForm.h"
+#include "features/MskForm.h"
+#include "features/OptionalFeaturesForm.h"
+#include "features/TwoToneDecodeForm.h"
 #include "model/CodePage.h"
 
 namespace radio::print {
@@ -105,8 +109,6 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::Dtmf, lang);
   constexpr double kLabelX = 9;
   constexpr double kValueX = 40;
-  const Byte flags = image.at(addr::kOptionalFlags);
-
   page.text(6, -4, Text{"Encode", "编码"}.in(lang));
   const Label encode[] = {
       {-5, {"DTMF Speed:", "DTMF 速率:"}},
@@ -116,12 +118,14 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
       {-9, {"Side Tone:", "侧音:"}},
   };
   for (const Label& l : encode) page.text(kLabelX, l.y, l.text.in(lang));
-  const Byte speed = image.at(addr::kDtmf);
+  // The sheet reads the whole speed and time bytes, as the radio holds them; the
+  // DTMF dialog reads bits 0-1 and bits 0-4 (field::kDtmfSpeed, kDtmfFirstDelay...).
+  const Byte speed = image.at(addr::kDtmfSpeed);
   page.text(kValueX, -5, number(speed == 0 ? 6 : speed == 1 ? 8 : speed == 2 ? 10 : 15));
-  page.text(kValueX, -6, number(image.at(addr::kDtmf + 1) * 50));
-  page.text(kValueX, -7, number(image.at(addr::kDtmf + 2) * 50));
-  page.text(kValueX, -8, number(image.at(addr::kDtmf + 3) * 50));
-  page.text(kValueX, -9, (flags >> 6) & 1 ? "√" : "×");
+  page.text(kValueX, -6, number(image.at(addr::kDtmfFirstDelay) * 50));
+  page.text(kValueX, -7, number(image.at(addr::kDtmfFirstTime) * 50));
+  page.text(kValueX, -8, number(image.at(addr::kDtmfStarHashTime) * 50));
+  page.text(kValueX, -9, image.flag(field::kDtmfSideTone) ? "√" : "×");
 
   page.text(6, -11, Text{"Decode", "解码"}.in(lang));
   const Label decode[] = {
@@ -132,13 +136,17 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
       {-16, {"Stun Code Response:", "遥毙码回应:"}},
   };
   for (const Label& l : decode) page.text(kLabelX, l.y, l.text.in(lang));
-  page.text(kValueX, -12, imageText(image, 0x1320, 11, lang));
-  page.text(kValueX, -13, image.at(0x132F) == 0xFF ? std::string("Off") : imageText(image, 0x132F, 1, lang));
-  page.text(kValueX, -14, onOff((flags >> 4) & 1, lang));
-  page.text(kValueX, -15, imageText(image, 0x1338, 11, lang));
+  // The codes print one byte beyond the dialog's ten.
+  constexpr std::size_t kPrintedCode = addr::kDtmfCodeLength + 1;
+  page.text(kValueX, -12, imageText(image, addr::kDtmfIdCode, kPrintedCode, lang));
   page.text(
-      kValueX, -16,
-      (flags >> 5) & 1 ? Text{"Tx inbibit", "禁止发射"}.in(lang) : Text{"Transceiver inhibit", "禁止收发"}.in(lang));
+      kValueX, -13,
+      image.at(addr::kDtmfGroupCode) == 0xFF ? std::string("Off") : imageText(image, addr::kDtmfGroupCode, 1, lang));
+  page.text(kValueX, -14, onOff(image.flag(field::kDtmfStunActivation), lang));
+  page.text(kValueX, -15, imageText(image, addr::kDtmfStunCode, kPrintedCode, lang));
+  page.text(kValueX, -16,
+            image.flag(field::kDtmfStunType) ? Text{"Tx inbibit", "禁止发射"}.in(lang)
+                                             : Text{"Transceiver inhibit", "禁止收发"}.in(lang));
 
   page.text(6, -18, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -19, Text{"Num", "编号"}.in(lang));
@@ -148,7 +156,7 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   for (int n = 1; n <= 9; ++n) {
     const int y = -page.b(n + 19) - 50;
     page.textAt(page.u(10), y, number(n));
-    page.textAt(page.u(18), y, imageText(image, addr::kDtmfCallList + 24 * static_cast<std::size_t>(n - 1), 16, lang));
+    page.textAt(page.u(18), y, imageText(image, dtmfCallOffset(n), kDtmfCallLength, lang));
   }
 }
 
@@ -158,7 +166,7 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
 void drawMskPage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::Msk, lang);
   page.text(6, -4, Text{"ID Code:", "身份码:"}.in(lang));
-  page.text(15, -4, imageText(image, addr::kMsk, 4, lang));
+  page.text(15, -4, imageText(image, mskCodeOffset(0), kMskCodeLength, lang));
   page.text(6, -6, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -7, Text{"Num", "编号"}.in(lang));
   page.text(16, -7, Text{"CallList", "呼叫列表"}.in(lang));
@@ -166,68 +174,60 @@ void drawMskPage(PageWriter& page, const RadioImage& image, Language lang) {
   page.line(page.u(14), 25 - page.b(7), page.u(14), -page.b(17) - 50);
   for (int n = 1; n <= 9; ++n) {
     const int y = -page.b(n + 7) - 25;
-    // Entries are packed four to a record behind the own code: n div 4 picks the
-    // record, n mod 4 the four-byte slot in it.
-    const std::size_t offset = addr::kMsk + 24 * static_cast<std::size_t>(n / 4) + 4 * static_cast<std::size_t>(n % 4);
     page.textAt(page.u(10), y, number(n));
-    page.textAt(page.u(17), y, imageText(image, offset, 4, lang));
+    page.textAt(page.u(17), y, imageText(image, mskCodeOffset(n), kMskCodeLength, lang));
   }
 }
 
 // ---------------------------------------------------------------------------
-// Optional features. The bits are those the radio's printout has always used.
+// Optional features. Every line the Optional Features dialog also shows prints
+// the dialog's value in the dialog's words, read through its form; the other
+// lines keep the printout's own readings (field::printout).
 
 void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::Optional, lang);
   constexpr double kLabelX = 9;
   constexpr double kValueX = 30;
-  const Byte tot = image.at(0x1260);
-  const Byte squelch = image.at(0x1261);
-  const Byte vox = image.at(0x1262);
-  const Byte step = image.at(0x1263);
-  const Byte f64 = image.at(0x1264);
-  const Byte f65 = image.at(0x1265);
-  const Byte display = image.at(0x1266);
-  const Byte flags = image.at(addr::kOptionalFlags);
-  const auto bit = [](Byte value, int n) { return ((value >> n) & 1) != 0; };
+  const OptionalFeaturesForm form = loadOptionalFeatures(image);
+  const auto shown = [&](OptionalList list) {
+    const auto items = optionalListItems(list, lang);
+    const int index = form[list];
+    return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
+                                                                : std::string();
+  };
+  const auto flag = [&](ImageField f) { return image.flag(f); };
 
   struct Line {
     int y;
     Text label;
     std::string value;
   };
-  const Text backLight[] = {{"Off", "关"}, {"Auto", "自动"}, {"On", "开"}, {"On", "开"}};
-  const Text backColor[] = {{"Purple", "紫色"}, {"Orangle", "橙色"}, {"Blue", "蓝色"}, {"Blue", "蓝色"}};
-  const char* displayMode[] = {"1", "2", "3", "4", "5", "5", "5", "5"};
-  const Text scanMode[] = {{"To", "时间"}, {"Co", "载波"}, {"Se", "搜索"}, {"Se", "搜索"}};
-  const char* steps[] = {"5k", "6.25k", "10k", "12.5k", "25k", "25k", "25k", "25k"};
-  const std::string voice = !bit(f64, 2)    ? Text{"Off", "无"}.in(lang)
-                            : bit(flags, 1) ? Text{"Chinese", "中文"}.in(lang)
-                                            : Text{"English", "英文"}.in(lang);
+  const std::string voice = !flag(field::printout::kVoice)         ? Text{"Off", "无"}.in(lang)
+                            : flag(field::printout::kVoiceChinese) ? Text{"Chinese", "中文"}.in(lang)
+                                                                   : Text{"English", "英文"}.in(lang);
   const Line lines[] = {
-      {-5, {"Back Light:", "背光灯:"}, backLight[(f65 >> 4) & 3].in(lang)},
-      {-6, {"Back Light Color:", "背光灯颜色:"}, backColor[(f65 >> 6) & 3].in(lang)},
-      {-7, {"Display mode:", "显示模式:"}, displayMode[display & 7]},
-      {-8, {"Key lock:", "键盘锁定:"}, bit(f65, 2) ? Text{"Manual", "手动"}.in(lang) : Text{"Auto", "自动"}.in(lang)},
-      {-9, {"Priority channel:", "优先信道:"}, number(image.at(0x12A9))},
-      {-10, {"Scan mode:", "扫描模式:"}, scanMode[(f64 >> 5) & 3].in(lang)},
-      {-11, {"Squelch level:", "静噪电平:"}, number(squelch & 0x0F)},
-      {-12, {"Step:", "步进:"}, steps[step & 7]},
-      {-13,
-       {"Time-out Timer:", "超时定时器:"},
-       (tot & 0x0F) == 0 ? Text{"Off", "无"}.in(lang) : number((tot & 0x0F) * 30)},
-      {-14, {"Vox Gain Level:", "声控增益电平:"}, (vox & 0x0F) == 0 ? Text{"Off", "关"}.in(lang) : number(vox & 0x0F)},
+      {-5, {"Back Light:", "背光灯:"}, shown(OptionalList::BackLight)},
+      {-6, {"Back Light Color:", "背光灯颜色:"}, shown(OptionalList::BackLightColor)},
+      {-7, {"Display mode:", "显示模式:"}, shown(OptionalList::DisplayMode)},
+      {-8, {"Key lock:", "键盘锁定:"}, shown(OptionalList::KeyLock)},
+      {-9, {"Priority channel:", "优先信道:"}, shown(OptionalList::Priority)},
+      {-10, {"Scan mode:", "扫描模式:"}, shown(OptionalList::ScanMode)},
+      {-11, {"Squelch level:", "静噪电平:"}, shown(OptionalList::Squelch)},
+      {-12, {"Step (k):", "步进 (k):"}, shown(OptionalList::Step)},
+      {-13, {"Time-out Timer:", "超时定时器:"}, shown(OptionalList::Tot)},
+      {-14, {"Vox Gain Level:", "声控增益电平:"}, shown(OptionalList::Vox)},
       {-15, {"Voice annunciation:", "语音报号:"}, voice},
-      {-16, {"Frequency Mode:", "频率模式:"}, onOff(bit(flags, 3), lang)},
-      {-17, {"MSK Type:", "MSK 类型:"}, bit(image.at(addr::kMskFlags), 0) ? "MSK-II" : "MSK-I"},
-      {-18, {"Battery saver:", "电池省电:"}, onOff(bit(flags, 0), lang)},
-      {-19, {"Beep tone:", "哔音:"}, onOff(bit(f64, 3), lang)},
-      {-20, {"Scrambler:", "扰频器:"}, onOff(bit(f64, 4), lang)},
-      {-21, {"Keypad Lock:", "数字功能键锁定:"}, onOff(!bit(flags, 7), lang)},
-      {-24, {"Display PTT ID:", "显示 PTT ID:"}, onOff(bit(f64, 7), lang)},
-      {-25, {"PTT ID type:", "PTT ID 类型:"}, bit(flags, 2) ? "DTMF" : "MSK"},
-      {-26, {"Beginning of Trasmit:", "发射开始:"}, imageText(image, addr::kPttIdBegin, 16, lang)},
-      {-27, {"End of transmit:", "发射结束:"}, imageText(image, addr::kPttIdEnd, 16, lang)},
+      {-16, {"Frequency Mode:", "频率模式:"}, onOff(flag(field::printout::kFrequencyMode), lang)},
+      {-17, {"MSK Type:", "MSK 类型:"}, shown(OptionalList::MskType)},
+      {-18, {"Battery saver:", "电池省电:"}, shown(OptionalList::BatterySaver)},
+      {-19, {"Beep tone:", "哔音:"}, shown(OptionalList::Beep)},
+      {-20, {"Scrambler:", "扰频器:"}, onOff(flag(field::printout::kScrambler), lang)},
+      // A check box in the dialog; its state in the page's words.
+      {-21, {"Keypad Lock:", "数字功能键锁定:"}, onOff(form[OptionalCheck::KeypadLock], lang)},
+      {-24, {"Display PTT ID:", "显示 PTT ID:"}, onOff(flag(field::printout::kDisplayPttId), lang)},
+      {-25, {"PTT ID type:", "PTT ID 类型:"}, flag(field::printout::kPttIdDtmf) ? "DTMF" : "MSK"},
+      {-26, {"Beginning of Trasmit:", "发射开始:"}, imageText(image, addr::kPttIdBegin, addr::kPttIdLength, lang)},
+      {-27, {"End of transmit:", "发射结束:"}, imageText(image, addr::kPttIdEnd, addr::kPttIdLength, lang)},
   };
   page.text(6, -4, Text{"Function", "功能"}.in(lang));
   page.text(6, -23, "PTT ID");
@@ -253,12 +253,13 @@ void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language l
   for (int e = 1; e <= 8; ++e) {
     const int c = (e - 1) % 2;
     const int r = (e - 1) / 2;
-    const std::size_t entry = addr::kTwoToneDecode + 24 * static_cast<std::size_t>(r) + 8 * static_cast<std::size_t>(c);
+    const std::size_t entry = twoToneDecodeOffset(e);
     page.text(3 + 32 * c, -(4 + 9 * r), "2-Tone " + number(e) + ":");
+    using namespace decodeEntry;
     const std::string values[] = {
-        format("%4.1f", image.be16(entry) / 10.0),   format("%4.1f", image.be16(entry + 2) / 10.0),
-        format("%2.1f", image.at(entry + 4) / 10.0), format("%2.1f", image.at(entry + 5) / 10.0),
-        format("%2.1f", image.at(entry + 7) / 10.0), format("%2.1f", image.at(entry + 6) / 10.0),
+        format("%4.1f", image.be16(entry + kATone) / 10.0),    format("%4.1f", image.be16(entry + kBTone) / 10.0),
+        format("%2.1f", image.at(entry + kFirstDelay) / 10.0), format("%2.1f", image.at(entry + kSecondDelay) / 10.0),
+        format("%2.1f", image.at(entry + kLongDelay) / 10.0),  format("%2.1f", image.at(entry + kInterval) / 10.0),
     };
     for (int i = 0; i < 6; ++i) {
       const int y = -(5 + i + 9 * r);
@@ -273,7 +274,6 @@ void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language l
 
 void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::TwoToneEncode, lang);
-  constexpr std::size_t t = addr::kTwoToneTiming;
   const Label labels[] = {
       {-4, {"The first delay time(s):", "第一音频持续时间 (s):"}},
       {-5, {"The second delay time(s):", "第二音频持续时间 (s)"}},
@@ -283,12 +283,14 @@ void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language l
       {-9, {"Short beep tone:", "短哔音:"}},
   };
   for (const Label& l : labels) page.text(6, l.y, l.text.in(lang));
-  page.text(30, -4, format("%2.1f", image.at(t) / 10.0));
-  page.text(30, -5, format("%2.1f", image.at(t + 1) / 10.0));
-  page.text(30, -6, format("%2.1f", image.at(t + 2) / 10.0));
-  page.text(30, -7, format("%2.1f", image.be16(t + 3) / 20.0));
-  page.text(30, -8, format("%3.2f", image.be16(t + 5) / 20.0));
-  page.text(30, -9, (image.at(t + 7) & 1) ? Text{"ON", "开"}.in(lang) : Text{"Off", "关"}.in(lang));
+  page.text(30, -4, format("%2.1f", image.at(addr::kTwoToneFirstDelay) / 10.0));
+  page.text(30, -5, format("%2.1f", image.at(addr::kTwoToneSecondDelay) / 10.0));
+  page.text(30, -6, format("%2.1f", image.at(addr::kTwoToneLongDelay) / 10.0));
+  page.text(30, -7, format("%2.1f", image.be16(addr::kTwoToneInterval) / 20.0));
+  page.text(30, -8, format("%3.2f", image.be16(addr::kTwoToneTxRise) / 20.0));
+  // The printout reads bit 0 of the short beep byte; the dialog, any set bit.
+  const bool shortBeep = image.at(addr::kTwoToneShortBeep) & 1;
+  page.text(30, -9, shortBeep ? Text{"ON", "开"}.in(lang) : Text{"Off", "关"}.in(lang));
 
   // The Chinese heads of the tone columns sit 1.5 columns further right.
   const double toneHeadShift = lang == Language::Chinese ? 1.5 : 0.0;
@@ -307,15 +309,12 @@ void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language l
   };
   for (int i = 0; i < 16; ++i) {
     const int y = -page.b(i + 13) - 25;
-    const std::size_t slot = 24 * static_cast<std::size_t>(i / 4) + 4 * static_cast<std::size_t>(i % 4);
-    const std::size_t left = addr::kTwoToneEncode + slot;
-    const std::size_t right = addr::kTwoToneEncode + 0x60 + slot;
     page.textAt(page.u(7), y, number(i + 1));
-    page.textAt(page.u(13), y, tone(left));
-    page.textAt(page.u(23), y, tone(left + 2));
+    page.textAt(page.u(13), y, tone(twoToneEncodeOffset(i, 0)));
+    page.textAt(page.u(23), y, tone(twoToneEncodeOffset(i, 1)));
     page.textAt(page.u(35), y, number(i + 17));
-    page.textAt(page.u(41), y, tone(right));
-    page.textAt(page.u(51), y, tone(right + 2));
+    page.textAt(page.u(41), y, tone(twoToneEncodeOffset(i + 16, 0)));
+    page.textAt(page.u(51), y, tone(twoToneEncodeOffset(i + 16, 1)));
   }
 }
 
@@ -324,14 +323,14 @@ void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language l
 
 std::string channelPttIdText(const RadioImage& image, int row) {
   char buf[8];
-  std::snprintf(buf, sizeof buf, "%02X", image.channel(row)[12]);
+  std::snprintf(buf, sizeof buf, "%02X", image.channel(row)[chan::kPttId]);
   return buf;
 }
 
 std::string channelSignalText(const RadioImage& image, int row) {
   char buf[16];
   const auto record = image.channel(row);
-  std::snprintf(buf, sizeof buf, "%02X %02X", record[14], record[15]);
+  std::snprintf(buf, sizeof buf, "%02X %02X", record[chan::kSignal], record[chan::kSignal + 1]);
   return buf;
 }
 

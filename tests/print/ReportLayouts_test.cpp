@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "ReportTestSupport.h"
+#include "features/OptionalFeaturesForm.h"
+#include "model/Document.h"
 #include "print/ReportLayouts.h"
 
 namespace radio::print {
@@ -158,42 +160,12 @@ struct OptionalCase {
   const char* zh;
 };
 
-TEST(OptionalLayout, EveryValueRule) {
+// The lines no dialog shows keep the printout's own readings.
+TEST(OptionalLayout, PageOnlyValueRules) {
   const OptionalCase cases[] = {
-      {0x1265, 0x00, -5, "Off", "关"},
-      {0x1265, 0x10, -5, "Auto", "自动"},
-      {0x1265, 0x20, -5, "On", "开"},
-      {0x1265, 0x30, -5, "On", "开"},
-      {0x1265, 0x00, -6, "Purple", "紫色"},
-      {0x1265, 0x40, -6, "Orangle", "橙色"},
-      {0x1265, 0xC0, -6, "Blue", "蓝色"},
-      {0x1266, 0x03, -7, "4", "4"},
-      {0x1266, 0xFE, -7, "5", "5"},
-      {0x1265, 0x04, -8, "Manual", "手动"},
-      {0x1265, 0xFB, -8, "Auto", "自动"},
-      {0x12A9, 0xC8, -9, "200", "200"},
-      {0x1264, 0x00, -10, "To", "时间"},
-      {0x1264, 0x20, -10, "Co", "载波"},
-      {0x1264, 0x60, -10, "Se", "搜索"},
-      {0x1261, 0xF9, -11, "9", "9"},
-      {0x1263, 0x01, -12, "6.25k", "6.25k"},
-      {0x1263, 0xFB, -12, "12.5k", "12.5k"},
-      {0x1263, 0x06, -12, "25k", "25k"},
-      {0x1260, 0xF0, -13, "Off", "无"},
-      {0x1260, 0x06, -13, "180", "180"},
-      {0x1262, 0x00, -14, "Off", "关"},
-      {0x1262, 0x35, -14, "5", "5"},
-      {0x12A8, 0x08, -16, "On", "开"},
-      {0x12AB, 0x01, -17, "MSK-II", "MSK-II"},
-      {0x12AB, 0xFE, -17, "MSK-I", "MSK-I"},
-      {0x12A8, 0x01, -18, "On", "开"},
-      {0x1264, 0x08, -19, "On", "开"},
-      {0x1264, 0xEF, -20, "Off", "关"},
-      {0x12A8, 0x80, -21, "Off", "关"},
-      {0x12A8, 0x00, -21, "On", "开"},
-      {0x1264, 0x80, -24, "On", "开"},
-      {0x12A8, 0x04, -25, "DTMF", "DTMF"},
-      {0x12A8, 0xFB, -25, "MSK", "MSK"},
+      {0x12A8, 0x08, -16, "On", "开"},     {0x12A8, 0xF7, -16, "Off", "关"},  {0x1264, 0x10, -20, "On", "开"},
+      {0x1264, 0xEF, -20, "Off", "关"},    {0x1264, 0x80, -24, "On", "开"},   {0x1264, 0x7F, -24, "Off", "关"},
+      {0x12A8, 0x04, -25, "DTMF", "DTMF"}, {0x12A8, 0xFB, -25, "MSK", "MSK"},
   };
   for (const auto& c : cases) {
     RadioImage image;
@@ -201,6 +173,58 @@ TEST(OptionalLayout, EveryValueRule) {
     EXPECT_EQ(cell(optional(image), 30, c.y), c.en) << std::hex << c.offset << " " << int(c.value);
     EXPECT_EQ(cell(optional(image, Zh), 30, c.y), c.zh) << std::hex << c.offset << " " << int(c.value);
   }
+}
+
+// Every line the Optional Features dialog also shows prints what the dialog
+// (and `get optional`) shows, over images with varied settings.
+TEST(OptionalLayout, SharedLinesAgreeWithTheDialog) {
+  struct Shared {
+    int y;
+    OptionalList list;
+  };
+  const Shared shared[] = {
+      {-5, OptionalList::BackLight}, {-6, OptionalList::BackLightColor}, {-7, OptionalList::DisplayMode},
+      {-8, OptionalList::KeyLock},   {-9, OptionalList::Priority},       {-10, OptionalList::ScanMode},
+      {-11, OptionalList::Squelch},  {-12, OptionalList::Step},          {-13, OptionalList::Tot},
+      {-14, OptionalList::Vox},      {-17, OptionalList::MskType},       {-18, OptionalList::BatterySaver},
+      {-19, OptionalList::Beep},
+  };
+  std::vector<RadioImage> images(5);
+  BandRecord band{};
+  images[1] = newDocumentImage(band);
+  // Every list at its second-to-last entry, then at its second entry.
+  for (const int pick : {-2, 1}) {
+    OptionalFeaturesForm form = loadOptionalFeatures(images[1]);
+    for (int i = 0; i < kOptionalListCount; ++i) {
+      const auto list = static_cast<OptionalList>(i);
+      const int n = static_cast<int>(optionalListItems(list, En).size());
+      form[list] = pick < 0 ? n + pick : pick;
+    }
+    form[OptionalCheck::KeypadLock] = pick < 0;
+    storeOptionalFeatures(form, images[pick < 0 ? 2 : 3], En);
+  }
+  // Bytes no dialog would store.
+  for (std::size_t i = 0; i < kImageSize; ++i) images[4].set(i, static_cast<Byte>(i * 37 + 11));
+
+  for (const RadioImage& image : images) {
+    const OptionalFeaturesForm form = loadOptionalFeatures(image);
+    for (const Language lang : {En, Zh}) {
+      const auto page = optional(image, lang);
+      for (const Shared& s : shared) {
+        const auto items = optionalListItems(s.list, lang);
+        EXPECT_EQ(cell(page, 30, s.y), items.at(static_cast<std::size_t>(form[s.list]))) << s.y;
+      }
+      EXPECT_EQ(cell(page, 30, -21), (form[OptionalCheck::KeypadLock] ? Text{"On", "开"} : Text{"Off", "关"}).in(lang));
+    }
+  }
+  // The faults that were reported: Auto printed as On, MSK-I as MSK-II.
+  RadioImage image;
+  OptionalFeaturesForm form = loadOptionalFeatures(image);
+  form[OptionalList::BackLight] = 1;
+  form[OptionalList::MskType] = 0;
+  storeOptionalFeatures(form, image, En);
+  EXPECT_EQ(cell(optional(image), 30, -5), "Auto");
+  EXPECT_EQ(cell(optional(image), 30, -17), "MSK-I");
 }
 
 TEST(OptionalLayout, VoiceAnnunciationNeedsItsSwitchBeforeTheLanguage) {
