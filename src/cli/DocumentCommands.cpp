@@ -160,7 +160,7 @@ int runDump(const std::vector<std::string>& argv) {
   while (offset < kImageSize) {
     // A line ends at 16 bytes, at the end of a record and where the area changes.
     std::string area = areaName(offset);
-    if (offset < 128 * kRecordSize) area = "channel " + std::to_string(offset / kRecordSize + 1);
+    if (offset < addr::kFr) area = "channel " + std::to_string(offset / kRecordSize + 1);
     std::size_t end = offset + 1;
     const std::size_t recordEnd = (offset / kRecordSize + 1) * kRecordSize;
     while (end < recordEnd && end - offset < 16 && std::string(areaName(end)) == areaName(offset)) ++end;
