@@ -43,11 +43,13 @@ RadioInfo identifyRadio(Link& link, Language lang, const LinkCallbacks& callback
 
   // The block of the model and password, as a read asks for it first, then the
   // band record; each acknowledged.
-  const auto product = session.request(0x0FE0, 8);
+  constexpr std::uint16_t kProductBlock = radioAddressOf(addr::kModelIndex) / 8 * 8;
+  const auto product = session.request(kProductBlock, 8);
   if (!product || !session.acknowledge(false)) return end(LinkOutcome::Interrupted);
-  info.modelIndex = (*product)[1];
+  info.modelIndex = (*product)[radioAddressOf(addr::kModelIndex) - kProductBlock];
   std::string digits;
-  for (std::size_t i = 2; i < 8 && (*product)[i] != 0xFF; ++i) digits += static_cast<char>((*product)[i]);
+  for (std::size_t i = radioaddr::kPassword - kProductBlock; i < 8 && (*product)[i] != 0xFF; ++i)
+    digits += static_cast<char>((*product)[i]);
   info.password = digits;
   link.purgeBuffers();
   const auto band = session.request(radioaddr::kBandRecord, 8);

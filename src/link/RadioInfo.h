@@ -21,13 +21,13 @@ namespace radio {
 struct RadioInfo {
   LinkResult link;
   bool identified = false;               // the identification block arrived
-  std::vector<Byte> identification;      // radio 0x0FD0..0x0FD7
-  Byte bandType = 0xFF;                  // radio 0x0FD1
+  std::vector<Byte> identification;      // the first block of radioaddr::kIdentification
+  Byte bandType = 0xFF;                  // radioaddr::kBandType
   bool bandTypeAccepted = false;         // a read or write would go on
-  bool featureBit = false;               // bit 3 of radio 0x0C73
-  std::optional<Byte> modelIndex;        // radio 0x0FE1, once the second block arrived
-  std::optional<std::string> password;   // radio 0x0FE2..0x0FE7 as digits; empty: none set
-  std::optional<BandRecord> bandRecord;  // radio 0x0FF0..0x0FF5
+  bool featureBit = false;               // the radio's field::kChannelGridFlag
+  std::optional<Byte> modelIndex;        // addr::kModelIndex, once the second block arrived
+  std::optional<std::string> password;   // radioaddr::kPassword as digits; empty: none set
+  std::optional<BandRecord> bandRecord;  // radioaddr::kBandRecord
 };
 
 [[nodiscard]] RadioInfo identifyRadio(Link& link, Language lang, const LinkCallbacks& callbacks);

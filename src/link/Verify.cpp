@@ -7,7 +7,7 @@ namespace radio {
 
 RadioImage imageAfterWrite(const RadioImage& document, bool radioBit) {
   RadioImage expected = document;
-  expected.setBit(addr::kMskFlags, 3, radioBit);
+  expected.setFlag(field::kChannelGridFlag, radioBit);
   expected.set(addr::kBandType, kBandTypeAfterWrite);
   return expected;
 }
@@ -31,7 +31,7 @@ VerifyResult verifyRadio(Link& link, const RadioImage& document, const SectionCo
   RadioImage read = document;
   result.link = runTransfer(link, TransferDirection::Read, read, ctx.lang, callbacks);
   if (!result.link.ok()) return result;
-  result.expected = imageAfterWrite(document, read.bit(addr::kMskFlags, 3));
+  result.expected = imageAfterWrite(document, read.flag(field::kChannelGridFlag));
   result.radio = writtenAreasOf(read, result.expected);
   result.differences = diffImages(result.expected, result.radio, ctx);
   return result;

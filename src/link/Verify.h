@@ -1,6 +1,6 @@
 // Verify: reads the radio (the handshake and blocks of a read; nothing is written)
 // and compares what it holds with what a write of a document would have left in
-// it: the areas a write sends, with the radio's own bit 3 of 0x0C73 that the
+// it: the areas a write sends, with the radio's own channel grid flag that the
 // handshake takes, and band type 03.
 //
 // Usage (the link is open; document is the image as a write would send it, the
@@ -29,7 +29,7 @@ struct VerifyResult {
   [[nodiscard]] bool agrees() const { return link.ok() && differences.empty(); }
 };
 
-// The image a write of document leaves in a radio whose bit 3 of 0x0C73 is
+// The image a write of document leaves in a radio whose channel grid flag is
 // radioBit, as a read of that radio would fill it in the written areas.
 [[nodiscard]] RadioImage imageAfterWrite(const RadioImage& document, bool radioBit);
 
