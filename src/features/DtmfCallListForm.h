@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "features/FieldInfo.h"
 #include "features/KeyRules.h"
 #include "model/RadioImage.h"
 
@@ -19,6 +20,10 @@ inline constexpr std::string_view kDtmfCallCharacters = "0123456789ABCD*#";
 [[nodiscard]] constexpr std::size_t dtmfCallOffset(int n) {
   return rowSlotOffset(addr::kDtmfCallList, kDtmfCallLength, static_cast<std::size_t>(n - 1));
 }
+
+// Entry n is "call<n>", labelled "<label> n"; the grid carries the help id.
+inline constexpr FieldInfo kDtmfCallField{
+    "call", {"Fast Call List", "快速呼叫列表"}, 1022, {"FastCallList", "快速呼叫列表"}};
 
 struct DtmfCallListForm {
   std::array<std::string, kDtmfCallCount> entries;  // entry n at index n-1

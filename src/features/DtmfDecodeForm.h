@@ -3,9 +3,11 @@
 // what the page shows and stores.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "features/FieldInfo.h"
 #include "features/KeyRules.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -20,6 +22,15 @@ inline constexpr std::size_t kCodeLength = addr::kDtmfCodeLength;
 inline constexpr Text kGroupCodeOff{"Off", "关"};
 inline constexpr Text kStunTxInhibit{"Tx inhibit", "禁止发射"};
 inline constexpr Text kStunTransceiverInhibit{"Transceiver inhibit", "禁止收发"};
+
+// The page's fields in its order.
+inline constexpr std::array<FieldInfo, 5> kDtmfDecodeFields{{
+    {"id_code", {"ID Code", "ID码"}, 1080, {"ID Code:", "身份码:"}},
+    {"group_code", {"Group Code", "组码"}, 1081, {"Group Code:", "组呼码:"}},
+    {"stun_activation", {"Stun Activation", "遥毙启用"}, 1103, {"Stun Activation:", "遥毙激活:"}},
+    {"stun_code", {"Stun Code", "遥毙码"}, 1082, {"Stun Code:", "遥毙码:"}},
+    {"stun_type", {"Stun Type", "遥毙类型"}, 1083, {"Stun Code Response:", "遥毙码回应:"}},
+}};
 
 struct DtmfDecodeForm {
   std::string idCode;     // bytes as stored (ASCII)

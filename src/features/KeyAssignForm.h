@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "features/FieldInfo.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -22,7 +23,7 @@ inline constexpr std::array<Text, kSideKeyChoices> kSideKeyChoiceTexts{{
     {"Send 1750Hz Singal", "发射1750Hz信号"},
     {"Squelch Off Momentary", "瞬时静噪关闭"},
 }};
-inline constexpr Text kSideKeyLabel{"Side Key", "侧键"};
+inline constexpr FieldInfo kSideKeyField{"side", {"Side Key", "侧键"}, kKeyAssignHelpContext, {}};
 
 struct KeyAssignForm {
   int choice = 0;  // 0..3

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "features/FieldInfo.h"
 #include "features/KeyRules.h"
 #include "model/RadioImage.h"
 
@@ -20,6 +21,10 @@ inline constexpr std::string_view kMskCharacters = "0123456789ABCDEF";
 [[nodiscard]] constexpr std::size_t mskCodeOffset(int code) {
   return rowSlotOffset(addr::kMsk, kMskCodeLength, static_cast<std::size_t>(code));
 }
+
+inline constexpr FieldInfo kMskIdField{"id", {"ID Code", "ID码"}, 1048, {"ID Code:", "身份码:"}};
+// Call n is "call<n>", labelled "<label> n"; the grid carries the help id.
+inline constexpr FieldInfo kMskCallField{"call", {"Call List", "呼叫列表"}, 1349, {"CallList", "呼叫列表"}};
 
 struct MskForm {
   std::string idCode;

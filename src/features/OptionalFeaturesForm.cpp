@@ -7,35 +7,35 @@
 namespace radio {
 namespace {
 
-constexpr std::array<OptionalFieldInfo, kOptionalListCount> kListInfo{{
-    {"tot", {"TOT (s)", "发射限时 (s)"}, 1125},
-    {"squelch", {"Squelch Level", "静噪等级"}, 1123},
-    {"vox", {"Vox Gain Level", "声控等级"}, 1120},
-    {"step", {"Step (k)", "步进 (k)"}, 1124},
-    {"pre_alert", {"TOT Pre-Alert (s)", "发射限时预警 (s)"}, 1126},
-    {"priority", {"Priority Channel", "优先信道"}, 1119},
-    {"short_press", {"Short Press Orange Key", "短按橙键"}, 1131},
-    {"key_lock", {"Key Lock", "键盘锁定"}, 1118},
-    {"beep", {"Beep", "按键音"}, 1127},
-    {"stopwatch", {"Stopwatch", "秒表"}, 1129},
-    {"scan_mode", {"Scan Mode", "扫描模式"}, 1122},
-    {"tail", {"Tail", "尾音消除"}, 1130},
-    {"str_set", {"STR Set", "STR设置"}, 1136},
-    {"power_on_style", {"Power-on Style", "开机显示"}, 1121},
-    {"back_light", {"Back Light", "背光"}, 1115},
-    {"back_light_color", {"Back Light Color", "背光颜色"}, 1116},
-    {"display_mode", {"Display Mode", "显示模式"}, 1117},
-    {"battery_saver", {"Battery Saver", "省电模式"}, 1128},
-    {"allow_reset", {"Allow Reset", "允许复位"}, 1137},
-    {"msk_type", {"MSK Type", "MSK类型"}, 1132},
+constexpr std::array<FieldInfo, kOptionalListCount> kListInfo{{
+    {"tot", {"TOT (s)", "发射限时 (s)"}, 1125, {"Time-out Timer:", "超时定时器:"}},
+    {"squelch", {"Squelch Level", "静噪等级"}, 1123, {"Squelch level:", "静噪电平:"}},
+    {"vox", {"Vox Gain Level", "声控等级"}, 1120, {"Vox Gain Level:", "声控增益电平:"}},
+    {"step", {"Step (k)", "步进 (k)"}, 1124, {"Step (k):", "步进 (k):"}},
+    {"pre_alert", {"TOT Pre-Alert (s)", "发射限时预警 (s)"}, 1126, {}},
+    {"priority", {"Priority Channel", "优先信道"}, 1119, {"Priority channel:", "优先信道:"}},
+    {"short_press", {"Short Press Orange Key", "短按橙键"}, 1131, {}},
+    {"key_lock", {"Key Lock", "键盘锁定"}, 1118, {"Key lock:", "键盘锁定:"}},
+    {"beep", {"Beep", "按键音"}, 1127, {"Beep tone:", "哔音:"}},
+    {"stopwatch", {"Stopwatch", "秒表"}, 1129, {}},
+    {"scan_mode", {"Scan Mode", "扫描模式"}, 1122, {"Scan mode:", "扫描模式:"}},
+    {"tail", {"Tail", "尾音消除"}, 1130, {}},
+    {"str_set", {"STR Set", "STR设置"}, 1136, {}},
+    {"power_on_style", {"Power-on Style", "开机显示"}, 1121, {}},
+    {"back_light", {"Back Light", "背光"}, 1115, {"Back Light:", "背光灯:"}},
+    {"back_light_color", {"Back Light Color", "背光颜色"}, 1116, {"Back Light Color:", "背光灯颜色:"}},
+    {"display_mode", {"Display Mode", "显示模式"}, 1117, {"Display mode:", "显示模式:"}},
+    {"battery_saver", {"Battery Saver", "省电模式"}, 1128, {"Battery saver:", "电池省电:"}},
+    {"allow_reset", {"Allow Reset", "允许复位"}, 1137, {}},
+    {"msk_type", {"MSK Type", "MSK类型"}, 1132, {"MSK Type:", "MSK 类型:"}},
 }};
 
-constexpr std::array<OptionalFieldInfo, kOptionalCheckCount> kCheckInfo{{
-    {"keypad_lock", {"Keypad Lock", "键盘锁"}, 1134},
-    {"repeater_msk_invert", {"Repeater Msk Invert", "中继MSK反相"}, 1135},
+constexpr std::array<FieldInfo, kOptionalCheckCount> kCheckInfo{{
+    {"keypad_lock", {"Keypad Lock", "键盘锁"}, 1134, {"Keypad Lock:", "数字功能键锁定:"}},
+    {"repeater_msk_invert", {"Repeater Msk Invert", "中继MSK反相"}, 1135, {}},
 }};
 
-constexpr OptionalFieldInfo kPasswordInfo{"password", {"Password", "密码"}, 1133};
+constexpr FieldInfo kPasswordInfo{"password", {"Password", "密码"}, 1133, {}};
 
 // A whole-byte field: the stored byte is the list index.
 struct ByteField {
@@ -107,11 +107,9 @@ constexpr Text kManual{"Manual", "手动"};
 
 }  // namespace
 
-const OptionalFieldInfo& optionalListInfo(OptionalList list) { return kListInfo.at(static_cast<std::size_t>(list)); }
-const OptionalFieldInfo& optionalCheckInfo(OptionalCheck check) {
-  return kCheckInfo.at(static_cast<std::size_t>(check));
-}
-const OptionalFieldInfo& optionalPasswordInfo() { return kPasswordInfo; }
+const FieldInfo& optionalListInfo(OptionalList list) { return kListInfo.at(static_cast<std::size_t>(list)); }
+const FieldInfo& optionalCheckInfo(OptionalCheck check) { return kCheckInfo.at(static_cast<std::size_t>(check)); }
+const FieldInfo& optionalPasswordInfo() { return kPasswordInfo; }
 
 std::vector<std::string> optionalListItems(OptionalList list, Language lang) {
   switch (list) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "features/FieldInfo.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -49,15 +50,10 @@ inline constexpr int kOptionalCheckCount = 2;
 
 inline constexpr std::size_t kPasswordLength = addr::kPasswordLength;
 
-struct OptionalFieldInfo {
-  const char* key;  // CLI key, "tot" for optional.tot
-  Text label;       // the dialog's label
-  int controlId;    // help context of the control
-};
-
-[[nodiscard]] const OptionalFieldInfo& optionalListInfo(OptionalList list);
-[[nodiscard]] const OptionalFieldInfo& optionalCheckInfo(OptionalCheck check);
-[[nodiscard]] const OptionalFieldInfo& optionalPasswordInfo();
+// Key, labels and help id of each control.
+[[nodiscard]] const FieldInfo& optionalListInfo(OptionalList list);
+[[nodiscard]] const FieldInfo& optionalCheckInfo(OptionalCheck check);
+[[nodiscard]] const FieldInfo& optionalPasswordInfo();
 
 // The entries of a list in display order, in the language.
 [[nodiscard]] std::vector<std::string> optionalListItems(OptionalList list, Language lang);

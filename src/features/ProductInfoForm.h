@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "features/FieldInfo.h"
 #include "model/BandState.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -20,9 +21,14 @@ class IniFile;
 
 inline constexpr int kMaxModels = 19;  // [Setup] Type1 .. Type19
 
-// Control ids of the dialog (help contexts).
-inline constexpr int kProductModelId = 1013;
-inline constexpr std::array<int, 4> kProductBandEditIds{1113, 1114, 1115, 1116};
+// The model list, then the four band edges (shown, never edited).
+inline constexpr std::array<FieldInfo, 5> kProductFields{{
+    {"model", {"Model", "机型"}, 1013, {}},
+    {"band1_low", {"Field", "频段"}, 1113, {}},
+    {"band1_high", {"Field", "频段"}, 1114, {}},
+    {"band2_low", {"Field", "频段"}, 1115, {}},
+    {"band2_high", {"Field", "频段"}, 1116, {}},
+}};
 
 // The band edges in whole MHz, as the four edits show them.
 struct BandEdges {

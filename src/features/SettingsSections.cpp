@@ -157,10 +157,6 @@ std::vector<std::pair<std::string, std::string>> optionalKeys() {
 
 // ---- product -------------------------------------------------------------------
 
-constexpr Text kModelLabel{"Model", "机型"};
-constexpr Text kFieldLabel{"Field", "频段"};
-constexpr std::array<const char*, 4> kEdgeKeys{"band1_low", "band1_high", "band2_low", "band2_high"};
-
 // The product form of a file: the model the file names, and the bands of its own
 // band record (the default for an absent one).
 ProductInfoForm loadProduct(const RadioImage& image, const SectionContext& ctx) {
@@ -172,16 +168,17 @@ std::vector<FieldLine> getProduct(const RadioImage& image, const SectionContext&
   const ProductInfoForm form = loadProduct(image, ctx);
   const auto& e = form.edges;
   const std::array<std::int32_t, 4> edges{e.low1, e.high1, e.low2, e.high2};
-  std::vector<FieldLine> lines{{"model", entryText(form.models, form.model), kModelLabel.in(ctx.lang)}};
+  const FieldInfo& model = kProductFields[0];
+  std::vector<FieldLine> lines{{model.key, entryText(form.models, form.model), model.label.in(ctx.lang)}};
   for (std::size_t i = 0; i < edges.size(); ++i)
-    lines.push_back({kEdgeKeys[i], std::to_string(edges[i]), kFieldLabel.in(ctx.lang)});
+    lines.push_back({kProductFields[i + 1].key, std::to_string(edges[i]), kProductFields[i + 1].label.in(ctx.lang)});
   return lines;
 }
 
 Error setProduct(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
-  for (const char* edge : kEdgeKeys)
-    if (key == edge) return std::string("the band edges are read-only; they come from the radio");
-  if (key != "model") return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
+  for (std::size_t i = 1; i < kProductFields.size(); ++i)
+    if (key == kProductFields[i].key) return std::string("the band edges are read-only; they come from the radio");
+  if (key != kProductFields[0].key) return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
   ProductInfoForm form = loadProduct(image, ctx);
   if (form.models.empty()) return std::string("no model names are configured ([Setup] Type1... of Program.ini)");
   const auto index = findEntry(form.models, form.models, value);
@@ -202,11 +199,12 @@ std::vector<std::string> sideKeyItems(Language lang) {
 }
 
 std::vector<FieldLine> getKey(const RadioImage& image, const SectionContext& ctx) {
-  return {{"side", entryText(sideKeyItems(ctx.lang), loadKeyAssign(image).choice), kSideKeyLabel.in(ctx.lang)}};
+  return {{kSideKeyField.key, entryText(sideKeyItems(ctx.lang), loadKeyAssign(image).choice),
+           kSideKeyField.label.in(ctx.lang)}};
 }
 
 Error setKey(RadioImage& image, const SectionContext& ctx, const std::string& key, const std::string& value) {
-  if (key != "side") return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
+  if (key != kSideKeyField.key) return "unknown key '" + key + "' (see 'radioprog-cli set --help')";
   const auto items = sideKeyItems(ctx.lang);
   const auto index = findEntry(items, sideKeyItems(Language::English), value);
   if (!index) return entryError(items);
@@ -257,7 +255,7 @@ std::vector<Section> settingsDialogSections() {
                           {"band2_high", "MHz, read-only"}}});
   std::string sideNote;
   for (const Text& t : kSideKeyChoiceTexts) sideNote += (sideNote.empty() ? "" : ", ") + std::string(t.en);
-  list.push_back(Section{"key", "Key Assignment", getKey, setKey, {{"side", sideNote}}});
+  list.push_back(Section{"key", "Key Assignment", getKey, setKey, {{kSideKeyField.key, sideNote}}});
   std::vector<std::pair<std::string, std::string>> squelchKeys;
   for (const auto& row : kSquelchRowInfo) squelchKeys.emplace_back(row.key, std::string(row.label.en) + ", -55..54");
   list.push_back(Section{"squelch", "Squelch Tuning", getSquelch, setSquelch, squelchKeys});

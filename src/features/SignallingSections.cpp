@@ -72,38 +72,36 @@ Error entryText(const std::vector<std::string>& shown, const std::vector<std::st
 
 // ---- dtmf ------------------------------------------------------------------------
 
-constexpr Text kSpeedLabel{"DTMF Speed(digit/s)", "DTMF速率(位/秒)"};
-constexpr Text kFirstDelayLabel{"First Digit Delay Time(ms)", "首位延迟时间(毫秒)"};
-constexpr Text kFirstTimeLabel{"First Digit Time(ms)", "首位持续时间(毫秒)"};
-constexpr Text kStarHashLabel{"* and # Digit Time(ms)", "*和#持续时间(毫秒)"};
-constexpr Text kSideToneLabel{"SideTone", "侧音"};
-constexpr Text kIdCodeLabel{"ID Code", "ID码"};
-constexpr Text kGroupCodeLabel{"Group Code", "组码"};
-constexpr Text kStunActivationLabel{"Stun Activation", "遥毙启用"};
-constexpr Text kStunCodeLabel{"Stun Code", "遥毙码"};
-constexpr Text kStunTypeLabel{"Stun Type", "遥毙类型"};
-constexpr Text kFastCallLabel{"Fast Call List", "快速呼叫列表"};
+// A line of a field of the tables beside the forms.
+FieldLine line(const FieldInfo& info, std::string value, Language lang) {
+  return {info.key, std::move(value), info.label.in(lang)};
+}
+// Entry n of a numbered field: key "call3", label "Call List 3".
+FieldLine numbered(const FieldInfo& info, int n, std::string value, Language lang) {
+  return {info.key + std::to_string(n), std::move(value), std::string(info.label.in(lang)) + " " + std::to_string(n)};
+}
 
 std::vector<FieldLine> getDtmf(const RadioImage& image, const SectionContext& ctx) {
   const Language l = ctx.lang;
   const DtmfEncodeForm enc = loadDtmfEncode(image);
   const DtmfDecodeForm dec = loadDtmfDecode(image, l);
   const DtmfCallListForm calls = loadDtmfCallList(image);
+  const auto& e = kDtmfEncodeFields;
+  const auto& d = kDtmfDecodeFields;
   std::vector<FieldLine> lines = {
-      {"speed", enc.speed, kSpeedLabel.in(l)},
-      {"first_delay", enc.firstDelay, kFirstDelayLabel.in(l)},
-      {"first_time", enc.firstTime, kFirstTimeLabel.in(l)},
-      {"star_hash_time", enc.starHashTime, kStarHashLabel.in(l)},
-      {"sidetone", checkText(enc.sideTone, l), kSideToneLabel.in(l)},
-      {"id_code", dec.idCode, kIdCodeLabel.in(l)},
-      {"group_code", dec.groupCode, kGroupCodeLabel.in(l)},
-      {"stun_activation", checkText(dec.stunActivation, l), kStunActivationLabel.in(l)},
-      {"stun_code", dec.stunCode, kStunCodeLabel.in(l)},
-      {"stun_type", dec.stunType, kStunTypeLabel.in(l)},
+      line(e[0], enc.speed, l),
+      line(e[1], enc.firstDelay, l),
+      line(e[2], enc.firstTime, l),
+      line(e[3], enc.starHashTime, l),
+      line(e[4], checkText(enc.sideTone, l), l),
+      line(d[0], dec.idCode, l),
+      line(d[1], dec.groupCode, l),
+      line(d[2], checkText(dec.stunActivation, l), l),
+      line(d[3], dec.stunCode, l),
+      line(d[4], dec.stunType, l),
   };
   for (int n = 1; n <= kDtmfCallCount; ++n)
-    lines.push_back({"call" + std::to_string(n), calls.entries[static_cast<std::size_t>(n - 1)],
-                     std::string(kFastCallLabel.in(l)) + " " + std::to_string(n)});
+    lines.push_back(numbered(kDtmfCallField, n, calls.entries[static_cast<std::size_t>(n - 1)], l));
   return lines;
 }
 
@@ -190,14 +188,11 @@ std::vector<std::pair<std::string, std::string>> dtmfKeys() {
 
 // ---- msk -------------------------------------------------------------------------
 
-constexpr Text kCallListLabel{"Call List", "呼叫列表"};
-
 std::vector<FieldLine> getMsk(const RadioImage& image, const SectionContext& ctx) {
   const MskForm form = loadMsk(image);
-  std::vector<FieldLine> lines = {{"id", form.idCode, kIdCodeLabel.in(ctx.lang)}};
+  std::vector<FieldLine> lines = {line(kMskIdField, form.idCode, ctx.lang)};
   for (int n = 1; n <= kMskCallCount; ++n)
-    lines.push_back({"call" + std::to_string(n), form.calls[static_cast<std::size_t>(n - 1)],
-                     std::string(kCallListLabel.in(ctx.lang)) + " " + std::to_string(n)});
+    lines.push_back(numbered(kMskCallField, n, form.calls[static_cast<std::size_t>(n - 1)], ctx.lang));
   return lines;
 }
 
@@ -222,65 +217,56 @@ std::vector<std::pair<std::string, std::string>> mskKeys() {
 
 // ---- twotone ---------------------------------------------------------------------
 
-constexpr Text kFirstDelay2Label{"The first delay time(s)", "第一延迟时间(秒)"};
-constexpr Text kSecondDelay2Label{"The second delay time(s)", "第二延迟时间(秒)"};
-constexpr Text kLongDelay2Label{"Long tone delay time(s)", "长音延迟时间(秒)"};
-constexpr Text kToneIntervalLabel{"Tone interval time(ms)", "音间隔时间(毫秒)"};
-constexpr Text kTxRiseLabel{"Tx rise delay time(ms)", "发射上升延迟时间(毫秒)"};
-constexpr Text kShortBeepLabel{"Short beep tone", "短提示音"};
-constexpr Text kTone1Label{"Tone1 Fre", "音频1"};
-constexpr Text kTone2Label{"Tone2 Fre", "音频2"};
-constexpr Text kATone{"A Tone(HZ)", "A音(HZ)"};
-constexpr Text kBTone{"B Tone(HZ)", "B音(HZ)"};
-constexpr Text kIntervalLabel{"Interval time(s)", "间隔时间(秒)"};
-
-// The fields of a decode page, in the page's order.
+// The fields of a decode page and the encode timing, beside their tables' rows.
 struct DecodeField {
-  const char* key;
-  Text label;
+  const FieldInfo& info;
   TwoToneField kind;
   std::string TwoToneDecodeForm::*member;
 };
 const DecodeField kDecodeFields[] = {
-    {"a", kATone, TwoToneField::Tone, &TwoToneDecodeForm::aTone},
-    {"b", kBTone, TwoToneField::Tone, &TwoToneDecodeForm::bTone},
-    {"first_delay", kFirstDelay2Label, TwoToneField::Delay, &TwoToneDecodeForm::firstDelay},
-    {"second_delay", kSecondDelay2Label, TwoToneField::Delay, &TwoToneDecodeForm::secondDelay},
-    {"interval", kIntervalLabel, TwoToneField::DecodeInterval, &TwoToneDecodeForm::interval},
-    {"long_delay", kLongDelay2Label, TwoToneField::Delay, &TwoToneDecodeForm::longDelay},
+    {kTwoToneDecodeFields[0], TwoToneField::Tone, &TwoToneDecodeForm::aTone},
+    {kTwoToneDecodeFields[1], TwoToneField::Tone, &TwoToneDecodeForm::bTone},
+    {kTwoToneDecodeFields[2], TwoToneField::Delay, &TwoToneDecodeForm::firstDelay},
+    {kTwoToneDecodeFields[3], TwoToneField::Delay, &TwoToneDecodeForm::secondDelay},
+    {kTwoToneDecodeFields[4], TwoToneField::DecodeInterval, &TwoToneDecodeForm::interval},
+    {kTwoToneDecodeFields[5], TwoToneField::Delay, &TwoToneDecodeForm::longDelay},
 };
 
 struct TimingField {
-  const char* key;
-  Text label;
+  const FieldInfo& info;
   TwoToneField kind;
   std::string TwoToneEncodeForm::*member;
 };
 const TimingField kTimingFields[] = {
-    {"first_delay", kFirstDelay2Label, TwoToneField::Delay, &TwoToneEncodeForm::firstDelay},
-    {"second_delay", kSecondDelay2Label, TwoToneField::Delay, &TwoToneEncodeForm::secondDelay},
-    {"long_delay", kLongDelay2Label, TwoToneField::Delay, &TwoToneEncodeForm::longDelay},
-    {"tone_interval", kToneIntervalLabel, TwoToneField::EncodeInterval, &TwoToneEncodeForm::toneInterval},
-    {"tx_rise", kTxRiseLabel, TwoToneField::TxRise, &TwoToneEncodeForm::txRise},
+    {kTwoToneTimingFields[0], TwoToneField::Delay, &TwoToneEncodeForm::firstDelay},
+    {kTwoToneTimingFields[1], TwoToneField::Delay, &TwoToneEncodeForm::secondDelay},
+    {kTwoToneTimingFields[2], TwoToneField::Delay, &TwoToneEncodeForm::longDelay},
+    {kTwoToneTimingFields[3], TwoToneField::EncodeInterval, &TwoToneEncodeForm::toneInterval},
+    {kTwoToneTimingFields[4], TwoToneField::TxRise, &TwoToneEncodeForm::txRise},
 };
+const FieldInfo& kShortBeepField = kTwoToneTimingFields[5];
 
-std::string encodeKey(int n, int t) { return "enc" + std::to_string(n) + (t == 0 ? "_a" : "_b"); }
+std::string encodeKey(int n, int t) {
+  return "enc" + std::to_string(n) + kTwoToneToneFields[static_cast<std::size_t>(t)].key;
+}
 std::string decodePrefix(int k) { return "dec" + std::to_string(k) + "_"; }
 
 std::vector<FieldLine> getTwoTone(const RadioImage& image, const SectionContext& ctx) {
   const Language l = ctx.lang;
   const TwoToneEncodeForm enc = loadTwoToneEncode(image);
   std::vector<FieldLine> lines;
-  for (const auto& f : kTimingFields) lines.push_back({f.key, enc.*f.member, f.label.in(l)});
-  lines.push_back({"short_beep", checkText(enc.shortBeep, l), kShortBeepLabel.in(l)});
+  for (const auto& f : kTimingFields) lines.push_back(line(f.info, enc.*f.member, l));
+  lines.push_back(line(kShortBeepField, checkText(enc.shortBeep, l), l));
   for (int n = 1; n <= twotone::kEncodeEntries; ++n)
     for (int t = 0; t < 2; ++t)
-      lines.push_back({encodeKey(n, t), enc.tones[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(t)],
-                       std::string((t == 0 ? kTone1Label : kTone2Label).in(l)) + " " + std::to_string(n)});
+      lines.push_back(
+          {encodeKey(n, t), enc.tones[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(t)],
+           std::string(kTwoToneToneFields[static_cast<std::size_t>(t)].label.in(l)) + " " + std::to_string(n)});
   for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
     const TwoToneDecodeForm dec = loadTwoToneDecode(image, k);
     for (const auto& f : kDecodeFields)
-      lines.push_back({decodePrefix(k) + f.key, dec.*f.member, "2-Tone" + std::to_string(k) + " " + f.label.in(l)});
+      lines.push_back(
+          {decodePrefix(k) + f.info.key, dec.*f.member, "2-Tone" + std::to_string(k) + " " + f.info.label.in(l)});
   }
   return lines;
 }
@@ -297,12 +283,12 @@ Error setTwoTone(RadioImage& image, const SectionContext&, const std::string& ke
   // Encode page: timing, short beep and the tone list; stored as a whole.
   TwoToneEncodeForm enc = loadTwoToneEncode(image);
   for (const auto& f : kTimingFields) {
-    if (key != f.key) continue;
+    if (key != f.info.key) continue;
     if (auto error = twoToneValue(f.kind, value, enc.*f.member)) return error;
     storeTwoToneEncode(enc, image);
     return std::nullopt;
   }
-  if (key == "short_beep") {
+  if (key == kShortBeepField.key) {
     const auto on = parseCheck(value);
     if (!on) return std::string("give checked or unchecked (or 1/0)");
     enc.shortBeep = *on;
@@ -322,7 +308,7 @@ Error setTwoTone(RadioImage& image, const SectionContext&, const std::string& ke
   // Decode pages: one entry stored as a whole.
   for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
     for (const auto& f : kDecodeFields) {
-      if (key != decodePrefix(k) + f.key) continue;
+      if (key != decodePrefix(k) + f.info.key) continue;
       TwoToneDecodeForm dec = loadTwoToneDecode(image, k);
       if (auto error = twoToneValue(f.kind, value, dec.*f.member)) return error;
       storeTwoToneDecode(dec, image, k);
@@ -346,7 +332,7 @@ std::vector<std::pair<std::string, std::string>> twoToneKeys() {
     std::string note = f.kind == TwoToneField::Tone    ? "288.5..3106.0 Hz"
                        : f.kind == TwoToneField::Delay ? "0.5..10.0 s"
                                                        : "0.0..2.0 s";
-    keys.emplace_back(std::string("dec1_") + f.key + " ... dec8_" + f.key, "entry 1..8: " + note);
+    keys.emplace_back(std::string("dec1_") + f.info.key + " ... dec8_" + f.info.key, "entry 1..8: " + note);
   }
   return keys;
 }

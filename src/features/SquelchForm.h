@@ -20,7 +20,7 @@ inline constexpr int kSquelchOffset = 64;  // stored byte = shown value + 64
 struct SquelchRowInfo {
   const char* key;   // CLI key: "level1" for squelch.level1
   Text label;        // the dialog's label
-  int controlId;     // help context of the list
+  int helpId;        // help context of the list
   Byte defaultByte;  // shown instead of a byte outside 9..119, and stored for an empty list
 };
 

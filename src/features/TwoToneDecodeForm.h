@@ -17,6 +17,25 @@ inline constexpr int kTwoToneDecodeEntries = 8;
   return rowSlotOffset(addr::kTwoToneDecode, decodeEntry::kSize, static_cast<std::size_t>(k - 1));
 }
 
+// The page's fields in its order; "dec<k>_<key>" in the CLI.
+inline constexpr std::array<FieldInfo, 6> kTwoToneDecodeFields{{
+    {"a", {"A Tone(HZ)", "A音(HZ)"}, 1037, {"A Tone (Hz):", "A 音 (Hz):"}},
+    {"b", {"B Tone(HZ)", "B音(HZ)"}, 1038, {"B Tone (Hz):", "B 音 (Hz):"}},
+    {"first_delay",
+     {"The first delay time(s)", "第一延迟时间(秒)"},
+     1039,
+     {"The first delay time (s):", "第一音频持续时间 (s):"}},
+    {"second_delay",
+     {"The second delay time(s)", "第二延迟时间(秒)"},
+     1040,
+     {"The second delay time (s):", "第二音频持续时间 (s)"}},
+    {"interval", {"Interval time(s)", "间隔时间(秒)"}, 1041, {"Interval time (s):", "音频间隔时间 (s):"}},
+    {"long_delay",
+     {"Long tone delay time(s)", "长音延迟时间(秒)"},
+     1042,
+     {"Long tone delay time (s):", "长音持续时间 (s):"}},
+}};
+
 struct TwoToneDecodeForm {
   std::string aTone;        // "A Tone(HZ)"
   std::string bTone;        // "B Tone(HZ)"

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "features/FieldInfo.h"
 #include "features/TwoToneNumber.h"
 #include "model/RadioImage.h"
 
@@ -26,6 +27,36 @@ inline constexpr int kEncodeEntries = 32;
   return rowSlotOffset(addr::kTwoToneEncode, kTwoToneSlotSize, static_cast<std::size_t>(n)) +
          2 * static_cast<std::size_t>(t);
 }
+
+// The timing fields in the page's order, then the short beep check box.
+inline constexpr std::array<FieldInfo, 6> kTwoToneTimingFields{{
+    {"first_delay",
+     {"The first delay time(s)", "第一延迟时间(秒)"},
+     1250,
+     {"The first delay time(s):", "第一音频持续时间 (s):"}},
+    {"second_delay",
+     {"The second delay time(s)", "第二延迟时间(秒)"},
+     1251,
+     {"The second delay time(s):", "第二音频持续时间 (s)"}},
+    {"long_delay",
+     {"Long tone delay time(s)", "长音延迟时间(秒)"},
+     1252,
+     {"Long tone delay time(s):", "长音持续时间 (s):"}},
+    {"tone_interval",
+     {"Tone interval time(ms)", "音间隔时间(毫秒)"},
+     1253,
+     {"Tone interval time(s):", "音频间隔时间 (s):"}},
+    {"tx_rise",
+     {"Tx rise delay time(ms)", "发射上升延迟时间(毫秒)"},
+     1054,
+     {"Txrise delay time(s):", "上升发射延迟时间 (s):"}},
+    {"short_beep", {"Short beep tone", "短提示音"}, 1061, {"Short beep tone:", "短哔音:"}},
+}};
+// The two tone columns of the encode grid: entry n's keys are "enc<n>_a", "enc<n>_b".
+inline constexpr std::array<FieldInfo, 2> kTwoToneToneFields{{
+    {"_a", {"Tone1 Fre", "音频1"}, 1060, {"Tone Fre1", "音频1"}},
+    {"_b", {"Tone2 Fre", "音频2"}, 1060, {"Tone Fre2", "音频2"}},
+}};
 
 struct TwoToneEncodeForm {
   std::string firstDelay;    // "The first delay time(s)"

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "features/DtmfCallListForm.h"
+#include "features/DtmfDecodeForm.h"
+#include "features/DtmfEncodeForm.h"
 #include "features/MskForm.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/TwoToneDecodeForm.h"
@@ -110,14 +112,8 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   constexpr double kLabelX = 9;
   constexpr double kValueX = 40;
   page.text(6, -4, Text{"Encode", "编码"}.in(lang));
-  const Label encode[] = {
-      {-5, {"DTMF Speed:", "DTMF 速率:"}},
-      {-6, {"First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"}},
-      {-7, {"First Digit Time(ms):", "首位数码时间 (毫秒):"}},
-      {-8, {"* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"}},
-      {-9, {"Side Tone:", "侧音:"}},
-  };
-  for (const Label& l : encode) page.text(kLabelX, l.y, l.text.in(lang));
+  for (int i = 0; i < 5; ++i)
+    page.text(kLabelX, -5 - i, kDtmfEncodeFields[static_cast<std::size_t>(i)].printed.in(lang));
   // The sheet reads the whole speed and time bytes, as the radio holds them; the
   // DTMF dialog reads bits 0-1 and bits 0-4 (field::kDtmfSpeed, kDtmfFirstDelay...).
   const Byte speed = image.at(addr::kDtmfSpeed);
@@ -128,14 +124,8 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   page.text(kValueX, -9, image.flag(field::kDtmfSideTone) ? "√" : "×");
 
   page.text(6, -11, Text{"Decode", "解码"}.in(lang));
-  const Label decode[] = {
-      {-12, {"ID Code:", "身份码:"}},
-      {-13, {"Group Code:", "组呼码:"}},
-      {-14, {"Stun Activation:", "遥毙激活:"}},
-      {-15, {"Stun Code:", "遥毙码:"}},
-      {-16, {"Stun Code Response:", "遥毙码回应:"}},
-  };
-  for (const Label& l : decode) page.text(kLabelX, l.y, l.text.in(lang));
+  for (int i = 0; i < 5; ++i)
+    page.text(kLabelX, -12 - i, kDtmfDecodeFields[static_cast<std::size_t>(i)].printed.in(lang));
   // The codes print one byte beyond the dialog's ten.
   constexpr std::size_t kPrintedCode = addr::kDtmfCodeLength + 1;
   page.text(kValueX, -12, imageText(image, addr::kDtmfIdCode, kPrintedCode, lang));
@@ -150,7 +140,7 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
 
   page.text(6, -18, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -19, Text{"Num", "编号"}.in(lang));
-  page.text(21, -19, Text{"FastCallList", "快速呼叫列表"}.in(lang));
+  page.text(21, -19, kDtmfCallField.printed.in(lang));
   page.line(page.u(8), -page.b(20) + 25, page.u(40), -page.b(20) + 25);
   page.line(page.u(15), 50 - page.b(19), page.u(15), -page.b(29));
   for (int n = 1; n <= 9; ++n) {
@@ -165,11 +155,11 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
 
 void drawMskPage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::Msk, lang);
-  page.text(6, -4, Text{"ID Code:", "身份码:"}.in(lang));
+  page.text(6, -4, kMskIdField.printed.in(lang));
   page.text(15, -4, imageText(image, mskCodeOffset(0), kMskCodeLength, lang));
   page.text(6, -6, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -7, Text{"Num", "编号"}.in(lang));
-  page.text(16, -7, Text{"CallList", "呼叫列表"}.in(lang));
+  page.text(16, -7, kMskCallField.printed.in(lang));
   page.line(page.u(8), -page.b(8) + 25, page.u(25), -page.b(8) + 25);
   page.line(page.u(14), 25 - page.b(7), page.u(14), -page.b(17) - 50);
   for (int n = 1; n <= 9; ++n) {
@@ -202,28 +192,29 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
     Text label;
     std::string value;
   };
+  const auto shared = [&](int y, OptionalList list) { return Line{y, optionalListInfo(list).printed, shown(list)}; };
   const std::string voice = !flag(field::printout::kVoice)         ? Text{"Off", "无"}.in(lang)
                             : flag(field::printout::kVoiceChinese) ? Text{"Chinese", "中文"}.in(lang)
                                                                    : Text{"English", "英文"}.in(lang);
   const Line lines[] = {
-      {-5, {"Back Light:", "背光灯:"}, shown(OptionalList::BackLight)},
-      {-6, {"Back Light Color:", "背光灯颜色:"}, shown(OptionalList::BackLightColor)},
-      {-7, {"Display mode:", "显示模式:"}, shown(OptionalList::DisplayMode)},
-      {-8, {"Key lock:", "键盘锁定:"}, shown(OptionalList::KeyLock)},
-      {-9, {"Priority channel:", "优先信道:"}, shown(OptionalList::Priority)},
-      {-10, {"Scan mode:", "扫描模式:"}, shown(OptionalList::ScanMode)},
-      {-11, {"Squelch level:", "静噪电平:"}, shown(OptionalList::Squelch)},
-      {-12, {"Step (k):", "步进 (k):"}, shown(OptionalList::Step)},
-      {-13, {"Time-out Timer:", "超时定时器:"}, shown(OptionalList::Tot)},
-      {-14, {"Vox Gain Level:", "声控增益电平:"}, shown(OptionalList::Vox)},
+      shared(-5, OptionalList::BackLight),
+      shared(-6, OptionalList::BackLightColor),
+      shared(-7, OptionalList::DisplayMode),
+      shared(-8, OptionalList::KeyLock),
+      shared(-9, OptionalList::Priority),
+      shared(-10, OptionalList::ScanMode),
+      shared(-11, OptionalList::Squelch),
+      shared(-12, OptionalList::Step),
+      shared(-13, OptionalList::Tot),
+      shared(-14, OptionalList::Vox),
       {-15, {"Voice annunciation:", "语音报号:"}, voice},
       {-16, {"Frequency Mode:", "频率模式:"}, onOff(flag(field::printout::kFrequencyMode), lang)},
-      {-17, {"MSK Type:", "MSK 类型:"}, shown(OptionalList::MskType)},
-      {-18, {"Battery saver:", "电池省电:"}, shown(OptionalList::BatterySaver)},
-      {-19, {"Beep tone:", "哔音:"}, shown(OptionalList::Beep)},
+      shared(-17, OptionalList::MskType),
+      shared(-18, OptionalList::BatterySaver),
+      shared(-19, OptionalList::Beep),
       {-20, {"Scrambler:", "扰频器:"}, onOff(flag(field::printout::kScrambler), lang)},
       // A check box in the dialog; its state in the page's words.
-      {-21, {"Keypad Lock:", "数字功能键锁定:"}, onOff(form[OptionalCheck::KeypadLock], lang)},
+      {-21, optionalCheckInfo(OptionalCheck::KeypadLock).printed, onOff(form[OptionalCheck::KeypadLock], lang)},
       {-24, {"Display PTT ID:", "显示 PTT ID:"}, onOff(flag(field::printout::kDisplayPttId), lang)},
       {-25, {"PTT ID type:", "PTT ID 类型:"}, flag(field::printout::kPttIdDtmf) ? "DTMF" : "MSK"},
       {-26, {"Beginning of Trasmit:", "发射开始:"}, imageText(image, addr::kPttIdBegin, addr::kPttIdLength, lang)},
@@ -242,14 +233,9 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
 
 void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::TwoToneDecode, lang);
-  const Text labels[] = {
-      {"A Tone (Hz):", "A 音 (Hz):"},
-      {"B Tone (Hz):", "B 音 (Hz):"},
-      {"The first delay time (s):", "第一音频持续时间 (s):"},
-      {"The second delay time (s):", "第二音频持续时间 (s)"},
-      {"Long tone delay time (s):", "长音持续时间 (s):"},
-      {"Interval time (s):", "音频间隔时间 (s):"},
-  };
+  // The page prints the long delay before the interval.
+  const auto& f = kTwoToneDecodeFields;
+  const Text labels[] = {f[0].printed, f[1].printed, f[2].printed, f[3].printed, f[5].printed, f[4].printed};
   for (int e = 1; e <= 8; ++e) {
     const int c = (e - 1) % 2;
     const int r = (e - 1) / 2;
@@ -274,15 +260,7 @@ void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language l
 
 void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::TwoToneEncode, lang);
-  const Label labels[] = {
-      {-4, {"The first delay time(s):", "第一音频持续时间 (s):"}},
-      {-5, {"The second delay time(s):", "第二音频持续时间 (s)"}},
-      {-6, {"Long tone delay time(s):", "长音持续时间 (s):"}},
-      {-7, {"Tone interval time(s):", "音频间隔时间 (s):"}},
-      {-8, {"Txrise delay time(s):", "上升发射延迟时间 (s):"}},
-      {-9, {"Short beep tone:", "短哔音:"}},
-  };
-  for (const Label& l : labels) page.text(6, l.y, l.text.in(lang));
+  for (int i = 0; i < 6; ++i) page.text(6, -4 - i, kTwoToneTimingFields[static_cast<std::size_t>(i)].printed.in(lang));
   page.text(30, -4, format("%2.1f", image.at(addr::kTwoToneFirstDelay) / 10.0));
   page.text(30, -5, format("%2.1f", image.at(addr::kTwoToneSecondDelay) / 10.0));
   page.text(30, -6, format("%2.1f", image.at(addr::kTwoToneLongDelay) / 10.0));
@@ -296,8 +274,8 @@ void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language l
   const double toneHeadShift = lang == Language::Chinese ? 1.5 : 0.0;
   for (const double half : {0.0, 28.0}) {
     page.text(6 + half, -12, Text{"Num", "编码"}.in(lang));
-    page.text(12 + half + toneHeadShift, -12, Text{"Tone Fre1", "音频1"}.in(lang));
-    page.text(22 + half + toneHeadShift, -12, Text{"Tone Fre2", "音频2"}.in(lang));
+    page.text(12 + half + toneHeadShift, -12, kTwoToneToneFields[0].printed.in(lang));
+    page.text(22 + half + toneHeadShift, -12, kTwoToneToneFields[1].printed.in(lang));
   }
   const int ruleY = 15 - page.b(13);
   page.line(page.u(6) - 25, ruleY, page.u(30), ruleY);

@@ -13,7 +13,6 @@ namespace radio::gui {
 
 namespace {
 constexpr Text kNum{"Num", "编号"};
-constexpr Text kHeading{"Fast Call List", "快速呼叫列表"};
 constexpr int kBaseColumnWidth = 60;  // the number column as the grid is created, in pixels
 }  // namespace
 
@@ -22,10 +21,10 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget
   setProperty("controlId", 142);
   auto* layout = new QVBoxLayout(this);
   grid_ = new QTableWidget(this);
-  grid_->setProperty("controlId", 1022);
+  grid_->setProperty("controlId", kDtmfCallField.helpId);
   setUpCallGrid(grid_, kDtmfCallCount + 1, 2);
   grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
-  grid_->item(0, 1)->setText(QString::fromUtf8(kHeading.in(state_.lang)));
+  grid_->item(0, 1)->setText(QString::fromUtf8(kDtmfCallField.label.in(state_.lang)));
   for (int n = 1; n <= kDtmfCallCount; ++n) grid_->item(n, 0)->setText(QString::number(n));
   grid_->setColumnWidth(0, static_cast<int>(kBaseColumnWidth * 0.8));
   grid_->setColumnWidth(1, static_cast<int>(kBaseColumnWidth * 2.3));

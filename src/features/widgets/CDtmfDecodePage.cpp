@@ -32,37 +32,40 @@ QComboBox* makeList(QWidget* parent, const std::vector<std::string>& entries, in
 
 CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* parent)
     : QWidget(parent), image_(image), state_(state) {
+  const auto label = [this](std::size_t field) {
+    return QString::fromUtf8(kDtmfDecodeFields[field].label.in(state_.lang));
+  };
   setProperty("controlId", 144);
   auto* layout = new QGridLayout(this);
 
   idCode_ = new QLineEdit(this);
-  idCode_->setProperty("controlId", 1080);
+  idCode_->setProperty("controlId", kDtmfDecodeFields[0].helpId);
   idCode_->setMaxLength(static_cast<int>(dtmf::kCodeLength));
   setUpperCaseInput(idCode_);
-  layout->addWidget(new QLabel(tr("ID Code"), this), 0, 0);
+  layout->addWidget(new QLabel(label(0), this), 0, 0);
   layout->addWidget(idCode_, 0, 1);
 
   groupCode_ = new QLineEdit(this);
-  groupCode_->setProperty("controlId", 1081);
+  groupCode_->setProperty("controlId", kDtmfDecodeFields[1].helpId);
   groupCode_->setReadOnly(true);
   groupCode_->installEventFilter(this);
-  layout->addWidget(new QLabel(tr("Group Code"), this), 1, 0);
+  layout->addWidget(new QLabel(label(1), this), 1, 0);
   layout->addWidget(groupCode_, 1, 1);
 
   auto* stunBox = new QGroupBox(tr("Stun"), this);
   auto* stun = new QGridLayout(stunBox);
-  stunActivation_ = new QCheckBox(tr("Stun Activation"), stunBox);
-  stunActivation_->setProperty("controlId", 1103);
-  stunCodeLabel_ = new QLabel(tr("Stun Code"), stunBox);
+  stunActivation_ = new QCheckBox(label(2), stunBox);
+  stunActivation_->setProperty("controlId", kDtmfDecodeFields[2].helpId);
+  stunCodeLabel_ = new QLabel(label(3), stunBox);
   stunCode_ = new QLineEdit(stunBox);
-  stunCode_->setProperty("controlId", 1082);
+  stunCode_->setProperty("controlId", kDtmfDecodeFields[3].helpId);
   stunCode_->setMaxLength(static_cast<int>(dtmf::kCodeLength));
   stunCode_->setContextMenuPolicy(Qt::NoContextMenu);
   stunCode_->setAcceptDrops(false);
   setUpperCaseInput(stunCode_);
-  stunTypeLabel_ = new QLabel(tr("Stun Type"), stunBox);
+  stunTypeLabel_ = new QLabel(label(4), stunBox);
   stunType_ = new QLineEdit(stunBox);
-  stunType_->setProperty("controlId", 1083);
+  stunType_->setProperty("controlId", kDtmfDecodeFields[4].helpId);
   stunType_->setReadOnly(true);
   stunType_->installEventFilter(this);
   stun->addWidget(stunActivation_, 0, 0, 1, 2);

@@ -17,9 +17,6 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     : QWidget(parent), image_(image), state_(state) {
   setProperty("controlId", 143);
   auto* grid = new QGridLayout(this);
-  const QString labels[4] = {tr("DTMF Speed(digit/s)"), tr("First Digit Delay Time(ms)"), tr("First Digit Time(ms)"),
-                             tr("* and # Digit Time(ms)")};
-  const int editIds[4] = {1084, 1085, 1086, 1087};
   const int spinIds[4] = {1241, 1242, 1243, 1044};
   const int maxLengths[4] = {static_cast<int>(dtmf::kSpeedMaxLength), 32767,
                              static_cast<int>(dtmf::kDigitTimeMaxLength), static_cast<int>(dtmf::kDigitTimeMaxLength)};
@@ -31,8 +28,9 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
   fields_[2].spin = fields_[3].spin = spinDtmfDigitTime;
   for (int i = 0; i < 4; ++i) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QStringLiteral("edit%1").arg(editIds[i]));
-    edit->setProperty("controlId", editIds[i]);
+    const FieldInfo& info = kDtmfEncodeFields[static_cast<std::size_t>(i)];
+    edit->setObjectName(QStringLiteral("edit%1").arg(info.helpId));
+    edit->setProperty("controlId", info.helpId);
     edit->setMaxLength(maxLengths[i]);
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
@@ -40,12 +38,12 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     fields_[static_cast<std::size_t>(i)].edit = edit;
     QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
     arrows->setProperty("controlId", spinIds[i]);
-    grid->addWidget(new QLabel(labels[i], this), i, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
     grid->addWidget(edit, i, 1);
     grid->addWidget(arrows, i, 2);
   }
-  sideTone_ = new QCheckBox(tr("SideTone"), this);
-  sideTone_->setProperty("controlId", 1088);
+  sideTone_ = new QCheckBox(QString::fromUtf8(kDtmfEncodeFields[4].label.in(state_.lang)), this);
+  sideTone_->setProperty("controlId", kDtmfEncodeFields[4].helpId);
   grid->addWidget(sideTone_, 4, 0, 1, 3);
   grid->setRowStretch(5, 1);
 

@@ -17,15 +17,14 @@ CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent
     : QDialog(parent), image_(image), state_(state) {
   setWindowTitle(tr("Key Assignment"));
 
-  auto* box = new QGroupBox(tr("Side Key"), this);
+  auto* box = new QGroupBox(QString::fromUtf8(kSideKeyField.label.in(state_.lang)), this);
   auto* boxLayout = new QVBoxLayout(box);
   group_ = new QButtonGroup(this);
-  const std::array<QString, kSideKeyChoices> texts{tr("Option Singalling Call"), tr("Emergency Call"),
-                                                   tr("Send 1750Hz Singal"), tr("Squelch Off Momentary")};
   for (int choice = 0; choice < kSideKeyChoices; ++choice) {
-    auto* button = new QRadioButton(texts[static_cast<std::size_t>(choice)], box);
+    auto* button =
+        new QRadioButton(QString::fromUtf8(kSideKeyChoiceTexts[static_cast<std::size_t>(choice)].in(state_.lang)), box);
     // F1 on any of the four buttons asks for the Key Assignment command's help.
-    button->setProperty(kHelpIdProperty, kKeyAssignHelpContext);
+    button->setProperty(kHelpIdProperty, kSideKeyField.helpId);
     group_->addButton(button, choice);
     boxLayout->addWidget(button);
     buttons_[static_cast<std::size_t>(choice)] = button;

@@ -19,7 +19,6 @@ namespace radio::gui {
 
 namespace {
 constexpr Text kNum{"Num", "编号"};
-constexpr Text kHeading{"Call List", "呼叫列表"};
 constexpr int kBaseColumnWidth = 80;  // the number column as the grid is created, in pixels
 
 QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
@@ -32,23 +31,23 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(
 
   auto* idRow = new QHBoxLayout;
   idCode_ = new QLineEdit(this);
-  idCode_->setProperty("controlId", 1048);
+  idCode_->setProperty("controlId", kMskIdField.helpId);
   idCode_->setMaxLength(static_cast<int>(kMskCodeLength));
   idCode_->setContextMenuPolicy(Qt::NoContextMenu);
   idCode_->setAcceptDrops(false);
   setUpperCaseInput(idCode_);
   idCode_->installEventFilter(this);
-  idRow->addWidget(new QLabel(tr("ID Code"), this));
+  idRow->addWidget(new QLabel(QString::fromUtf8(kMskIdField.label.in(state_.lang)), this));
   idRow->addWidget(idCode_);
   layout->addLayout(idRow);
 
-  auto* box = new QGroupBox(tr("Call List"), this);
+  auto* box = new QGroupBox(QString::fromUtf8(kMskCallField.label.in(state_.lang)), this);
   auto* boxLayout = new QVBoxLayout(box);
   grid_ = new QTableWidget(box);
-  grid_->setProperty("controlId", 1349);
+  grid_->setProperty("controlId", kMskCallField.helpId);
   setUpCallGrid(grid_, kMskCallCount + 1, 2);
   grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
-  grid_->item(0, 1)->setText(QString::fromUtf8(kHeading.in(state_.lang)));
+  grid_->item(0, 1)->setText(QString::fromUtf8(kMskCallField.label.in(state_.lang)));
   for (int n = 1; n <= kMskCallCount; ++n) grid_->item(n, 0)->setText(QString::number(n));
   grid_->setColumnWidth(0, static_cast<int>(kBaseColumnWidth * 0.8));
   grid_->setColumnWidth(1, static_cast<int>(kBaseColumnWidth * 1.43));

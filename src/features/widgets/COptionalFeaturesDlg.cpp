@@ -34,16 +34,17 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
 
   for (int i = 0; i < kOptionalListCount; ++i) {
     auto* combo = new QComboBox(this);
-    combo->setProperty(kHelpIdProperty, optionalListInfo(static_cast<OptionalList>(i)).controlId);
+    combo->setProperty(kHelpIdProperty, optionalListInfo(static_cast<OptionalList>(i)).helpId);
     lists_[static_cast<std::size_t>(i)] = combo;
   }
   password_ = new QLineEdit(this);
-  password_->setProperty(kHelpIdProperty, optionalPasswordInfo().controlId);
-  checks_[0] = new QCheckBox(tr("Keypad Lock"), this);
-  checks_[1] = new QCheckBox(tr("Repeater Msk Invert"), this);
+  password_->setProperty(kHelpIdProperty, optionalPasswordInfo().helpId);
+  for (int i = 0; i < kOptionalCheckCount; ++i)
+    checks_[static_cast<std::size_t>(i)] =
+        new QCheckBox(QString::fromUtf8(optionalCheckInfo(static_cast<OptionalCheck>(i)).label.in(state_.lang)), this);
   for (int i = 0; i < kOptionalCheckCount; ++i)
     checks_[static_cast<std::size_t>(i)]->setProperty(kHelpIdProperty,
-                                                      optionalCheckInfo(static_cast<OptionalCheck>(i)).controlId);
+                                                      optionalCheckInfo(static_cast<OptionalCheck>(i)).helpId);
 
   auto* grid = new QGridLayout;
   auto addRow = [&](int row, int column, const QString& label, QWidget* control) {
@@ -56,7 +57,8 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
     addRow(static_cast<int>(r), 0, labelText(kLeftColumn[r]), list(kLeftColumn[r]));
   for (std::size_t r = 0; r < kRightColumn.size(); ++r)
     addRow(static_cast<int>(r), 1, labelText(kRightColumn[r]), list(kRightColumn[r]));
-  addRow(static_cast<int>(kRightColumn.size()), 1, tr("Password"), password_);
+  addRow(static_cast<int>(kRightColumn.size()), 1, QString::fromUtf8(optionalPasswordInfo().label.in(state_.lang)),
+         password_);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
 
@@ -82,29 +84,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
 }
 
 QString COptionalFeaturesDlg::labelText(OptionalList which) const {
-  switch (which) {
-    case OptionalList::Tot: return tr("TOT (s)");
-    case OptionalList::Squelch: return tr("Squelch Level");
-    case OptionalList::Vox: return tr("Vox Gain Level");
-    case OptionalList::Step: return tr("Step (k)");
-    case OptionalList::PreAlert: return tr("TOT Pre-Alert (s)");
-    case OptionalList::Priority: return tr("Priority Channel");
-    case OptionalList::ShortPress: return tr("Short Press Orange Key");
-    case OptionalList::KeyLock: return tr("Key Lock");
-    case OptionalList::Beep: return tr("Beep");
-    case OptionalList::Stopwatch: return tr("Stopwatch");
-    case OptionalList::ScanMode: return tr("Scan Mode");
-    case OptionalList::Tail: return tr("Tail");
-    case OptionalList::StrSet: return tr("STR Set");
-    case OptionalList::PowerOnStyle: return tr("Power-on Style");
-    case OptionalList::BackLight: return tr("Back Light");
-    case OptionalList::BackLightColor: return tr("Back Light Color");
-    case OptionalList::DisplayMode: return tr("Display Mode");
-    case OptionalList::BatterySaver: return tr("Battery Saver");
-    case OptionalList::AllowReset: return tr("Allow Reset");
-    case OptionalList::MskType: return tr("MSK Type");
-  }
-  return {};
+  return QString::fromUtf8(optionalListInfo(which).label.in(state_.lang));
 }
 
 void COptionalFeaturesDlg::load() {

@@ -25,23 +25,23 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* pa
   setWindowTitle(tr("Product Information"));
 
   model_ = new QComboBox(this);
-  model_->setProperty(kHelpIdProperty, kProductModelId);
+  model_->setProperty(kHelpIdProperty, kProductFields[0].helpId);
   for (std::size_t i = 0; i < edges_.size(); ++i) {
     auto* edit = new QLineEdit(this);
     edit->setValidator(new QIntValidator(edit));
     // The band edges are shown, not edited: they follow the radio.
     edit->setEnabled(false);
-    edit->setProperty(kHelpIdProperty, kProductBandEditIds[i]);
+    edit->setProperty(kHelpIdProperty, kProductFields[i + 1].helpId);
     edges_[i] = edit;
   }
 
   auto* group = new QGroupBox(tr("Model Info"), this);
   auto* grid = new QGridLayout(group);
-  auto* modelLabel = new QLabel(tr("Model"), group);
+  auto* modelLabel = new QLabel(QString::fromUtf8(kProductFields[0].label.in(state_.lang)), group);
   modelLabel->setBuddy(model_);
   grid->addWidget(modelLabel, 0, 0);
   grid->addWidget(model_, 0, 1, 1, 3);
-  grid->addWidget(new QLabel(tr("Field"), group), 1, 0);
+  grid->addWidget(new QLabel(QString::fromUtf8(kProductFields[1].label.in(state_.lang)), group), 1, 0);
   for (int band = 0; band < 2; ++band) {
     grid->addWidget(edges_[static_cast<std::size_t>(band * 2)], band + 1, 1);
     grid->addWidget(new QLabel(tr("——"), group), band + 1, 2);

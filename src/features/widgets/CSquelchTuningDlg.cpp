@@ -24,8 +24,6 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
     : QDialog(parent), image_(image), state_(state), opener_(&openSerialPort), prompt_(&showMessageBox) {
   setWindowTitle(tr("Squelch Tuning"));
 
-  const std::array<QString, kSquelchRows> labels{tr("V Wide Squelch Tuning"), tr("V Narrow Squelch Tuning"),
-                                                 tr("U Wide Squelch Tuning"), tr("U Narrow Squelch Tuning")};
   auto* grid = new QGridLayout;
   QStringList items;
   for (const std::string& item : squelchListItems()) items << QString::fromStdString(item);
@@ -33,9 +31,10 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setMaxVisibleItems(20);
-    combo->setProperty(kHelpIdProperty, kSquelchRowInfo[static_cast<std::size_t>(row)].controlId);
+    combo->setProperty(kHelpIdProperty, kSquelchRowInfo[static_cast<std::size_t>(row)].helpId);
     lists_[static_cast<std::size_t>(row)] = combo;
-    auto* label = new QLabel(labels[static_cast<std::size_t>(row)], this);
+    auto* label =
+        new QLabel(QString::fromUtf8(kSquelchRowInfo[static_cast<std::size_t>(row)].label.in(state_.lang)), this);
     label->setBuddy(combo);
     grid->addWidget(label, row, 0);
     grid->addWidget(combo, row, 1);

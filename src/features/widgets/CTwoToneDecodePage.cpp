@@ -17,17 +17,12 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     : QWidget(parent), image_(image), state_(state), entry_(entry) {
   setProperty("controlId", 146 + entry);
   auto* layout = new QGridLayout(this);
-  const QString labels[6] = {tr("A Tone(HZ)"),
-                             tr("B Tone(HZ)"),
-                             tr("The first delay time(s)"),
-                             tr("The second delay time(s)"),
-                             tr("Interval time(s)"),
-                             tr("Long tone delay time(s)")};
   kinds_ = {TwoToneField::Tone,  TwoToneField::Tone,           TwoToneField::Delay,
             TwoToneField::Delay, TwoToneField::DecodeInterval, TwoToneField::Delay};
   for (int i = 0; i < 6; ++i) {
     auto* edit = new QLineEdit(this);
-    edit->setProperty("controlId", 1037 + i);
+    const FieldInfo& info = kTwoToneDecodeFields[static_cast<std::size_t>(i)];
+    edit->setProperty("controlId", info.helpId);
     edit->setMaxLength(static_cast<int>(twoToneMaxLength(kinds_[static_cast<std::size_t>(i)])));
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
@@ -35,7 +30,7 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     edits_[static_cast<std::size_t>(i)] = edit;
     QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
     arrows->setProperty("controlId", 1068 + i);
-    layout->addWidget(new QLabel(labels[i], this), i, 0);
+    layout->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
     layout->addWidget(edit, i, 1);
     layout->addWidget(arrows, i, 2);
   }

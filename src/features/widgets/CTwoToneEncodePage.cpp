@@ -19,8 +19,6 @@ namespace radio::gui {
 
 namespace {
 constexpr Text kNum{"Num", "编号"};
-constexpr Text kTone1{"Tone1 Fre", "音频1"};
-constexpr Text kTone2{"Tone2 Fre", "音频2"};
 constexpr int kBaseColumnWidth = 90;  // the number column as the grid is created, in pixels
 constexpr int kRows = twotone::kEncodeEntries + 1;
 
@@ -31,14 +29,12 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   setProperty("controlId", 156);
   auto* layout = new QHBoxLayout(this);
   auto* timing = new QGridLayout;
-  const QString labels[5] = {tr("The first delay time(s)"), tr("The second delay time(s)"),
-                             tr("Long tone delay time(s)"), tr("Tone interval time(ms)"), tr("Tx rise delay time(ms)")};
-  const int editIds[5] = {1250, 1251, 1252, 1253, 1054};
   kinds_ = {TwoToneField::Delay, TwoToneField::Delay, TwoToneField::Delay, TwoToneField::EncodeInterval,
             TwoToneField::TxRise};
   for (int i = 0; i < 5; ++i) {
     auto* edit = new QLineEdit(this);
-    edit->setProperty("controlId", editIds[i]);
+    const FieldInfo& info = kTwoToneTimingFields[static_cast<std::size_t>(i)];
+    edit->setProperty("controlId", info.helpId);
     edit->setMaxLength(static_cast<int>(twoToneMaxLength(kinds_[static_cast<std::size_t>(i)])));
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
@@ -46,22 +42,22 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
     edits_[static_cast<std::size_t>(i)] = edit;
     QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
     arrows->setProperty("controlId", 1055 + i);
-    timing->addWidget(new QLabel(labels[i], this), i, 0);
+    timing->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
     timing->addWidget(edit, i, 1);
     timing->addWidget(arrows, i, 2);
   }
-  shortBeep_ = new QCheckBox(tr("Short beep tone"), this);
-  shortBeep_->setProperty("controlId", 1061);
+  shortBeep_ = new QCheckBox(QString::fromUtf8(kTwoToneTimingFields[5].label.in(state_.lang)), this);
+  shortBeep_->setProperty("controlId", kTwoToneTimingFields[5].helpId);
   timing->addWidget(shortBeep_, 5, 0, 1, 3);
   timing->setRowStretch(6, 1);
   layout->addLayout(timing);
 
   grid_ = new QTableWidget(this);
-  grid_->setProperty("controlId", 1060);
+  grid_->setProperty("controlId", kTwoToneToneFields[0].helpId);
   setUpCallGrid(grid_, kRows, 3);
   grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
-  grid_->item(0, 1)->setText(QString::fromUtf8(kTone1.in(state_.lang)));
-  grid_->item(0, 2)->setText(QString::fromUtf8(kTone2.in(state_.lang)));
+  grid_->item(0, 1)->setText(QString::fromUtf8(kTwoToneToneFields[0].label.in(state_.lang)));
+  grid_->item(0, 2)->setText(QString::fromUtf8(kTwoToneToneFields[1].label.in(state_.lang)));
   for (int r = 1; r < kRows; ++r) grid_->item(r, 0)->setText(QString::number(r));
   grid_->setColumnWidth(0, static_cast<int>(kBaseColumnWidth * 0.51));
   grid_->setColumnWidth(1, static_cast<int>(kBaseColumnWidth * 1.22));
