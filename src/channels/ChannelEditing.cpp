@@ -165,8 +165,7 @@ PasteResult pasteCells(ChannelGrid& grid, const CellRange& target, std::string_v
 std::string pasteReport(const PasteResult& result, Language lang) {
   const bool zh = lang == Language::Chinese;
   std::string out;
-  if (!result.refusals.empty())
-    out += zh ? "以下粘贴的行保持原样：\n" : "These pasted rows were left as they were:\n";
+  if (!result.refusals.empty()) out += zh ? "以下粘贴的行保持原样：\n" : "These pasted rows were left as they were:\n";
   for (const PasteRefusal& r : result.refusals) {
     std::string why;
     switch (r.reason) {

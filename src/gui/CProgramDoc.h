@@ -1,9 +1,14 @@
 // One open radio image: the document of a document window, a Qt wrapper around
-// radio::Document that forwards its notifications as signals.
+// radio::Document that forwards its notifications as signals. Every edit of the
+// image (Document::change with ChangeKind::Edit) becomes one step of the
+// document's undo stack, holding the image before and after; undo and redo put
+// those images back through Document::change. The modified flag follows the
+// stack's clean state, so undoing back to the saved state clears it.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <functional>
 #include <string_view>
 
@@ -57,18 +62,30 @@ class CProgramDoc : public QObject {
   // Takes over a whole image (a read from the radio); views refresh from it.
   void replaceImage(const RadioImage& image, std::string_view label);
 
+  // The undo stack of this document. Changes made between beginStep() and
+  // endStep() undo as one step named label.
+  [[nodiscard]] QUndoStack* undoStack() { return &undo_; }
+  void beginStep(const QString& label) { undo_.beginMacro(label); }
+  void endStep() { undo_.endMacro(); }
+  // Puts image back as undo and redo do (not a new undo step); views rebuild.
+  void restoreImage(const RadioImage& image, std::string_view label);
+
  signals:
   void modifiedChanged(bool modified);
   // Any change of the image, with its label.
   void changed(const QString& label);
   // The image was replaced as a whole (a read from the radio): views refresh.
   void imageReplaced();
+  // Undo or redo put an earlier image back: views show it again.
+  void imageRestored();
 
  private:
   AppState& state_;
   Document doc_;
   QString filePath_;
   std::function<void()> gridStore_;
+  QUndoStack undo_;
+  bool restoring_ = false;  // undo/redo is applying an image: not a new step
 };
 
 }  // namespace radio::gui

@@ -332,5 +332,38 @@ TEST_F(ChannelGridView, ReplacedImageRefreshesTheGrid) {
   EXPECT_EQ(shown(20, ColRx), "150.50000");
 }
 
+TEST_F(ChannelGridView, EachCommittedEditIsOneUndoStepAndUndoShowsTheImageAgain) {
+  enterChannel(3, "147.5");
+  ASSERT_EQ(cell(3, ColRx), "147.50000");
+  EXPECT_EQ(doc->undoStack()->count(), 1);
+  EXPECT_TRUE(doc->isModified());
+  click(3, 0);
+  view->pasteText(QStringLiteral("146\t146\n999\t150\n"));  // the second row is refused
+  EXPECT_EQ(doc->undoStack()->undoText(), QStringLiteral("Paste"));
+  EXPECT_EQ(cell(3, ColRx), "146.00000");
+  EXPECT_EQ(messages.size(), 1u);
+  doc->undoStack()->undo();
+  EXPECT_EQ(shown(3, ColRx), QStringLiteral("147.50000"));
+  doc->undoStack()->undo();
+  EXPECT_TRUE(cell(3, ColRx).empty());
+  EXPECT_FALSE(doc->isModified());
+}
+
+TEST_F(ChannelGridView, RowNumbersSelectWholeRowsForCopyAndMove) {
+  enterChannel(1, "145");
+  enterChannel(2, "146");
+  click(1, 0);
+  QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                    table()->visualItemRect(table()->item(1, 0)).center());
+  const CellRange range = view->selectedRange();
+  EXPECT_EQ(range.top, 1);
+  EXPECT_EQ(range.bottom, 2);
+  EXPECT_TRUE(range.wholeRows());
+  view->moveSelection(1);
+  EXPECT_TRUE(cell(1, ColRx).empty());
+  EXPECT_EQ(cell(3, ColRx), "146.00000");
+  EXPECT_EQ(view->selectedRange().top, 2);
+}
+
 }  // namespace
 }  // namespace radio::gui

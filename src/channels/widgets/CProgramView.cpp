@@ -69,7 +69,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
   table_ = new QTableWidget(kChannelRows, kGridColumns, this);
   table_->setProperty(kControlIdProperty, kGridId);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);
   // Moving to a partly visible cell must not scroll: scrolling hides the editor
   // without a commit, which would drop what was typed into the cell being left.
@@ -103,6 +103,8 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
   installEventFilter(this);
 
   connect(&doc_, &CProgramDoc::imageReplaced, this, &CProgramView::refreshFromImage);
+  connect(&doc_, &CProgramDoc::imageRestored, this, &CProgramView::reloadRows);
+  setupEditing();
   doc_.setGridStore([this] { storeGrid(); });
   docGuard_ = &doc_;
 
@@ -329,7 +331,7 @@ bool CProgramView::commitCell(int row, int column) {
   const CommitResult result = radio::commitCellEdit(grid_.row(row), column, typed, doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
-    doc_.setModified(true);
+    storeRows(text({"Typing", "输入"}));
   }
   if (!result.message.valid()) showCaution(result.message);
   if (result.editorShown) {
@@ -356,7 +358,7 @@ void CProgramView::commitFrequencyOnEnter() {
       grid_.row(row), column, frequencyEdit_->text().toStdString(), doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
-    doc_.setModified(true);
+    storeRows(text({"Typing", "输入"}));
   }
   if (!result.message.valid()) showCaution(result.message);
   if (result.editorShown) {
@@ -446,6 +448,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ShortcutOverride: {
       // F1 belongs to the view's help, ahead of any shortcut of the main window.
       auto* key = static_cast<QKeyEvent*>(event);
+      if (editingKeyEvent(watched, key)) return true;
       if (key->key() == Qt::Key_F1) {
         event->accept();
         return true;
@@ -459,6 +462,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
+      if (editingKeyEvent(watched, key)) return true;
       if (key->key() == Qt::Key_F1) {
         requestHelp(this, helpContextForFocus());
         return true;

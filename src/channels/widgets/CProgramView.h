@@ -12,13 +12,16 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
+#include "channels/ChannelEditing.h"
 #include "channels/ChannelGrid.h"
 #include "gui/CProgramDoc.h"
 #include "gui/MessagePrompt.h"
 
 class QComboBox;
+class QMenu;
 class QLineEdit;
 class QTableWidget;
 
@@ -40,6 +43,24 @@ class CProgramView : public QWidget {
   // Rebuilds every row from the image (and takes the band record from it).
   void refreshFromImage();
   [[nodiscard]] const ChannelGrid& grid() const { return grid_; }
+
+  // Editing like a spreadsheet. Each command commits the open editor first and is
+  // one change of the document (one undo step).
+  // The selected cells (their bounding rectangle), else the current cell.
+  [[nodiscard]] CellRange selectedRange() const;
+  void copySelection();
+  void cutSelection();
+  void pasteClipboard();
+  // Pastes tab-separated text at the selection; refusals are listed in one message.
+  void pasteText(const QString& text);
+  void deleteSelection();
+  void insertChannel();
+  void removeChannel();
+  void moveSelection(int delta);
+  // Widens the selection to whole channel rows.
+  void selectWholeRows();
+  // Shows the document's image again after undo or redo.
+  void reloadRows();
 
   // Follows the transfers of the document: commits before, refreshes after.
   void bindTransfers(TransferController& transfers);
@@ -84,6 +105,22 @@ class CProgramView : public QWidget {
   void showCaution(const Validation& validation);
   [[nodiscard]] QString text(const Text& t) const;
 
+  // Editing (CProgramViewEditing.cpp).
+  void setupEditing();
+  // Commits the open editor; false when its value was refused and it stays open.
+  bool settleEditor();
+  // Keys the editing commands take ahead of the grid and the editors.
+  bool editingKeyEvent(QObject* watched, QKeyEvent* key);
+  void onRowLabelPressed(int row, int column);
+  void onListActivated(int column);
+  // Writes the grid into the image as one change named label.
+  void storeRows(const QString& label);
+  // Takes next as the grid, stored as one change named label.
+  void applyGrid(const ChannelGrid& next, const QString& label);
+  void moveRecords(const QString& label, const std::function<bool(RadioImage&)>& edit);
+  void showContextMenu(const QPoint& pos);
+  [[nodiscard]] std::vector<int> selectedRows() const;
+
   CProgramDoc& doc_;
   QPointer<CProgramDoc> docGuard_;  // the document may go first when a window closes
   Language lang_;
@@ -99,6 +136,7 @@ class CProgramView : public QWidget {
   int baseColumnWidth_ = 0;
   int wheelRemainder_ = 0;
   bool filling_ = false;  // the grid is being filled: no cell events
+  int rowAnchor_ = -1;    // the row number clicked last (Shift+click extends from it)
   MessagePrompt prompt_;
   QPointer<TransferController> transfers_;
 };

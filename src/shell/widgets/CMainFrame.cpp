@@ -23,6 +23,7 @@
 #include "shell/widgets/CLanguageDlg.h"
 #include "shell/widgets/CMyDocManager.h"
 #include "shell/widgets/Commands.h"
+#include "shell/widgets/EditCommands.h"
 #include "shell/widgets/LockIndicators.h"
 #include "shell/widgets/MdiBackground.h"
 #include "shell/widgets/NavigationBar.h"
@@ -236,6 +237,8 @@ void CMainFrame::createMenus() {
   editMenu_->addSeparator();
   for (int id : {cmd::kDtmf, cmd::kKeyAssignment, cmd::kMsk, cmd::kTwoTone, cmd::kSquelchTuning})
     editMenu_->addAction(action(id));
+  edit_ = new EditCommands(this, state_.lang, [this] { return activeChildFrame(); });
+  edit_->addToMenu(editMenu_);
 
   programMenu_ = menuBar()->addMenu(tr("&Program"));
   programMenu_->addAction(action(cmd::kRead));
@@ -334,6 +337,7 @@ void CMainFrame::updateCommandStates() {
     const bool enabled = !(busy && touchesDocument(it.key()));
     it.value()->setEnabled(enabled);
   }
+  if (edit_) edit_->update(busy);
 }
 
 void CMainFrame::updateRecentFileMenu() {

@@ -22,6 +22,7 @@ namespace radio::gui {
 
 class CChildFrame;
 class CMyDocManager;
+class EditCommands;
 class LockIndicators;
 class MdiBackground;
 class NavigationBar;
@@ -44,6 +45,8 @@ class CMainFrame : public QMainWindow {
   [[nodiscard]] QList<QMenu*> visibleMenus() const;
   [[nodiscard]] QMenu* editMenu() const { return editMenu_; }
   [[nodiscard]] QMenu* setupMenu() const { return setupMenu_; }
+  // The grid's editing commands (Undo, Redo, clipboard, channel rows).
+  [[nodiscard]] EditCommands& editCommands() const { return *edit_; }
 
   // The document window that commands act on: the active one, or the one last
   // active when it has been hidden. Null with no document window.
@@ -107,6 +110,7 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CMyDocManager> docs_;
   RecentFileList recent_;
   std::unique_ptr<ReportPrinter> printer_;
+  EditCommands* edit_ = nullptr;
   QMap<int, QAction*> actions_;
   QList<QAction*> recentActions_;
   QAction* recentSeparator_ = nullptr;

@@ -1,0 +1,287 @@
+// The grid's spreadsheet editing: selection of cells and whole rows, the clipboard
+// as tab-separated text, delete, insert, remove and move of channels, one list
+// value chosen for many rows, and the context menu. The rules are the core's
+// (channels/ChannelEditing.h); every command here is one change of the document.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <algorithm>
+#include <set>
+
+#include "channels/widgets/CProgramView.h"
+#include "gui/Text.h"
+
+namespace radio::gui {
+
+void CProgramView::setupEditing() {
+  connect(table_, &QTableWidget::cellPressed, this, &CProgramView::onRowLabelPressed);
+  for (int column : {ColDecode, ColEncode, ColPower, ColBandwidth, ColScan, ColBusy}) {
+    auto* list = static_cast<QComboBox*>(editorForColumn(column));
+    connect(list, &QComboBox::activated, this, [this] { onListActivated(table_->currentColumn()); });
+  }
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table_, &QWidget::customContextMenuRequested, this, &CProgramView::showContextMenu);
+}
+
+CellRange CProgramView::selectedRange() const {
+  CellRange range{table_->currentRow() + 1, table_->currentColumn(), table_->currentRow() + 1, table_->currentColumn()};
+  const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+  if (!ranges.isEmpty()) {
+    range = {kChannelRows, ColBusy, 1, ColRx};
+    for (const QTableWidgetSelectionRange& r : ranges) {
+      range.top = std::min(range.top, r.topRow() + 1);
+      range.bottom = std::max(range.bottom, r.bottomRow() + 1);
+      range.left = std::min(range.left, r.leftColumn());
+      range.right = std::max(range.right, r.rightColumn());
+    }
+  }
+  range.top = std::max(range.top, 1);
+  range.bottom = std::max(range.bottom, range.top);
+  range.left = std::clamp(range.left, static_cast<int>(ColRx), static_cast<int>(ColBusy));
+  range.right = std::clamp(range.right, range.left, static_cast<int>(ColBusy));
+  // A row label alone stands for its whole row.
+  if (ranges.isEmpty() && table_->currentColumn() == 0) {
+    range.left = ColRx;
+    range.right = ColBusy;
+  }
+  return range;
+}
+
+std::vector<int> CProgramView::selectedRows() const {
+  std::set<int> rows;
+  for (const QTableWidgetSelectionRange& r : table_->selectedRanges())
+    for (int row = r.topRow(); row <= r.bottomRow(); ++row) rows.insert(row + 1);
+  if (rows.empty() && table_->currentRow() >= 0) rows.insert(table_->currentRow() + 1);
+  return {rows.begin(), rows.end()};
+}
+
+void CProgramView::storeRows(const QString& label) {
+  doc_.change(label.toStdString(),
+              [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
+}
+
+void CProgramView::applyGrid(const ChannelGrid& next, const QString& label) {
+  for (int n = 1; n <= kChannelRows; ++n)
+    if (!(next.row(n) == grid_.row(n))) setRowTexts(n, next.row(n));
+  storeRows(label);
+}
+
+void CProgramView::reloadRows() {
+  hideCellEditors();
+  for (int n = 1; n <= kChannelRows; ++n) setRowTexts(n, decodeChannel(doc_.image().channel(n), lang_));
+}
+
+bool CProgramView::settleEditor() {
+  commitEdit();
+  return visibleEditor() == nullptr;
+}
+
+void CProgramView::copySelection() {
+  if (!settleEditor()) return;
+  QApplication::clipboard()->setText(qs(copyCells(grid_, selectedRange())));
+}
+
+void CProgramView::cutSelection() {
+  if (!settleEditor()) return;
+  const CellRange range = selectedRange();
+  QApplication::clipboard()->setText(qs(copyCells(grid_, range)));
+  ChannelGrid next = grid_;
+  if (!deleteCells(next, range, doc_.state().band.limits, lang_).empty()) applyGrid(next, text({"Cut", "剪切"}));
+}
+
+void CProgramView::deleteSelection() {
+  if (transferRunning()) return;
+  if (!settleEditor()) return;
+  ChannelGrid next = grid_;
+  if (!deleteCells(next, selectedRange(), doc_.state().band.limits, lang_).empty()) {
+    hideCellEditors();
+    applyGrid(next, text({"Delete", "删除"}));
+  }
+}
+
+void CProgramView::pasteClipboard() { pasteText(QApplication::clipboard()->text()); }
+
+void CProgramView::pasteText(const QString& pasted) {
+  if (transferRunning()) return;
+  // A refused value keeps its editor open: the paste waits until it is settled.
+  if (!settleEditor()) return;
+  ChannelGrid next = grid_;
+  const PasteResult result = pasteCells(next, selectedRange(), ss(pasted), doc_.state().band.limits, lang_);
+  if (!result.changedRows.empty()) {
+    hideCellEditors();
+    applyGrid(next, text({"Paste", "粘贴"}));
+  }
+  const std::string report = pasteReport(result, lang_);
+  if (report.empty()) return;
+  MessageRequest request;
+  request.caption = text({"Paste", "粘贴"});
+  request.text = qs(report);
+  request.icon = QMessageBox::Warning;
+  request.buttons = QMessageBox::Ok;
+  (void)prompt_(this, request);
+}
+
+void CProgramView::moveRecords(const QString& label, const std::function<bool(RadioImage&)>& edit) {
+  if (transferRunning() || !settleEditor()) return;
+  bool done = false;
+  doc_.change(label.toStdString(), [&](RadioImage& image) {
+    gridToImage(grid_, image, doc_.state().band.limits, lang_);
+    done = edit(image);
+  });
+  if (done) reloadRows();
+}
+
+void CProgramView::insertChannel() {
+  const std::vector<int> rows = selectedRows();
+  if (rows.empty() || rows.front() >= kChannelRows) return;
+  const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
+  bool refused = false;
+  moveRecords(text({"Insert Channel", "插入信道"}), [&](RadioImage& image) {
+    refused = !insertChannels(image, rows.front(), count);
+    return !refused;
+  });
+  if (!refused) return;
+  MessageRequest request;
+  request.caption = QString::fromUtf8(messageText(MessageId::Caution, lang_));
+  request.text = text({"Channel 128 is in use: no channel can be inserted before it is removed.",
+                       "信道128已被使用：删除它之后才能插入信道。"});
+  request.icon = QMessageBox::Warning;
+  request.buttons = QMessageBox::Ok;
+  (void)prompt_(this, request);
+}
+
+void CProgramView::removeChannel() {
+  const std::vector<int> rows = selectedRows();
+  if (rows.empty() || rows.front() >= kChannelRows) return;
+  const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
+  moveRecords(text({"Remove Channel", "移除信道"}), [&](RadioImage& image) {
+    removeChannels(image, rows.front(), count);
+    return true;
+  });
+}
+
+void CProgramView::moveSelection(int delta) {
+  const std::vector<int> rows = selectedRows();
+  if (rows.empty() || rows.back() >= kChannelRows) return;
+  const CellRange range = selectedRange();
+  const int first = rows.front();
+  const int last = rows.back();
+  bool moved = false;
+  moveRecords(delta < 0 ? text({"Move Up", "上移"}) : text({"Move Down", "下移"}), [&](RadioImage& image) {
+    moved = moveChannels(image, first, last, delta);
+    return moved;
+  });
+  if (!moved) return;
+  // The selection goes with the channels.
+  filling_ = true;
+  table_->setCurrentCell(table_->currentRow() + delta, table_->currentColumn(), QItemSelectionModel::NoUpdate);
+  table_->clearSelection();
+  table_->setRangeSelected(QTableWidgetSelectionRange(first - 1 + delta, range.left, last - 1 + delta, range.right),
+                           true);
+  filling_ = false;
+}
+
+void CProgramView::selectWholeRows() {
+  const std::vector<int> rows = selectedRows();
+  if (rows.empty()) return;
+  table_->clearSelection();
+  table_->setRangeSelected(QTableWidgetSelectionRange(rows.front() - 1, ColRx, rows.back() - 1, ColBusy), true);
+}
+
+void CProgramView::onRowLabelPressed(int row, int column) {
+  if (column != 0 || filling_) return;
+  const bool extend = (QApplication::keyboardModifiers() & Qt::ShiftModifier) && rowAnchor_ >= 0;
+  if (!extend) rowAnchor_ = row;
+  table_->clearSelection();
+  table_->setRangeSelected(
+      QTableWidgetSelectionRange(std::min(row, rowAnchor_), ColRx, std::max(row, rowAnchor_), ColBusy), true);
+}
+
+void CProgramView::onListActivated(int column) {
+  const std::vector<int> rows = selectedRows();
+  const int current = table_->currentRow() + 1;
+  if (rows.size() < 2 || !std::binary_search(rows.begin(), rows.end(), current)) return;
+  ChannelGrid next = grid_;
+  const std::string chosen = ss(editorText(column));
+  if (!setListValue(next, rows, column, chosen, doc_.state().band.limits, lang_).empty())
+    applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
+}
+
+bool CProgramView::editingKeyEvent(QObject* watched, QKeyEvent* key) {
+  const bool lineEditor = watched == frequencyEdit_ || watched == nameEdit_;
+  if (key->type() == QEvent::ShortcutOverride) {
+    // The line editors keep their own clipboard keys for the text they hold, except
+    // while several cells are selected, and undo always undoes the document.
+    if (!lineEditor) return false;
+    const CellRange range = selectedRange();
+    const bool manyCells = range.rows() > 1 || range.columns() > 1;
+    const bool clipboardKey =
+        key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste);
+    if ((manyCells && clipboardKey) || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        (key->key() == Qt::Key_Z && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))) {
+      key->ignore();
+      return true;
+    }
+    return false;
+  }
+  if (key->key() == Qt::Key_Space && key->modifiers() == Qt::ShiftModifier && watched != nameEdit_) {
+    selectWholeRows();
+    return true;
+  }
+  return false;
+}
+
+void CProgramView::showContextMenu(const QPoint& pos) {
+  QMenu menu(this);
+  const auto add = [&](const Text& label, const QKeySequence& keys, auto slot) {
+    QAction* a = menu.addAction(text(label), this, slot);
+    a->setShortcut(keys);
+    a->setEnabled(!transferRunning());
+    return a;
+  };
+  QAction* undo =
+      menu.addAction(text({"Undo", "撤销"}) + QLatin1Char(' ') + doc_.undoStack()->undoText(), this, [this] {
+        commitEdit();
+        doc_.undoStack()->undo();
+      });
+  undo->setShortcut(QKeySequence::Undo);
+  undo->setEnabled(doc_.undoStack()->canUndo() && !transferRunning());
+  QAction* redo = menu.addAction(text({"Redo", "重做"}) + QLatin1Char(' ') + doc_.undoStack()->redoText(), this,
+                                 [this] { doc_.undoStack()->redo(); });
+  redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  redo->setEnabled(doc_.undoStack()->canRedo() && !transferRunning());
+  menu.addSeparator();
+  add({"Cu&t", "剪切(&T)"}, QKeySequence::Cut, [this] { cutSelection(); });
+  add({"&Copy", "复制(&C)"}, QKeySequence::Copy, [this] { copySelection(); });
+  add({"&Paste", "粘贴(&P)"}, QKeySequence::Paste, [this] { pasteClipboard(); });
+  add({"&Delete", "删除(&D)"}, QKeySequence::Delete, [this] { deleteSelection(); });
+  add({"Select &All", "全选(&A)"}, QKeySequence::SelectAll, [this] { table_->selectAll(); });
+  menu.addSeparator();
+  add({"&Insert Channel", "插入信道(&I)"}, {}, [this] { insertChannel(); });
+  add({"&Remove Channel", "移除信道(&R)"}, {}, [this] { removeChannel(); });
+  add({"Move &Up", "上移(&U)"}, QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveSelection(-1); });
+  add({"Move Do&wn", "下移(&W)"}, QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveSelection(1); });
+  // The short lists can be set on every selected row from here.
+  menu.addSeparator();
+  for (int column : {ColPower, ColBandwidth, ColScan, ColBusy}) {
+    QMenu* sub = menu.addMenu(text({"Set ", "设置"}) + qs(columnHeader(column, lang_)).trimmed());
+    sub->setEnabled(!transferRunning());
+    for (const std::string& item : listItemsForColumn(column, lang_)) {
+      sub->addAction(qs(item), this, [this, column, item] {
+        commitEdit();
+        ChannelGrid next = grid_;
+        if (!setListValue(next, selectedRows(), column, item, doc_.state().band.limits, lang_).empty())
+          applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
+      });
+    }
+  }
+  menu.exec(table_->viewport()->mapToGlobal(pos));
+}
+
+}  // namespace radio::gui

@@ -1,0 +1,113 @@
+#include "shell/widgets/EditCommands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QUndoView>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "channels/widgets/CProgramView.h"
+#include "gui/CProgramDoc.h"
+#include "shell/widgets/CChildFrame.h"
+
+namespace radio::gui {
+
+EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildFrame*()> activeFrame)
+    : QObject(window), window_(window), lang_(lang), activeFrame_(std::move(activeFrame)) {
+  add(Undo, {}, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this](CProgramView& view) {
+    // What the open editor holds is committed first, so it is the step undone.
+    view.commitEdit();
+    group_.undo();
+  });
+  add(Redo, {}, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+      [this](CProgramView&) { group_.redo(); });
+  add(UndoHistory, text("Undo &History", "撤销历史(&H)"), {}, [this](CProgramView&) {
+    if (!history_) {
+      auto* w = new QWidget(window_, Qt::Tool);
+      w->setAttribute(Qt::WA_DeleteOnClose);
+      w->setWindowTitle(text("Undo History", "撤销历史"));
+      auto* layout = new QVBoxLayout(w);
+      auto* list = new QUndoView(&group_, w);
+      list->setEmptyLabel(text("<opened>", "<打开时>"));
+      layout->addWidget(list);
+      w->resize(280, 320);
+      history_ = w;
+    }
+    history_->show();
+    history_->raise();
+  });
+  add(Cut, text("Cu&t", "剪切(&T)"), {QKeySequence(Qt::CTRL | Qt::Key_X)}, &CProgramView::cutSelection);
+  add(Copy, text("&Copy", "复制(&C)"), {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CProgramView::copySelection);
+  add(Paste, text("&Paste", "粘贴(&P)"), {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CProgramView::pasteClipboard);
+  add(Delete, text("&Delete", "删除(&D)"), {QKeySequence(Qt::Key_Delete)}, &CProgramView::deleteSelection);
+  add(InsertChannel, text("&Insert Channel", "插入信道(&I)"), {}, &CProgramView::insertChannel);
+  add(RemoveChannel, text("&Remove Channel", "移除信道(&R)"), {}, &CProgramView::removeChannel);
+  add(MoveUp, text("Move &Up", "上移(&U)"), {QKeySequence(Qt::ALT | Qt::Key_Up)},
+      [](CProgramView& view) { view.moveSelection(-1); });
+  add(MoveDown, text("Move Do&wn", "下移(&W)"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+      [](CProgramView& view) { view.moveSelection(1); });
+  connect(&group_, &QUndoGroup::undoTextChanged, this, &EditCommands::refreshUndoTexts);
+  connect(&group_, &QUndoGroup::redoTextChanged, this, &EditCommands::refreshUndoTexts);
+  connect(&group_, &QUndoGroup::canUndoChanged, this, &EditCommands::refreshUndoTexts);
+  connect(&group_, &QUndoGroup::canRedoChanged, this, &EditCommands::refreshUndoTexts);
+  refreshUndoTexts();
+}
+
+QString EditCommands::text(const char* en, const char* zh) const {
+  return QString::fromUtf8(lang_ == Language::Chinese ? zh : en);
+}
+
+QAction* EditCommands::add(Id id, const QString& label, const QList<QKeySequence>& keys,
+                           std::function<void(CProgramView&)> run) {
+  auto* a = new QAction(label, this);
+  a->setShortcuts(keys);
+  connect(a, &QAction::triggered, this, [this, run = std::move(run)] {
+    if (CProgramView* view = activeView(); view && !busy_) run(*view);
+  });
+  // The shortcuts work whether or not the Edit menu is shown.
+  window_->addAction(a);
+  actions_.insert(id, a);
+  return a;
+}
+
+CProgramView* EditCommands::activeView() const {
+  CChildFrame* frame = activeFrame_ ? activeFrame_() : nullptr;
+  return frame ? qobject_cast<CProgramView*>(frame->widget()) : nullptr;
+}
+
+void EditCommands::addToMenu(QMenu* menu) {
+  menu->addSeparator();
+  for (Id id : {Undo, Redo}) menu->addAction(action(id));
+  menu->addSeparator();
+  for (Id id : {Cut, Copy, Paste, Delete}) menu->addAction(action(id));
+  menu->addSeparator();
+  for (Id id : {InsertChannel, RemoveChannel, MoveUp, MoveDown}) menu->addAction(action(id));
+  menu->addSeparator();
+  menu->addAction(action(UndoHistory));
+}
+
+void EditCommands::update(bool transferRunning) {
+  busy_ = transferRunning;
+  CChildFrame* frame = activeFrame_ ? activeFrame_() : nullptr;
+  QUndoStack* stack = frame ? frame->document().undoStack() : nullptr;
+  if (stack && !group_.stacks().contains(stack)) group_.addStack(stack);
+  group_.setActiveStack(stack);
+  const bool editable = activeView() && !busy_;
+  for (QAction* a : std::as_const(actions_)) a->setEnabled(editable);
+  action(UndoHistory)->setEnabled(true);
+  refreshUndoTexts();
+}
+
+void EditCommands::refreshUndoTexts() {
+  const QString undo = text("&Undo", "撤销(&U)");
+  const QString redo = text("&Redo", "重做(&R)");
+  const QString undoText = group_.undoText();
+  const QString redoText = group_.redoText();
+  action(Undo)->setText(undoText.isEmpty() ? undo : undo + QLatin1Char(' ') + undoText);
+  action(Redo)->setText(redoText.isEmpty() ? redo : redo + QLatin1Char(' ') + redoText);
+  const bool editable = activeView() && !busy_;
+  action(Undo)->setEnabled(editable && group_.canUndo());
+  action(Redo)->setEnabled(editable && group_.canRedo());
+}
+
+}  // namespace radio::gui

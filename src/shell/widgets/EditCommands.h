@@ -1,0 +1,53 @@
+// The grid's editing commands of the main window: Undo and Redo named after the
+// step they take back or repeat, the clipboard, Delete, Insert/Remove Channel,
+// Move Up/Down and the Undo History window. They act on the active document window.
+#pragma once
+
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QUndoGroup>
+#include <functional>
+
+#include "model/Language.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace radio::gui {
+
+class CChildFrame;
+class CProgramView;
+
+class EditCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  enum Id { Undo, Redo, UndoHistory, Cut, Copy, Paste, Delete, InsertChannel, RemoveChannel, MoveUp, MoveDown };
+
+  // The commands' shortcuts work anywhere in window.
+  EditCommands(QWidget* window, Language lang, std::function<CChildFrame*()> activeFrame);
+
+  [[nodiscard]] QAction* action(Id id) const { return actions_.value(id); }
+  // Appends the commands to the Edit menu, below a separator.
+  void addToMenu(QMenu* menu);
+  // Follows the active document window (its undo stack) and whether a transfer runs.
+  void update(bool transferRunning);
+
+ private:
+  QAction* add(Id id, const QString& label, const QList<QKeySequence>& keys, std::function<void(CProgramView&)> run);
+  [[nodiscard]] CProgramView* activeView() const;
+  [[nodiscard]] QString text(const char* en, const char* zh) const;
+  void refreshUndoTexts();
+
+  QWidget* window_;
+  Language lang_;
+  std::function<CChildFrame*()> activeFrame_;
+  QUndoGroup group_;
+  QMap<int, QAction*> actions_;
+  QPointer<QWidget> history_;
+  bool busy_ = false;
+};
+
+}  // namespace radio::gui
