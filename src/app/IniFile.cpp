@@ -28,8 +28,6 @@ bool isCommentKey(std::string_view key) {
 
 }  // namespace
 
-IniFile::IniFile(int growthStep) : growthStep_(growthStep > 0 ? growthStep : 1) {}
-
 IniFile::~IniFile() {
   if (autoSave_) save(backup_);
 }
@@ -64,14 +62,13 @@ void IniFile::clear() {
 }
 
 void IniFile::parse(std::istream& in) {
-  sections_.reserve(static_cast<std::size_t>(growthStep_));
+  // The section list grows geometrically (push_back), so a file of many sections
+  // loads in time proportional to its length.
   sections_.push_back({});  // entries before the first header: the unnamed section
   std::string raw;
   while (std::getline(in, raw)) {
     const std::string_view line = trim(raw);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      if (sections_.size() == sections_.capacity())
-        sections_.reserve(sections_.size() + static_cast<std::size_t>(growthStep_));
       sections_.push_back({std::string(line.substr(1, line.size() - 2)), {}, {}});
       continue;
     }

@@ -12,7 +12,7 @@ namespace radio {
 
 class IniFile {
  public:
-  explicit IniFile(int growthStep = 4);
+  IniFile() = default;
   ~IniFile();
   IniFile(const IniFile&) = delete;
   IniFile& operator=(const IniFile&) = delete;
@@ -53,7 +53,6 @@ class IniFile {
   void parse(std::istream& in);
   std::string makeBackupName() const;
 
-  int growthStep_;
   std::vector<Section> sections_;
   std::filesystem::path path_;
   bool modified_ = false;

@@ -42,6 +42,19 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 RowTexts emptyRow() { return {}; }
 
+// A frequency cell into its four bytes: the frequency, the bytes of a raw-field
+// text, or, for an empty cell, 0xFF in the last emptyBytes bytes.
+void storeFrequencyCell(std::string_view text, std::span<Byte> field, std::size_t emptyBytes) {
+  if (parseRawFieldText(text, field)) return;
+  const std::int32_t value = parseFrequencyText(text).value;
+  if (value == 0) {
+    std::fill(field.end() - static_cast<std::ptrdiff_t>(emptyBytes), field.end(), Byte{0xFF});
+    return;
+  }
+  const auto bytes = encodeFrequencyField(value);
+  std::copy(bytes.begin(), bytes.end(), field.begin());
+}
+
 CommitResult commitReceive(const RowTexts& row, std::string_view editorText, const BandLimits& limits, Language lang) {
   CommitResult r{row, {}, false, {}};
   if (editorText.empty()) {
@@ -96,8 +109,8 @@ RowTexts decodeChannel(std::span<const Byte> rec, Language lang) {
   RowTexts row;
   const bool rxPresent = !isEmptyFrequencyByte(rec[3]);
   const bool txPresent = !isEmptyFrequencyByte(rec[7]);
-  if (rxPresent) row[ColRx] = formatFrequency(decodeFrequencyField(rec.subspan(chan::kRx, 4)));
-  if (txPresent) row[ColTx] = formatFrequency(decodeFrequencyField(rec.subspan(chan::kTx, 4)));
+  if (rxPresent) row[ColRx] = frequencyFieldText(rec.subspan(chan::kRx, 4), lang);
+  if (txPresent) row[ColTx] = frequencyFieldText(rec.subspan(chan::kTx, 4), lang);
   const bool inUse = rxPresent && txPresent;
   row[ColDecode] = decodeToneField(rec[chan::kRxTone], rec[chan::kRxTone + 1], inUse, lang);
   row[ColEncode] = decodeToneField(rec[chan::kTxTone], rec[chan::kTxTone + 1], inUse, lang);
@@ -116,20 +129,8 @@ RowTexts decodeChannel(std::span<const Byte> rec, Language lang) {
 }
 
 void encodeChannel(const RowTexts& row, std::span<Byte> rec, Language lang) {
-  const std::int32_t rx = parseFrequencyText(row[ColRx]).value;
-  if (rx == 0) {
-    std::fill_n(rec.begin() + chan::kRx, 4, Byte{0xFF});
-  } else {
-    const auto bytes = encodeFrequencyField(rx);
-    std::copy(bytes.begin(), bytes.end(), rec.begin() + chan::kRx);
-  }
-  const std::int32_t tx = parseFrequencyText(row[ColTx]).value;
-  if (tx == 0) {
-    rec[chan::kTx + 3] = 0xFF;  // bytes 4-6 keep what they held
-  } else {
-    const auto bytes = encodeFrequencyField(tx);
-    std::copy(bytes.begin(), bytes.end(), rec.begin() + chan::kTx);
-  }
+  storeFrequencyCell(row[ColRx], rec.subspan(chan::kRx, 4), 4);
+  storeFrequencyCell(row[ColTx], rec.subspan(chan::kTx, 4), 1);  // bytes 4-6 keep what they held
   const ToneBytes dec = encodeToneField(row[ColDecode]);
   rec[chan::kRxTone] = dec.low;
   rec[chan::kRxTone + 1] = dec.high;
@@ -157,7 +158,14 @@ void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language
 
 void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang) {
   image.setBandRecord(bandRecordFromLimits(limits));
-  for (int n = 1; n <= kChannelRows; ++n) encodeChannel(grid.row(n), image.channel(n), lang);
+  // A channel that shows what its record holds was not edited: its bytes stay
+  // exactly as they are (bytes the texts do not show, such as a name's bytes after
+  // its end or a "no tone" written as 0x00, included). Empty rows are written out
+  // in full, as a new document's are.
+  for (int n = 1; n <= kChannelRows; ++n) {
+    const RowTexts& row = grid.row(n);
+    if (row.empty() || row != decodeChannel(image.channel(n), lang)) encodeChannel(row, image.channel(n), lang);
+  }
   image.setFlag(field::kChannelGridFlag, true);
 }
 
@@ -192,8 +200,11 @@ int listSelectionForText(const std::vector<std::string>& items, std::string_view
 
 CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText, const BandLimits& limits,
                             Language lang) {
-  if (column == ColRx) return commitReceive(row, editorText, limits, lang);
   CommitResult r{row, {}, false, {}};
+  // A cell showing a field it cannot read keeps its bytes when its own text comes
+  // back from the editor (the editor was opened and left without a change).
+  if (column >= ColRx && column <= ColEncode && isRawFieldText(row[column]) && editorText == row[column]) return r;
+  if (column == ColRx) return commitReceive(row, editorText, limits, lang);
   if (column == ColTx) {
     std::string text = validateTransmitFrequency(parseFrequencyText(editorText), limits);
     r.row[ColTx] = row[ColRx].empty() ? std::string() : std::move(text);

@@ -51,7 +51,9 @@ class ChannelGrid {
   bool operator==(const ChannelGrid&) const = default;
 
  private:
-  std::array<RowTexts, kChannelRows> rows_{};
+  // Every row starts empty. (No {} initialiser: clang 14 crashes evaluating one
+  // of this size.)
+  std::array<RowTexts, kChannelRows> rows_;
 };
 
 // "1" ... "128", and "Fr" for row 129.
@@ -69,7 +71,8 @@ class ChannelGrid {
 void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language lang);
 
 // Stores every row into the image: the band record from the limits, frequencies,
-// tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. Sets
+// tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. A channel
+// whose texts are what its record shows keeps its record unchanged. Sets
 // field::kChannelGridFlag.
 void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang);
 

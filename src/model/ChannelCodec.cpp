@@ -61,6 +61,28 @@ constexpr Text kBusyQt{"QT/DQT", "QT/DQT"};
 
 bool isEither(std::string_view text, const Text& t) { return text == t.en || text == t.zh; }
 
+constexpr Text kRawFieldPrefix{"Invalid ", "无效 "};
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The hex digits after the prefix of either language; empty when there is none.
+std::string_view rawFieldDigits(std::string_view text) {
+  for (const char* prefix : {kRawFieldPrefix.en, kRawFieldPrefix.zh}) {
+    const std::string_view p(prefix);
+    if (text.size() > p.size() && text.substr(0, p.size()) == p) {
+      const std::string_view digits = text.substr(p.size());
+      if (digits.size() % 2 == 0 && std::all_of(digits.begin(), digits.end(), [](char c) { return hexDigit(c) >= 0; }))
+        return digits;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 double atofText(std::string_view text) {
@@ -154,6 +176,31 @@ std::int32_t decodeFrequencyField(std::span<const Byte> bytes) {
   return value;
 }
 
+std::string frequencyFieldText(std::span<const Byte> bytes, Language lang) {
+  if (!std::all_of(bytes.begin(), bytes.end(), isDigitPair)) return rawFieldText(bytes, lang);
+  return formatFrequency(decodeFrequencyField(bytes));
+}
+
+std::string rawFieldText(std::span<const Byte> bytes, Language lang) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text = kRawFieldPrefix.in(lang);
+  for (const Byte b : bytes) {
+    text.push_back(kHex[b >> 4]);
+    text.push_back(kHex[b & 0x0F]);
+  }
+  return text;
+}
+
+bool parseRawFieldText(std::string_view text, std::span<Byte> out) {
+  const std::string_view digits = rawFieldDigits(text);
+  if (digits.empty() || digits.size() != out.size() * 2) return false;
+  for (std::size_t i = 0; i < out.size(); ++i)
+    out[i] = static_cast<Byte>(hexDigit(digits[2 * i]) * 16 + hexDigit(digits[2 * i + 1]));
+  return true;
+}
+
+bool isRawFieldText(std::string_view text) { return !rawFieldDigits(text).empty(); }
+
 const std::vector<std::string>& toneList(Language lang) {
   static const std::vector<std::string> english = buildToneList(Language::English);
   static const std::vector<std::string> chinese = buildToneList(Language::Chinese);
@@ -163,6 +210,7 @@ const std::vector<std::string>& toneList(Language lang) {
 const std::array<int, 105>& dcsCodes() { return kDcs; }
 
 ToneBytes encodeToneField(std::string_view text) {
+  if (std::array<Byte, 2> raw{}; parseRawFieldText(text, raw)) return {raw[0], raw[1]};
   if (text.find('D') != std::string_view::npos) {
     const std::string_view rest = text.substr(1);
     int n = 0;
@@ -181,6 +229,11 @@ ToneBytes encodeToneField(std::string_view text) {
 
 std::string decodeToneField(Byte low, Byte high, bool inUse, Language lang) {
   if (high == 0x00 || high == 0xFF) return inUse ? Text{"None", "无"}.in(lang) : "";
+  // A CTCSS tone is two digit pairs; a DCS code keeps its hundreds in the high byte.
+  if (!isDigitPair(low) || (high < 0x80 && !isDigitPair(high))) {
+    const Byte bytes[2] = {low, high};
+    return rawFieldText(bytes, lang);
+  }
   if (high < 0x80) {
     const unsigned t = fromBcd(high) * 100 + fromBcd(low);
     return formatFixed(t / 10.0, 1);
@@ -227,6 +280,7 @@ std::string decodeFlag(FlagField field, Byte flags, Language lang) {
 }
 
 Byte encodeOffsetDirection(std::string_view rxText, std::string_view txText, Byte flags) {
+  if (isRawFieldText(rxText) || isRawFieldText(txText)) return flags;  // no number to compare
   const double rx = atofText(rxText);
   const double tx = atofText(txText);
   flags = static_cast<Byte>(flags & ~(chan::kBitUp | chan::kBitDown));

@@ -36,6 +36,23 @@ struct ParsedFrequency {
 // Packed BCD, least significant digit pair first.
 [[nodiscard]] std::array<Byte, 4> encodeFrequencyField(std::int32_t value);
 [[nodiscard]] std::int32_t decodeFrequencyField(std::span<const Byte> bytes);
+// The text of a present frequency field: the frequency, or the raw-field text
+// below when a byte is not a digit pair.
+[[nodiscard]] std::string frequencyFieldText(std::span<const Byte> bytes, Language lang);
+
+// One byte holding two decimal digits (both nibbles 0-9).
+[[nodiscard]] constexpr bool isDigitPair(Byte b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; }
+
+// A frequency or tone field whose bytes are not digit pairs (only a damaged file
+// or a misbehaving radio holds one) has no value the grid could show. Its cell
+// says so and carries the bytes in hex, in image order: "Invalid 000000FA",
+// "无效 000000FA". Storing a cell that holds such a text writes exactly those bytes
+// back, so opening and saving never changes a field nobody edited.
+[[nodiscard]] std::string rawFieldText(std::span<const Byte> bytes, Language lang);
+// The bytes of a raw-field text of either language into out (the field's length);
+// false, with out untouched, when the text is not one.
+[[nodiscard]] bool parseRawFieldText(std::string_view text, std::span<Byte> out);
+[[nodiscard]] bool isRawFieldText(std::string_view text);
 // A frequency field counts as empty when its most significant byte is 0x00 or 0xFF.
 [[nodiscard]] constexpr bool isEmptyFrequencyByte(Byte top) { return top == 0x00 || top == 0xFF; }
 
@@ -49,7 +66,9 @@ struct ToneBytes {
   Byte high = 0xFF;
   bool operator==(const ToneBytes&) const = default;
 };
+// A tone text (or a raw-field text) as the field's two bytes.
 [[nodiscard]] ToneBytes encodeToneField(std::string_view text);
+// The tone text; the raw-field text when the bytes hold no tone the list can show.
 [[nodiscard]] std::string decodeToneField(Byte low, Byte high, bool inUse, Language lang);
 
 // The flag columns and the texts of their lists.
@@ -61,7 +80,7 @@ enum class FlagField { Power, Bandwidth, Scan, BusyLock };
 // Encodes the cell text into the flags byte (texts of both languages are recognised).
 [[nodiscard]] Byte encodeFlag(FlagField field, std::string_view text, Byte flags);
 [[nodiscard]] std::string decodeFlag(FlagField field, Byte flags, Language lang);
-// Bits 6-7 from the receive and transmit texts.
+// Bits 6-7 from the receive and transmit texts; kept when either is a raw-field text.
 [[nodiscard]] Byte encodeOffsetDirection(std::string_view rxText, std::string_view txText, Byte flags);
 
 // What a new channel gets when a receive frequency is typed into an empty row:

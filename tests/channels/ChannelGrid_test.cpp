@@ -152,6 +152,59 @@ TEST(GridStore, RoundTripOfEveryEditableValue) {
   }
 }
 
+// Fields a damaged file holds: shown as their bytes, never changed unless typed over.
+TEST(GridStore, FieldsThatAreNotDigitPairsSurviveOpenAndSave) {
+  struct Case {
+    std::size_t offset;
+    std::vector<Byte> bytes;
+    int column;
+    const char* en;
+    const char* zh;
+  };
+  const Case cases[] = {
+      {0, {0x00, 0x00, 0x00, 0xFA}, ColRx, "Invalid 000000FA", "无效 000000FA"},
+      {4, {0x00, 0x5A, 0x51, 0x14}, ColTx, "Invalid 005A5114", "无效 005A5114"},
+      {8, {0xFF, 0x7F}, ColDecode, "Invalid FF7F", "无效 FF7F"},
+      {10, {0xFF, 0xBF}, ColEncode, "Invalid FFBF", "无效 FFBF"},
+  };
+  const Byte channel[24] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x60, 0x51, 0x14, 0x70, 0x06, 0x23, 0x80,
+                            0x12, 0xBA, 0x34, 0x56, 'A',  0xFF, 'x',  0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+  for (Language lang : {Language::English, Language::Chinese}) {
+    for (const Case& c : cases) {
+      RadioImage image;
+      auto rec = image.channel(5);
+      std::copy(std::begin(channel), std::end(channel), rec.begin());
+      std::copy(c.bytes.begin(), c.bytes.end(), rec.begin() + static_cast<std::ptrdiff_t>(c.offset));
+      const std::vector<Byte> before(rec.begin(), rec.end());
+      ChannelGrid grid;
+      BandState band;
+      imageToGrid(image, grid, band, lang);
+      const char* shown = lang == Language::Chinese ? c.zh : c.en;
+      EXPECT_EQ(grid.cell(5, c.column), shown);
+      // Opened and saved: not one byte changes.
+      gridToImage(grid, image, band.limits, lang);
+      EXPECT_EQ(std::vector<Byte>(rec.begin(), rec.end()), before) << shown;
+      // The editor opened over the cell and left unchanged keeps it.
+      const CommitResult same = commitCellEdit(grid.row(5), c.column, shown, kGridLimits, lang);
+      EXPECT_TRUE(same.message.valid());
+      EXPECT_EQ(same.row, grid.row(5));
+      // Another cell of the row edited: the unreadable field keeps its bytes.
+      grid.row(5) = typed(grid.row(5), ColName, "B", lang);
+      gridToImage(grid, image, band.limits, lang);
+      EXPECT_TRUE(std::equal(c.bytes.begin(), c.bytes.end(), rec.begin() + static_cast<std::ptrdiff_t>(c.offset)));
+      EXPECT_EQ(rec[13] & 0xC0, 0x80);  // offset direction kept
+      // Typed over, the cell takes the new value.
+      const char* value = c.column <= ColTx ? "145.5" : "67.0";
+      grid.row(5) = typed(grid.row(5), c.column, value, lang);
+      gridToImage(grid, image, band.limits, lang);
+      ChannelGrid back;
+      imageToGrid(image, back, band, lang);
+      EXPECT_EQ(back.row(5), grid.row(5));
+      EXPECT_FALSE(isRawFieldText(back.cell(5, c.column)));
+    }
+  }
+}
+
 TEST(CellCommit, NewChannelGetsDefaultsAndBothFrequencies) {
   const RowTexts row = typed({}, ColRx, "145.125");
   const RowTexts expected{{"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"}};

@@ -365,5 +365,26 @@ TEST_F(ChannelGridView, RowNumbersSelectWholeRowsForCopyAndMove) {
   EXPECT_EQ(view->selectedRange().top, 2);
 }
 
+TEST_F(ChannelGridView, UnreadableFieldsSurviveEditorsOpenedAndLeft) {
+  RadioImage image = doc->image();
+  const Byte bytes[12] = {0x00, 0x00, 0x00, 0xFA, 0x00, 0x25, 0x51, 0x14, 0xFF, 0x7F, 0x70, 0x06};
+  std::copy(std::begin(bytes), std::end(bytes), image.channel(3).begin());
+  doc->replaceImage(image);
+  const std::vector<Byte> before(doc->image().channel(3).begin(), doc->image().channel(3).end());
+  EXPECT_EQ(shown(3, ColRx), "Invalid 000000FA");
+  EXPECT_EQ(shown(3, ColDecode), "Invalid FF7F");
+  for (int c : {ColRx, ColDecode, ColName}) click(3, c);  // opened and left, twice over
+  click(3, ColDecode);
+  click(3, ColRx);
+  QTest::keyClick(view->visibleEditor(), Qt::Key_Return);
+  EXPECT_TRUE(messages.empty());
+  view->storeGrid();
+  EXPECT_EQ(std::vector<Byte>(doc->image().channel(3).begin(), doc->image().channel(3).end()), before);
+  click(3, ColDecode);
+  choose("67.0");
+  click(3, ColName);
+  EXPECT_EQ(cell(3, ColDecode), "67.0");
+}
+
 }  // namespace
 }  // namespace radio::gui

@@ -136,6 +136,44 @@ TEST(ToneField, DecodingOfStoredBytes) {
   EXPECT_EQ(decodeToneField(0x70, 0x06, false, Language::English), "67.0");
 }
 
+// Every pair of tone bytes that shows a tone is stored back byte for byte, and
+// every pair that is not digit pairs says so instead of showing a wrong tone.
+TEST(ToneField, EveryBytePairShowsExactlyOrAsRawBytes) {
+  for (Language lang : {Language::English, Language::Chinese}) {
+    for (unsigned v = 0; v < 0x10000; ++v) {
+      const Byte low = v & 0xFF, high = static_cast<Byte>(v >> 8);
+      if (high == 0x00 || high == 0xFF) continue;  // no tone, whatever the low byte
+      const std::string text = decodeToneField(low, high, true, lang);
+      const bool digits = isDigitPair(low) && (high >= 0x80 || isDigitPair(high));
+      ASSERT_EQ(isRawFieldText(text), !digits) << std::hex << v << " " << text;
+      ASSERT_EQ(encodeToneField(text), (ToneBytes{low, high})) << std::hex << v << " " << text;
+    }
+  }
+  EXPECT_EQ(decodeToneField(0xFF, 0x7F, true, Language::English), "Invalid FF7F");
+  EXPECT_EQ(decodeToneField(0xFF, 0xBF, true, Language::Chinese), "无效 FFBF");
+}
+
+TEST(RawField, TextsOfBothLanguagesAndWhatIsNotOne) {
+  const Byte bytes[4] = {0x00, 0x00, 0x00, 0xFA};
+  EXPECT_EQ(frequencyFieldText(bytes, Language::English), "Invalid 000000FA");
+  EXPECT_EQ(frequencyFieldText(bytes, Language::Chinese), "无效 000000FA");
+  const Byte valid[4] = {0x00, 0x25, 0x51, 0x14};
+  EXPECT_EQ(frequencyFieldText(valid, Language::English), "145.12500");
+  struct Case {
+    const char* text;
+    bool fourBytes;
+  };
+  for (const Case c : {Case{"Invalid 000000fa", true}, Case{"无效 000000FA", true}, Case{"Invalid 000000F", false},
+                       Case{"Invalid 00000FA", false}, Case{"Invalid 0000000G", false}, Case{"Invalid ", false},
+                       Case{"invalid 000000FA", false}, Case{"145.125", false}}) {
+    std::array<Byte, 4> out{1, 2, 3, 4};
+    EXPECT_EQ(parseRawFieldText(c.text, out), c.fourBytes) << c.text;
+    EXPECT_EQ(out, c.fourBytes ? (std::array<Byte, 4>{0x00, 0x00, 0x00, 0xFA}) : (std::array<Byte, 4>{1, 2, 3, 4}))
+        << c.text;
+  }
+  EXPECT_EQ(encodeOffsetDirection("Invalid 000000FA", "145.0", 0xBF), 0xBF);
+}
+
 TEST(Flags, BothLanguagesEncodeAndUnknownTextsFallBack) {
   EXPECT_EQ(encodeFlag(FlagField::Power, "High", 0), 0x20);
   EXPECT_EQ(encodeFlag(FlagField::Power, "高", 0), 0x20);

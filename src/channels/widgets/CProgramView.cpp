@@ -269,9 +269,14 @@ QWidget* CProgramView::visibleEditor() const {
   return nullptr;
 }
 
-QString CProgramView::editorText(int column) const {
+QString CProgramView::editorText(int row, int column) const {
   QWidget* editor = editorForColumn(column);
-  if (auto* edit = qobject_cast<QLineEdit*>(editor)) return edit->text();
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    // Over a field it cannot read the editor opens empty; left untouched it gives
+    // back the cell's own text, which keeps the field's bytes.
+    if (!edit->isModified() && isRawFieldText(grid_.cell(row, column))) return qs(grid_.cell(row, column));
+    return edit->text();
+  }
   if (auto* list = qobject_cast<QComboBox*>(editor)) return list->currentText();
   return {};
 }
@@ -312,9 +317,17 @@ void CProgramView::showCellEditor() {
   if (row < 0 || !editor) return;
   const std::string& cellText = grid_.cell(row + 1, column);
   if (auto* list = qobject_cast<QComboBox*>(editor)) {
-    list->setCurrentIndex(listSelectionForText(listItemsForColumn(column, lang_), cellText));
+    // A field the list cannot show is offered as its own first item, so that the
+    // list left unchanged keeps it.
+    if (list->count() > 0 && isRawFieldText(list->itemText(0).toStdString())) list->removeItem(0);
+    if (isRawFieldText(cellText)) {
+      list->insertItem(0, qs(cellText));
+      list->setCurrentIndex(0);
+    } else {
+      list->setCurrentIndex(listSelectionForText(listItemsForColumn(column, lang_), cellText));
+    }
   } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-    edit->setText(qs(cellText));
+    edit->setText(isRawFieldText(cellText) ? QString() : qs(cellText));
     edit->selectAll();
   }
   placeEditor(editor, row, column);
@@ -327,7 +340,7 @@ void CProgramView::showCellEditor() {
 bool CProgramView::commitCell(int row, int column) {
   QWidget* editor = editorForColumn(column);
   if (!editor || editor->isHidden()) return true;
-  const std::string typed = editorText(column).toStdString();
+  const std::string typed = editorText(row, column).toStdString();
   const CommitResult result = radio::commitCellEdit(grid_.row(row), column, typed, doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
@@ -355,7 +368,7 @@ void CProgramView::commitFrequencyOnEnter() {
   const int column = table_->currentColumn();
   if (row < 1 || (column != ColRx && column != ColTx) || frequencyEdit_->isHidden()) return;
   const CommitResult result = radio::commitFrequencyOnEnter(
-      grid_.row(row), column, frequencyEdit_->text().toStdString(), doc_.state().band.limits, lang_);
+      grid_.row(row), column, editorText(row, column).toStdString(), doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
     storeRows(text({"Typing", "输入"}));

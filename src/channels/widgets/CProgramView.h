@@ -99,7 +99,7 @@ class CProgramView : public QWidget {
   void applyColumnWidths();
   void mouseWheelOverGrid(int delta);
 
-  [[nodiscard]] QString editorText(int column) const;
+  [[nodiscard]] QString editorText(int row, int column) const;
   [[nodiscard]] int helpContextForFocus() const;
   [[nodiscard]] bool frequencyKeyPassesFilter(const class QKeyEvent& key) const;
   void showCaution(const Validation& validation);

@@ -55,7 +55,7 @@ class CProgramApp : public QObject {
   void onRestartRequested();
 
   UserPrompts prompts_;
-  IniFile ini_{4};
+  IniFile ini_;
   AppState state_;
   StartupConfig config_;
   QTranslator translator_;
