@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean sanitize bench format check-format install package
+.PHONY: all deps configure build run test clean sanitize bench fuzz format check-format install package
 
 all: build
 
@@ -48,6 +48,11 @@ install: build
 # The Debian package $(BUILD)/radioprog_<version>_<arch>.deb.
 package: build
 	cmake --build $(BUILD) --target package
+
+# Every fuzz target for FUZZ_SECONDS each, one after the other (clang, libFuzzer).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	JOBS=$(JOBS) tests/fuzz/fuzz.sh all $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 # Every C++ file of the tree in the style of .clang-format.
 format:
