@@ -88,6 +88,9 @@ constexpr Text kNameDropped{"%1 character(s) the code page cannot hold dropped f
                             "名字中代码页无法存储的 %1 个字符已删除"};
 constexpr Text kToneNotListed{"channel %1: tone %2 is not in the tone list; other programs may refuse it",
                               "信道 %1：亚音 %2 不在亚音列表中，其他程序可能不接受"};
+constexpr Text kNotAFrequency{
+    "channel %1: a frequency shows as '%2' (bytes that are no frequency); the channel is left out",
+    "信道 %1：频率显示为“%2”（字节不是频率），未导出该信道"};
 }  // namespace msg
 
 // A value of the file as a report shows it: on one line, without control
@@ -573,6 +576,19 @@ CsvExportResult exportChannelsCsv(const RadioImage& image, Language lang) {
   for (int n = 1; n <= kCsvChannels; ++n) {
     const auto rec = image.channel(n);
     if (isEmptyFrequencyByte(rec[chan::kRx + 3])) continue;
+    // A frequency that is not digit pairs has no value to write; a wrong one would
+    // travel on silently.
+    std::string unreadable;
+    for (const std::size_t at : {chan::kRx, chan::kTx}) {
+      const auto field = rec.subspan(at, 4);
+      const bool present = at == chan::kRx || !isEmptyFrequencyByte(rec[chan::kTx + 3]);
+      if (unreadable.empty() && present && !std::all_of(field.begin(), field.end(), isDigitPair))
+        unreadable = rawFieldText(field, lang);
+    }
+    if (!unreadable.empty()) {
+      result.notes.push_back(fill(msg::kNotAFrequency, lang, {std::to_string(n), unreadable}));
+      continue;
+    }
     std::vector<std::string> cells(kFieldCount);
     const std::int32_t rx = decodeFrequencyField(rec.subspan(chan::kRx, 4));
     cells[FLocation] = std::to_string(n);

@@ -329,6 +329,20 @@ TEST(CsvImport, NamesAreCutAndCleanedForTheCodePage) {
   }
 }
 
+TEST(CsvExport, ChannelWithAnUnreadableFrequencyIsLeftOutWithANote) {
+  RadioImage image;
+  const Byte good[8] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14};
+  std::copy(std::begin(good), std::end(good), image.channel(1).begin());
+  std::copy(std::begin(good), std::end(good), image.channel(2).begin());
+  image.channel(2)[3] = 0xFA;  // 145.125 with a receive byte that is no digit pair
+  const CsvExportResult r = exportChannelsCsv(image, Language::English);
+  EXPECT_EQ(r.channels, 1);
+  ASSERT_EQ(r.notes.size(), 1u);
+  EXPECT_EQ(
+      r.notes[0],
+      "channel 2: a frequency shows as 'Invalid 002551FA' (bytes that are no frequency); the channel is left out");
+}
+
 TEST(CsvRoundTrip, ExportThenImportGivesTheSameChannels) {
   CsvImportResult first = import(fixture("published.csv"));
   ASSERT_EQ(first.imported(), 7);
