@@ -158,7 +158,11 @@ void IniFile::set(std::string_view section, std::string_view key, std::string_vi
 std::string IniFile::serialise() const {
   std::string out;
   for (const auto& s : sections_) {
-    if (!s.name.empty()) out += "[" + s.name + "]\n";
+    // Entries before the first header have no name and no header. Every other
+    // section keeps its header, "[]" included, or its entries would join the
+    // section above it.
+    const bool leadingEntries = &s == &sections_.front() && s.name.empty() && !s.keys.empty();
+    if (!leadingEntries) out += "[" + s.name + "]\n";
     for (std::size_t i = 0; i < s.keys.size(); ++i) {
       out += s.keys[i];
       if (!s.keys[i].empty()) out += "=";

@@ -130,6 +130,18 @@ TEST_F(IniFileTest, LoadNextToProgramUsesTheProgramFolder) {
   EXPECT_EQ(ini.path(), path_);
 }
 
+TEST_F(IniFileTest, SectionWithAnEmptyNameKeepsItsEntriesThroughASave) {
+  write("top=1\n[Setup]\nLanguage=English\n[]\nLanguage=Chinese\n");
+  IniFile ini;
+  ASSERT_TRUE(ini.load(path_, false, true, false));
+  ini.set("Setup", "AppName", "Test");
+  (void)ini.save(false);
+  EXPECT_EQ(read(), "top=1\n[Setup]\nLanguage=English\nAppName=Test\n[]\nLanguage=Chinese\n");
+  IniFile again;
+  ASSERT_TRUE(again.load(path_, false, true, false));
+  EXPECT_EQ(again.get("Setup", "Language"), "English");
+}
+
 TEST_F(IniFileTest, ManySectionsLoadInLinearTime) {
   // A hand-edited file of 200,000 sections: a section list grown by a fixed step
   // takes minutes here, a geometric one well under a second.
