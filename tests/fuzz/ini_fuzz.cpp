@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "FuzzInput.h"
-#include "features/ProductInfoForm.h"
 #include "app/IniFile.h"
 #include "app/StartupConfig.h"
+#include "features/ProductInfoForm.h"
 
 using namespace radio;
 

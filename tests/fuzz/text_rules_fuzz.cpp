@@ -5,14 +5,14 @@
 #include <utility>
 
 #include "FuzzInput.h"
+#include "app/StartupConfig.h"
 #include "features/DtmfCallListForm.h"
 #include "features/DtmfEncodeForm.h"
-#include "features/GridCellEditor.h"
+#include "features/KeyRules.h"
 #include "features/MskForm.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/TwoToneEncodeForm.h"
 #include "features/TwoToneNumber.h"
-#include "app/StartupConfig.h"
 
 using namespace radio;
 
