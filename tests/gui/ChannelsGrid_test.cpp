@@ -369,7 +369,7 @@ TEST_F(ChannelGridView, UnreadableFieldsSurviveEditorsOpenedAndLeft) {
   RadioImage image = doc->image();
   const Byte bytes[12] = {0x00, 0x00, 0x00, 0xFA, 0x00, 0x25, 0x51, 0x14, 0xFF, 0x7F, 0x70, 0x06};
   std::copy(std::begin(bytes), std::end(bytes), image.channel(3).begin());
-  doc->replaceImage(image);
+  doc->replaceImage(image, "Read");
   const std::vector<Byte> before(doc->image().channel(3).begin(), doc->image().channel(3).end());
   EXPECT_EQ(shown(3, ColRx), "Invalid 000000FA");
   EXPECT_EQ(shown(3, ColDecode), "Invalid FF7F");
