@@ -68,8 +68,8 @@ std::vector<FormCase> formCases() {
   }
   {
     Owned o;
-    o.bytes(dtmf::kIdCode, dtmf::kCodeLength).bytes(dtmf::kGroupCode, 1).bytes(dtmf::kStunCode, dtmf::kCodeLength);
-    o.bits(dtmf::kFlags, 1 << dtmf::kStunActivationBit | 1 << dtmf::kStunTypeBit);
+    o.bytes(0x1320, 10).bytes(0x132F, 1).bytes(0x1338, 10);  // ID code, group code, stun code
+    o.bits(0x12A8, 0x30);                                    // stun activation and type
     cases.push_back({"dtmf decode", o, [](RadioImage& image, Language lang, fuzz::FuzzInput* in) {
                        DtmfDecodeForm form = loadDtmfDecode(image, lang);
                        if (in) {
@@ -84,7 +84,7 @@ std::vector<FormCase> formCases() {
   }
   {
     Owned o;
-    o.bits(dtmf::kSpeed, 0x03).bytes(dtmf::kFirstDelay, 3).bits(dtmf::kFlags, 1 << dtmf::kSideToneBit);
+    o.bits(0x1308, 0x03).bytes(0x1309, 3).bits(0x12A8, 0x40);  // speed, the three times, side tone
     cases.push_back({"dtmf encode", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
                        DtmfEncodeForm form = loadDtmfEncode(image);
                        if (in) {
@@ -178,8 +178,8 @@ std::vector<FormCase> formCases() {
     for (int n = 0; n < twotone::kEncodeEntries; ++n)
       for (int t = 0; t < 2; ++t)
         o.bytes(twoToneEncodeOffset(n, t), 2).bytes(twoToneEncodeOffset(n, t) + twotone::kRadioOffset, 2);
-    o.bytes(twotone::kFirstDelay, 7).bytes(twotone::kFirstDelay + twotone::kRadioOffset, 7);
-    o.bytes(twotone::kShortBeep, 1);
+    o.bytes(0x1620, 7).bytes(0x1620 + twotone::kRadioOffset, 7);  // the timing, both forms
+    o.bytes(0x1627, 1);                                           // short beep
     cases.push_back({"2-tone encode", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
                        TwoToneEncodeForm form = loadTwoToneEncode(image);
                        if (in) {
