@@ -208,7 +208,7 @@ void CProgramView::onListActivated(int column) {
   const int current = table_->currentRow() + 1;
   if (rows.size() < 2 || !std::binary_search(rows.begin(), rows.end(), current)) return;
   ChannelGrid next = grid_;
-  const std::string chosen = ss(editorText(column));
+  const std::string chosen = ss(editorText(current, column));
   if (!setListValue(next, rows, column, chosen, doc_.state().band.limits, lang_).empty())
     applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
 }
