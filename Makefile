@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean sanitize bench fuzz format check-format install package
+.PHONY: all deps configure build run test clean sanitize bench fuzz format check-format check-portable install package
 
 all: build
 
@@ -30,6 +30,18 @@ run: build
 
 test: build check-format
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@if command -v $(MINGW_CXX) >/dev/null 2>&1; then $(MAKE) --no-print-directory check-portable; \
+	else echo "check-portable: skipped, $(MINGW_CXX) is not installed"; fi
+
+# The core library cross-compiled for 64-bit Windows with MinGW-w64, warnings as
+# errors and every object linked: the rules of the program stay portable.
+PORTABLE_BUILD ?= build-portable
+MINGW_CXX ?= x86_64-w64-mingw32-g++-posix
+check-portable:
+	cmake -S . -B $(PORTABLE_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	  -DRADIOPROG_CORE_ONLY=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+	cmake --build $(PORTABLE_BUILD) -j $(JOBS)
+	@echo "check-portable: radiocore builds for Windows"
 
 # The tests again with the address and undefined-behaviour sanitizers.
 sanitize: deps
@@ -62,4 +74,4 @@ check-format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror && echo "check-format: clean"
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan $(PORTABLE_BUILD)

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format ccache git
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
   qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools linguist-qt6
   libgl-dev

@@ -1,6 +1,13 @@
 #include "model/CodePage.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <array>
 #include <cstdint>
@@ -57,6 +64,46 @@ char32_t nextUtf8(std::string_view s, std::size_t& i, std::size_t& length) {
   return c;
 }
 
+#ifdef _WIN32
+
+// GBK is the system's code page 936.
+class Gbk {
+ public:
+  static Gbk& instance() {
+    static Gbk gbk;
+    return gbk;
+  }
+  // Decodes one character at the start of bytes; returns its byte length or 0.
+  std::size_t decode(std::string_view bytes, char32_t& out) {
+    for (std::size_t len = 1; len <= 2 && len <= bytes.size(); ++len) {
+      wchar_t wide[2] = {};
+      const int n =
+          ::MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(len), wide, 2);
+      if (n == 1 && (wide[0] < 0xD800 || wide[0] > 0xDFFF)) {
+        out = static_cast<char32_t>(wide[0]);
+        return len;
+      }
+    }
+    return 0;
+  }
+  // Encodes one character; returns an empty string when GBK has none for it.
+  std::string encode(char32_t c) {
+    if (c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF)) return {};
+    const wchar_t wide = static_cast<wchar_t>(c);
+    char out[8];
+    BOOL usedDefault = FALSE;
+    const int n =
+        ::WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, &wide, 1, out, sizeof out, nullptr, &usedDefault);
+    if (n <= 0 || usedDefault) return {};
+    return std::string(out, static_cast<std::size_t>(n));
+  }
+
+ private:
+  static constexpr UINT kCodePage = 936;
+};
+
+#else
+
 // One iconv conversion descriptor per direction, opened once per thread.
 class Gbk {
  public:
@@ -107,6 +154,8 @@ class Gbk {
   iconv_t toUcs_;
   iconv_t fromUcs_;
 };
+
+#endif
 
 std::string encodeChar(char32_t c, Language lang) {
   if (c >= kRawBase && c <= kRawBase + 0xFF) return std::string(1, static_cast<char>(c - kRawBase));

@@ -1,9 +1,5 @@
 #include "model/Document.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -46,51 +42,6 @@ FileResult loadDatFile(const std::filesystem::path& path, RadioImage& image) {
                        " bytes, an image needs " + std::to_string(kImageSize) + "."};
   }
   image = loaded;
-  return {true, {}};
-}
-
-FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
-  const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return {false, "Cannot save " + path.string() + ": " + std::strerror(errno)};
-  auto fail = [&](const char* what) {
-    const int err = errno;
-    ::close(fd);
-    ::unlink(pattern.c_str());
-    return FileResult{false, std::string("Cannot save ") + path.string() + " (" + what + "): " + std::strerror(err)};
-  };
-  // Keep the permissions of the file being replaced; a new file gets the usual ones.
-  struct stat st {};
-  mode_t mode = 0666;
-  if (::stat(path.c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) return fail("permissions");
-  std::size_t written = 0;
-  while (written < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail("write");
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0) return fail("sync");
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(pattern.c_str());
-    return {false, "Cannot save " + path.string() + ": " + std::strerror(err)};
-  }
-  if (::rename(pattern.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(pattern.c_str());
-    return {false, "Cannot save " + path.string() + ": " + std::strerror(err)};
-  }
   return {true, {}};
 }
 

@@ -1,0 +1,3 @@
+// The program of the portability check: it does nothing, but linking it pulls in
+// every object of radiocore.
+int main() { return 0; }
