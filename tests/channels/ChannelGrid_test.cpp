@@ -13,28 +13,25 @@ RowTexts typed(const RowTexts& row, int column, const char* text, Language lang 
   return commitCellEdit(row, column, text, kGridLimits, lang).row;
 }
 
-TEST(GridRefresh, NewDocumentShowsNoChannelAndFixesTheBands) {
-  BandRecord record{};
-  RadioImage image = newDocumentImage(record);
-  ChannelGrid grid;
-  BandState band;
-  band.record = {0, 0, 0, 0, 0, 0};
-  imageToGrid(image, grid, band, Language::English);
-  for (int n = 1; n <= kChannelRows; ++n) EXPECT_TRUE(grid.row(n).empty()) << n;
-  EXPECT_EQ(band.record, kDefaultBandRecord);
-  EXPECT_EQ(band.limits, kGridLimits);
-  EXPECT_EQ(image.bandRecord(), kGridBandRecord);
-}
-
+// The image's band record is taken (an absent one as the default), then the
+// grid's own record replaces it.
+// The image's band record is taken (an absent one as the default), then the
+// grid's own record replaces it.
 TEST(GridRefresh, BandRecordOfTheImageIsTakenThenReplaced) {
-  RadioImage image;
-  image.setBandRecord({0x13, 0x17, 0x64, 0x35, 0x39, 0x00});
-  ChannelGrid grid;
-  BandState band;
-  imageToGrid(image, grid, band, Language::English);
-  EXPECT_EQ(band.record, (BandRecord{0x13, 0x17, 0x64, 0x35, 0x39, 0x00}));
-  EXPECT_EQ(band.limits, kGridLimits);
-  EXPECT_EQ(image.bandRecord(), kGridBandRecord);
+  BandRecord none{};
+  RadioImage programmed;
+  programmed.setBandRecord({0x13, 0x17, 0x64, 0x35, 0x39, 0x00});
+  for (auto [image, taken] : {std::pair{newDocumentImage(none), kDefaultBandRecord},
+                              std::pair{programmed, BandRecord{0x13, 0x17, 0x64, 0x35, 0x39, 0x00}}}) {
+    ChannelGrid grid;
+    BandState band;
+    band.record = {0, 0, 0, 0, 0, 0};
+    imageToGrid(image, grid, band, Language::English);
+    for (int n = 1; n <= kChannelRows; ++n) EXPECT_TRUE(grid.row(n).empty()) << n;
+    EXPECT_EQ(band.record, taken);
+    EXPECT_EQ(band.limits, kGridLimits);
+    EXPECT_EQ(image.bandRecord(), kGridBandRecord);
+  }
 }
 
 TEST(GridRefresh, HalfProgrammedRecordShowsOnlyWhatIsThere) {
@@ -209,34 +206,28 @@ TEST(CellCommit, NewChannelGetsDefaultsAndBothFrequencies) {
   const RowTexts row = typed({}, ColRx, "145.125");
   const RowTexts expected{{"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"}};
   EXPECT_EQ(row, expected);
-  const RowTexts zh = typed({}, ColRx, "145.125", Language::Chinese);
-  EXPECT_EQ(zh, (RowTexts{{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}}));
   // An existing channel only changes its receive frequency.
   RowTexts changed = typed(row, ColRx, "146");
   EXPECT_EQ(changed[ColRx], "146.00000");
   EXPECT_EQ(changed[ColTx], "145.12500");
 }
 
+// A refused receive frequency leaves the row as it was and the editor open:
+// with the text when the editor loses focus, empty after Enter.
 TEST(CellCommit, RefusedReceiveFrequenciesLeaveRowAndEditor) {
   const RowTexts row = typed({}, ColRx, "145.125");
   for (const auto& [text, message] :
        {std::pair{"66", MessageId::DataFormat}, std::pair{"145.0025", MessageId::StepValue},
         std::pair{"300", MessageId::OutOfRange}}) {
-    const CommitResult r = commitCellEdit(row, ColRx, text, kGridLimits, Language::English);
-    EXPECT_EQ(r.message.message, message) << text;
-    EXPECT_EQ(r.row, row) << text;  // an off-step value no longer empties the channel
-    EXPECT_TRUE(r.editorShown);
-    EXPECT_EQ(r.editorText, text);
+    for (const bool enter : {false, true}) {
+      const CommitResult r = enter ? commitFrequencyOnEnter(row, ColRx, text, kGridLimits, Language::English)
+                                   : commitCellEdit(row, ColRx, text, kGridLimits, Language::English);
+      EXPECT_EQ(r.message.message, message) << text;
+      EXPECT_EQ(r.row, row) << text;  // an off-step value no longer empties the channel
+      EXPECT_TRUE(r.editorShown);
+      EXPECT_EQ(r.editorText, enter ? "" : text);
+    }
   }
-}
-
-TEST(CellCommit, EnterEmptiesTheEditorOnRefusal) {
-  const RowTexts row = typed({}, ColRx, "145.125");
-  const CommitResult r = commitFrequencyOnEnter(row, ColRx, "145.0025", kGridLimits, Language::English);
-  EXPECT_EQ(r.message.message, MessageId::StepValue);
-  EXPECT_EQ(r.row, row);
-  EXPECT_TRUE(r.editorShown);
-  EXPECT_EQ(r.editorText, "");
   const CommitResult ok = commitFrequencyOnEnter(row, ColRx, "147", kGridLimits, Language::English);
   EXPECT_TRUE(ok.message.valid());
   EXPECT_FALSE(ok.editorShown);
@@ -256,23 +247,14 @@ TEST(CellCommit, NothingCanBeSetOnAnEmptyRow) {
   EXPECT_EQ(row[ColPower], "Low");
 }
 
-TEST(Editors, ListSelectionAndColumnBinding) {
+TEST(Editors, ListSelectionIgnoresCaseAndRowLabels) {
   const auto& tones = toneList(Language::English);
   EXPECT_EQ(listSelectionForText(tones, "d754i"), 260);
   EXPECT_EQ(listSelectionForText(tones, "67.0"), 1);
   EXPECT_EQ(listSelectionForText(tones, ""), 0);
   EXPECT_EQ(listSelectionForText(tones, "xyz"), 0);
-  const auto power = listItemsForColumn(ColPower, Language::English);
-  EXPECT_EQ(power, (std::vector<std::string>{"Low", "High"}));
-  EXPECT_EQ(listSelectionForText(power, "High"), 1);
-  EXPECT_EQ(listItemsForColumn(ColBusy, Language::Chinese), (std::vector<std::string>{"关", "载波", "QT/DQT"}));
-  EXPECT_EQ(editorForColumn(ColName), EditorKind::Name);
-  EXPECT_EQ(editorForColumn(0), EditorKind::None);
-  EXPECT_EQ(rowFromLabel("fR"), 129);
-  EXPECT_EQ(rowFromLabel("128"), 128);
-  EXPECT_EQ(rowFromLabel("0"), 0);
-  EXPECT_EQ(rowFromLabel("130"), 0);
-  EXPECT_EQ(columnHeader(5, Language::English), "Chnnel Name");
+  const std::pair<const char*, int> labels[] = {{"fR", 129}, {"128", 128}, {"0", 0}, {"130", 0}};
+  for (const auto& [label, row] : labels) EXPECT_EQ(rowFromLabel(label), row) << label;
 }
 
 }  // namespace

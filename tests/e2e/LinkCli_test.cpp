@@ -138,23 +138,35 @@ RadioImage documentAfterRead(const RadioMemory& memory) {
   return image;
 }
 
-TEST_F(LinkCli, ReadGivesTheDocumentTheApplicationHoldsAfterARead) {
+TEST_F(LinkCli, ReadGivesTheApplicationsDocumentAndANewBackupEachTime) {
   const RadioMemory memory = sampleMemory(1);
   const std::string device = startRadio(memory);
-  ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "read.dat").string()}), 0) << cliErr();
   const RadioImage expected = documentAfterRead(memory);
-  const std::string got = readFile(dir_ / "read.dat");
-  ASSERT_EQ(got.size(), kImageSize);
-  for (std::size_t i = 0; i < kImageSize; ++i)
-    ASSERT_EQ(static_cast<Byte>(got[i]), expected.at(i)) << "image offset " << i;
-  const std::string progress = readFile(dir_ / "cli.out");
-  EXPECT_NE(progress.find("Reading 1/191\n"), std::string::npos);
-  EXPECT_NE(progress.find("Reading 191/191\n"), std::string::npos);
+  std::vector<std::string> backups;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "read.dat").string()}), 0) << cliErr();
+    const std::string got = readFile(dir_ / "read.dat");
+    ASSERT_EQ(got.size(), kImageSize);
+    for (std::size_t o = 0; o < kImageSize; ++o)
+      ASSERT_EQ(static_cast<Byte>(got[o]), expected.at(o)) << "image offset " << o;
+    const std::string out = cliOut();
+    EXPECT_NE(out.find("Reading 1/191\n"), std::string::npos);
+    EXPECT_NE(out.find("Reading 191/191\n"), std::string::npos);
+    const auto at = out.find("backup: ");
+    ASSERT_NE(at, std::string::npos) << out;
+    backups.push_back(out.substr(at + 8, out.find('\n', at) - at - 8));
+    EXPECT_EQ(fs::path(backups.back()).parent_path(), dir_ / "data" / "radioprog" / "backups");
+    EXPECT_EQ(fs::file_size(backups.back()), kImageSize);
+  }
+  EXPECT_NE(backups[0], backups[1]);
+  EXPECT_TRUE(fs::exists(backups[0]));
+  ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "read.dat").string(), "--no-backup"}), 0);
+  EXPECT_EQ(cliOut().find("backup:"), std::string::npos);
   stopRadio();
   EXPECT_EQ(simErr_.find("protocol error"), std::string::npos) << simErr_;
 }
 
-TEST_F(LinkCli, WriteSendsTheFileAsOpenedAndStoredByTheGrid) {
+TEST_F(LinkCli, WriteSendsTheFileAsStoredByTheGridAndSquelchRoundTrips) {
   RadioMemory original = sampleMemory(2);
   original[0x0C73] &= static_cast<Byte>(~0x08);
   // A document with one channel, written the way the application would.
@@ -167,7 +179,16 @@ TEST_F(LinkCli, WriteSendsTheFileAsOpenedAndStoredByTheGrid) {
 
   const std::string device = startRadio(original);
   ASSERT_EQ(cli({"write", "--port", device, (dir_ / "doc.dat").string()}), 0) << cliErr();
+  ASSERT_EQ(cli({"squelch", "write", "--port", device, "-55", "54", "0", "-23"}), 0) << cliErr();
+  EXPECT_NE(cliErr().find("Write Successfully"), std::string::npos);
+  ASSERT_EQ(cli({"squelch", "read", "--port", device}), 0);
+  EXPECT_EQ(cliOut(),
+            "V Wide Squelch Tuning\t-55\nV Narrow Squelch Tuning\t54\nU Wide Squelch Tuning\t0\n"
+            "U Narrow Squelch Tuning\t-23\n");
   const RadioMemory saved = stopRadio();
+  // The squelch row takes the four levels stored with 64 added.
+  const Byte levels[] = {9, 118, 64, 41};
+  std::copy(std::begin(levels), std::end(levels), original.begin() + 0x0FF6);
 
   RadioImage sent = file;
   BandState state;
@@ -232,37 +253,6 @@ TEST_F(LinkCli, CtrlCEndsTheReadAndLeavesTheFile) {
   EXPECT_EQ(waitExit(pid), 15);
   EXPECT_TRUE(readFile(dir_ / "keep.dat") == "previous");
   EXPECT_FALSE(readFile(dir_ / "cli.out").find("Reading 191/") != std::string::npos);
-}
-
-TEST_F(LinkCli, SquelchWriteThenReadRoundTrips) {
-  const std::string device = startRadio(sampleMemory(5));
-  ASSERT_EQ(cli({"squelch", "write", "--port", device, "-55", "54", "0", "-23"}), 0) << cliErr();
-  EXPECT_NE(cliErr().find("Write Successfully"), std::string::npos);
-  ASSERT_EQ(cli({"squelch", "read", "--port", device}), 0);
-  EXPECT_EQ(readFile(dir_ / "cli.out"),
-            "V Wide Squelch Tuning\t-55\nV Narrow Squelch Tuning\t54\nU Wide Squelch Tuning\t0\n"
-            "U Narrow Squelch Tuning\t-23\n");
-  const RadioMemory saved = stopRadio();
-  EXPECT_EQ(saved[0x0FF6], 9);
-  EXPECT_EQ(saved[0x0FF7], 118);
-}
-
-TEST_F(LinkCli, EveryReadLeavesItsOwnBackup) {
-  const std::string device = startRadio(sampleMemory(6));
-  std::vector<std::string> paths;
-  for (int i = 0; i < 2; ++i) {
-    ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "r.dat").string(), "--quiet"}), 0) << cliErr();
-    const std::string out = cliOut();
-    const auto at = out.find("backup: ");
-    ASSERT_NE(at, std::string::npos) << out;
-    paths.push_back(out.substr(at + 8, out.find('\n', at) - at - 8));
-    EXPECT_EQ(fs::path(paths.back()).parent_path(), dir_ / "data" / "radioprog" / "backups");
-    EXPECT_EQ(fs::file_size(paths.back()), kImageSize);
-  }
-  EXPECT_NE(paths[0], paths[1]);
-  EXPECT_TRUE(fs::exists(paths[0]));
-  ASSERT_EQ(cli({"read", "--port", device, "-o", (dir_ / "r.dat").string(), "--no-backup"}), 0);
-  EXPECT_EQ(cliOut().find("backup:"), std::string::npos);
 }
 
 TEST_F(LinkCli, WriteVerifyAndVerifyCompareWhatTheRadioHolds) {

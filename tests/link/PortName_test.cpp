@@ -6,11 +6,8 @@ namespace radio {
 namespace {
 
 TEST(PortName, NumbersBelowTenArePlainAndTheRestUseTheDeviceNamespace) {
-  EXPECT_EQ(portNameForNumber(1), "COM1");
-  EXPECT_EQ(portNameForNumber(9), "COM9");
-  EXPECT_EQ(portNameForNumber(10), "\\\\.\\COM10");
-  EXPECT_EQ(portNameForNumber(16), "\\\\.\\COM16");
-  EXPECT_EQ(portNameForNumber(0), "COM0");
+  const std::pair<int, const char*> names[] = {{0, "COM0"}, {1, "COM1"}, {9, "COM9"}, {10, "\\\\.\\COM10"}};
+  for (const auto& [n, name] : names) EXPECT_EQ(portNameForNumber(n), name);
   for (int n = 0; n <= 16; ++n) EXPECT_EQ(portNumberFromName(portNameForNumber(n)), n);
 }
 

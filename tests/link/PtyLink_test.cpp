@@ -39,8 +39,9 @@ class PtyLink : public ::testing::Test {
   LinkCallbacks callbacks_;
 };
 
-TEST_F(PtyLink, FullReadThenWriteMatchTheRadioByteForByte) {
-  const RadioMemory memory = test::randomMemory(21);
+TEST_F(PtyLink, FullReadWriteAndSquelchReadMatchTheRadioByteForByte) {
+  RadioMemory memory = test::randomMemory(21);
+  memory[0x0FF6] = 41;
   start(memory);
   auto opened = openSerialLink(server_->devicePath(), Language::English);
   ASSERT_TRUE(opened.link) << opened.failure.text;
@@ -53,23 +54,14 @@ TEST_F(PtyLink, FullReadThenWriteMatchTheRadioByteForByte) {
   for (std::size_t i = 0; i < 0x0C30; ++i) image.set(i, static_cast<Byte>(i));
   const LinkResult write = runTransfer(*opened.link, TransferDirection::Write, image, Language::English, callbacks_);
   ASSERT_TRUE(write.ok()) << write.text;
+  RadioImage squelch = test::newImage();
+  ASSERT_TRUE(readSquelch(*opened.link, squelch, Language::English, callbacks_).ok());
+  EXPECT_EQ(squelch.at(addr::kSquelch), 41);
+  EXPECT_EQ(squelch.at(addr::kSquelch + 3), memory[0x0FF9]);
   opened.link.reset();
   stopServer();
   EXPECT_TRUE(radio_->violations().empty()) << radio_->violations().front();
   for (std::size_t a = 0; a < 0x0C30; ++a) ASSERT_EQ(radio_->memory()[a], static_cast<Byte>(a));
-}
-
-TEST_F(PtyLink, SquelchReadOverTheTerminal) {
-  RadioMemory memory = test::randomMemory(22);
-  memory[0x0FF6] = 41;
-  start(memory);
-  auto opened = openSerialLink(server_->devicePath(), Language::English);
-  ASSERT_TRUE(opened.link);
-  RadioImage image = test::newImage();
-  const LinkResult r = readSquelch(*opened.link, image, Language::English, callbacks_);
-  ASSERT_TRUE(r.ok());
-  EXPECT_EQ(image.at(addr::kSquelch), 41);
-  EXPECT_EQ(image.at(addr::kSquelch + 3), memory[0x0FF9]);
 }
 
 TEST_F(PtyLink, ACableThatGoesMidReadInterruptsAndTheImageStays) {

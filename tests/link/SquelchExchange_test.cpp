@@ -43,19 +43,6 @@ TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte
                  E::PurgeBuffers, E::Write, E::Sleep, E::Read})
     expectedKinds.push_back(k);
   EXPECT_EQ(kinds, expectedKinds);
-  EXPECT_EQ(readSquelch(h.link, image, Language::Chinese, h.callbacks).text, "读数据成功");
-}
-
-TEST(SquelchRead, ShortReplyIsAnInterruptionAndChangesNothing) {
-  RadioFaults f;
-  f.shortReplyBlock = 510;
-  Harness h(randomMemory(2), f);
-  RadioImage image = newImage();
-  const RadioImage before = image;
-  const LinkResult r = readSquelch(h.link, image, Language::English, h.callbacks);
-  EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
-  EXPECT_EQ(r.text, "Program Interrupt, Please reset the radio and try again");
-  EXPECT_EQ(image, before);
 }
 
 TEST(SquelchWrite, StoresInImageAndRadioAndReportsSuccess) {
@@ -75,28 +62,39 @@ TEST(SquelchWrite, StoresInImageAndRadioAndReportsSuccess) {
   EXPECT_EQ(h.radio.memory(), expected);
 }
 
-TEST(SquelchWrite, UnacknowledgedWriteInterruptsButTheImageKeepsTheValues) {
-  RadioFaults f;
-  f.missingAckBlock = 510;
-  Harness h(randomMemory(3), f);
-  RadioImage image = newImage();
+// A failed write keeps the values in the image once the radio took the
+// request; a failed read or an unanswered handshake changes nothing.
+TEST(SquelchExchange, FailuresAndWhatTheImageHoldsAfterThem) {
+  struct Case {
+    bool write;
+    RadioFaults faults;
+    LinkOutcome outcome;
+    bool imageHoldsValues;
+  };
+  RadioFaults shortReply, noAck, silent;
+  shortReply.shortReplyBlock = 510;
+  noAck.missingAckBlock = 510;
+  silent.silent = true;
+  const Case cases[] = {{false, shortReply, LinkOutcome::Interrupted, false},
+                        {true, noAck, LinkOutcome::Interrupted, true},
+                        {true, silent, LinkOutcome::NoAnswer, false}};
   const SquelchBytes values{20, 21, 22, 23};
-  const LinkResult r = writeSquelch(h.link, image, values, Language::English, h.callbacks);
-  EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
-  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(image.at(addr::kSquelch + i), values[i]);
-}
-
-TEST(SquelchWrite, NoAnswerLeavesTheImageAlone) {
-  RadioFaults f;
-  f.silent = true;
-  Harness h(randomMemory(3), f);
-  h.retries = 1;
-  RadioImage image = newImage();
-  const RadioImage before = image;
-  const LinkResult r = writeSquelch(h.link, image, SquelchBytes{1, 2, 3, 4}, Language::English, h.callbacks);
-  EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
-  EXPECT_EQ(h.questions, 2);
-  EXPECT_EQ(image, before);
+  for (const Case& c : cases) {
+    Harness h(randomMemory(3), c.faults);
+    h.retries = 1;
+    RadioImage image = newImage();
+    RadioImage expected = image;
+    if (c.imageHoldsValues) expected.copyIn(addr::kSquelch, values);
+    const LinkResult r = c.write ? writeSquelch(h.link, image, values, Language::English, h.callbacks)
+                                 : readSquelch(h.link, image, Language::English, h.callbacks);
+    EXPECT_EQ(r.outcome, c.outcome);
+    EXPECT_EQ(image, expected);
+    if (c.outcome == LinkOutcome::Interrupted) {
+      EXPECT_EQ(r.text, "Program Interrupt, Please reset the radio and try again");
+    } else {
+      EXPECT_EQ(h.questions, 2);
+    }
+  }
 }
 
 }  // namespace

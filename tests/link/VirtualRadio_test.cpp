@@ -37,17 +37,6 @@ TEST(VirtualRadio, AnswersOnlyInProtocolOrderAndRecordsSlips) {
   EXPECT_EQ(radio.violations().size(), 3u);
 }
 
-TEST(VirtualRadio, ParsesFaultsAndRefusesNonsense) {
-  RadioFaults f;
-  EXPECT_FALSE(parseRadioFault("short:12", f));
-  EXPECT_FALSE(parseRadioFault("password", f));
-  EXPECT_EQ(f.shortReplyBlock, 12);
-  EXPECT_EQ(f.password, "123456");
-  for (const char* bad :
-       {"band", "band:256", "short:512", "short:-1", "no-ack:x", "password:1234567", "loud", "silent:3"})
-    EXPECT_TRUE(parseRadioFault(bad, f)) << bad;
-}
-
 TEST(RadioMemoryMap, EveryRadioAddressHasItsOwnImageByte) {
   std::vector<int> hits(kImageSize, 0);
   for (unsigned a = 0; a < kRadioMemorySize; ++a) ++hits[imageOffsetForRadioAddress(static_cast<std::uint16_t>(a))];

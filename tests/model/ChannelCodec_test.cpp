@@ -65,21 +65,23 @@ TEST(FrequencyField, PackedBcdLeastSignificantPairFirst) {
 }
 
 TEST(Validation, RangeStepAndBandInThatOrder) {
-  BandLimits limits{13'600'000, 17'400'000, 40'000'000, 52'000'000};
-  auto check = [&](const char* text) { return validateReceiveFrequency(parseFrequencyText(text).value, limits); };
-  EXPECT_EQ(check("66.99375").message, MessageId::DataFormat);
-  EXPECT_EQ(check("66.99375").icon, MessageIcon::Stop);
-  EXPECT_EQ(check("600.00625").message, MessageId::DataFormat);
-  EXPECT_EQ(check("145.0025").message, MessageId::StepValue);
-  EXPECT_EQ(check("145.0025").icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(check("145.00625").valid());
-  EXPECT_TRUE(check("174.00000").valid());
-  EXPECT_TRUE(check("400.00000").valid());
-  EXPECT_EQ(check("174.00500").message, MessageId::OutOfRange);
-  // In range and off-step outside the bands: the step message comes first.
-  EXPECT_EQ(check("300.0025").message, MessageId::StepValue);
-  EXPECT_EQ(check("67").message, MessageId::OutOfRange);
-  EXPECT_EQ(check("600").message, MessageId::OutOfRange);
+  const BandLimits limits{13'600'000, 17'400'000, 40'000'000, 52'000'000};
+  const std::pair<const char*, MessageId> cases[] = {
+      {"66.99375", MessageId::DataFormat},
+      {"600.00625", MessageId::DataFormat},
+      {"145.0025", MessageId::StepValue},
+      {"174.00500", MessageId::OutOfRange},
+      {"67", MessageId::OutOfRange},
+      {"600", MessageId::OutOfRange},
+      // In range and off-step outside the bands: the step message comes first.
+      {"300.0025", MessageId::StepValue},
+  };
+  for (const auto& [text, message] : cases)
+    EXPECT_EQ(validateReceiveFrequency(parseFrequencyText(text).value, limits).message, message) << text;
+  for (const char* text : {"145.00625", "174.00000", "400.00000"})
+    EXPECT_TRUE(validateReceiveFrequency(parseFrequencyText(text).value, limits).valid()) << text;
+  EXPECT_EQ(validateReceiveFrequency(parseFrequencyText("66").value, limits).icon, MessageIcon::Stop);
+  EXPECT_EQ(validateReceiveFrequency(parseFrequencyText("145.0025").value, limits).icon, MessageIcon::Exclamation);
 }
 
 TEST(Validation, TransmitOutsideBothBandsBecomesBandOneLowerEdge) {
@@ -89,24 +91,12 @@ TEST(Validation, TransmitOutsideBothBandsBecomesBandOneLowerEdge) {
   EXPECT_EQ(validateTransmitFrequency(parseFrequencyText(""), limits), "136.00000");
 }
 
-TEST(ToneList, HasTheFullListInOrder) {
-  const auto& en = toneList(Language::English);
-  const auto& zh = toneList(Language::Chinese);
-  ASSERT_EQ(en.size(), 261u);
-  ASSERT_EQ(zh.size(), 261u);
-  EXPECT_EQ(en[0], "None");
-  EXPECT_EQ(zh[0], "无");
-  EXPECT_EQ(en[1], "67.0");
-  EXPECT_EQ(en[50], "254.1");
-  EXPECT_EQ(en[51], "D023N");
-  EXPECT_EQ(en[155], "D754N");
-  EXPECT_EQ(en[156], "D023I");
-  EXPECT_EQ(en[260], "D754I");
-  EXPECT_EQ(std::set<std::string>(en.begin(), en.end()).size(), 261u);
-}
-
 TEST(ToneField, EveryListedToneRoundTrips) {
+  EXPECT_EQ(toneList(Language::English)[0], "None");
   for (Language lang : {Language::English, Language::Chinese}) {
+    ASSERT_EQ(toneList(lang).size(), 261u);
+    const auto& tones = toneList(lang);
+    EXPECT_EQ(std::set<std::string>(tones.begin(), tones.end()).size(), 261u);
     for (const auto& text : toneList(lang)) {
       const ToneBytes b = encodeToneField(text);
       EXPECT_EQ(decodeToneField(b.low, b.high, true, lang), text) << text;
@@ -114,22 +104,19 @@ TEST(ToneField, EveryListedToneRoundTrips) {
   }
 }
 
-TEST(ToneField, KnownEncodings) {
-  EXPECT_EQ(encodeToneField("D023N"), (ToneBytes{0x23, 0x80}));
-  EXPECT_EQ(encodeToneField("D754I"), (ToneBytes{0x54, 0xC7}));
-  EXPECT_EQ(encodeToneField("D754N"), (ToneBytes{0x54, 0x87}));
-  EXPECT_EQ(encodeToneField("254.1"), (ToneBytes{0x41, 0x25}));
-  EXPECT_EQ(encodeToneField("67.0"), (ToneBytes{0x70, 0x06}));
-  EXPECT_EQ(encodeToneField("None"), (ToneBytes{0xFF, 0xFF}));
+TEST(ToneField, StoredBytesOfEachKind) {
+  struct Case {
+    const char* text;
+    Byte low, high;
+  };
+  const Case cases[] = {{"D023N", 0x23, 0x80}, {"D754I", 0x54, 0xC7}, {"D754N", 0x54, 0x87}, {"D114N", 0x14, 0x81},
+                        {"254.1", 0x41, 0x25}, {"67.0", 0x70, 0x06},  {"None", 0xFF, 0xFF}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(encodeToneField(c.text), (ToneBytes{c.low, c.high})) << c.text;
+    EXPECT_EQ(decodeToneField(c.low, c.high, true, Language::English), c.text) << c.text;
+  }
   EXPECT_EQ(encodeToneField("无"), (ToneBytes{0xFF, 0xFF}));
   EXPECT_EQ(encodeToneField(""), (ToneBytes{0xFF, 0xFF}));
-}
-
-TEST(ToneField, DecodingOfStoredBytes) {
-  EXPECT_EQ(decodeToneField(0x70, 0x06, true, Language::English), "67.0");
-  EXPECT_EQ(decodeToneField(0x23, 0xC0, true, Language::English), "D023I");
-  EXPECT_EQ(decodeToneField(0x14, 0x81, true, Language::English), "D114N");
-  EXPECT_EQ(decodeToneField(0xFF, 0xFF, true, Language::English), "None");
   EXPECT_EQ(decodeToneField(0x00, 0x00, true, Language::Chinese), "无");
   EXPECT_EQ(decodeToneField(0xFF, 0xFF, false, Language::English), "");
   // A present tone shows even on a channel not in use.
@@ -175,22 +162,24 @@ TEST(RawField, TextsOfBothLanguagesAndWhatIsNotOne) {
 }
 
 TEST(Flags, BothLanguagesEncodeAndUnknownTextsFallBack) {
-  EXPECT_EQ(encodeFlag(FlagField::Power, "High", 0), 0x20);
-  EXPECT_EQ(encodeFlag(FlagField::Power, "高", 0), 0x20);
-  EXPECT_EQ(encodeFlag(FlagField::Power, "high", 0xFF), 0xDF);  // exact comparison
-  EXPECT_EQ(encodeFlag(FlagField::Bandwidth, "宽", 0), 0x10);
-  EXPECT_EQ(encodeFlag(FlagField::Scan, "Yes", 0), 0x08);
-  EXPECT_EQ(encodeFlag(FlagField::Scan, "否", 0xFF), 0xF7);
-  EXPECT_EQ(encodeFlag(FlagField::BusyLock, "Off", 0xFF), 0xF9);
-  EXPECT_EQ(encodeFlag(FlagField::BusyLock, "载波", 0x00), 0x02);
-  EXPECT_EQ(encodeFlag(FlagField::BusyLock, "QT/DQT", 0x00), 0x04);
-  EXPECT_EQ(encodeFlag(FlagField::BusyLock, "", 0x01), 0x05);
+  struct Case {
+    FlagField field;
+    const char* text;
+    Byte before, after;
+  };
+  const Case cases[] = {
+      {FlagField::Power, "High", 0, 0x20},    {FlagField::Power, "高", 0, 0x20},
+      {FlagField::Power, "high", 0xFF, 0xDF},  // exact comparison
+      {FlagField::Bandwidth, "宽", 0, 0x10},  {FlagField::Scan, "Yes", 0, 0x08},
+      {FlagField::Scan, "否", 0xFF, 0xF7},    {FlagField::BusyLock, "Off", 0xFF, 0xF9},
+      {FlagField::BusyLock, "载波", 0, 0x02}, {FlagField::BusyLock, "QT/DQT", 0, 0x04},
+      {FlagField::BusyLock, "", 0x01, 0x05},
+  };
+  for (const Case& c : cases) EXPECT_EQ(encodeFlag(c.field, c.text, c.before), c.after) << c.text;
   EXPECT_EQ(decodeFlag(FlagField::BusyLock, 0x06, Language::English), "QT/DQT");
   EXPECT_EQ(decodeFlag(FlagField::BusyLock, 0x02, Language::Chinese), "载波");
   EXPECT_EQ(decodeFlag(FlagField::Power, 0x00, Language::Chinese), "低");
-}
-
-TEST(Flags, OffsetDirection) {
+  // Offset direction: up, down, none; an empty side says none.
   EXPECT_EQ(encodeOffsetDirection("145.000", "145.600", 0xC0), 0x80);
   EXPECT_EQ(encodeOffsetDirection("145.600", "145.000", 0x00), 0x40);
   EXPECT_EQ(encodeOffsetDirection("145.600", "145.600", 0xFF), 0x3F);

@@ -25,24 +25,5 @@ TEST(BandRecord, AbsentRecordsGiveTheDefault) {
   EXPECT_EQ(normalisedBandRecord(odd), odd);
 }
 
-TEST(RadioImage, AccessorsTouchOnlyTheirBits) {
-  RadioImage image;
-  image.set(0x1260, 0xA5);
-  image.setBits(0x1260, 4, 2, 0x2);
-  EXPECT_EQ(image.at(0x1260), (0xA5 & ~0x30) | 0x20);
-  EXPECT_EQ(image.bits(0x1260, 4, 2), 2u);
-  image.setBit(0x1261, 3, false);
-  EXPECT_EQ(image.at(0x1261), 0xF7);
-  image.setBe16(0x1500, 0x4E20);
-  EXPECT_EQ(image.at(0x1500), 0x4E);
-  EXPECT_EQ(image.be16(0x1500), 0x4E20);
-  image.setText(0x1320, 11, "12345");
-  EXPECT_EQ(image.text(0x1320, 11), "12345");
-  EXPECT_EQ(image.at(0x1325), 0xFF);
-  EXPECT_EQ(image.at(0x132B), 0xFF);
-  EXPECT_THROW((void)image.span(6140, 8), std::out_of_range);
-  EXPECT_THROW((void)image.at(kImageSize), std::out_of_range);
-}
-
 }  // namespace
 }  // namespace radio

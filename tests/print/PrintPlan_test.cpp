@@ -57,14 +57,6 @@ TEST(PrintPlan, DefaultSelectionWithTwelveChannelsPrintsOptionalThenThreeChannel
   }
 }
 
-TEST(PrintPlan, TwoToneAlonePrintsDecodeThenEncode) {
-  const auto pages = report(only({Section::TwoTone}), gridWithRows(firstRows(7)));
-  ASSERT_EQ(pages.size(), 2u);
-  EXPECT_EQ(pages[0].kind, PageKind::TwoToneDecode);
-  EXPECT_EQ(pages[1].kind, PageKind::TwoToneEncode);
-  EXPECT_EQ(textAt(pages[1].items, 6 * geometry().unit(), -geometry().titleLine), "2-Tone Encode");
-}
-
 TEST(PrintPlan, NothingSelectedOrNothingToShowGivesNoPages) {
   const ChannelGrid grid = gridWithRows(firstRows(12));
   EXPECT_EQ(PrintPlan(SectionFlags{}, channelPageCount(grid)).totalPages(), 0);
@@ -135,17 +127,6 @@ TEST(PrintPlan, EverySectionInReportOrder) {
       titleItems += item.font == FontRole::Title && item.kind == PageItem::Kind::Text;
     EXPECT_EQ(titleItems, 1);
   }
-}
-
-TEST(PrintPlan, FrameRulesSitUnderTheTitleAndAboveTheFooter) {
-  const PageGeometry g = geometry();
-  const auto pages = report(defaultSections(), ChannelGrid{});
-  ASSERT_EQ(pages.size(), 1u);
-  const int u = g.unit();
-  const int t = g.titleLine;
-  EXPECT_TRUE(test::hasLine(pages[0].items, 5 * u, -(2 * t + 50), 60 * u, -(2 * t + 50)));
-  EXPECT_TRUE(test::hasLine(pages[0].items, 5 * u, -(2 * t + 120), 60 * u, -(2 * t + 120)));
-  EXPECT_TRUE(test::hasLine(pages[0].items, 5 * u, t / 2 - 36 * t, 60 * u, t / 2 - 36 * t));
 }
 
 TEST(PrintPlan, SectionListsFromTheCommandLine) {

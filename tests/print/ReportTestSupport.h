@@ -43,11 +43,4 @@ inline std::string cell(const std::vector<PageItem>& items, double x, int y) {
   return textAt(items, static_cast<int>(x * g.unit()), y * g.bodyLine);
 }
 
-inline bool hasLine(const std::vector<PageItem>& items, int x1, int y1, int x2, int y2) {
-  for (const auto& item : items)
-    if (item.kind == PageItem::Kind::Line && item.x == x1 && item.y == y1 && item.x2 == x2 && item.y2 == y2)
-      return true;
-  return false;
-}
-
 }  // namespace radio::print::test
