@@ -122,14 +122,6 @@ TEST_F(IniFileTest, NumberedBackups) {
   EXPECT_EQ(ini.save(true), "");  // nothing changed: nothing written
 }
 
-TEST_F(IniFileTest, LoadNextToProgramUsesTheProgramFolder) {
-  write("[Setup]\nAppName=Test\n");
-  IniFile ini;
-  ASSERT_TRUE(ini.loadNextToProgram("Program.ini", (dir_ / "radioprog").string(), false, true, false));
-  EXPECT_EQ(ini.get("Setup", "AppName"), "Test");
-  EXPECT_EQ(ini.path(), path_);
-}
-
 TEST_F(IniFileTest, SectionWithAnEmptyNameKeepsItsEntriesThroughASave) {
   write("top=1\n[Setup]\nLanguage=English\n[]\nLanguage=Chinese\n");
   IniFile ini;

@@ -54,4 +54,14 @@ std::string readFile(const std::filesystem::path& path) {
   return s.str();
 }
 
+std::string valueOf(const std::string& out, const std::string& key) {
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(key + '\t', 0) != 0) continue;
+    const auto first = line.find('\t');
+    return line.substr(first + 1, line.find('\t', first + 1) - first - 1);
+  }
+  return "<missing>";
+}
+
 }  // namespace radio::test

@@ -29,4 +29,7 @@ class ScratchDir {
 
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 
+// The value column of one key in the output of get.
+[[nodiscard]] std::string valueOf(const std::string& out, const std::string& key);
+
 }  // namespace radio::test

@@ -1,22 +1,10 @@
 // get and set of the dtmf, msk and twotone sections as a script uses them.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "CliRunner.h"
 
 namespace radio::test {
 namespace {
-
-std::string valueOf(const std::string& out, const std::string& key) {
-  std::istringstream in(out);
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind(key + '\t', 0) != 0) continue;
-    const auto first = line.find('\t');
-    return line.substr(first + 1, line.find('\t', first + 1) - first - 1);
-  }
-  return "<missing>";
-}
 
 unsigned byteAt(const std::string& bytes, std::size_t offset) { return static_cast<unsigned char>(bytes.at(offset)); }
 

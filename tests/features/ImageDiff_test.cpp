@@ -84,19 +84,5 @@ TEST(ImageDiff, NamesEveryDifferenceInWords) {
   }
 }
 
-TEST(ImageDiff, ChineseTextsFollowTheLanguage) {
-  const RadioImage a = base();
-  RadioImage b = a;
-  RowTexts row = decodeChannel(b.channel(5), Language::English);
-  row[ColPower] = "Low";
-  encodeChannel(row, b.channel(5), Language::English);
-  SectionContext ctx;
-  ctx.lang = Language::Chinese;
-  const auto lines = diffImages(a, b, ctx);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], "channel 5: power: " + decodeChannel(a.channel(5), Language::Chinese)[ColPower] + " -> " +
-                          decodeChannel(b.channel(5), Language::Chinese)[ColPower]);
-}
-
 }  // namespace
 }  // namespace radio

@@ -9,13 +9,6 @@ namespace {
 
 std::array<std::optional<int>, 4> defaults() { return {-23, -25, -30, -34}; }
 
-TEST(SquelchForm, ListsHoldMinus55To54) {
-  const auto items = squelchListItems();
-  ASSERT_EQ(items.size(), 110u);
-  EXPECT_EQ(items.front(), "-55");
-  EXPECT_EQ(items.back(), "54");
-}
-
 TEST(SquelchForm, BytesOutsideNineTo119ShowTheDefaults) {
   for (Byte fill : {Byte{0xFF}, Byte{0x00}, Byte{8}, Byte{120}}) {
     RadioImage image;

@@ -2,20 +2,24 @@
 // on the spin arrows, both stored forms, and the bytes no page owns.
 #include <gtest/gtest.h>
 
+#include "KeyStrokes.h"
 #include "features/TwoToneDecodeForm.h"
 #include "features/TwoToneEncodeForm.h"
 
 namespace radio {
 namespace {
 
+using namespace test;
+
 TEST(TwoToneNumber, ParsesLikeAnEditAndFormatsLikePrintf) {
-  EXPECT_EQ(parseMicros("1000.0"), 1000 * kMicro);
-  EXPECT_EQ(parseMicros(" 5.0"), 5 * kMicro);
-  EXPECT_EQ(parseMicros("0.35"), 350'000);
-  EXPECT_EQ(parseMicros("1.2.3"), 1'200'000);
-  EXPECT_EQ(parseMicros("abc"), 0);
-  EXPECT_EQ(parseMicros(""), 0);
-  EXPECT_EQ(parseMicros(".5"), 500'000);
+  const std::pair<const char*, std::int64_t> parsed[] = {{"1000.0", 1000 * kMicro},
+                                                         {" 5.0", 5 * kMicro},
+                                                         {"0.35", 350'000},
+                                                         {"1.2.3", 1'200'000},
+                                                         {"abc", 0},
+                                                         {"", 0},
+                                                         {".5", 500'000}};
+  for (const auto& [text, micros] : parsed) EXPECT_EQ(parseMicros(text), micros) << text;
   EXPECT_EQ(formatMicros(5 * kMicro, 4, 1), " 5.0");
   EXPECT_EQ(formatMicros(3'276'750'000, 2, 1), "3276.8");  // halves away from zero
   EXPECT_EQ(formatMicros(250'000, 2, 1), "0.3");
@@ -31,50 +35,45 @@ TEST(TwoToneNumber, DivisorsAreNearestWholeNumbersHalvesUp) {
   EXPECT_EQ(nearestDivisor(twotone::kDecodeDivisor, kMicro / 10), 0xFFFFu);  // never wraps
 }
 
+// One field, what is in it, and what leaving it or a spin arrow makes of it.
+struct FieldCase {
+  TwoToneField field;
+  const char* text;
+  const char* expected;
+};
+
 TEST(TwoToneRules, LeavingAnEditClampsAndFormats) {
-  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "5000"), "3106.0");
-  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "12"), "288.5");
-  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "abc"), "288.5");
-  EXPECT_EQ(twoToneLeave(TwoToneField::Tone, "1000.06"), "1000.1");
-  EXPECT_EQ(twoToneLeave(TwoToneField::Delay, "0.1"), "0.5");
-  EXPECT_EQ(twoToneLeave(TwoToneField::Delay, "25"), "10.0");
-  EXPECT_EQ(twoToneLeave(TwoToneField::DecodeInterval, ""), "0.0");
-  EXPECT_EQ(twoToneLeave(TwoToneField::EncodeInterval, "3"), "2.0");
-  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "0.33"), "0.30");
-  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "0.35"), "0.35");
-  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "0.07"), "0.10");
-  EXPECT_EQ(twoToneLeave(TwoToneField::TxRise, "1.04"), "1.00");
+  using F = TwoToneField;
+  const FieldCase cases[] = {
+      {F::Tone, "5000", "3106.0"},    {F::Tone, "12", "288.5"},        {F::Tone, "abc", "288.5"},
+      {F::Tone, "1000.06", "1000.1"}, {F::Delay, "0.1", "0.5"},        {F::Delay, "25", "10.0"},
+      {F::DecodeInterval, "", "0.0"}, {F::EncodeInterval, "3", "2.0"}, {F::TxRise, "0.33", "0.30"},
+      {F::TxRise, "0.35", "0.35"},    {F::TxRise, "0.07", "0.10"},     {F::TxRise, "1.04", "1.00"}};
+  for (const auto& c : cases) EXPECT_EQ(twoToneLeave(c.field, c.text), c.expected) << c.text;
   EXPECT_EQ(twoToneCellCommit(""), "");
   EXPECT_EQ(twoToneCellCommit("9999"), "3106.0");
 }
 
 TEST(TwoToneRules, SpinArrowsStepAndWrap) {
-  EXPECT_EQ(twoToneSpin(TwoToneField::Tone, "3106.0", +1), "288.5");
-  EXPECT_EQ(twoToneSpin(TwoToneField::Tone, "288.5", -1), "3106.0");
-  EXPECT_EQ(twoToneSpin(TwoToneField::Tone, "1000.0", +1), "1000.1");
-  EXPECT_EQ(twoToneSpin(TwoToneField::Delay, "10.0", +1), "0.5");
-  EXPECT_EQ(twoToneSpin(TwoToneField::Delay, "0.5", -1), "10.0");
-  EXPECT_EQ(twoToneSpin(TwoToneField::Delay, "0.6", -1), "0.5");  // exact: no wrap on 0.6 - 0.1
-  EXPECT_EQ(twoToneSpin(TwoToneField::DecodeInterval, "2.0", +1), "0.0");
-  EXPECT_EQ(twoToneSpin(TwoToneField::EncodeInterval, "0.0", -1), "2.0");
-  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.33", +1), "0.35");
-  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.33", -1), "0.30");
-  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.35", +1), "0.40");
-  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "1.00", +1), "0.10");
-  EXPECT_EQ(twoToneSpin(TwoToneField::TxRise, "0.10", -1), "1.00");
+  using F = TwoToneField;
+  const FieldCase up[] = {{F::Tone, "3106.0", "288.5"},      {F::Tone, "1000.0", "1000.1"}, {F::Delay, "10.0", "0.5"},
+                          {F::DecodeInterval, "2.0", "0.0"}, {F::TxRise, "0.33", "0.35"},   {F::TxRise, "0.35", "0.40"},
+                          {F::TxRise, "1.00", "0.10"}};
+  const FieldCase down[] = {{F::Tone, "288.5", "3106.0"},      {F::Delay, "0.5", "10.0"},
+                            {F::Delay, "0.6", "0.5"},  // exact: no wrap on 0.6 - 0.1
+                            {F::EncodeInterval, "0.0", "2.0"}, {F::TxRise, "0.33", "0.30"},
+                            {F::TxRise, "0.10", "1.00"}};
+  for (const auto& c : up) EXPECT_EQ(twoToneSpin(c.field, c.text, +1), c.expected) << c.text;
+  for (const auto& c : down) EXPECT_EQ(twoToneSpin(c.field, c.text, -1), c.expected) << c.text;
 }
 
-TEST(TwoToneRules, KeyFilter) {
-  EXPECT_TRUE(twoToneKey({KeyKind::KeypadDecimal}, true).pass);
-  EXPECT_TRUE(twoToneKey({KeyKind::FullStop}, false).pass);  // laptops have no keypad
-  EXPECT_EQ(typedCharacter({KeyKind::FullStop}), '.');
-  EXPECT_TRUE(twoToneKey({KeyKind::Digit, '4', true}, false).pass);
-  EXPECT_FALSE(twoToneKey({KeyKind::Other}, true).pass);
-  EXPECT_FALSE(twoToneKey({KeyKind::Digit, '4', false, true}, true).pass);
-  EXPECT_FALSE(twoToneKey({KeyKind::Escape}, false).pass);
-  EXPECT_FALSE(twoToneKey({KeyKind::Enter}, true).pass);
-  EXPECT_EQ(twoToneKey({KeyKind::F1}, true), (KeyDecision{false, true}));
-  EXPECT_EQ(twoToneKey({KeyKind::F1}, false), (KeyDecision{true, true}));
+TEST(TwoToneRules, KeyFilterTakesEitherDecimalPointAndNoShiftedDigit) {
+  for (const bool keypad : {false, true}) {
+    for (const KeyStroke& k : {named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), digit('4', false, true)})
+      EXPECT_TRUE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
+    for (const KeyStroke& k : {named(KeyKind::Other), digit('4', true), named(KeyKind::Escape), named(KeyKind::Enter)})
+      EXPECT_FALSE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
+  }
 }
 
 TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {
@@ -98,18 +97,15 @@ TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {
   EXPECT_EQ(cell, 0x1500u + 24 + 4 + 2);
   EXPECT_EQ(image.be16(cell), 0xFFFF);
   EXPECT_EQ(image.be16(cell + 0x180), 0x0000);
-  EXPECT_EQ(image.at(0x1620), 100);
-  EXPECT_EQ(image.at(0x17A0), 200);
-  EXPECT_EQ(image.at(0x1621), 5);
-  EXPECT_EQ(image.at(0x17A1), 10);
-  EXPECT_EQ(image.at(0x1622), 23);
-  EXPECT_EQ(image.at(0x17A2), 46);
-  EXPECT_EQ(image.be16(0x1623), 30);
-  EXPECT_EQ(image.be16(0x17A3), 30);
-  EXPECT_EQ(image.be16(0x1625), 7);
-  EXPECT_EQ(image.be16(0x17A5), 7);
-  EXPECT_EQ(image.at(0x1627), 1);
-  EXPECT_EQ(image.at(0x17A7), 0xFF);  // the short beep has no radio form
+  // Each timing byte in its shown form and, 0x180 further on, the radio's.
+  const std::tuple<std::size_t, unsigned, unsigned> timing[] = {
+      {0x1620, 100, 200}, {0x1621, 5, 10}, {0x1622, 23, 46}, {0x1627, 1, 0xFF}};  // the short beep has no radio form
+  for (const auto& [at, shown, radio] : timing) {
+    EXPECT_EQ(image.at(at), shown) << std::hex << at;
+    EXPECT_EQ(image.at(at + 0x180), radio) << std::hex << at;
+  }
+  for (std::size_t at : {0x1623u, 0x17A3u}) EXPECT_EQ(image.be16(at), 30) << std::hex << at;
+  for (std::size_t at : {0x1625u, 0x17A5u}) EXPECT_EQ(image.be16(at), 7) << std::hex << at;
 
   const TwoToneEncodeForm again = loadTwoToneEncode(image);
   EXPECT_EQ(again.tones[0][0], "1000.0");
