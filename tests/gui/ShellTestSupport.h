@@ -31,16 +31,13 @@ class ShellFixture : public ::testing::Test {
 
   QString path(const QString& name) const { return dir_.filePath(name); }
 
-  void writeIni(const QString& language, const QString& extraSetup = QStringLiteral("ShowLang=1\n")) {
+  void writeIni() {
     QFile f(path(QStringLiteral("Program.ini")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const QString text = QStringLiteral(
-                             "[Setup]\nLanguage=%1\nAppName=%2\n%3"
-                             "[English]\nCompany=Test Company\nTitle=Test Title\nAbout Title=About Test\n"
-                             "Version=Version 9\nCopyrights=Copyright line\nCopyrights Owner=Owner line\n"
-                             "[Chinese]\nCompany=测试公司\nTitle=测试标题\nAbout Title=关于测试\n")
-                             .arg(language, appName_, extraSetup);
-    f.write(text.toUtf8());
+    f.write(QStringLiteral("[Setup]\nLanguage=English\nAppName=%1\nShowLang=1\n"
+                           "[English]\nCompany=Test Company\nTitle=Test Title\n")
+                .arg(appName_)
+                .toUtf8());
   }
 
   void copyFromBuild(const QString& name) {
@@ -55,20 +52,17 @@ class ShellFixture : public ::testing::Test {
     app_.reset();
     app_ = std::make_unique<CProgramApp>(prompts());
     // The test's Program.ini is the one the program reads and writes.
-    app_->setConfigDirectory(configDir_.isEmpty() ? dir_.path() : configDir_);
-    app_->setRestartLauncher([this] {
-      ++restarts_;
-      return true;
-    });
+    app_->setConfigDirectory(dir_.path());
+    app_->setRestartLauncher([] { return true; });
     arguments.prepend(QStringLiteral("radioprog"));
     arguments.append(QStringLiteral("--no-splash"));
     return app_->initInstance(arguments, dir_.path());
   }
 
-  bool startEnglish() {
-    writeIni(QStringLiteral("English"));
+  bool startEnglish(QStringList arguments = {}) {
+    writeIni();
     copyFromBuild(QStringLiteral("English.qm"));
-    return start();
+    return start(std::move(arguments));
   }
 
   UserPrompts prompts() {
@@ -82,7 +76,7 @@ class ShellFixture : public ::testing::Test {
       messages_.append(text);
       return saveAnswer_;
     };
-    p.openFileName = [this](QWidget*) { return openAnswer_; };
+    p.openFileName = [](QWidget*) { return QString(); };
     p.saveFileName = [this](QWidget*, const QString& proposed) {
       proposedNames_.append(proposed);
       return saveAsAnswer_;
@@ -98,16 +92,13 @@ class ShellFixture : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
-  QString configDir_;  // the user's configuration folder; dir_ when empty
   QString appName_;
   std::unique_ptr<CProgramApp> app_;
   QStringList messages_;
   QStringList proposedNames_;
   bool confirmAnswer_ = true;
   SaveAnswer saveAnswer_ = SaveAnswer::Discard;
-  QString openAnswer_;
   QString saveAsAnswer_;
-  int restarts_ = 0;
 };
 
 }  // namespace radio::gui::test

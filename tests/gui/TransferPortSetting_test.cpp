@@ -47,7 +47,6 @@ TEST_F(PortSettingWindow, DevicePathTypedIntoTheFieldIsStoredOnOk) {
   ASSERT_FALSE(pty.path().empty());
   state.portName = "/dev/does-not-exist";
   CPortSettingDlg dlg(state);
-  EXPECT_EQ(dlg.windowTitle(), "Port Setting");
   // The stored port is gone: it is shown but not chosen.
   EXPECT_EQ(dlg.deviceEdit()->text(), "/dev/does-not-exist");
   EXPECT_FALSE(dlg.deviceButton()->isChecked());
@@ -69,29 +68,25 @@ TEST_F(PortSettingWindow, DevicePathTypedIntoTheFieldIsStoredOnOk) {
   EXPECT_EQ(again.chosenDevice().toStdString(), pty.path());
 }
 
+// Nothing chosen, Cancel, or a blank path: the stored port stays.
 TEST_F(PortSettingWindow, NothingChosenOrCancelChangesNothing) {
   state.portName = "/dev/does-not-exist";
-  {
+  const struct {
+    const char* typed;  // nullptr: the field as the window shows it
+    bool ok;
+  } cases[] = {{nullptr, true}, {"/dev/ttyUSB7", false}, {"   ", true}};
+  for (const auto& c : cases) {
     CPortSettingDlg dlg(state);
-    ASSERT_TRUE(dlg.chosenDevice().isEmpty());
-    dlg.accept();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    if (c.typed) {
+      dlg.deviceEdit()->clear();
+      QTest::keyClicks(dlg.deviceEdit(), c.typed);
+    } else {
+      ASSERT_TRUE(dlg.chosenDevice().isEmpty());
+    }
+    c.ok ? dlg.accept() : dlg.reject();
+    EXPECT_EQ(dlg.result(), c.ok ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(state.portName, "/dev/does-not-exist") << (c.typed ? c.typed : "");
   }
-  EXPECT_EQ(state.portName, "/dev/does-not-exist");
-  {
-    CPortSettingDlg dlg(state);
-    QTest::keyClicks(dlg.deviceEdit(), "/dev/ttyUSB7");
-    dlg.reject();
-  }
-  EXPECT_EQ(state.portName, "/dev/does-not-exist");
-  {
-    // A blank path counts as no choice.
-    CPortSettingDlg dlg(state);
-    dlg.deviceEdit()->clear();
-    QTest::keyClicks(dlg.deviceEdit(), "   ");
-    dlg.accept();
-  }
-  EXPECT_EQ(state.portName, "/dev/does-not-exist");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Read and Write through the Process window against the in-process virtual radio:
-// the window, the worker thread, the Retry/Cancel box, Cancel, the messages and
-// what the document holds afterwards.
+// the window, the worker thread, Cancel, the messages and what the document holds
+// afterwards.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -39,30 +39,14 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
 
 // A radio holding channel 1 at 145.5 MHz and a setting byte the image lacks.
 RadioMemory radioWithAChannel() {
-  RadioImage image = [] {
-    BandRecord record{};
-    return newDocumentImage(record);
-  }();
+  BandRecord record{};
+  RadioImage image = newDocumentImage(record);
   ChannelGrid grid;
-  grid.row(1)[ColRx] = "145.50000";
-  grid.row(1)[ColTx] = "145.50000";
-  grid.row(1)[ColDecode] = "None";
-  grid.row(1)[ColEncode] = "D023N";
-  grid.row(1)[ColName] = "RADIO";
-  grid.row(1)[ColPower] = "Low";
-  grid.row(1)[ColBandwidth] = "Wide";
-  grid.row(1)[ColScan] = "Yes";
-  grid.row(1)[ColBusy] = "Off";
+  grid.row(1) = RowTexts{{"145.50000", "145.50000", "None", "D023N", "RADIO", "Low", "Wide", "Yes", "Off"}};
   gridToImage(grid, image, BandLimits{}, Language::English);
   RadioMemory memory = radioMemoryFromImage(image);
   memory[radioaddr::kBandType] = 0x03;
   return memory;
-}
-
-RadioFaults fault(const std::function<void(RadioFaults&)>& set) {
-  RadioFaults faults;
-  set(faults);
-  return faults;
 }
 
 class TransferWindow : public ::testing::Test {
@@ -77,16 +61,11 @@ class TransferWindow : public ::testing::Test {
     view->bindTransfers(*transfers);
     transfers->setMessagePrompt([this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
-      if (request.buttons & QMessageBox::Retry) return retryAnswers-- > 0 ? QMessageBox::Retry : QMessageBox::Cancel;
-      return QMessageBox::Ok;
+      return request.buttons & QMessageBox::Retry ? QMessageBox::Cancel : QMessageBox::Ok;
     });
     transfers->setLinkOpener([this](const std::string& device, Language) {
       openedDevice = device;
       OpenedLink opened;
-      if (portFails) {
-        opened.failure = linkResult(LinkOutcome::PortError, Language::English);
-        return opened;
-      }
       auto link = std::make_unique<VirtualRadioLink>(*radio);
       link->beforeWrite = [this](const VirtualRadioLink::Event&) {
         if (onWrite) onWrite();
@@ -118,16 +97,28 @@ class TransferWindow : public ::testing::Test {
     EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr; }));
   }
 
+  // Holds the worker at its n-th write to the radio, past the handshake, until goOn.
+  void holdAtWrite(int n) {
+    writes = 0;
+    onWrite = [this, n] {
+      if (++writes == n) {
+        reached.release();
+        goOn.acquire();
+      }
+    };
+  }
+
   AppState state;
   std::unique_ptr<CProgramDoc> doc;
   std::unique_ptr<CProgramView> view;
   std::unique_ptr<TransferController> transfers;
   std::unique_ptr<VirtualRadio> radio = std::make_unique<VirtualRadio>(radioWithAChannel());
   std::vector<MessageRequest> messages;
-  int retryAnswers = 0;
-  bool portFails = false;
   std::string openedDevice;
   std::function<void()> onWrite;  // runs on the worker thread
+  std::binary_semaphore reached{0};
+  std::binary_semaphore goOn{0};
+  std::atomic<int> writes{0};
 };
 
 TEST_F(TransferWindow, ReadFillsTheGridThroughTheProcessWindow) {
@@ -188,143 +179,55 @@ TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {
   EXPECT_EQ(memory[3], 0xFF);
 }
 
-TEST_F(TransferWindow, CancelBeforeStartClosesTheWindow) {
-  transfers->startRead();
-  QPointer<CProcessDlg> dlg = transfers->processWindow();
-  QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
-  EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
-  EXPECT_FALSE(transfers->running());
-  EXPECT_EQ(radio->wakeUps(), 0);
-  // The commands open a fresh window afterwards.
-  transfers->startWrite();
-  ASSERT_NE(transfers->processWindow(), nullptr);
-  EXPECT_EQ(transfers->processWindow()->windowTitle(), "Write Data");
-}
-
-TEST_F(TransferWindow, CancelRightAfterStartSendsNothing) {
-  transfers->startWrite();
-  QPointer<CProcessDlg> dlg = transfers->processWindow();
-  QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
-  QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
-  EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
-  EXPECT_FALSE(transfers->running());
-  EXPECT_EQ(radio->wakeUps(), 0);
-  EXPECT_EQ(openedDevice, "");
-}
-
-TEST_F(TransferWindow, WriteChosenWhileTheReadWindowIsOpenKeepsItsCaption) {
-  transfers->startRead();
-  CProcessDlg* dlg = transfers->processWindow();
-  transfers->startWrite();
-  EXPECT_EQ(transfers->processWindow(), dlg);
-  EXPECT_EQ(dlg->windowTitle(), "Read Data");
-  startAndWait();
-  EXPECT_GT(radio->blocksWritten(), 500);
-  EXPECT_EQ(radio->blocksRead(), 3);  // only the handshake's reads
-}
-
-TEST_F(TransferWindow, CancelDuringTheTransferEndsItSilently) {
-  std::binary_semaphore reachedBlocks{0};
-  std::binary_semaphore goOn{0};
-  std::atomic<int> writes{0};
-  onWrite = [&] {
-    // Hold the worker once it is past the handshake, until Cancel was pressed.
-    if (++writes == 120) {
-      reachedBlocks.release();
-      goOn.acquire();
-    }
-  };
-  const RadioImage before = doc->image();
-  transfers->startRead();
-  QPointer<CProcessDlg> dlg = transfers->processWindow();
-  QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
-  QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
-  ASSERT_TRUE(waitUntil([&] { return reachedBlocks.try_acquire(); }));
-  EXPECT_TRUE(transfers->running());
-  // The window stays responsive and only asks the transfer to stop.
-  QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
-  EXPECT_FALSE(dlg.isNull());
-  goOn.release();
-  ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
-  EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
-  EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(view->grid().cell(1, ColRx), "");
-  // The grid was stored before the transfer; the read itself changed nothing.
-  RadioImage stored = before;
-  gridToImage(view->grid(), stored, state.band.limits, Language::English);
-  stored.setBit(addr::kMskFlags, 3, doc->image().bit(addr::kMskFlags, 3));
-  EXPECT_TRUE(doc->image() == stored);
-}
-
-TEST_F(TransferWindow, SilentRadioAsksRetryOrCancel) {
-  radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.silent = true; }));
-  retryAnswers = 1;
-  transfers->startRead();
-  startAndWait();
-  ASSERT_EQ(messages.size(), 2u);  // Retry once, then Cancel; nothing after it
-  for (const MessageRequest& m : messages) {
-    EXPECT_EQ(m.text.toStdString(), messageText(MessageId::CommunicationError, Language::English));
-    EXPECT_EQ(m.buttons, QMessageBox::Retry | QMessageBox::Cancel);
+// Cancel before Start or right after it: the window goes, the port is never opened
+// and the commands open a fresh window afterwards.
+TEST_F(TransferWindow, CancelBeforeOrRightAfterStartSendsNothing) {
+  for (const bool started : {false, true}) {
+    transfers->startWrite();
+    QPointer<CProcessDlg> dlg = transfers->processWindow();
+    ASSERT_FALSE(dlg.isNull());
+    if (started) QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+    QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); })) << started;
+    EXPECT_FALSE(transfers->running());
+    EXPECT_EQ(radio->wakeUps(), 0) << started;
+    EXPECT_EQ(openedDevice, "") << started;
   }
-  EXPECT_EQ(view->grid().cell(1, ColRx), "");
 }
 
-TEST_F(TransferWindow, FailuresAreReportedAndLeaveTheChannelsAlone) {
-  struct Case {
-    const char* what;
-    std::function<void()> arrange;
-    std::string message;
-  } cases[] = {
-      {"port", [this] { portFails = true; }, messageText(MessageId::OpenPort, Language::English)},
-      {"password",
-       [this] {
-         radio =
-             std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.password = "1234"; }));
-       },
-       "Password Error!"},
-      {"band type",
-       [this] {
-         radio = std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.bandType = 2; }));
-       },
-       "Band type error"},
-      {"short reply",
-       [this] {
-         radio =
-             std::make_unique<VirtualRadio>(radioWithAChannel(), fault([](RadioFaults& f) { f.shortReplyBlock = 40; }));
-       },
-       messageText(MessageId::Interrupt, Language::English)},
-  };
-  for (Case& c : cases) {
-    messages.clear();
-    portFails = false;
-    c.arrange();
-    // Once the grid is stored (the view hears it first), nothing but the
-    // handshake's bit may change.
-    RadioImage before;
-    const auto stored =
-        QObject::connect(transfers.get(), &TransferController::storeRequested, [&] { before = doc->image(); });
+// Cancel or the close box while the transfer runs: the window stays until the
+// worker stops, then goes without a message, and the read changed nothing.
+TEST_F(TransferWindow, StoppingARunningReadEndsItSilentlyAndChangesNothing) {
+  const std::function<void(CProcessDlg*)> stops[] = {
+      [](CProcessDlg* dlg) { QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton); },
+      [](CProcessDlg* dlg) { dlg->close(); }};
+  for (const auto& stop : stops) {
+    radio = std::make_unique<VirtualRadio>(radioWithAChannel());
+    holdAtWrite(120);
+    const RadioImage before = doc->image();
     transfers->startRead();
-    startAndWait();
-    QObject::disconnect(stored);
-    ASSERT_EQ(messages.size(), 1u) << c.what;
-    EXPECT_EQ(messages[0].text.toStdString(), c.message) << c.what;
-    EXPECT_EQ(view->grid().cell(1, ColRx), "") << c.what;
-    RadioImage expected = before;
-    expected.setBit(addr::kMskFlags, 3, doc->image().bit(addr::kMskFlags, 3));
-    EXPECT_TRUE(doc->image() == expected) << c.what;
+    QPointer<CProcessDlg> dlg = transfers->processWindow();
+    QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
+    QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
+    EXPECT_TRUE(transfers->running());
+    stop(dlg);
+    EXPECT_FALSE(dlg.isNull());
+    goOn.release();
+    ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(view->grid().cell(1, ColRx), "");
+    // The grid was stored before the transfer; the read itself changed nothing.
+    RadioImage stored = before;
+    gridToImage(view->grid(), stored, state.band.limits, Language::English);
+    stored.setBit(addr::kMskFlags, 3, doc->image().bit(addr::kMskFlags, 3));
+    EXPECT_TRUE(doc->image() == stored);
   }
 }
 
 TEST_F(TransferWindow, GridTakesNoEditsWhileTheTransferRuns) {
-  std::binary_semaphore reached{0};
-  std::binary_semaphore goOn{0};
-  std::atomic<int> writes{0};
-  onWrite = [&] {
-    if (++writes == 50) {
-      reached.release();
-      goOn.acquire();
-    }
-  };
+  holdAtWrite(50);
   transfers->startRead();
   QTest::mouseClick(transfers->processWindow()->startButton(), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
@@ -336,6 +239,5 @@ TEST_F(TransferWindow, GridTakesNoEditsWhileTheTransferRuns) {
   goOn.release();
   transfers.reset();
 }
-
 }  // namespace
 }  // namespace radio::gui
