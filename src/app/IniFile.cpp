@@ -8,18 +8,13 @@
 #include <sstream>
 #include <system_error>
 
+#include "model/AsciiText.h"
 #include "model/Document.h"
 
 namespace radio {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
+std::string_view trim(std::string_view s) { return trimmed(s, kCSpaces); }
 
 bool isCommentKey(std::string_view key) {
   const char c = key.front();

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/IniFile.h"
+#include "model/AsciiText.h"
 #include "model/Document.h"
 
 namespace radio {
@@ -13,13 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
+std::string_view trim(std::string_view s) { return trimmed(s, kCSpaces); }
 
 bool isFile(const fs::path& path) {
   std::error_code ec;

@@ -8,6 +8,7 @@
 
 #include "channels/ChannelGrid.h"
 #include "channels/Csv.h"
+#include "model/AsciiText.h"
 #include "model/ChannelCodec.h"
 #include "model/CodePage.h"
 
@@ -117,19 +118,6 @@ std::string fill(const Text& text, Language lang, std::initializer_list<std::str
     }
     out.push_back(pattern[i]);
   }
-  return out;
-}
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
-std::string lower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return out;
 }
 
@@ -243,7 +231,7 @@ class RowCells {
   }
   // The cell without surrounding blanks; the default when it is empty or missing.
   [[nodiscard]] std::string_view value(Field f, std::string_view fallback = {}) const {
-    const std::string_view v = trim(raw(f));
+    const std::string_view v = trimmed(raw(f));
     return v.empty() ? fallback : v;
   }
 
@@ -284,7 +272,7 @@ Tones readTones(const RowCells& row, Language lang) {
   };
   // which: 0 for the transmit letter of the polarity, 1 for the receive one.
   const auto dcs = [&](Field f, std::size_t which, int& out) {
-    std::string p = lower(polarity);
+    std::string p = lowerAscii(polarity);
     if (p.size() != 2 || (p[0] != 'n' && p[0] != 'r') || (p[1] != 'n' && p[1] != 'r')) {
       t.reason = fill(msg::kPolarity, lang, {polarity});
       return false;
@@ -294,7 +282,7 @@ Tones readTones(const RowCells& row, Language lang) {
     if (out < 0) t.reason = fill(msg::kDcs, lang, {text});
     return out >= 0;
   };
-  const std::string kind = lower(mode);
+  const std::string kind = lowerAscii(mode);
   if (kind.empty()) return t;
   if (kind == "tone") {
     ctcss(FRToneFreq, t.tx);
@@ -306,7 +294,7 @@ Tones readTones(const RowCells& row, Language lang) {
     t.reason = fill(msg::kReverse, lang, {mode});
   } else if (kind == "cross") {
     const std::string_view crossText = row.value(FCrossMode, "Tone->Tone");
-    const std::string cross = lower(crossText);
+    const std::string cross = lowerAscii(crossText);
     const auto arrow = cross.find("->");
     const std::string txKind = arrow == std::string::npos ? std::string() : cross.substr(0, arrow);
     const std::string rxKind = arrow == std::string::npos ? std::string() : cross.substr(arrow + 2);
@@ -331,7 +319,7 @@ RowOutcome readRow(const RowCells& row, const CsvImportOptions& options) {
   const BandLimits& limits = options.limits;
 
   // A mode the radio does not have rules the row out whatever its frequency.
-  const std::string mode = lower(row.value(FMode, "FM"));
+  const std::string mode = lowerAscii(row.value(FMode, "FM"));
   if (mode != "fm" && mode != "nfm") return skip(fill(msg::kMode, lang, {row.value(FMode)}));
 
   const std::string_view rxText = row.value(FFrequency);
@@ -350,7 +338,7 @@ RowOutcome readRow(const RowCells& row, const CsvImportOptions& options) {
   }
 
   // Transmit frequency from Duplex and Offset; 0 for receive only.
-  const std::string duplex = lower(row.value(FDuplex));
+  const std::string duplex = lowerAscii(row.value(FDuplex));
   const std::string_view offsetText = row.value(FOffset, "0");
   std::int64_t tx = rx;
   if (duplex == "+" || duplex == "-" || duplex == "split") {
@@ -373,20 +361,20 @@ RowOutcome readRow(const RowCells& row, const CsvImportOptions& options) {
   const std::string_view powerText = row.value(FPower);
   bool high = true;
   if (!powerText.empty()) {
-    const std::string p = lower(powerText);
+    const std::string p = lowerAscii(powerText);
     if (p == "high" || p == "low") {
       high = p == "high";
     } else {
-      const std::string_view watts = trim(std::string_view(p).substr(0, p.size() - (p.back() == 'w' ? 1 : 0)));
+      const std::string_view watts = trimmed(std::string_view(p).substr(0, p.size() - (p.back() == 'w' ? 1 : 0)));
       if (!isDecimal(watts)) return skip(fill(msg::kPower, lang, {powerText}));
       high = atofText(watts) >= 3.0;
     }
   }
 
-  const std::string scan = lower(row.value(FSkip));
+  const std::string scan = lowerAscii(row.value(FSkip));
   if (!scan.empty() && scan != "s" && scan != "p") return skip(fill(msg::kSkip, lang, {row.value(FSkip)}));
 
-  const std::string busy = lower(row.value(FBusyLock, "Off"));
+  const std::string busy = lowerAscii(row.value(FBusyLock, "Off"));
   if (busy != "off" && busy != "carrier" && busy != "qt/dqt")
     return skip(fill(msg::kBusy, lang, {row.value(FBusyLock)}));
 
@@ -412,7 +400,7 @@ RowOutcome readRow(const RowCells& row, const CsvImportOptions& options) {
 }
 
 bool blankRecord(const CsvRecord& record) {
-  return std::all_of(record.cells.begin(), record.cells.end(), [](const std::string& c) { return trim(c).empty(); });
+  return std::all_of(record.cells.begin(), record.cells.end(), [](const std::string& c) { return trimmed(c).empty(); });
 }
 
 bool utf8Record(const CsvRecord& record) {
@@ -492,9 +480,9 @@ CsvImportResult importChannelsCsv(std::string_view text, const RadioImage& image
   std::array<int, kFieldCount> columns;
   columns.fill(-1);
   for (std::size_t c = 0; c < header.cells.size(); ++c) {
-    const std::string name = lower(trim(header.cells[c]));
+    const std::string name = lowerAscii(trimmed(header.cells[c]));
     for (int f = 0; f < kFieldCount; ++f) {
-      if (name != lower(kFieldNames[static_cast<std::size_t>(f)])) continue;
+      if (name != lowerAscii(kFieldNames[static_cast<std::size_t>(f)])) continue;
       if (columns[static_cast<std::size_t>(f)] >= 0) {
         result.error = fill(msg::kDuplicateColumn, lang, {kFieldNames[static_cast<std::size_t>(f)]});
         return result;

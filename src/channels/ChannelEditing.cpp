@@ -1,24 +1,13 @@
 #include "channels/ChannelEditing.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "model/AsciiText.h"
 
 namespace radio {
 namespace {
 
 constexpr int kLastChannel = kChannelRows - 1;  // row 128; row 129 is "Fr"
-
-std::string lowered(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 // The first count UTF-8 characters of s (what an editor with that limit takes).
 std::string firstCharacters(std::string_view s, int count) {
@@ -52,9 +41,9 @@ EditorInput editorInputFor(const RowTexts& row, int column, std::string_view pas
     case EditorKind::FlagList: {
       // A list only offers its items; an empty channel shows empty texts.
       if (t.empty() && row[ColRx].empty() && row[ColTx].empty()) return {std::string()};
-      const std::string key = lowered(t);
+      const std::string key = lowerAscii(t);
       for (const std::string& item : listItemsForColumn(column, lang))
-        if (lowered(trimmed(item)) == key) return {item};
+        if (lowerAscii(trimmed(item)) == key) return {item};
       return {std::string(t), true, PasteRefusalReason::NotInList};
     }
     case EditorKind::None: break;

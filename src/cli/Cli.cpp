@@ -131,6 +131,14 @@ std::filesystem::path programIni() {
   return programIniToRead(findDataDirectory(dir), userConfigDirectory(std::getenv));
 }
 
+SectionContext sectionContext(Language lang) {
+  SectionContext ctx;
+  ctx.lang = lang;
+  ctx.bandRecord = initialBandRecord();
+  ctx.models = configuredModels();
+  return ctx;
+}
+
 const std::vector<std::string>& configuredModels() {
   static const std::vector<std::string> models = [] {
     std::error_code ec;

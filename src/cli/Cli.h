@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "features/SettingsSections.h"
 #include "model/Document.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -84,5 +85,9 @@ int usage(const std::string& command, const std::string& message);
 // The model names of programIni(), as the application lists them; none when
 // there is no such file (the file is never created or changed).
 [[nodiscard]] const std::vector<std::string>& configuredModels();
+
+// What the settings sections of get, set, diff and verify start from: the
+// language, the initial band record and the configured models.
+[[nodiscard]] SectionContext sectionContext(Language lang);
 
 }  // namespace radio::cli

@@ -192,10 +192,9 @@ int runDiff(const std::vector<std::string>& argv) {
   const Args args(argv, {"--lang"}, {});
   if (!args.ok()) return usage("diff", args.error());
   if (args.positional().size() != 2) return usage("diff", "give two files, A.dat and B.dat");
-  SectionContext ctx;
-  if (!languageOption(args, ctx.lang)) return kExitUsage;
-  ctx.bandRecord = initialBandRecord();
-  ctx.models = configuredModels();
+  Language lang;
+  if (!languageOption(args, lang)) return kExitUsage;
+  const SectionContext ctx = sectionContext(lang);
   const auto a = openDocument(args.positional()[0]);
   if (!a) return kExitFailure;
   const auto b = openDocument(args.positional()[1]);

@@ -187,14 +187,6 @@ void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
   gridToImage(grid, image, band.limits, lang);
 }
 
-SectionContext sectionContext(Language lang) {
-  SectionContext ctx;
-  ctx.lang = lang;
-  ctx.bandRecord = initialBandRecord();
-  ctx.models = configuredModels();
-  return ctx;
-}
-
 // Reads the radio back and prints how it differs from what a write of image
 // leaves; 0 when it agrees, 20 when it differs, the link's code otherwise.
 int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) {

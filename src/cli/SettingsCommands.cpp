@@ -14,10 +14,9 @@ int runGet(const std::vector<std::string>& argv) {
   if (!args.ok()) return usage("get", args.error());
   const auto& pos = args.positional();
   if (pos.empty() || pos.size() > 2) return usage("get", "give FILE.dat and optionally a SECTION");
-  SectionContext ctx;
-  if (!languageOption(args, ctx.lang)) return kExitUsage;
-  ctx.bandRecord = initialBandRecord();
-  ctx.models = configuredModels();
+  Language lang;
+  if (!languageOption(args, lang)) return kExitUsage;
+  const SectionContext ctx = sectionContext(lang);
   if (pos.size() == 2 && !sections().count(pos[1])) return usage("get", "unknown section '" + pos[1] + "'");
   const auto doc = openDocument(pos[0]);
   if (!doc) return kExitFailure;
@@ -36,10 +35,9 @@ int runSet(const std::vector<std::string>& argv) {
   if (!args.ok()) return usage("set", args.error());
   const auto& pos = args.positional();
   if (pos.size() < 2) return usage("set", "give FILE.dat and at least one section.key=VALUE");
-  SectionContext ctx;
-  if (!languageOption(args, ctx.lang)) return kExitUsage;
-  ctx.bandRecord = initialBandRecord();
-  ctx.models = configuredModels();
+  Language lang;
+  if (!languageOption(args, lang)) return kExitUsage;
+  const SectionContext ctx = sectionContext(lang);
   auto doc = openDocument(pos[0]);
   if (!doc) return kExitFailure;
   // Every value is stored into a copy first; the document changes only when all

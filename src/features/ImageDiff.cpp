@@ -47,10 +47,10 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
   if (a == b) return out;
 
   std::array<RowTexts, kChannelRows> rowsA;
+  std::array<RowTexts, kChannelRows> rowsB;
   for (int n = 1; n <= kChannelRows; ++n) {
-    rowsA[static_cast<std::size_t>(n - 1)] = decodeChannel(a.channel(n), ctx.lang);
-    const RowTexts rowB = decodeChannel(b.channel(n), ctx.lang);
-    const RowTexts& rowA = rowsA[static_cast<std::size_t>(n - 1)];
+    const RowTexts& rowA = rowsA[static_cast<std::size_t>(n - 1)] = decodeChannel(a.channel(n), ctx.lang);
+    const RowTexts& rowB = rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
     for (int c = ColRx; c <= ColBusy; ++c)
       if (rowA[c] != rowB[c])
         out.push_back(change("channel " + rowLabel(n) + ": " + channelFieldKey(c), rowA[c], rowB[c]));
@@ -70,9 +70,6 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
   // changes a text above, put into either image (one side alone may not show
   // it: one byte of an empty frequency still reads as empty); all others are
   // listed as bytes.
-  std::array<RowTexts, kChannelRows> rowsB;
-  for (int n = 1; n <= kChannelRows; ++n)
-    rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
   auto visibleIn = [&](RadioImage& probe, std::size_t i, Byte value, const auto& rows,
                        const std::vector<SettingLine>& settings) {
     const Byte old = probe.at(i);

@@ -29,13 +29,6 @@ const std::map<std::string, Section>& sections() {
   return table;
 }
 
-std::string lowerAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 const char* checkText(bool on, Language lang) {
   return (on ? Text{"checked", "选中"} : Text{"unchecked", "未选中"}).in(lang);
 }

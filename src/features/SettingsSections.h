@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/AsciiText.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -50,9 +51,7 @@ struct Section {
 [[nodiscard]] std::vector<Section> settingsDialogSections();
 [[nodiscard]] std::vector<Section> signallingSections();
 
-// Helpers the sections share.
-// ASCII letters in lower case; every other byte unchanged.
-[[nodiscard]] std::string lowerAscii(std::string_view text);
+// Helpers the sections share (and lowerAscii of model/AsciiText.h).
 // A check box as get shows it: "checked"/"unchecked" ("选中"/"未选中").
 [[nodiscard]] const char* checkText(bool on, Language lang);
 // A check box value for set: those texts, 1/0, on/off, yes/no, true/false.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/AsciiText.h"
+
 namespace radio::print {
 
 namespace {
@@ -16,15 +18,6 @@ constexpr int kFirstChannelAbsolutePage = 6;
 
 bool programmed(const ChannelGrid& grid, int row) { return !grid.cell(row, ColRx).empty(); }
 
-std::string lowerTrimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 }  // namespace
 
 const char* sectionCheckText(Section section) { return kCheckTexts[static_cast<int>(section)]; }
@@ -35,7 +28,7 @@ bool parseSectionList(const std::string& list, SectionFlags& out, std::string& b
   std::size_t start = 0;
   while (start <= list.size()) {
     const std::size_t comma = std::min(list.find(',', start), list.size());
-    const std::string name = lowerTrimmed(std::string_view(list).substr(start, comma - start));
+    const std::string name = lowerAscii(trimmed(std::string_view(list).substr(start, comma - start)));
     start = comma + 1;
     if (name.empty()) continue;
     // A few spellings people are likely to type are understood too.
