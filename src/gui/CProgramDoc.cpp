@@ -35,8 +35,9 @@ CProgramDoc::CProgramDoc(AppState& state, QObject* parent) : QObject(parent), st
       undo_.push(new ImageCommand(*this, label, change.before, change.after));
     emit changed(label);
   });
+  // An edit marks the document itself; undo and redo move the stack to or from
+  // its clean state, which says whether what is shown is what was saved.
   connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { doc_.setModified(!clean); });
-  connect(&undo_, &QUndoStack::indexChanged, this, [this] { doc_.setModified(!undo_.isClean()); });
 }
 
 void CProgramDoc::restoreImage(const RadioImage& image, std::string_view label) {

@@ -47,7 +47,6 @@ class CProgramDoc : public QObject {
   // Edits (grid, dialogs, a read from the radio) mark the document modified; a
   // successful save or open clears it.
   [[nodiscard]] bool isModified() const { return doc_.modified(); }
-  void setModified(bool modified) { doc_.setModified(modified); }
 
   // The view registers how its grid is committed and stored into the image; the
   // document calls it before saving and before a transfer.
@@ -62,11 +61,8 @@ class CProgramDoc : public QObject {
   // Takes over a whole image (a read from the radio); views refresh from it.
   void replaceImage(const RadioImage& image, std::string_view label);
 
-  // The undo stack of this document. Changes made between beginStep() and
-  // endStep() undo as one step named label.
+  // The undo stack of this document.
   [[nodiscard]] QUndoStack* undoStack() { return &undo_; }
-  void beginStep(const QString& label) { undo_.beginMacro(label); }
-  void endStep() { undo_.endMacro(); }
   // Puts image back as undo and redo do (not a new undo step); views rebuild.
   void restoreImage(const RadioImage& image, std::string_view label);
 
