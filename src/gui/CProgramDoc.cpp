@@ -44,7 +44,6 @@ void CProgramDoc::restoreImage(const RadioImage& image, std::string_view label) 
   restoring_ = true;
   doc_.change(label, [&](RadioImage& current) { current = image; });
   restoring_ = false;
-  emit imageRestored();
 }
 
 void CProgramDoc::newDocument() {
@@ -78,11 +77,6 @@ QString CProgramDoc::title() const {
 
 void CProgramDoc::storeGrid() {
   if (gridStore_) gridStore_();
-}
-
-void CProgramDoc::replaceImage(const RadioImage& image, std::string_view label) {
-  doc_.replaceImage(image, label);
-  emit imageReplaced();
 }
 
 }  // namespace radio::gui

@@ -62,8 +62,10 @@ std::vector<int> CProgramView::selectedRows() const {
 }
 
 void CProgramView::storeRows(const QString& label) {
+  ownChange_ = true;
   doc_.change(label.toStdString(),
               [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
+  ownChange_ = false;
 }
 
 void CProgramView::applyGrid(const ChannelGrid& next, const QString& label) {
@@ -72,9 +74,16 @@ void CProgramView::applyGrid(const ChannelGrid& next, const QString& label) {
   storeRows(label);
 }
 
-void CProgramView::reloadRows() {
+void CProgramView::showChangedRows() {
+  if (ownChange_) return;
+  std::vector<std::pair<int, RowTexts>> changed;
+  for (int n = 1; n <= kChannelRows; ++n)
+    if (RowTexts texts = decodeChannel(doc_.image().channel(n), lang_); texts != grid_.row(n))
+      changed.emplace_back(n, std::move(texts));
+  if (changed.empty()) return;
+  // The document's image wins over what an open editor holds.
   hideCellEditors();
-  for (int n = 1; n <= kChannelRows; ++n) setRowTexts(n, decodeChannel(doc_.image().channel(n), lang_));
+  for (const auto& [n, texts] : changed) setRowTexts(n, texts);
 }
 
 bool CProgramView::settleEditor() {
@@ -127,14 +136,12 @@ void CProgramView::pasteText(const QString& pasted) {
   (void)prompt_(this, request);
 }
 
-void CProgramView::moveRecords(const QString& label, const std::function<bool(RadioImage&)>& edit) {
+void CProgramView::moveRecords(const QString& label, const std::function<void(RadioImage&)>& edit) {
   if (transferRunning() || !settleEditor()) return;
-  bool done = false;
   doc_.change(label.toStdString(), [&](RadioImage& image) {
     gridToImage(grid_, image, doc_.state().band.limits, lang_);
-    done = edit(image);
+    edit(image);
   });
-  if (done) reloadRows();
 }
 
 void CProgramView::insertChannel() {
@@ -142,10 +149,8 @@ void CProgramView::insertChannel() {
   if (rows.empty() || rows.front() >= kChannelRows) return;
   const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
   bool refused = false;
-  moveRecords(text({"Insert Channel", "插入信道"}), [&](RadioImage& image) {
-    refused = !insertChannels(image, rows.front(), count);
-    return !refused;
-  });
+  moveRecords(text({"Insert Channel", "插入信道"}),
+              [&](RadioImage& image) { refused = !insertChannels(image, rows.front(), count); });
   if (!refused) return;
   MessageRequest request;
   request.caption = QString::fromUtf8(messageText(MessageId::Caution, lang_));
@@ -160,10 +165,8 @@ void CProgramView::removeChannel() {
   const std::vector<int> rows = selectedRows();
   if (rows.empty() || rows.front() >= kChannelRows) return;
   const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
-  moveRecords(text({"Remove Channel", "移除信道"}), [&](RadioImage& image) {
-    removeChannels(image, rows.front(), count);
-    return true;
-  });
+  moveRecords(text({"Remove Channel", "移除信道"}),
+              [&](RadioImage& image) { removeChannels(image, rows.front(), count); });
 }
 
 void CProgramView::moveSelection(int delta) {
@@ -173,10 +176,8 @@ void CProgramView::moveSelection(int delta) {
   const int first = rows.front();
   const int last = rows.back();
   bool moved = false;
-  moveRecords(delta < 0 ? text({"Move Up", "上移"}) : text({"Move Down", "下移"}), [&](RadioImage& image) {
-    moved = moveChannels(image, first, last, delta);
-    return moved;
-  });
+  moveRecords(delta < 0 ? text({"Move Up", "上移"}) : text({"Move Down", "下移"}),
+              [&](RadioImage& image) { moved = moveChannels(image, first, last, delta); });
   if (!moved) return;
   // The selection goes with the channels.
   filling_ = true;
