@@ -21,8 +21,8 @@
 #include "gui/CProgramDoc.h"
 #include "gui/MessagePrompt.h"
 
+class QAction;
 class QComboBox;
-class QMenu;
 class QLineEdit;
 class QTableWidget;
 
@@ -62,6 +62,10 @@ class CProgramView : public QWidget {
   // Follows the transfers of the document: commits before, refreshes after.
   void bindTransfers(TransferController& transfers);
   [[nodiscard]] bool transferRunning() const;
+
+  // The window's editing commands (undo, clipboard, channel rows), which the
+  // grid's context menu offers above its own.
+  void setContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 
   // Replaces the message boxes (tests answer them).
   void setMessagePrompt(MessagePrompt prompt);
@@ -110,6 +114,8 @@ class CProgramView : public QWidget {
   bool editingKeyEvent(QObject* watched, QKeyEvent* key);
   void onRowLabelPressed(int row, int column);
   void onListActivated(int column);
+  // Sets one list value on rows, as one change.
+  void setListOnRows(const std::vector<int>& rows, int column, const std::string& value);
   // Moves the image's band record into the application's band state (the first
   // show, and an image read from the radio); the grid takes the rows with it.
   void takeBandRecord();
@@ -144,6 +150,7 @@ class CProgramView : public QWidget {
   int rowAnchor_ = -1;      // the row number clicked last (Shift+click extends from it)
   MessagePrompt prompt_;
   QPointer<TransferController> transfers_;
+  QList<QAction*> contextActions_;
 };
 
 }  // namespace radio::gui

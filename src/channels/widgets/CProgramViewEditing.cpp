@@ -208,9 +208,12 @@ void CProgramView::onListActivated(int column) {
   const std::vector<int> rows = selectedRows();
   const int current = table_->currentRow() + 1;
   if (rows.size() < 2 || !std::binary_search(rows.begin(), rows.end(), current)) return;
+  setListOnRows(rows, column, ss(editorText(current, column)));
+}
+
+void CProgramView::setListOnRows(const std::vector<int>& rows, int column, const std::string& value) {
   ChannelGrid next = grid_;
-  const std::string chosen = ss(editorText(current, column));
-  if (!setListValue(next, rows, column, chosen, doc_.state().band.limits, lang_).empty())
+  if (!setListValue(next, rows, column, value, doc_.state().band.limits, lang_).empty())
     applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
 }
 
@@ -240,34 +243,11 @@ bool CProgramView::editingKeyEvent(QObject* watched, QKeyEvent* key) {
 
 void CProgramView::showContextMenu(const QPoint& pos) {
   QMenu menu(this);
-  const auto add = [&](const Text& label, const QKeySequence& keys, auto slot) {
-    QAction* a = menu.addAction(text(label), this, slot);
-    a->setShortcut(keys);
-    a->setEnabled(!transferRunning());
-    return a;
-  };
-  QAction* undo =
-      menu.addAction(text({"Undo", "撤销"}) + QLatin1Char(' ') + doc_.undoStack()->undoText(), this, [this] {
-        commitEdit();
-        doc_.undoStack()->undo();
-      });
-  undo->setShortcut(QKeySequence::Undo);
-  undo->setEnabled(doc_.undoStack()->canUndo() && !transferRunning());
-  QAction* redo = menu.addAction(text({"Redo", "重做"}) + QLatin1Char(' ') + doc_.undoStack()->redoText(), this,
-                                 [this] { doc_.undoStack()->redo(); });
-  redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  redo->setEnabled(doc_.undoStack()->canRedo() && !transferRunning());
-  menu.addSeparator();
-  add({"Cu&t", "剪切(&T)"}, QKeySequence::Cut, [this] { cutSelection(); });
-  add({"&Copy", "复制(&C)"}, QKeySequence::Copy, [this] { copySelection(); });
-  add({"&Paste", "粘贴(&P)"}, QKeySequence::Paste, [this] { pasteClipboard(); });
-  add({"&Delete", "删除(&D)"}, QKeySequence::Delete, [this] { deleteSelection(); });
-  add({"Select &All", "全选(&A)"}, QKeySequence::SelectAll, [this] { table_->selectAll(); });
-  menu.addSeparator();
-  add({"&Insert Channel", "插入信道(&I)"}, {}, [this] { insertChannel(); });
-  add({"&Remove Channel", "移除信道(&R)"}, {}, [this] { removeChannel(); });
-  add({"Move &Up", "上移(&U)"}, QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveSelection(-1); });
-  add({"Move Do&wn", "下移(&W)"}, QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveSelection(1); });
+  menu.addActions(contextActions_);
+  if (!contextActions_.isEmpty()) menu.addSeparator();
+  QAction* all = menu.addAction(text({"Select &All", "全选(&A)"}), table_, &QTableWidget::selectAll);
+  all->setShortcut(QKeySequence::SelectAll);
+  all->setEnabled(!transferRunning());
   // The short lists can be set on every selected row from here.
   menu.addSeparator();
   for (int column : {ColPower, ColBandwidth, ColScan, ColBusy}) {
@@ -276,9 +256,7 @@ void CProgramView::showContextMenu(const QPoint& pos) {
     for (const std::string& item : listItemsForColumn(column, lang_)) {
       sub->addAction(qs(item), this, [this, column, item] {
         commitEdit();
-        ChannelGrid next = grid_;
-        if (!setListValue(next, selectedRows(), column, item, doc_.state().band.limits, lang_).empty())
-          applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
+        setListOnRows(selectedRows(), column, item);
       });
     }
   }
