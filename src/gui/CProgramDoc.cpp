@@ -35,15 +35,15 @@ CProgramDoc::CProgramDoc(AppState& state, QObject* parent) : QObject(parent), st
       undo_.push(new ImageCommand(*this, label, change.before, change.after));
     emit changed(label);
   });
+  // An edit marks the document itself; undo and redo move the stack to or from
+  // its clean state, which says whether what is shown is what was saved.
   connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { doc_.setModified(!clean); });
-  connect(&undo_, &QUndoStack::indexChanged, this, [this] { doc_.setModified(!undo_.isClean()); });
 }
 
 void CProgramDoc::restoreImage(const RadioImage& image, std::string_view label) {
   restoring_ = true;
   doc_.change(label, [&](RadioImage& current) { current = image; });
   restoring_ = false;
-  emit imageRestored();
 }
 
 void CProgramDoc::newDocument() {
@@ -77,11 +77,6 @@ QString CProgramDoc::title() const {
 
 void CProgramDoc::storeGrid() {
   if (gridStore_) gridStore_();
-}
-
-void CProgramDoc::replaceImage(const RadioImage& image, std::string_view label) {
-  doc_.replaceImage(image, label);
-  emit imageReplaced();
 }
 
 }  // namespace radio::gui

@@ -3,7 +3,8 @@
 // image (Document::change with ChangeKind::Edit) becomes one step of the
 // document's undo stack, holding the image before and after; undo and redo put
 // those images back through Document::change. The modified flag follows the
-// stack's clean state, so undoing back to the saved state clears it.
+// stack's clean state, so undoing back to the saved state clears it. Views show
+// the image again on changed(), whatever made the change.
 #pragma once
 
 #include <QObject>
@@ -47,7 +48,6 @@ class CProgramDoc : public QObject {
   // Edits (grid, dialogs, a read from the radio) mark the document modified; a
   // successful save or open clears it.
   [[nodiscard]] bool isModified() const { return doc_.modified(); }
-  void setModified(bool modified) { doc_.setModified(modified); }
 
   // The view registers how its grid is committed and stored into the image; the
   // document calls it before saving and before a transfer.
@@ -59,25 +59,18 @@ class CProgramDoc : public QObject {
               ChangeKind kind = ChangeKind::Edit) {
     doc_.change(label, edit, kind);
   }
-  // Takes over a whole image (a read from the radio); views refresh from it.
-  void replaceImage(const RadioImage& image, std::string_view label);
+  // Takes over a whole image (an import) as one change.
+  void replaceImage(const RadioImage& image, std::string_view label) { doc_.replaceImage(image, label); }
 
-  // The undo stack of this document. Changes made between beginStep() and
-  // endStep() undo as one step named label.
+  // The undo stack of this document.
   [[nodiscard]] QUndoStack* undoStack() { return &undo_; }
-  void beginStep(const QString& label) { undo_.beginMacro(label); }
-  void endStep() { undo_.endMacro(); }
-  // Puts image back as undo and redo do (not a new undo step); views rebuild.
+  // Puts image back as undo and redo do: a change, but not a new undo step.
   void restoreImage(const RadioImage& image, std::string_view label);
 
  signals:
   void modifiedChanged(bool modified);
-  // Any change of the image, with its label.
+  // Any change of the image, with its label: an edit, undo, redo, a read, an import.
   void changed(const QString& label);
-  // The image was replaced as a whole (a read from the radio): views refresh.
-  void imageReplaced();
-  // Undo or redo put an earlier image back: views show it again.
-  void imageRestored();
 
  private:
   AppState& state_;

@@ -102,13 +102,14 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
   table_->installEventFilter(this);
   installEventFilter(this);
 
-  connect(&doc_, &CProgramDoc::imageReplaced, this, &CProgramView::refreshFromImage);
-  connect(&doc_, &CProgramDoc::imageRestored, this, &CProgramView::reloadRows);
+  connect(&doc_, &CProgramDoc::changed, this, &CProgramView::showChangedRows);
   setupEditing();
   doc_.setGridStore([this] { storeGrid(); });
   docGuard_ = &doc_;
 
-  refreshFromImage();
+  takeBandRecord();
+  for (int n = 1; n <= kChannelRows; ++n)
+    for (int c = 1; c < kGridColumns; ++c) setCellText(n, c, grid_.cell(n, c));
   // The grid starts with row 1, column 5 current and no editor shown.
   filling_ = true;
   table_->setCurrentCell(0, ColName);
@@ -196,20 +197,19 @@ void CProgramView::setRowTexts(int row, const RowTexts& texts) {
   current = texts;
 }
 
-void CProgramView::refreshFromImage() {
-  hideCellEditors();
-  // Showing the image moves its band record into the application's band state.
+void CProgramView::takeBandRecord() {
+  // The grid holds the image's channels already; showing the image moves its band
+  // record into the application's band state.
+  ownChange_ = true;
   doc_.change(
       kRefreshLabel, [this](RadioImage& image) { imageToGrid(image, grid_, doc_.state().band, lang_); },
       ChangeKind::View);
-  for (int n = 1; n <= kChannelRows; ++n)
-    for (int c = 1; c < kGridColumns; ++c) setCellText(n, c, grid_.cell(n, c));
+  ownChange_ = false;
 }
 
 void CProgramView::storeGrid() {
   commitEdit();
-  doc_.change(kGridStoreLabel.in(lang_),
-              [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
+  storeRows(text(kGridStoreLabel));
 }
 
 void CProgramView::applyColumnWidths() {
@@ -511,7 +511,8 @@ void CProgramView::bindTransfers(TransferController& transfers) {
     storeGrid();
     hideCellEditors();
   });
-  connect(&transfers, &TransferController::imageRead, this, &CProgramView::refreshFromImage);
+  // The rows of a read follow the document's change; its band record is taken here.
+  connect(&transfers, &TransferController::imageRead, this, &CProgramView::takeBandRecord);
 }
 
 bool CProgramView::transferRunning() const { return transfers_ && transfers_->running(); }

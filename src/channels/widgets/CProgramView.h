@@ -1,12 +1,13 @@
 // The channel grid of a document window: 129 channel rows shown as text, edited in
 // place by an editor laid over the current cell, committed when the cell is left.
-// The grid holds the edits; storeGrid() writes them into the document's image
-// (before saving and before a transfer), refreshFromImage() rebuilds the grid from
-// it (first show, and after a read from the radio or another whole-image change).
+// Each committed edit goes into the document's image at once, as one change;
+// storeGrid() commits the open editor and stores the grid (before saving and
+// before a transfer). Every other change of the document (undo, redo, a read, an
+// import, moved channels) is shown again in the rows it altered.
 //
 // Read and Write are run by the document window's TransferController; the view
 // only commits and stores its edits before a transfer, takes no edits while it
-// runs, and refreshes after a read.
+// runs, and takes the band record from the image a read brought.
 #pragma once
 
 #include <QPointer>
@@ -20,8 +21,8 @@
 #include "gui/CProgramDoc.h"
 #include "gui/MessagePrompt.h"
 
+class QAction;
 class QComboBox;
-class QMenu;
 class QLineEdit;
 class QTableWidget;
 
@@ -40,8 +41,6 @@ class CProgramView : public QWidget {
   void commitEdit();
   // Commits the open editor, then writes the whole grid into the image.
   void storeGrid();
-  // Rebuilds every row from the image (and takes the band record from it).
-  void refreshFromImage();
   [[nodiscard]] const ChannelGrid& grid() const { return grid_; }
 
   // Editing like a spreadsheet. Each command commits the open editor first and is
@@ -59,12 +58,14 @@ class CProgramView : public QWidget {
   void moveSelection(int delta);
   // Widens the selection to whole channel rows.
   void selectWholeRows();
-  // Shows the document's image again after undo or redo.
-  void reloadRows();
 
   // Follows the transfers of the document: commits before, refreshes after.
   void bindTransfers(TransferController& transfers);
   [[nodiscard]] bool transferRunning() const;
+
+  // The window's editing commands (undo, clipboard, channel rows), which the
+  // grid's context menu offers above its own.
+  void setContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
 
   // Replaces the message boxes (tests answer them).
   void setMessagePrompt(MessagePrompt prompt);
@@ -113,11 +114,20 @@ class CProgramView : public QWidget {
   bool editingKeyEvent(QObject* watched, QKeyEvent* key);
   void onRowLabelPressed(int row, int column);
   void onListActivated(int column);
+  // Sets one list value on rows, as one change.
+  void setListOnRows(const std::vector<int>& rows, int column, const std::string& value);
+  // Moves the image's band record into the application's band state (the first
+  // show, and an image read from the radio); the grid takes the rows with it.
+  void takeBandRecord();
+  // Shows again the rows a change of the document altered; an editor open over
+  // the grid goes only when a row changed.
+  void showChangedRows();
   // Writes the grid into the image as one change named label.
   void storeRows(const QString& label);
   // Takes next as the grid, stored as one change named label.
   void applyGrid(const ChannelGrid& next, const QString& label);
-  void moveRecords(const QString& label, const std::function<bool(RadioImage&)>& edit);
+  // Stores the grid and edits the channel records in the image, as one change.
+  void moveRecords(const QString& label, const std::function<void(RadioImage&)>& edit);
   void showContextMenu(const QPoint& pos);
   [[nodiscard]] std::vector<int> selectedRows() const;
 
@@ -135,10 +145,12 @@ class CProgramView : public QWidget {
   QComboBox* busyList_ = nullptr;
   int baseColumnWidth_ = 0;
   int wheelRemainder_ = 0;
-  bool filling_ = false;  // the grid is being filled: no cell events
-  int rowAnchor_ = -1;    // the row number clicked last (Shift+click extends from it)
+  bool filling_ = false;    // the grid is being filled: no cell events
+  bool ownChange_ = false;  // the change under way is the grid's own: nothing to show
+  int rowAnchor_ = -1;      // the row number clicked last (Shift+click extends from it)
   MessagePrompt prompt_;
   QPointer<TransferController> transfers_;
+  QList<QAction*> contextActions_;
 };
 
 }  // namespace radio::gui

@@ -62,8 +62,10 @@ std::vector<int> CProgramView::selectedRows() const {
 }
 
 void CProgramView::storeRows(const QString& label) {
+  ownChange_ = true;
   doc_.change(label.toStdString(),
               [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
+  ownChange_ = false;
 }
 
 void CProgramView::applyGrid(const ChannelGrid& next, const QString& label) {
@@ -72,9 +74,16 @@ void CProgramView::applyGrid(const ChannelGrid& next, const QString& label) {
   storeRows(label);
 }
 
-void CProgramView::reloadRows() {
+void CProgramView::showChangedRows() {
+  if (ownChange_) return;
+  std::vector<std::pair<int, RowTexts>> changed;
+  for (int n = 1; n <= kChannelRows; ++n)
+    if (RowTexts texts = decodeChannel(doc_.image().channel(n), lang_); texts != grid_.row(n))
+      changed.emplace_back(n, std::move(texts));
+  if (changed.empty()) return;
+  // The document's image wins over what an open editor holds.
   hideCellEditors();
-  for (int n = 1; n <= kChannelRows; ++n) setRowTexts(n, decodeChannel(doc_.image().channel(n), lang_));
+  for (const auto& [n, texts] : changed) setRowTexts(n, texts);
 }
 
 bool CProgramView::settleEditor() {
@@ -127,14 +136,12 @@ void CProgramView::pasteText(const QString& pasted) {
   (void)prompt_(this, request);
 }
 
-void CProgramView::moveRecords(const QString& label, const std::function<bool(RadioImage&)>& edit) {
+void CProgramView::moveRecords(const QString& label, const std::function<void(RadioImage&)>& edit) {
   if (transferRunning() || !settleEditor()) return;
-  bool done = false;
   doc_.change(label.toStdString(), [&](RadioImage& image) {
     gridToImage(grid_, image, doc_.state().band.limits, lang_);
-    done = edit(image);
+    edit(image);
   });
-  if (done) reloadRows();
 }
 
 void CProgramView::insertChannel() {
@@ -142,10 +149,8 @@ void CProgramView::insertChannel() {
   if (rows.empty() || rows.front() >= kChannelRows) return;
   const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
   bool refused = false;
-  moveRecords(text({"Insert Channel", "插入信道"}), [&](RadioImage& image) {
-    refused = !insertChannels(image, rows.front(), count);
-    return !refused;
-  });
+  moveRecords(text({"Insert Channel", "插入信道"}),
+              [&](RadioImage& image) { refused = !insertChannels(image, rows.front(), count); });
   if (!refused) return;
   MessageRequest request;
   request.caption = QString::fromUtf8(messageText(MessageId::Caution, lang_));
@@ -160,10 +165,8 @@ void CProgramView::removeChannel() {
   const std::vector<int> rows = selectedRows();
   if (rows.empty() || rows.front() >= kChannelRows) return;
   const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
-  moveRecords(text({"Remove Channel", "移除信道"}), [&](RadioImage& image) {
-    removeChannels(image, rows.front(), count);
-    return true;
-  });
+  moveRecords(text({"Remove Channel", "移除信道"}),
+              [&](RadioImage& image) { removeChannels(image, rows.front(), count); });
 }
 
 void CProgramView::moveSelection(int delta) {
@@ -173,10 +176,8 @@ void CProgramView::moveSelection(int delta) {
   const int first = rows.front();
   const int last = rows.back();
   bool moved = false;
-  moveRecords(delta < 0 ? text({"Move Up", "上移"}) : text({"Move Down", "下移"}), [&](RadioImage& image) {
-    moved = moveChannels(image, first, last, delta);
-    return moved;
-  });
+  moveRecords(delta < 0 ? text({"Move Up", "上移"}) : text({"Move Down", "下移"}),
+              [&](RadioImage& image) { moved = moveChannels(image, first, last, delta); });
   if (!moved) return;
   // The selection goes with the channels.
   filling_ = true;
@@ -207,9 +208,12 @@ void CProgramView::onListActivated(int column) {
   const std::vector<int> rows = selectedRows();
   const int current = table_->currentRow() + 1;
   if (rows.size() < 2 || !std::binary_search(rows.begin(), rows.end(), current)) return;
+  setListOnRows(rows, column, ss(editorText(current, column)));
+}
+
+void CProgramView::setListOnRows(const std::vector<int>& rows, int column, const std::string& value) {
   ChannelGrid next = grid_;
-  const std::string chosen = ss(editorText(current, column));
-  if (!setListValue(next, rows, column, chosen, doc_.state().band.limits, lang_).empty())
+  if (!setListValue(next, rows, column, value, doc_.state().band.limits, lang_).empty())
     applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
 }
 
@@ -239,34 +243,11 @@ bool CProgramView::editingKeyEvent(QObject* watched, QKeyEvent* key) {
 
 void CProgramView::showContextMenu(const QPoint& pos) {
   QMenu menu(this);
-  const auto add = [&](const Text& label, const QKeySequence& keys, auto slot) {
-    QAction* a = menu.addAction(text(label), this, slot);
-    a->setShortcut(keys);
-    a->setEnabled(!transferRunning());
-    return a;
-  };
-  QAction* undo =
-      menu.addAction(text({"Undo", "撤销"}) + QLatin1Char(' ') + doc_.undoStack()->undoText(), this, [this] {
-        commitEdit();
-        doc_.undoStack()->undo();
-      });
-  undo->setShortcut(QKeySequence::Undo);
-  undo->setEnabled(doc_.undoStack()->canUndo() && !transferRunning());
-  QAction* redo = menu.addAction(text({"Redo", "重做"}) + QLatin1Char(' ') + doc_.undoStack()->redoText(), this,
-                                 [this] { doc_.undoStack()->redo(); });
-  redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  redo->setEnabled(doc_.undoStack()->canRedo() && !transferRunning());
-  menu.addSeparator();
-  add({"Cu&t", "剪切(&T)"}, QKeySequence::Cut, [this] { cutSelection(); });
-  add({"&Copy", "复制(&C)"}, QKeySequence::Copy, [this] { copySelection(); });
-  add({"&Paste", "粘贴(&P)"}, QKeySequence::Paste, [this] { pasteClipboard(); });
-  add({"&Delete", "删除(&D)"}, QKeySequence::Delete, [this] { deleteSelection(); });
-  add({"Select &All", "全选(&A)"}, QKeySequence::SelectAll, [this] { table_->selectAll(); });
-  menu.addSeparator();
-  add({"&Insert Channel", "插入信道(&I)"}, {}, [this] { insertChannel(); });
-  add({"&Remove Channel", "移除信道(&R)"}, {}, [this] { removeChannel(); });
-  add({"Move &Up", "上移(&U)"}, QKeySequence(Qt::ALT | Qt::Key_Up), [this] { moveSelection(-1); });
-  add({"Move Do&wn", "下移(&W)"}, QKeySequence(Qt::ALT | Qt::Key_Down), [this] { moveSelection(1); });
+  menu.addActions(contextActions_);
+  if (!contextActions_.isEmpty()) menu.addSeparator();
+  QAction* all = menu.addAction(text({"Select &All", "全选(&A)"}), table_, &QTableWidget::selectAll);
+  all->setShortcut(QKeySequence::SelectAll);
+  all->setEnabled(!transferRunning());
   // The short lists can be set on every selected row from here.
   menu.addSeparator();
   for (int column : {ColPower, ColBandwidth, ColScan, ColBusy}) {
@@ -275,9 +256,7 @@ void CProgramView::showContextMenu(const QPoint& pos) {
     for (const std::string& item : listItemsForColumn(column, lang_)) {
       sub->addAction(qs(item), this, [this, column, item] {
         commitEdit();
-        ChannelGrid next = grid_;
-        if (!setListValue(next, selectedRows(), column, item, doc_.state().band.limits, lang_).empty())
-          applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
+        setListOnRows(selectedRows(), column, item);
       });
     }
   }

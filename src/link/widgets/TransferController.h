@@ -7,7 +7,8 @@
 //
 // The window showing the document hears storeRequested() just before the image is
 // taken (it commits and stores its edits and takes none until runningChanged(false))
-// and imageRead() when a read has replaced the image (it refreshes).
+// and imageRead() when a read has replaced the image (it takes the band record
+// the radio sent; the rows follow the document's change).
 #pragma once
 
 #include <QObject>

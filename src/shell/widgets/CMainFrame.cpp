@@ -351,6 +351,8 @@ void CMainFrame::updateRecentFileMenu() {
 }
 
 void CMainFrame::watchFrame(CChildFrame* frame) {
+  // The grid's context menu offers the Edit menu's own commands.
+  if (edit_) frame->view().setContextActions(edit_->gridActions());
   connect(frame, &CChildFrame::transferStateChanged, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
   connect(frame, &QObject::destroyed, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
 }

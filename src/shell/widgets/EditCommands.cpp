@@ -46,6 +46,14 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
       [](CProgramView& view) { view.moveSelection(-1); });
   add(MoveDown, text("Move Do&wn", "下移(&W)"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
       [](CProgramView& view) { view.moveSelection(1); });
+  const auto separator = [this] {
+    auto* a = new QAction(this);
+    a->setSeparator(true);
+    return a;
+  };
+  gridActions_ = {action(Undo),          action(Redo),          separator(),    action(Cut),
+                  action(Copy),          action(Paste),         action(Delete), separator(),
+                  action(InsertChannel), action(RemoveChannel), action(MoveUp), action(MoveDown)};
   connect(&group_, &QUndoGroup::undoTextChanged, this, &EditCommands::refreshUndoTexts);
   connect(&group_, &QUndoGroup::redoTextChanged, this, &EditCommands::refreshUndoTexts);
   connect(&group_, &QUndoGroup::canUndoChanged, this, &EditCommands::refreshUndoTexts);
@@ -77,11 +85,7 @@ CProgramView* EditCommands::activeView() const {
 
 void EditCommands::addToMenu(QMenu* menu) {
   menu->addSeparator();
-  for (Id id : {Undo, Redo}) menu->addAction(action(id));
-  menu->addSeparator();
-  for (Id id : {Cut, Copy, Paste, Delete}) menu->addAction(action(id));
-  menu->addSeparator();
-  for (Id id : {InsertChannel, RemoveChannel, MoveUp, MoveDown}) menu->addAction(action(id));
+  menu->addActions(gridActions_);
   menu->addSeparator();
   menu->addAction(action(UndoHistory));
 }

@@ -32,6 +32,8 @@ class EditCommands : public QObject {
   [[nodiscard]] QAction* action(Id id) const { return actions_.value(id); }
   // Appends the commands to the Edit menu, below a separator.
   void addToMenu(QMenu* menu);
+  // The commands the grid's context menu offers, separators included.
+  [[nodiscard]] const QList<QAction*>& gridActions() const { return gridActions_; }
   // Follows the active document window (its undo stack) and whether a transfer runs.
   void update(bool transferRunning);
 
@@ -46,6 +48,7 @@ class EditCommands : public QObject {
   std::function<CChildFrame*()> activeFrame_;
   QUndoGroup group_;
   QMap<int, QAction*> actions_;
+  QList<QAction*> gridActions_;
   QPointer<QWidget> history_;
   bool busy_ = false;
 };
