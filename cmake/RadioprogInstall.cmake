@@ -1,6 +1,7 @@
 # The installed layout and the Debian package.
 #
 #   bin/radioprog, bin/radioprog-cli
+#   libexec/radioprog/        radioprog-cli-whole (the tool's commands that need Qt)
 #   share/radioprog/          Program.ini (the shipped default), English.qm, Chinese.qm,
 #                             the pictures and help/ (found as ../share/radioprog from bin/)
 #   share/applications/       the desktop entry
@@ -19,6 +20,7 @@ set(_linux ${_res}/linux)
 set(_gen ${CMAKE_BINARY_DIR}/install-files)
 
 install(TARGETS radioprog-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS radioprog-cli-whole RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/radioprog)
 
 # ---- the desktop application and the files it loads --------------------------
 if(TARGET radioprog)

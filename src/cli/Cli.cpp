@@ -124,11 +124,17 @@ bool saveDocumentAs(Document& doc, const std::filesystem::path& path) { return r
 
 BandRecord initialBandRecord() { return BandRecord{}; }
 
-std::filesystem::path programIni() {
+std::filesystem::path programDirectory() {
+  // The whole tool in libexec is started by radioprog-cli, which names its own folder.
+  if (const char* dir = std::getenv(kProgramDirectoryVariable); dir && *dir) return dir;
   std::error_code ec;
   std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
   if (ec) dir = std::filesystem::current_path(ec);
-  return programIniToRead(findDataDirectory(dir), userConfigDirectory(std::getenv));
+  return dir;
+}
+
+std::filesystem::path programIni() {
+  return programIniToRead(findDataDirectory(programDirectory()), userConfigDirectory(std::getenv));
 }
 
 SectionContext sectionContext(Language lang) {

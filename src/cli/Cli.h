@@ -78,6 +78,11 @@ int usage(const std::string& command, const std::string& message);
 // The band record a command starts from: none stored yet, as at a first start.
 [[nodiscard]] BandRecord initialBandRecord();
 
+// The folder of radioprog-cli, which the shipped files are found from. The whole
+// tool (see main.cpp) is told it in the environment variable below.
+inline constexpr const char* kProgramDirectoryVariable = "RADIOPROG_CLI_DIR";
+[[nodiscard]] std::filesystem::path programDirectory();
+
 // The Program.ini the tool reads (and never writes): the user's copy when there
 // is one, else the default shipped with the program.
 [[nodiscard]] std::filesystem::path programIni();

@@ -1,4 +1,11 @@
 // radioprog-cli: the program's engine without a display.
+//
+// The tool is built twice from these sources. radioprog-cli itself holds the
+// commands on documents and loads no Qt library, so that they start at once; the
+// whole tool (RADIOPROG_WHOLE_TOOL, in libexec) adds the commands that need Qt: the
+// serial link and the PDF report. radioprog-cli hands every other command line (and
+// the overview, which lists every command) to the whole tool, which takes over the
+// process with the same arguments.
 #include <clocale>
 #include <iostream>
 #include <string>
@@ -6,7 +13,36 @@
 
 #include "cli/Cli.h"
 
+#ifdef RADIOPROG_WHOLE_TOOL
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#endif
+
 namespace {
+
+#ifdef RADIOPROG_WHOLE_TOOL
+// Replaces this process by the whole tool, found beside this program (a build
+// tree) or in the libexec folder of an installation; returns only on failure.
+int runWholeTool(char** argv) {
+  namespace fs = std::filesystem;
+  const fs::path dir = radio::cli::programDirectory();
+  const fs::path name = fs::path(RADIOPROG_WHOLE_TOOL).filename();
+  for (const fs::path& tool : {dir / name, (dir / RADIOPROG_WHOLE_TOOL).lexically_normal()}) {
+    std::error_code ec;
+    if (!fs::is_regular_file(tool, ec)) continue;
+    ::setenv(radio::cli::kProgramDirectoryVariable, dir.c_str(), 1);
+    ::execv(tool.c_str(), argv);
+    std::cerr << "radioprog-cli: cannot start " << tool.string() << ": " << std::strerror(errno) << '\n';
+    return radio::cli::kExitFailure;
+  }
+  std::cerr << "radioprog-cli: " << name.string() << " is missing beside the program and in "
+            << (dir / RADIOPROG_WHOLE_TOOL).parent_path().lexically_normal().string() << '\n';
+  return radio::cli::kExitFailure;
+}
+#endif
 
 void printOverview(std::ostream& out) {
   out << "Usage: radioprog-cli COMMAND [ARGS...]\n"
@@ -23,6 +59,9 @@ void printOverview(std::ostream& out) {
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef RADIOPROG_WHOLE_TOOL
+  if (args.empty() || !radio::cli::commands().count(args[0])) return runWholeTool(argv);
+#endif
   if (args.empty()) {
     printOverview(std::cerr);
     return radio::cli::kExitUsage;

@@ -14,7 +14,7 @@ fail() { echo "check-installed: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share
-for f in bin/radioprog bin/radioprog-cli share/radioprog/Program.ini share/radioprog/English.qm \
+for f in bin/radioprog bin/radioprog-cli libexec/radioprog/radioprog-cli-whole share/radioprog/Program.ini share/radioprog/English.qm \
   share/radioprog/Chinese.qm share/radioprog/help/en/index.html share/radioprog/help/zh/index.html \
   share/applications/org.radioprog.radioprog.desktop share/metainfo/org.radioprog.radioprog.metainfo.xml \
   share/icons/hicolor/48x48/apps/radioprog.png share/icons/hicolor/scalable/apps/radioprog.svg \
@@ -61,6 +61,8 @@ table=$("$prefix/bin/radioprog-cli" show doc.dat --all)
 grep -q '^Fr' <<<"$table" || fail "show prints no table"
 settings=$("$prefix/bin/radioprog-cli" get doc.dat product)
 grep -q '^product.model' <<<"$settings" || fail "get product"
+# The radio commands are the whole tool's, found from the installed radioprog-cli.
+"$prefix/bin/radioprog-cli" --help | grep -q '^  read ' || fail "the whole tool does not answer"
 
 # --help answers without a display.
 usage=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/radioprog" --help)
