@@ -1,6 +1,7 @@
 // The program's settings key (the registry on Windows, an INI file in the user's
 // configuration folder elsewhere), named after [Setup] AppName of Program.ini.
-// Values: "Field" (band record), "com" (serial port), "Type" (model).
+// Values: "Field" (band record), "com" (serial port), "Type" (model),
+// "VerifyAfterWrite" (a write ends with a verify; on unless turned off).
 #pragma once
 
 #include <QByteArray>
@@ -8,6 +9,8 @@
 #include <QVariant>
 
 namespace radio::gui {
+
+inline const QString kVerifyAfterWriteValue = QStringLiteral("VerifyAfterWrite");
 
 class ProgramSettings {
  public:

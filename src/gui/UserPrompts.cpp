@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "gui/CDifferencesDlg.h"
+
 namespace radio::gui {
 namespace {
 
@@ -41,6 +43,10 @@ UserPrompts UserPrompts::standard() {
   p.openFileName = [](QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), datFilter());
   };
+  p.openFileNameIn = [](QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder, datFilter());
+  };
+  p.showDifferences = [](CDifferencesDlg& dialog) { dialog.exec(); };
   p.saveFileName = [](QWidget* parent, const QString& proposed) {
     return saveName(parent, proposed, datFilter(), QStringLiteral("dat"));
   };

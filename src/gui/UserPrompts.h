@@ -10,6 +10,8 @@ class QWidget;
 
 namespace radio::gui {
 
+class CDifferencesDlg;
+
 enum class SaveAnswer { Save, Discard, Cancel };
 
 struct UserPrompts {
@@ -21,6 +23,10 @@ struct UserPrompts {
   std::function<SaveAnswer(QWidget* parent, const QString& text)> askSave;
   // The file to open; empty when the user cancelled.
   std::function<QString(QWidget* parent)> openFileName;
+  // The same, the dialog opening in folder (the backups).
+  std::function<QString(QWidget* parent, const QString& folder)> openFileNameIn;
+  // Shows a list of differences (Compare With...); tests read it instead.
+  std::function<void(CDifferencesDlg& dialog)> showDifferences;
   // The file to save to, starting from proposed; empty when the user cancelled.
   std::function<QString(QWidget* parent, const QString& proposed)> saveFileName;
 

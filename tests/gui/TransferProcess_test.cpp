@@ -1,6 +1,6 @@
-// Read and Write through the Process window against the in-process virtual radio:
-// the window, the worker thread, Cancel, the messages and what the document holds
-// afterwards.
+// Read, Write and the verify after it through the Process window against the
+// in-process virtual radio: the window, the worker thread, Cancel, the messages,
+// the backups and what the document holds afterwards.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,14 +9,18 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <semaphore>
 #include <vector>
 
 #include "channels/widgets/CProgramView.h"
+#include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"
 #include "link/RadioMemoryMap.h"
 #include "link/VirtualRadio.h"
@@ -58,6 +62,7 @@ class TransferWindow : public ::testing::Test {
     view = std::make_unique<CProgramView>(*doc);
     transfers = std::make_unique<TransferController>(doc->document(), state.lang, view.get());
     transfers->setPortName([this] { return state.portName; });
+    transfers->setBackupFolder(backups.filePath("backups").toStdString());
     view->bindTransfers(*transfers);
     transfers->setMessagePrompt([this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
@@ -109,6 +114,7 @@ class TransferWindow : public ::testing::Test {
   }
 
   AppState state;
+  QTemporaryDir backups;
   std::unique_ptr<CProgramDoc> doc;
   std::unique_ptr<CProgramView> view;
   std::unique_ptr<TransferController> transfers;
@@ -148,6 +154,78 @@ TEST_F(TransferWindow, ReadFillsTheGridThroughTheProcessWindow) {
   EXPECT_TRUE(doc->isModified());
   // The refresh after the read rewrites the band record.
   EXPECT_EQ(doc->image().bandRecord(), kGridBandRecord);
+}
+
+// A backup after each good read; one that cannot be saved is reported and the
+// read still fills the grid.
+TEST_F(TransferWindow, ReadKeepsABackupOrReportsWhyItCouldNot) {
+  const std::filesystem::path folder = backups.filePath("backups").toStdString();
+  for (const bool writable : {true, false}) {
+    messages.clear();
+    // A plain file where the folder should be: nothing can be saved below it.
+    std::filesystem::remove_all(folder);
+    if (!writable) std::ofstream(folder) << "in the way";
+    doc->newDocument();
+    transfers->startRead();
+    startAndWait();
+    EXPECT_EQ(view->grid().cell(1, ColName), "RADIO") << writable;
+    if (writable) {
+      EXPECT_TRUE(messages.empty());
+      ASSERT_TRUE(std::filesystem::is_directory(folder));
+      const auto first = std::filesystem::directory_iterator(folder)->path();
+      EXPECT_EQ(first.extension(), ".dat");
+      EXPECT_EQ(std::filesystem::file_size(first), kImageSize);
+    } else {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_TRUE(messages[0].text.startsWith("The radio was read, but its backup could not be saved:"))
+          << messages[0].text.toStdString();
+    }
+  }
+}
+
+// Verify after writing reads the radio back in the same window: a good radio is
+// reported as holding the document, a cell that keeps its old value is named by
+// channel and field.
+TEST_F(TransferWindow, VerifyAfterWritingNamesACellThatKeptItsOldValue) {
+  std::vector<std::string> listed;
+  transfers->setDifferencesShown([&](CDifferencesDlg& dialog) {
+    listed.push_back(dialog.windowTitle().toStdString());
+    for (const QString& line : dialog.listText().split(QLatin1Char('\n'))) listed.push_back(line.toStdString());
+  });
+  transfers->setVerifyAfterWrite([] { return true; });
+  // Channel 1 of the document is the radio's, its name beginning with X.
+  transfers->startRead();
+  startAndWait();
+  doc->change("Test", [](RadioImage& image) { image.set(0x0010, 'X'); });
+  for (const bool stuck : {false, true}) {
+    RadioFaults faults;
+    if (stuck) faults.stuckCell = 0x0010;
+    radio = std::make_unique<VirtualRadio>(radioWithAChannel(), faults);
+    messages.clear();
+    listed.clear();
+    transfers->startWrite();
+    // The status text follows each step of the progress bar (queued behind it).
+    QPointer<CProcessDlg> dlg = transfers->processWindow();
+    QStringList statuses;
+    QObject::connect(
+        dlg->progressBar(), &QProgressBar::valueChanged, dlg,
+        [&] {
+          if (dlg) statuses << dlg->statusText();
+        },
+        Qt::QueuedConnection);
+    startAndWait();
+    EXPECT_TRUE(radio->violations().empty());
+    ASSERT_FALSE(statuses.empty());
+    EXPECT_EQ(statuses.last(), "Verifying 191/191");
+    if (!stuck) {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0].text, "Verify: the radio holds the document.");
+      EXPECT_TRUE(listed.empty());
+    } else {
+      EXPECT_TRUE(messages.empty());
+      EXPECT_EQ(listed, (std::vector<std::string>{"Verify", "channel 1: name: XADIO -> RADIO"}));
+    }
+  }
 }
 
 TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {

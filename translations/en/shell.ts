@@ -4,6 +4,46 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verify</translation>
+    </message>
+    <message>
+        <source>Compare the radio with the document, writing nothing</source>
+        <translation>Compare the radio with the document, writing nothing</translation>
+    </message>
+    <message>
+        <source>&amp;Identify Radio</source>
+        <translation>&amp;Identify Radio</translation>
+    </message>
+    <message>
+        <source>Ask the radio for its band type, model, password and bands only</source>
+        <translation>Ask the radio for its band type, model, password and bands only</translation>
+    </message>
+    <message>
+        <source>Verify &amp;after Writing</source>
+        <translation>Verify &amp;after Writing</translation>
+    </message>
+    <message>
+        <source>Read the radio back after each write and compare it with the document</source>
+        <translation>Read the radio back after each write and compare it with the document</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With...</source>
+        <translation>Co&amp;mpare With...</translation>
+    </message>
+    <message>
+        <source>List every difference between the active document and a file</source>
+        <translation>List every difference between the active document and a file</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Open &amp;Backup...</translation>
+    </message>
+    <message>
+        <source>Open a backup kept by a read from the radio</source>
+        <translation>Open a backup kept by a read from the radio</translation>
+    </message>
+    <message>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
     </message>

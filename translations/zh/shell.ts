@@ -4,6 +4,46 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
+        <source>&amp;Verify</source>
+        <translation>校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Compare the radio with the document, writing nothing</source>
+        <translation>比较对讲机与文档，不写入任何数据</translation>
+    </message>
+    <message>
+        <source>&amp;Identify Radio</source>
+        <translation>识别对讲机(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Ask the radio for its band type, model, password and bands only</source>
+        <translation>只读取对讲机的频宽类型、机型、密码和频段</translation>
+    </message>
+    <message>
+        <source>Verify &amp;after Writing</source>
+        <translation>写入后校验(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Read the radio back after each write and compare it with the document</source>
+        <translation>每次写入后读回对讲机并与文档比较</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With...</source>
+        <translation>比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>List every difference between the active document and a file</source>
+        <translation>列出当前文档与一个文件的所有差异</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Open a backup kept by a read from the radio</source>
+        <translation>打开读对讲机时保存的备份</translation>
+    </message>
+    <message>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>

@@ -1,7 +1,10 @@
 #include "link/widgets/TransferController.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 #include <QWidget>
+
+#include "gui/CDifferencesDlg.h"
 
 namespace radio::gui {
 
@@ -14,7 +17,14 @@ constexpr Text kWriteLabel{"Write", "写入"};
 }  // namespace
 
 TransferController::TransferController(Document& doc, Language lang, QWidget* owner, QObject* parent)
-    : QObject(parent), doc_(doc), lang_(lang), owner_(owner), prompt_(&showMessageBox) {}
+    : QObject(parent),
+      doc_(doc),
+      lang_(lang),
+      owner_(owner),
+      prompt_(&showMessageBox),
+      backupFolder_(backupFolder(systemEnvironment)) {
+  context_.lang = lang;
+}
 
 TransferController::~TransferController() {
   cancelAndWait();
@@ -31,18 +41,31 @@ void TransferController::setMessagePrompt(MessagePrompt prompt) {
 
 bool TransferController::running() const { return transfer_ && transfer_->running(); }
 
-void TransferController::startRead() { openProcessWindow(false); }
+void TransferController::startRead() { openProcessWindow(TransferRunner::Job::Read); }
 
 void TransferController::startWrite() {
   emit commitRequested();
-  openProcessWindow(true);
+  openProcessWindow(TransferRunner::Job::Write);
 }
 
-void TransferController::openProcessWindow(bool writeMode) {
-  writeMode_ = writeMode;
-  // A window already open keeps its caption; only the direction changes.
+void TransferController::startVerify() {
+  emit commitRequested();
+  openProcessWindow(TransferRunner::Job::Verify);
+}
+
+void TransferController::startIdentify() { openProcessWindow(TransferRunner::Job::Identify); }
+
+void TransferController::openProcessWindow(TransferRunner::Job job) {
+  job_ = job;
+  // A window already open keeps its caption; only the job changes.
   if (processDlg_) return;
-  const QString title = writeMode ? text({"Write Data", "写数据"}) : text({"Read Data", "读数据"});
+  QString title;
+  switch (job) {
+    case TransferRunner::Job::Read: title = text({"Read Data", "读数据"}); break;
+    case TransferRunner::Job::Write: title = text({"Write Data", "写数据"}); break;
+    case TransferRunner::Job::Verify: title = text({"Verify", "校验"}); break;
+    case TransferRunner::Job::Identify: title = text({"Identify Radio", "识别对讲机"}); break;
+  }
   processDlg_ = new CProcessDlg(title, lang_, owner_ ? owner_->window() : nullptr);
   processDlg_->setAttribute(Qt::WA_DeleteOnClose);
   processDlg_->setMessagePrompt(prompt_);
@@ -83,7 +106,12 @@ void TransferController::onStart() {
   connect(transfer_.get(), &TransferRunner::retryQuestion, this, &TransferController::onRetryQuestion);
   connect(transfer_.get(), &TransferRunner::finished, this, &TransferController::onFinished);
   connect(processDlg_, &CProcessDlg::cancelRequested, transfer_.get(), &TransferRunner::cancel);
-  transfer_->start(writeMode_ ? TransferDirection::Write : TransferDirection::Read, doc_.image());
+  TransferRunner::Options options;
+  options.verifyAfterWrite = job_ == TransferRunner::Job::Write && verifyAfterWrite_ && verifyAfterWrite_();
+  options.backupFolder = backupFolder_;
+  options.context = context_;
+  options.context.lang = lang_;
+  transfer_->start(job_, doc_.image(), std::move(options));
   emit runningChanged(true);
 }
 
@@ -106,31 +134,74 @@ void TransferController::onFinished() {
   const TransferRunner::Result result = transfer_->result();
   // The runner is inside its own signal here: it goes once that has returned.
   transfer_.release()->deleteLater();
-  const bool goodRead = result.link.ok() && result.direction == TransferDirection::Read;
-  // The handshake takes the channel grid flag from the radio, whatever came after it (a
-  // good read brings it with the whole image).
-  if (!goodRead) {
+  const bool isRead = result.job == TransferRunner::Job::Read;
+  const bool goodRead = result.link.ok() && isRead;
+  // The handshake of a read or a write takes the channel grid flag from the radio,
+  // whatever came after it (a good read brings it with the whole image). Verify and
+  // Identify Radio leave the document alone.
+  if (!goodRead && (isRead || result.job == TransferRunner::Job::Write)) {
     const bool radioBit = result.image.flag(field::kChannelGridFlag);
-    doc_.change((result.direction == TransferDirection::Read ? kReadLabel : kWriteLabel).in(lang_),
+    doc_.change((isRead ? kReadLabel : kWriteLabel).in(lang_),
                 [&](RadioImage& image) { image.setFlag(field::kChannelGridFlag, radioBit); });
   }
-  if (!result.link.text.empty()) {
-    MessageRequest request;
-    request.caption = QGuiApplication::applicationDisplayName();
-    request.text = QString::fromStdString(result.link.text);
-    request.icon = QMessageBox::Warning;
-    (void)prompt_(messageOwner(), request);
-  }
+  if (!result.link.text.empty()) inform(QString::fromStdString(result.link.text), QMessageBox::Warning);
   if (goodRead) {
     doc_.replaceImage(result.image, kReadLabel.in(lang_));
     emit imageRead();
   }
-  // The window goes; the next Read or Write opens a fresh one.
+  report(result);
+  // The window goes; the next command opens a fresh one.
   if (CProcessDlg* dlg = processDlg_.data()) {
     processDlg_.clear();
     dlg->finish();
   }
   emit runningChanged(false);
+}
+
+void TransferController::inform(const QString& message, QMessageBox::Icon icon) {
+  MessageRequest request;
+  request.caption = QGuiApplication::applicationDisplayName();
+  request.text = message;
+  request.icon = icon;
+  (void)prompt_(messageOwner(), request);
+}
+
+// What a read's backup, a verify and an identification tell the user once the
+// connection has ended.
+void TransferController::report(const TransferRunner::Result& result) {
+  if (result.backup && !*result.backup) {
+    inform(text({"The radio was read, but its backup could not be saved:", "已读取对讲机数据，但无法保存备份："}) +
+               QLatin1Char('\n') + QString::fromStdString(result.backup->error),
+           QMessageBox::Warning);
+  }
+  if (result.info && result.info->identified) {
+    QStringList lines;
+    for (const std::string& line : describeRadio(*result.info, context_.models, lang_))
+      lines << QString::fromStdString(line);
+    inform(lines.join(QLatin1Char('\n')), QMessageBox::Information);
+  }
+  if (!result.verify) return;
+  if (!result.verify->link.ok()) {
+    // A verify alone reported its failure as the connection's; after a write it is
+    // the verify's own.
+    if (result.job == TransferRunner::Job::Write && !result.verify->link.text.empty())
+      inform(text({"The radio was written, but the verify after it failed:", "已写入对讲机，但写入后的校验失败："}) +
+                 QLatin1Char('\n') + QString::fromStdString(result.verify->link.text),
+             QMessageBox::Warning);
+    return;
+  }
+  if (result.verify->differences.empty()) {
+    inform(text({"Verify: the radio holds the document.", "校验：对讲机数据与文档一致。"}), QMessageBox::Information);
+    return;
+  }
+  CDifferencesDlg dialog(
+      text({"Verify", "校验"}),
+      text({"The radio differs from the document (document -> radio):", "对讲机数据与文档不一致（文档 -> 对讲机）："}),
+      result.verify->differences, owner_ ? owner_->window() : nullptr);
+  if (differencesShown_)
+    differencesShown_(dialog);
+  else
+    dialog.exec();
 }
 
 }  // namespace radio::gui

@@ -1,9 +1,12 @@
-// Drives Read and Write of one document: opens the "Process" window, and when its
-// Start is pressed runs the transfer (TransferRunner: port, engine and worker
-// thread) on a copy of the document's image, asks the Retry/Cancel question,
-// shows the result and hands a good read to the document as one change "Read".
-// A failed or cancelled read leaves the document as it was, apart from the bit
-// the handshake takes from the radio.
+// Drives the connections of one document to the radio: Read, Write (with the
+// verify after it when that option is on), Verify and Identify Radio. It opens the
+// "Process" window, and when its Start is pressed runs the job (TransferRunner:
+// port, engine and worker thread) on a copy of the document's image, asks the
+// Retry/Cancel question, shows the result and hands a good read to the document as
+// one change "Read". A failed or cancelled read or write leaves the document as it
+// was, apart from the bit the handshake takes from the radio; Verify and Identify
+// Radio never change it. A good read leaves a backup of the image as read; one that
+// cannot be saved is reported and the read still counts.
 //
 // The window showing the document hears storeRequested() just before the image is
 // taken (it commits and stores its edits and takes none until runningChanged(false))
@@ -13,9 +16,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/MessagePrompt.h"
 #include "link/widgets/CProcessDlg.h"
@@ -26,6 +31,8 @@
 class QWidget;
 
 namespace radio::gui {
+
+class CDifferencesDlg;
 
 class TransferController : public QObject {
   Q_OBJECT
@@ -41,10 +48,22 @@ class TransferController : public QObject {
   void setMessagePrompt(MessagePrompt prompt);
   // Replaces how a transfer opens its link (tests use the in-process virtual radio).
   void setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(opener); }
+  // Whether a write ends with a verify, asked at each write (off when unset).
+  void setVerifyAfterWrite(std::function<bool()> on) { verifyAfterWrite_ = std::move(on); }
+  // The model names of Program.ini (the backups' names, the texts of a verify and
+  // of Identify Radio) and the band record a verify's texts start from.
+  void setSectionContext(SectionContext context) { context_ = std::move(context); }
+  // Where the backups of reads go (the user's backups folder by default; none when empty).
+  void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
+  // Replaces showing the window of a verify's differences (tests read it).
+  void setDifferencesShown(std::function<void(CDifferencesDlg&)> show) { differencesShown_ = std::move(show); }
 
-  // Open the "Process" window for a read from / a write to the radio.
+  // Open the "Process" window for a read from / a write to the radio, a verify of
+  // the radio against the document (nothing written) or the identification alone.
   void startRead();
   void startWrite();
+  void startVerify();
+  void startIdentify();
   [[nodiscard]] bool running() const;
   // Asks a running transfer to stop at its next check and answers a pending
   // Retry/Cancel question with Cancel; closes a Process window not yet started.
@@ -64,10 +83,12 @@ class TransferController : public QObject {
   void imageRead();
 
  private:
-  void openProcessWindow(bool writeMode);
+  void openProcessWindow(TransferRunner::Job job);
   void onStart();
   void onRetryQuestion();
   void onFinished();
+  void inform(const QString& message, QMessageBox::Icon icon);
+  void report(const TransferRunner::Result& result);
   [[nodiscard]] QWidget* messageOwner() const;
   [[nodiscard]] QString text(const Text& t) const;
 
@@ -78,7 +99,11 @@ class TransferController : public QObject {
   LinkOpener linkOpener_;
   std::function<std::string()> portName_;
   QPointer<CProcessDlg> processDlg_;
-  bool writeMode_ = false;
+  TransferRunner::Job job_ = TransferRunner::Job::Read;
+  std::function<bool()> verifyAfterWrite_;
+  SectionContext context_;
+  std::filesystem::path backupFolder_;
+  std::function<void(CDifferencesDlg&)> differencesShown_;
   std::unique_ptr<TransferRunner> transfer_;
 };
 

@@ -1,6 +1,7 @@
 #include "link/widgets/TransferRunner.h"
 
 #include <QThread>
+#include <ctime>
 
 #include "link/serial/SerialLink.h"
 
@@ -16,9 +17,12 @@ TransferRunner::TransferRunner(std::string device, Language lang, LinkOpener ope
 
 TransferRunner::~TransferRunner() { cancelAndWait(); }
 
-void TransferRunner::start(TransferDirection direction, const RadioImage& image) {
+void TransferRunner::start(Job job, const RadioImage& image, Options options) {
   if (running_) return;
-  result_ = Result{direction, {}, image};
+  result_ = Result{};
+  result_.job = job;
+  result_.image = image;
+  options_ = std::move(options);
   cancel_ = false;
   retry_.reset();
   running_ = true;
@@ -39,7 +43,48 @@ void TransferRunner::run() {
   callbacks.status = [this](const std::string& text) { emit statusChanged(QString::fromStdString(text)); };
   callbacks.askRetry = [this] { return askRetry(); };
   callbacks.cancelRequested = [this] { return cancel_.load(); };
-  result_.link = runTransfer(*opened.link, result_.direction, result_.image, lang_, callbacks);
+  switch (result_.job) {
+    case Job::Verify:
+      result_.verify = verifyRadio(*opened.link, result_.image, options_.context, verifyCallbacks(callbacks));
+      result_.link = result_.verify->link;
+      return;
+    case Job::Identify:
+      result_.info = identifyRadio(*opened.link, lang_, callbacks);
+      result_.link = result_.info->link;
+      return;
+    case Job::Read:
+    case Job::Write: break;
+  }
+  const RadioImage sent = result_.image;
+  const TransferDirection direction = result_.job == Job::Read ? TransferDirection::Read : TransferDirection::Write;
+  result_.link = runTransfer(*opened.link, direction, result_.image, lang_, callbacks);
+  if (!result_.link.ok()) return;
+  if (result_.job == Job::Read && !options_.backupFolder.empty()) {
+    // The image as read, before the document or the grid touches it.
+    result_.backup = saveBackup(result_.image, options_.backupFolder,
+                                backupModelName(result_.image, options_.context.models), std::time(nullptr));
+  }
+  if (result_.job == Job::Write && options_.verifyAfterWrite) {
+    emit progressChanged(0);
+    // The write's own result stays in link; the verify's is in verify->link.
+    result_.verify = verifyRadio(*opened.link, sent, options_.context, verifyCallbacks(callbacks));
+  }
+}
+
+// A verify counts its blocks in the status text as "Verifying n/191"; the
+// engine's own texts (the wake-up's) pass, its bare block numbers do not.
+LinkCallbacks TransferRunner::verifyCallbacks(const LinkCallbacks& callbacks) {
+  const QString verifying =
+      lang_ == Language::Chinese ? QStringLiteral("正在校验 %1/%2") : QStringLiteral("Verifying %1/%2");
+  LinkCallbacks verify = callbacks;
+  verify.progress = [this, verifying](int position) {
+    emit progressChanged(position);
+    emit statusChanged(verifying.arg(position).arg(kReadProgressSteps));
+  };
+  verify.status = [this](const std::string& text) {
+    if (!text.empty() && (text[0] < '0' || text[0] > '9')) emit statusChanged(QString::fromStdString(text));
+  };
+  return verify;
 }
 
 bool TransferRunner::askRetry() {

@@ -1,11 +1,12 @@
-// Runs one Read or Write transfer on a worker thread. The port is opened, used and
+// Runs one connection to the radio on a worker thread: a Read, a Write (and the
+// verify after it), a Verify or an Identify. The port is opened, used and
 // closed on that thread; progress, status texts and the Retry/Cancel question come
 // back to the user-interface thread as queued signals, so the windows never freeze.
 // The engine works on a copy of the document's image, which the view takes back
 // when the transfer has ended (finished()).
 //
 // Usage (on the user-interface thread):
-//   runner.start(TransferDirection::Read, doc.image());
+//   runner.start(TransferRunner::Job::Read, doc.image(), options);
 //   connect(&runner, &TransferRunner::retryQuestion, ... runner.answer(button) ...);
 //   connect(&runner, &TransferRunner::finished, ... runner.result() ...);
 //   runner.cancel();  // ends the transfer at its next check point
@@ -23,7 +24,10 @@
 #include "gui/MessagePrompt.h"
 #include "link/Link.h"
 #include "link/LinkResult.h"
+#include "link/RadioInfo.h"
 #include "link/TransferEngine.h"
+#include "link/Verify.h"
+#include "model/Backups.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -46,16 +50,31 @@ class TransferRunner : public QObject {
   Q_OBJECT
 
  public:
+  // What one connection does: a read, a write (optionally followed by a verify
+  // over the same connection), a verify alone, or the identification alone.
+  enum class Job { Read, Write, Verify, Identify };
+
+  struct Options {
+    bool verifyAfterWrite = false;
+    // Where a read's backup goes (none when empty).
+    std::filesystem::path backupFolder;
+    // The language, band record and models of the verify's texts and the backup's name.
+    SectionContext context;
+  };
+
   struct Result {
-    TransferDirection direction = TransferDirection::Read;
+    Job job = Job::Read;
     LinkResult link;
-    RadioImage image;  // the engine's copy after the transfer
+    RadioImage image;                    // the engine's copy after the transfer
+    std::optional<VerifyResult> verify;  // a verify ran (after a write or alone)
+    std::optional<RadioInfo> info;       // the identification ran
+    std::optional<BackupResult> backup;  // a read's backup was attempted
   };
 
   TransferRunner(std::string device, Language lang, LinkOpener opener = &openSerialPort, QObject* parent = nullptr);
   ~TransferRunner() override;
 
-  void start(TransferDirection direction, const RadioImage& image);
+  void start(Job job, const RadioImage& image, Options options);
   [[nodiscard]] bool running() const { return running_; }
   [[nodiscard]] bool cancelled() const { return cancel_; }
   // The result, once finished() has been emitted.
@@ -79,6 +98,7 @@ class TransferRunner : public QObject {
 
  private:
   void run();
+  [[nodiscard]] LinkCallbacks verifyCallbacks(const LinkCallbacks& callbacks);
   [[nodiscard]] bool askRetry();
   void onThreadFinished();
 
@@ -88,6 +108,7 @@ class TransferRunner : public QObject {
   QThread* thread_ = nullptr;
   bool running_ = false;
   Result result_;
+  Options options_;
 
   std::atomic<bool> cancel_{false};
   std::mutex mutex_;

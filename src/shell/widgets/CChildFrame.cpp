@@ -6,7 +6,9 @@
 #include <QMenu>
 
 #include "channels/widgets/CProgramView.h"
+#include "features/ProductInfoForm.h"
 #include "gui/CProgramDoc.h"
+#include "gui/ProgramSettings.h"
 #include "link/serial/SerialLink.h"
 #include "link/widgets/TransferController.h"
 
@@ -48,6 +50,14 @@ void CChildFrame::createView() {
     if (state.portName.empty()) state.portName = loadPortSetting(state.appName);
     return state.portName;
   });
+  transfers_->setVerifyAfterWrite([&state = state_] {
+    return ProgramSettings(QString::fromStdString(state.appName)).value(kVerifyAfterWriteValue, true).toBool();
+  });
+  SectionContext context;
+  context.lang = state_.lang;
+  context.bandRecord = state_.band.record;
+  context.models = modelNames(state_.config);
+  transfers_->setSectionContext(std::move(context));
   view_->bindTransfers(*transfers_);
   connect(transfers_, &TransferController::runningChanged, this, &CChildFrame::transferStateChanged);
 }

@@ -15,8 +15,12 @@
 #include "channels/ChannelCsv.h"
 #include "channels/widgets/CChannelListReportDlg.h"
 #include "channels/widgets/CProgramView.h"
+#include "features/ImageDiff.h"
+#include "features/ProductInfoForm.h"
+#include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"
 #include "gui/HelpHook.h"
+#include "gui/ProgramSettings.h"
 #include "link/widgets/TransferController.h"
 #include "shell/widgets/CAboutDlg.h"
 #include "shell/widgets/CChildFrame.h"
@@ -37,6 +41,7 @@
 #include "features/widgets/CSquelchTuningDlg.h"
 #include "features/widgets/CTwoToneDlg.h"
 #include "link/widgets/CPortSettingDlg.h"
+#include "model/Backups.h"
 #include "print/widgets/ReportPrinter.h"
 
 namespace radio::gui {
@@ -48,6 +53,7 @@ bool availableWithoutDocument(int id) {
   switch (id) {
     case cmd::kFileNew:
     case cmd::kFileOpen:
+    case cmd::kOpenBackup:
     case cmd::kPrintSetup:
     case cmd::kExit:
     case cmd::kToolbar:
@@ -78,7 +84,10 @@ bool touchesDocument(int id) {
     case cmd::kKeyAssignment:
     case cmd::kSquelchTuning:
     case cmd::kImportChannels:
-    case cmd::kExportChannels: return true;
+    case cmd::kExportChannels:
+    case cmd::kCompareWith:
+    case cmd::kVerify:
+    case cmd::kIdentifyRadio: return true;
     default: return false;
   }
 }
@@ -177,6 +186,28 @@ void CMainFrame::createActions() {
      [this] { onTransfer(false); });
   on(addCommand(cmd::kWrite, tr("&Write"), QKeySequence(Qt::CTRL | Qt::Key_W), tr("Write Data To Radio")),
      [this] { onTransfer(true); });
+  on(addCommand(cmd::kVerify, tr("&Verify"), {}, tr("Compare the radio with the document, writing nothing")), [this] {
+    if (CChildFrame* frame = activeChildFrame()) frame->transfers().startVerify();
+  });
+  on(addCommand(cmd::kIdentifyRadio, tr("&Identify Radio"), {},
+                tr("Ask the radio for its band type, model, password and bands only")),
+     [this] {
+       if (CChildFrame* frame = activeChildFrame()) frame->transfers().startIdentify();
+     });
+  // Kept in the program's settings, where each write asks for it; on by default.
+  QAction* verifyAfterWrite = addCommand(cmd::kVerifyAfterWrite, tr("Verify &after Writing"), {},
+                                         tr("Read the radio back after each write and compare it with the document"));
+  verifyAfterWrite->setCheckable(true);
+  verifyAfterWrite->setChecked(
+      ProgramSettings(QString::fromStdString(state_.appName)).value(kVerifyAfterWriteValue, true).toBool());
+  connect(verifyAfterWrite, &QAction::toggled, this, [this](bool on) {
+    ProgramSettings(QString::fromStdString(state_.appName)).setValue(kVerifyAfterWriteValue, on);
+  });
+  on(addCommand(cmd::kCompareWith, tr("Co&mpare With..."), {},
+                tr("List every difference between the active document and a file")),
+     [this] { onCompareWith(); });
+  on(addCommand(cmd::kOpenBackup, tr("Open &Backup..."), {}, tr("Open a backup kept by a read from the radio")),
+     [this] { onOpenBackup(); });
   on(addCommand(cmd::kComSetup, tr("Com Setup"), {}, tr("Choose the serial port of the programming cable")),
      [this] { onComSetup(); });
   on(addCommand(cmd::kLanguage, tr("Language"), {}, tr("Choose the language of the program")),
@@ -207,6 +238,8 @@ void CMainFrame::createMenus() {
   fileMenu_ = menuBar()->addMenu(tr("&File"));
   for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileClose, cmd::kFileSave, cmd::kFileSaveAs})
     fileMenu_->addAction(action(id));
+  fileMenu_->addSeparator();
+  for (int id : {cmd::kCompareWith, cmd::kOpenBackup}) fileMenu_->addAction(action(id));
   fileMenu_->addSeparator();
   for (int id : {cmd::kImportChannels, cmd::kExportChannels}) fileMenu_->addAction(action(id));
   fileMenu_->addSeparator();
@@ -243,6 +276,8 @@ void CMainFrame::createMenus() {
   programMenu_ = menuBar()->addMenu(tr("&Program"));
   programMenu_->addAction(action(cmd::kRead));
   programMenu_->addAction(action(cmd::kWrite));
+  programMenu_->addSeparator();
+  for (int id : {cmd::kVerify, cmd::kIdentifyRadio, cmd::kVerifyAfterWrite}) programMenu_->addAction(action(id));
 
   setupMenu_ = menuBar()->addMenu(tr("Setup"));
   setupMenu_->addAction(action(cmd::kComSetup));
@@ -465,6 +500,44 @@ void CMainFrame::onTransfer(bool write) {
     frame->transfers().startWrite();
   else
     frame->transfers().startRead();
+}
+
+void CMainFrame::onCompareWith() {
+  CChildFrame* frame = activeChildFrame();
+  if (!frame || frame->transferRunning()) return;
+  const QString path = prompts_.openFileName(this);
+  if (path.isEmpty()) return;
+  Document other;
+  if (const FileResult loaded = other.load(path.toStdString()); !loaded) {
+    prompts_.inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') +
+                              QString::fromStdString(loaded.error));
+    return;
+  }
+  // The grid's edits count: the document as it would be saved.
+  frame->view().storeGrid();
+  SectionContext context;
+  context.lang = state_.lang;
+  context.bandRecord = state_.band.record;
+  context.models = modelNames(state_.config);
+  const std::vector<std::string> lines = diffImages(frame->document().image(), other.image(), context);
+  const QString name = QDir::toNativeSeparators(path);
+  const QString summary = lines.empty() ? text({"The document and %1 are the same.", "文档与 %1 相同。"}).arg(name)
+                                        : text({"From the document to %1:", "从文档到 %1："}).arg(name);
+  CDifferencesDlg dialog(text({"Compare", "比较"}), summary, lines, this);
+  if (prompts_.showDifferences)
+    prompts_.showDifferences(dialog);
+  else
+    dialog.exec();
+}
+
+void CMainFrame::onOpenBackup() {
+  // The folder exists once a read has kept a backup; the dialog opens in it anyway.
+  const std::filesystem::path folder = backupFolder(systemEnvironment);
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  const QString path = prompts_.openFileNameIn ? prompts_.openFileNameIn(this, QString::fromStdString(folder.string()))
+                                               : prompts_.openFileName(this);
+  if (!path.isEmpty()) openFile(path);
 }
 
 void CMainFrame::onImportChannels() {

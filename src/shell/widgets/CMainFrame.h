@@ -93,6 +93,8 @@ class CMainFrame : public QMainWindow {
   void onHelpTopics();
   void onComSetup();
   void onTransfer(bool write);
+  void onCompareWith();
+  void onOpenBackup();
   void onImportChannels();
   void onExportChannels();
   template <class Dialog>

@@ -31,6 +31,11 @@ inline constexpr int kKeyAssignment = 32800;
 inline constexpr int kSquelchTuning = 32801;
 inline constexpr int kImportChannels = 32820;
 inline constexpr int kExportChannels = 32821;
+inline constexpr int kVerify = 32830;
+inline constexpr int kIdentifyRadio = 32831;
+inline constexpr int kVerifyAfterWrite = 32832;
+inline constexpr int kCompareWith = 32833;
+inline constexpr int kOpenBackup = 32834;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 
