@@ -16,17 +16,7 @@
 namespace radio {
 
 // Grid columns; column 0 holds the row labels.
-enum Column : int {
-  ColRx = 1,
-  ColTx = 2,
-  ColDecode = 3,
-  ColEncode = 4,
-  ColName = 5,
-  ColPower = 6,
-  ColBandwidth = 7,
-  ColScan = 8,
-  ColBusy = 9,
-};
+enum Column : int { ColRx = 1, ColTx, ColDecode, ColEncode, ColName, ColPower, ColBandwidth, ColScan, ColBusy };
 inline constexpr int kGridColumns = 10;
 inline constexpr int kNameEditLimit = 7;       // characters the name editor takes
 inline constexpr int kFrequencyEditLimit = 9;  // characters the frequency editor takes

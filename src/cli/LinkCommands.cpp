@@ -179,12 +179,15 @@ std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
   return std::move(opened.link);
 }
 
-// The document as the channel view sends it: shown in the grid, then the grid
-// stored into the image before the port opens.
-void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
+// The document as the channel view sends it (shown in the grid, then the grid
+// stored into the image), and the port opened for it; null with exitCode set
+// when the port cannot be had.
+std::unique_ptr<Link> prepareTransfer(RadioImage& image, BandState& band, const LinkOptions& options, int& exitCode) {
   ChannelGrid grid;
-  imageToGrid(image, grid, band, lang);
-  gridToImage(grid, image, band.limits, lang);
+  imageToGrid(image, grid, band, options.lang);
+  gridToImage(grid, image, band.limits, options.lang);
+  catchInterrupt();
+  return openPort(options, exitCode);
 }
 
 // Reads the radio back and prints how it differs from what a write of image
@@ -209,10 +212,8 @@ int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) 
 // the same connection.
 int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band, const LinkOptions& options,
                         bool verifyAfter = false) {
-  storeLikeTheView(image, band, options.lang);
-  catchInterrupt();
   int exitCode = kExitOk;
-  auto link = openPort(options, exitCode);
+  auto link = prepareTransfer(image, band, options, exitCode);
   if (!link) return exitCode;
   const bool reading = direction == TransferDirection::Read;
   Console console(options, reading ? "Reading" : "Writing", reading ? kReadProgressSteps : kWriteProgressSteps);
@@ -291,10 +292,8 @@ int runVerify(const std::vector<std::string>& argv) {
   RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
-  storeLikeTheView(image, band, options.lang);
-  catchInterrupt();
   int exitCode = kExitOk;
-  auto link = openPort(options, exitCode);
+  auto link = prepareTransfer(image, band, options, exitCode);
   if (!link) return exitCode;
   return verifyOver(*link, image, options);
 }

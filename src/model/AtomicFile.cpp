@@ -11,9 +11,6 @@
 #include "model/Document.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <atomic>
