@@ -51,6 +51,7 @@ sanitize: deps
 
 bench: build
 	$(BUILD)/bin/radioprog-bench
+	if [ -x $(BUILD)/bin/radioprog-bench-gui ]; then $(BUILD)/bin/radioprog-bench-gui; fi
 
 # Installs into PREFIX (default /usr/local); run as root for a system prefix.
 PREFIX ?= /usr/local
