@@ -28,7 +28,7 @@
 
 #include "app/StartupConfig.h"
 #include "gui/AppState.h"
-#include "gui/UserPrompts.h"
+#include "gui/Prompts.h"
 #include "link/PtyRadioServer.h"
 #include "link/widgets/TransferController.h"
 #include "shell/widgets/CChildFrame.h"
@@ -115,15 +115,14 @@ void BM_EventLoopDuringReadPaced(benchmark::State& state) {
     app.portName = server.devicePath();
     StartupConfig config;
     config.appName = app.appName;
-    UserPrompts prompts = UserPrompts::standard();
-    CMainFrame window(app, config, prompts);
+    CMainFrame window(app, config);
     window.resize(1280, 800);
     window.show();
     window.fileNew();
     TransferController& transfers = window.activeChildFrame()->transfers();
     // A message ends the run instead of waiting for a user.
     std::string message;
-    transfers.setMessagePrompt([&](QWidget*, const MessageRequest& request) {
+    const ScopedPrompts answers([&](QWidget*, const MessageRequest& request) {
       message = request.text.toStdString();
       return request.buttons & QMessageBox::Retry ? QMessageBox::Cancel : QMessageBox::Ok;
     });

@@ -14,24 +14,11 @@
 namespace radio::cli {
 namespace {
 
-std::map<std::string, Command>& table() {
-  static std::map<std::string, Command> commands;
-  return commands;
-}
-
 bool contains(const std::vector<std::string>& list, const std::string& s) {
   return std::find(list.begin(), list.end(), s) != list.end();
 }
 
 }  // namespace
-
-bool registerCommand(Command command) {
-  const std::string name = command.name;
-  table()[name] = std::move(command);
-  return true;
-}
-
-const std::map<std::string, Command>& commands() { return table(); }
 
 Args::Args(const std::vector<std::string>& args, std::vector<std::string> valueOptions,
            std::vector<std::string> flagOptions) {

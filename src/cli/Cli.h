@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "features/SettingsSections.h"
@@ -32,10 +33,11 @@ struct Command {
   std::function<std::string()> moreHelp = {};
 };
 
-// Adds a command to the table; used by each command file at start-up:
-//   static const bool registered = registerCommand({...});
-bool registerCommand(Command command);
-[[nodiscard]] const std::map<std::string, Command>& commands();
+// Every command this program holds, in the order of the list in Commands.cpp
+// (radioprog-cli itself holds the commands on documents); --help sorts them by name.
+[[nodiscard]] const std::vector<Command>& commands();
+// The command of that name; null for none.
+[[nodiscard]] const Command* findCommand(std::string_view name);
 
 // Parsed arguments: options ("--name value" or "--name=value", flags without a
 // value) and the remaining positional arguments in order.

@@ -79,33 +79,36 @@ int runImport(const std::vector<std::string>& argv) {
   return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
 }
 
-const bool registered = [] {
-  registerCommand({"export", "write the channels as a CSV channel list",
-                   "Usage: radioprog-cli export FILE.dat -o CHANNELS.csv [--lang en|zh]\n"
-                   "Writes channels 1-128 that have a receive frequency as a CSV channel list in\n"
-                   "the layout other radio programmers exchange (Location, Name, Frequency,\n"
-                   "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
-                   "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, URCALL, RPT1CALL,\n"
-                   "RPT2CALL, DVCODE) plus the column BusyLock. UTF-8, CRLF line ends.\n"
-                   "-o - writes to the standard output. --lang zh reads names as GBK.\n"
-                   "The file is replaced in one step.\n",
-                   runExport});
-  registerCommand({"import", "read a CSV channel list into a document",
-                   "Usage: radioprog-cli import FILE.dat CHANNELS.csv [--at N] [--strict] [--lang en|zh]\n"
-                   "Reads a CSV channel list (columns found by name; Location and Frequency are\n"
-                   "required) into the channels of FILE.dat and saves it in one step. Each row\n"
-                   "goes to the channel its Location names (1-128); with --at N the rows that can\n"
-                   "be imported go to channels N, N+1, ... in file order. A row goes in only when\n"
-                   "the channel grid would accept it; every other row is reported as\n"
-                   "  line K: location L NAME: reason\n"
-                   "and channels the file does not name are left as they are.\n"
-                   "Exit codes: 0 every row imported; 3 some rows skipped, the others imported;\n"
-                   "1 nothing importable, an unreadable or malformed file, or --strict with any\n"
-                   "skipped row (FILE.dat is then unchanged); 2 usage.\n"
-                   "--lang zh stores names in GBK and reports in Chinese.\n",
-                   runImport});
-  return true;
-}();
-
 }  // namespace
+
+Command exportCommand() {
+  return {"export", "write the channels as a CSV channel list",
+          "Usage: radioprog-cli export FILE.dat -o CHANNELS.csv [--lang en|zh]\n"
+          "Writes channels 1-128 that have a receive frequency as a CSV channel list in\n"
+          "the layout other radio programmers exchange (Location, Name, Frequency,\n"
+          "Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,\n"
+          "RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, URCALL, RPT1CALL,\n"
+          "RPT2CALL, DVCODE) plus the column BusyLock. UTF-8, CRLF line ends.\n"
+          "-o - writes to the standard output. --lang zh reads names as GBK.\n"
+          "The file is replaced in one step.\n",
+          runExport};
+}
+
+Command importCommand() {
+  return {"import", "read a CSV channel list into a document",
+          "Usage: radioprog-cli import FILE.dat CHANNELS.csv [--at N] [--strict] [--lang en|zh]\n"
+          "Reads a CSV channel list (columns found by name; Location and Frequency are\n"
+          "required) into the channels of FILE.dat and saves it in one step. Each row\n"
+          "goes to the channel its Location names (1-128); with --at N the rows that can\n"
+          "be imported go to channels N, N+1, ... in file order. A row goes in only when\n"
+          "the channel grid would accept it; every other row is reported as\n"
+          "  line K: location L NAME: reason\n"
+          "and channels the file does not name are left as they are.\n"
+          "Exit codes: 0 every row imported; 3 some rows skipped, the others imported;\n"
+          "1 nothing importable, an unreadable or malformed file, or --strict with any\n"
+          "skipped row (FILE.dat is then unchanged); 2 usage.\n"
+          "--lang zh stores names in GBK and reports in Chinese.\n",
+          runImport};
+}
+
 }  // namespace radio::cli

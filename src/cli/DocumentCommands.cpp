@@ -206,47 +206,59 @@ int runDiff(const std::vector<std::string>& argv) {
   return lines.empty() ? kExitOk : kExitDifferent;
 }
 
-const bool registered = [] {
-  registerCommand({"new", "write a new document's image",
-                   "Usage: radioprog-cli new -o FILE.dat\n"
-                   "Writes the image of a new document (factory defaults) to FILE.dat.\n",
-                   runNew});
-  registerCommand({"show", "print the channel table of a document",
-                   "Usage: radioprog-cli show FILE.dat [--all] [--lang en|zh]\n"
-                   "Prints the channel table as the grid shows it: one line per row, tab-separated:\n"
-                   "the row label (1-128, Fr) and the nine column texts (Rx, Tx, QT/DQT Dec,\n"
-                   "QT/DQT Enc, name, power, W/N, scan add, busy lock). Without --all only rows\n"
-                   "with a receive frequency are printed. Then the band limits in force.\n",
-                   runShow});
-  registerCommand({"edit", "edit one channel as the grid does",
-                   "Usage: radioprog-cli edit FILE.dat ROW FIELD=VALUE... [--lang en|zh]\n"
-                   "Edits one channel the way typing into the grid does, field by field in the\n"
-                   "order given, with the grid's checks, then saves the file.\n"
-                   "ROW: 1-128 or Fr. FIELD: rx, tx (frequency in MHz, e.g. 145.125; rx= deletes\n"
-                   "the channel), dec, enc (None, a CTCSS tone such as 67.0, a DCS code such as\n"
-                   "D023N or D754I), name (up to 7 characters), power (High, Low), wn (Wide,\n"
-                   "Narrow), scan (Yes, No), busy (Off, Carrier, QT/DQT).\n"
-                   "A refused value prints the grid's message, exits with 1 and leaves the file\n"
-                   "unchanged. With --lang zh list texts are the Chinese ones and the name is\n"
-                   "stored in GBK.\n",
-                   runEdit});
-  registerCommand({"diff", "list every difference between two documents",
-                   "Usage: radioprog-cli diff A.dat B.dat [--lang en|zh]\n"
-                   "Prints every difference from A to B, one per line:\n"
-                   "  channel N: FIELD: OLD -> NEW   a channel row (N 1-128 or Fr; FIELD as 'edit'\n"
-                   "                                 names it) with the grid's texts\n"
-                   "  section.key: OLD -> NEW        a setting, with the keys and texts of 'get'\n"
-                   "  bytes 0xADDR-0xADDR            image bytes whose change no field shows\n"
-                   "An empty text is shown as \"\". Exit 0 when the documents are the same (nothing\n"
-                   "is printed), 20 when they differ, 1 when a file cannot be read.\n",
-                   runDiff});
-  registerCommand({"dump", "hex dump of an image with its areas",
-                   "Usage: radioprog-cli dump FILE.dat\n"
-                   "Prints the 6144 image bytes in hexadecimal, each line with its offset and,\n"
-                   "where it starts, the record number and the area of the image map.\n",
-                   runDump});
-  return true;
-}();
-
 }  // namespace
+
+Command newCommand() {
+  return {"new", "write a new document's image",
+          "Usage: radioprog-cli new -o FILE.dat\n"
+          "Writes the image of a new document (factory defaults) to FILE.dat.\n",
+          runNew};
+}
+
+Command showCommand() {
+  return {"show", "print the channel table of a document",
+          "Usage: radioprog-cli show FILE.dat [--all] [--lang en|zh]\n"
+          "Prints the channel table as the grid shows it: one line per row, tab-separated:\n"
+          "the row label (1-128, Fr) and the nine column texts (Rx, Tx, QT/DQT Dec,\n"
+          "QT/DQT Enc, name, power, W/N, scan add, busy lock). Without --all only rows\n"
+          "with a receive frequency are printed. Then the band limits in force.\n",
+          runShow};
+}
+
+Command editCommand() {
+  return {"edit", "edit one channel as the grid does",
+          "Usage: radioprog-cli edit FILE.dat ROW FIELD=VALUE... [--lang en|zh]\n"
+          "Edits one channel the way typing into the grid does, field by field in the\n"
+          "order given, with the grid's checks, then saves the file.\n"
+          "ROW: 1-128 or Fr. FIELD: rx, tx (frequency in MHz, e.g. 145.125; rx= deletes\n"
+          "the channel), dec, enc (None, a CTCSS tone such as 67.0, a DCS code such as\n"
+          "D023N or D754I), name (up to 7 characters), power (High, Low), wn (Wide,\n"
+          "Narrow), scan (Yes, No), busy (Off, Carrier, QT/DQT).\n"
+          "A refused value prints the grid's message, exits with 1 and leaves the file\n"
+          "unchanged. With --lang zh list texts are the Chinese ones and the name is\n"
+          "stored in GBK.\n",
+          runEdit};
+}
+
+Command diffCommand() {
+  return {"diff", "list every difference between two documents",
+          "Usage: radioprog-cli diff A.dat B.dat [--lang en|zh]\n"
+          "Prints every difference from A to B, one per line:\n"
+          "  channel N: FIELD: OLD -> NEW   a channel row (N 1-128 or Fr; FIELD as 'edit'\n"
+          "                                 names it) with the grid's texts\n"
+          "  section.key: OLD -> NEW        a setting, with the keys and texts of 'get'\n"
+          "  bytes 0xADDR-0xADDR            image bytes whose change no field shows\n"
+          "An empty text is shown as \"\". Exit 0 when the documents are the same (nothing\n"
+          "is printed), 20 when they differ, 1 when a file cannot be read.\n",
+          runDiff};
+}
+
+Command dumpCommand() {
+  return {"dump", "hex dump of an image with its areas",
+          "Usage: radioprog-cli dump FILE.dat\n"
+          "Prints the 6144 image bytes in hexadecimal, each line with its offset and,\n"
+          "where it starts, the record number and the area of the image map.\n",
+          runDump};
+}
+
 }  // namespace radio::cli

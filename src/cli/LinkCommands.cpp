@@ -381,65 +381,79 @@ int runPorts(const std::vector<std::string>& argv) {
   return kExitOk;
 }
 
-const bool registered = [] {
-  registerCommand({"read", "read the radio's memory into a document",
-                   std::string("Usage: radioprog-cli read --port DEVICE -o FILE.dat [--into BASE.dat] [--retry N]\n"
-                               "                          [--no-backup] [--quiet] [--lang en|zh]\n"
-                               "Reads the radio's 4096 bytes into a new document (or into BASE.dat) and saves\n"
-                               "the document as the application holds it after a read. A read that fails or is\n"
-                               "cancelled leaves FILE.dat untouched.\n"
-                               "Each successful read also keeps the image as read in the backups folder\n"
-                               "($XDG_DATA_HOME/radioprog/backups, default ~/.local/share/radioprog/backups) as\n"
-                               "YYYY-MM-DD_HHMMSS_MODEL.dat, never replacing an earlier one, and prints\n"
-                               "'backup: PATH'; --no-backup skips it. A failed backup is reported on stderr and\n"
-                               "the read still succeeds.\n"
-                               "--retry N answers Retry N times when the radio does not answer (default 0).\n"
-                               "Progress goes to stdout (a bar on a terminal), messages to stderr.\n") +
-                       kExitCodeHelp,
-                   runRead});
-  registerCommand({"write", "write a document into the radio",
-                   std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify] [--retry N] [--quiet]\n"
-                               "                           [--lang en|zh]\n"
-                               "Sends FILE.dat as the application sends it after opening it and choosing\n"
-                               "Write. The file itself is not changed.\n"
-                               "--verify  reads the radio back afterwards and compares it as 'verify' does.\n") +
-                       kExitCodeHelp,
-                   runWrite});
-  registerCommand(
-      {"verify", "compare the radio with a document, writing nothing",
-       std::string("Usage: radioprog-cli verify --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
-                   "Reads the radio (the handshake and blocks of a read; nothing is written) and\n"
-                   "compares it with what a write of FILE.dat would leave in it: every area a\n"
-                   "write sends, with the radio's own bit that the handshake keeps. Differences\n"
-                   "are printed as 'diff' prints them (document -> radio). Exit 0 when they\n"
-                   "agree, 20 when they differ.\n") +
-           kExitCodeHelp,
-       runVerify});
-  registerCommand({"info", "identify the radio without reading its memory",
-                   std::string("Usage: radioprog-cli info --port DEVICE [--retry N] [--lang en|zh]\n"
-                               "Runs the handshake and the identification only and prints what the radio\n"
-                               "says: its identification bytes, the band type and whether this program\n"
-                               "accepts it, the model entry, whether a password is set, and its bands.\n"
-                               "No channel is read and nothing is written; it takes well under a second.\n") +
-                       kExitCodeHelp,
-                   runInfo});
-  registerCommand({"squelch", "read or write the four squelch levels",
-                   std::string("Usage: radioprog-cli squelch read --port DEVICE [--retry N] [--lang en|zh]\n"
-                               "       radioprog-cli squelch write --port DEVICE VW VN UW UN [--retry N]\n"
-                               "Reads the four squelch tuning levels from the radio and prints them (V wide,\n"
-                               "V narrow, U wide, U narrow, as the dialog shows them), or writes four levels\n"
-                               "from -55 to 54.\n") +
-                       kExitCodeHelp,
-                   runSquelch});
-  registerCommand({"ports", "list the serial ports",
-                   "Usage: radioprog-cli ports\n"
-                   "Lists the serial ports, one line each, tab-separated: the device; the state\n"
-                   "(free; busy, with the program holding it when it can be seen; no access: join\n"
-                   "the dialout group); the USB vendor:product id; the description; the serial\n"
-                   "number; the kernel driver. A dash stands for what is not known.\n",
-                   runPorts});
-  return true;
-}();
-
 }  // namespace
+
+Command readCommand() {
+  return {"read", "read the radio's memory into a document",
+          std::string("Usage: radioprog-cli read --port DEVICE -o FILE.dat [--into BASE.dat] [--retry N]\n"
+                      "                          [--no-backup] [--quiet] [--lang en|zh]\n"
+                      "Reads the radio's 4096 bytes into a new document (or into BASE.dat) and saves\n"
+                      "the document as the application holds it after a read. A read that fails or is\n"
+                      "cancelled leaves FILE.dat untouched.\n"
+                      "Each successful read also keeps the image as read in the backups folder\n"
+                      "($XDG_DATA_HOME/radioprog/backups, default ~/.local/share/radioprog/backups) as\n"
+                      "YYYY-MM-DD_HHMMSS_MODEL.dat, never replacing an earlier one, and prints\n"
+                      "'backup: PATH'; --no-backup skips it. A failed backup is reported on stderr and\n"
+                      "the read still succeeds.\n"
+                      "--retry N answers Retry N times when the radio does not answer (default 0).\n"
+                      "Progress goes to stdout (a bar on a terminal), messages to stderr.\n") +
+              kExitCodeHelp,
+          runRead};
+}
+
+Command writeCommand() {
+  return {"write", "write a document into the radio",
+          std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify] [--retry N] [--quiet]\n"
+                      "                           [--lang en|zh]\n"
+                      "Sends FILE.dat as the application sends it after opening it and choosing\n"
+                      "Write. The file itself is not changed.\n"
+                      "--verify  reads the radio back afterwards and compares it as 'verify' does.\n") +
+              kExitCodeHelp,
+          runWrite};
+}
+
+Command verifyCommand() {
+  return {"verify", "compare the radio with a document, writing nothing",
+          std::string("Usage: radioprog-cli verify --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
+                      "Reads the radio (the handshake and blocks of a read; nothing is written) and\n"
+                      "compares it with what a write of FILE.dat would leave in it: every area a\n"
+                      "write sends, with the radio's own bit that the handshake keeps. Differences\n"
+                      "are printed as 'diff' prints them (document -> radio). Exit 0 when they\n"
+                      "agree, 20 when they differ.\n") +
+              kExitCodeHelp,
+          runVerify};
+}
+
+Command infoCommand() {
+  return {"info", "identify the radio without reading its memory",
+          std::string("Usage: radioprog-cli info --port DEVICE [--retry N] [--lang en|zh]\n"
+                      "Runs the handshake and the identification only and prints what the radio\n"
+                      "says: its identification bytes, the band type and whether this program\n"
+                      "accepts it, the model entry, whether a password is set, and its bands.\n"
+                      "No channel is read and nothing is written; it takes well under a second.\n") +
+              kExitCodeHelp,
+          runInfo};
+}
+
+Command squelchCommand() {
+  return {"squelch", "read or write the four squelch levels",
+          std::string("Usage: radioprog-cli squelch read --port DEVICE [--retry N] [--lang en|zh]\n"
+                      "       radioprog-cli squelch write --port DEVICE VW VN UW UN [--retry N]\n"
+                      "Reads the four squelch tuning levels from the radio and prints them (V wide,\n"
+                      "V narrow, U wide, U narrow, as the dialog shows them), or writes four levels\n"
+                      "from -55 to 54.\n") +
+              kExitCodeHelp,
+          runSquelch};
+}
+
+Command portsCommand() {
+  return {"ports", "list the serial ports",
+          "Usage: radioprog-cli ports\n"
+          "Lists the serial ports, one line each, tab-separated: the device; the state\n"
+          "(free; busy, with the program holding it when it can be seen; no access: join\n"
+          "the dialout group); the USB vendor:product id; the description; the serial\n"
+          "number; the kernel driver. A dash stands for what is not known.\n",
+          runPorts};
+}
+
 }  // namespace radio::cli

@@ -89,28 +89,30 @@ int runSimulate(const std::vector<std::string>& argv) {
   return end == PtyRadioServer::End::Failed ? fail("the pseudo-terminal failed") : kExitOk;
 }
 
-const bool registered = registerCommand(
-    {"simulate", "run a virtual radio on a pseudo-terminal",
-     "Usage: radioprog-cli simulate [--memory FILE.bin] [--pace] [--fault KIND[:ARG],...] [--save FILE.bin]\n"
-     "Serves a virtual radio on a pseudo-terminal until interrupted. The first line\n"
-     "printed is the device to give to --port.\n"
-     "--memory   the radio's 4096 bytes (a 6144-byte .dat document is also taken);\n"
-     "           default: a radio fresh from the factory (band type 3).\n"
-     "--pace     every byte takes the time of a 9600-baud wire (10 bits a byte).\n"
-     "--save     where the memory is saved after each write and at the end.\n"
-     "--fault    one or more, separated by commas. Blocks are numbered by address/8\n"
-     "           (0..511; the identification is 506 and 507, the squelch levels 510):\n"
-     "  silent            never answers\n"
-     "  no-identify-ack   answers the wake-up and Identify, not its acknowledge\n"
-     "  band:N            band type N (1, 2, 4 and 5 are refused by the program)\n"
-     "  password[:DIGITS] the radio's password (default 123456)\n"
-     "  short:K           the reply to the read of block K stops short\n"
-     "  no-ack:K          no acknowledge for block K (read or written)\n"
-     "  disconnect:K      the line goes dead at the request of block K\n"
-     "  stuck:ADDR        the memory cell at radio address ADDR (0x0000..0x0FFF)\n"
-     "                    keeps its old value when written\n"
-     "Protocol errors of the program are printed on stderr when the radio stops.\n",
-     runSimulate});
-
 }  // namespace
+
+Command simulateCommand() {
+  return {"simulate", "run a virtual radio on a pseudo-terminal",
+          "Usage: radioprog-cli simulate [--memory FILE.bin] [--pace] [--fault KIND[:ARG],...] [--save FILE.bin]\n"
+          "Serves a virtual radio on a pseudo-terminal until interrupted. The first line\n"
+          "printed is the device to give to --port.\n"
+          "--memory   the radio's 4096 bytes (a 6144-byte .dat document is also taken);\n"
+          "           default: a radio fresh from the factory (band type 3).\n"
+          "--pace     every byte takes the time of a 9600-baud wire (10 bits a byte).\n"
+          "--save     where the memory is saved after each write and at the end.\n"
+          "--fault    one or more, separated by commas. Blocks are numbered by address/8\n"
+          "           (0..511; the identification is 506 and 507, the squelch levels 510):\n"
+          "  silent            never answers\n"
+          "  no-identify-ack   answers the wake-up and Identify, not its acknowledge\n"
+          "  band:N            band type N (1, 2, 4 and 5 are refused by the program)\n"
+          "  password[:DIGITS] the radio's password (default 123456)\n"
+          "  short:K           the reply to the read of block K stops short\n"
+          "  no-ack:K          no acknowledge for block K (read or written)\n"
+          "  disconnect:K      the line goes dead at the request of block K\n"
+          "  stuck:ADDR        the memory cell at radio address ADDR (0x0000..0x0FFF)\n"
+          "                    keeps its old value when written\n"
+          "Protocol errors of the program are printed on stderr when the radio stops.\n",
+          runSimulate};
+}
+
 }  // namespace radio::cli

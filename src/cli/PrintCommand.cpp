@@ -130,8 +130,8 @@ int runPrint(const std::vector<std::string>&) {
 
 #endif
 
-const bool registered =
-    registerCommand({"print", "writes the printed report of a document as a PDF file", kHelp, runPrint});
-
 }  // namespace
+
+Command printCommand() { return {"print", "writes the printed report of a document as a PDF file", kHelp, runPrint}; }
+
 }  // namespace radio::cli

@@ -69,21 +69,24 @@ std::string keysHelp() {
   return text;
 }
 
-const bool registered = [] {
-  registerCommand({"get", "print the settings of a document",
-                   "Usage: radioprog-cli get FILE.dat [SECTION] [--lang en|zh]\n"
-                   "Prints every field of the settings dialogs as the dialog shows it, one line\n"
-                   "per field, tab-separated: section.key, the value, the dialog's label.\n"
-                   "\nSections and keys:\n",
-                   runGet, keysHelp});
-  registerCommand({"set", "change settings of a document",
-                   "Usage: radioprog-cli set FILE.dat section.key=VALUE... [--lang en|zh]\n"
-                   "Stores each value through its dialog's rules (normalisation, clamping) and\n"
-                   "saves the file. An unknown key or a value the dialog could not hold is\n"
-                   "refused with a message and the file is left unchanged.\n\nSections and keys:\n",
-                   runSet, keysHelp});
-  return true;
-}();
-
 }  // namespace
+
+Command getCommand() {
+  return {"get", "print the settings of a document",
+          "Usage: radioprog-cli get FILE.dat [SECTION] [--lang en|zh]\n"
+          "Prints every field of the settings dialogs as the dialog shows it, one line\n"
+          "per field, tab-separated: section.key, the value, the dialog's label.\n"
+          "\nSections and keys:\n",
+          runGet, keysHelp};
+}
+
+Command setCommand() {
+  return {"set", "change settings of a document",
+          "Usage: radioprog-cli set FILE.dat section.key=VALUE... [--lang en|zh]\n"
+          "Stores each value through its dialog's rules (normalisation, clamping) and\n"
+          "saves the file. An unknown key or a value the dialog could not hold is\n"
+          "refused with a message and the file is left unchanged.\n\nSections and keys:\n",
+          runSet, keysHelp};
+}
+
 }  // namespace radio::cli

@@ -5,7 +5,8 @@
 // whole tool (RADIOPROG_WHOLE_TOOL, in libexec) adds the commands that need Qt: the
 // serial link and the PDF report. radioprog-cli hands every other command line (and
 // the overview, which lists every command) to the whole tool, which takes over the
-// process with the same arguments.
+// process with the same arguments. The commands are listed in Commands.cpp.
+#include <algorithm>
 #include <clocale>
 #include <iostream>
 #include <string>
@@ -49,8 +50,13 @@ void printOverview(std::ostream& out) {
          "Programs the radios of the family from the command line: documents (.dat\n"
          "files), the radio link and the printed report.\n\n"
          "Commands:\n";
-  for (const auto& [name, command] : radio::cli::commands())
-    out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << command.synopsis << '\n';
+  std::vector<const radio::cli::Command*> sorted;
+  for (const auto& command : radio::cli::commands()) sorted.push_back(&command);
+  std::sort(sorted.begin(), sorted.end(), [](const auto* a, const auto* b) { return a->name < b->name; });
+  for (const auto* command : sorted) {
+    const std::string& name = command->name;
+    out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << command->synopsis << '\n';
+  }
   out << "\nRun 'radioprog-cli COMMAND --help' for the arguments of a command.\n";
 }
 
@@ -60,7 +66,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef RADIOPROG_WHOLE_TOOL
-  if (args.empty() || !radio::cli::commands().count(args[0])) return runWholeTool(argv);
+  if (args.empty() || !radio::cli::findCommand(args[0])) return runWholeTool(argv);
 #endif
   if (args.empty()) {
     printOverview(std::cerr);
@@ -68,17 +74,16 @@ int main(int argc, char** argv) {
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     if (args.size() > 1) {
-      const auto it = radio::cli::commands().find(args[1]);
-      if (it != radio::cli::commands().end()) {
-        std::cout << it->second.help << (it->second.moreHelp ? it->second.moreHelp() : "");
+      if (const auto* command = radio::cli::findCommand(args[1])) {
+        std::cout << command->help << (command->moreHelp ? command->moreHelp() : "");
         return radio::cli::kExitOk;
       }
     }
     printOverview(std::cout);
     return radio::cli::kExitOk;
   }
-  const auto it = radio::cli::commands().find(args[0]);
-  if (it == radio::cli::commands().end()) {
+  const auto* command = radio::cli::findCommand(args[0]);
+  if (!command) {
     std::cerr << "radioprog-cli: unknown command '" << args[0] << "'\n";
     printOverview(std::cerr);
     return radio::cli::kExitUsage;
@@ -87,9 +92,9 @@ int main(int argc, char** argv) {
   for (const auto& a : rest) {
     if (a == "--") break;
     if (a == "--help" || a == "-h") {
-      std::cout << it->second.help << (it->second.moreHelp ? it->second.moreHelp() : "");
+      std::cout << command->help << (command->moreHelp ? command->moreHelp() : "");
       return radio::cli::kExitOk;
     }
   }
-  return it->second.run(rest);
+  return command->run(rest);
 }

@@ -217,33 +217,6 @@ std::vector<std::pair<std::string, std::string>> mskKeys() {
 
 // ---- twotone ---------------------------------------------------------------------
 
-// The fields of a decode page and the encode timing, beside their tables' rows.
-struct DecodeField {
-  const FieldInfo& info;
-  TwoToneField kind;
-  std::string TwoToneDecodeForm::*member;
-};
-const DecodeField kDecodeFields[] = {
-    {kTwoToneDecodeFields[0], TwoToneField::Tone, &TwoToneDecodeForm::aTone},
-    {kTwoToneDecodeFields[1], TwoToneField::Tone, &TwoToneDecodeForm::bTone},
-    {kTwoToneDecodeFields[2], TwoToneField::Delay, &TwoToneDecodeForm::firstDelay},
-    {kTwoToneDecodeFields[3], TwoToneField::Delay, &TwoToneDecodeForm::secondDelay},
-    {kTwoToneDecodeFields[4], TwoToneField::DecodeInterval, &TwoToneDecodeForm::interval},
-    {kTwoToneDecodeFields[5], TwoToneField::Delay, &TwoToneDecodeForm::longDelay},
-};
-
-struct TimingField {
-  const FieldInfo& info;
-  TwoToneField kind;
-  std::string TwoToneEncodeForm::*member;
-};
-const TimingField kTimingFields[] = {
-    {kTwoToneTimingFields[0], TwoToneField::Delay, &TwoToneEncodeForm::firstDelay},
-    {kTwoToneTimingFields[1], TwoToneField::Delay, &TwoToneEncodeForm::secondDelay},
-    {kTwoToneTimingFields[2], TwoToneField::Delay, &TwoToneEncodeForm::longDelay},
-    {kTwoToneTimingFields[3], TwoToneField::EncodeInterval, &TwoToneEncodeForm::toneInterval},
-    {kTwoToneTimingFields[4], TwoToneField::TxRise, &TwoToneEncodeForm::txRise},
-};
 const FieldInfo& kShortBeepField = kTwoToneTimingFields[5];
 
 std::string encodeKey(int n, int t) {
@@ -255,7 +228,7 @@ std::vector<FieldLine> getTwoTone(const RadioImage& image, const SectionContext&
   const Language l = ctx.lang;
   const TwoToneEncodeForm enc = loadTwoToneEncode(image);
   std::vector<FieldLine> lines;
-  for (const auto& f : kTimingFields) lines.push_back(line(f.info, enc.*f.member, l));
+  for (const auto& f : kTwoToneTimingRows) lines.push_back(line(*f.info, enc.*f.member, l));
   lines.push_back(line(kShortBeepField, checkText(enc.shortBeep, l), l));
   for (int n = 1; n <= twotone::kEncodeEntries; ++n)
     for (int t = 0; t < 2; ++t)
@@ -264,9 +237,9 @@ std::vector<FieldLine> getTwoTone(const RadioImage& image, const SectionContext&
            std::string(kTwoToneToneFields[static_cast<std::size_t>(t)].label.in(l)) + " " + std::to_string(n)});
   for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
     const TwoToneDecodeForm dec = loadTwoToneDecode(image, k);
-    for (const auto& f : kDecodeFields)
+    for (const auto& f : kTwoToneDecodeRows)
       lines.push_back(
-          {decodePrefix(k) + f.info.key, dec.*f.member, "2-Tone" + std::to_string(k) + " " + f.info.label.in(l)});
+          {decodePrefix(k) + f.info->key, dec.*f.member, "2-Tone" + std::to_string(k) + " " + f.info->label.in(l)});
   }
   return lines;
 }
@@ -282,8 +255,8 @@ Error twoToneValue(TwoToneField kind, const std::string& value, std::string& out
 Error setTwoTone(RadioImage& image, const SectionContext&, const std::string& key, const std::string& value) {
   // Encode page: timing, short beep and the tone list; stored as a whole.
   TwoToneEncodeForm enc = loadTwoToneEncode(image);
-  for (const auto& f : kTimingFields) {
-    if (key != f.info.key) continue;
+  for (const auto& f : kTwoToneTimingRows) {
+    if (key != f.info->key) continue;
     if (auto error = twoToneValue(f.kind, value, enc.*f.member)) return error;
     storeTwoToneEncode(enc, image);
     return std::nullopt;
@@ -307,8 +280,8 @@ Error setTwoTone(RadioImage& image, const SectionContext&, const std::string& ke
   }
   // Decode pages: one entry stored as a whole.
   for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
-    for (const auto& f : kDecodeFields) {
-      if (key != decodePrefix(k) + f.info.key) continue;
+    for (const auto& f : kTwoToneDecodeRows) {
+      if (key != decodePrefix(k) + f.info->key) continue;
       TwoToneDecodeForm dec = loadTwoToneDecode(image, k);
       if (auto error = twoToneValue(f.kind, value, dec.*f.member)) return error;
       storeTwoToneDecode(dec, image, k);
@@ -328,11 +301,11 @@ std::vector<std::pair<std::string, std::string>> twoToneKeys() {
       {"short_beep", "checked, unchecked"},
       {"enc1_a, enc1_b ... enc32_a, enc32_b", "Tone1 and Tone2 of entry 1..32: 288.5..3106.0 Hz, empty for none"},
   };
-  for (const auto& f : kDecodeFields) {
+  for (const auto& f : kTwoToneDecodeRows) {
     std::string note = f.kind == TwoToneField::Tone    ? "288.5..3106.0 Hz"
                        : f.kind == TwoToneField::Delay ? "0.5..10.0 s"
                                                        : "0.0..2.0 s";
-    keys.emplace_back(std::string("dec1_") + f.info.key + " ... dec8_" + f.info.key, "entry 1..8: " + note);
+    keys.emplace_back(std::string("dec1_") + f.info->key + " ... dec8_" + f.info->key, "entry 1..8: " + note);
   }
   return keys;
 }

@@ -46,6 +46,16 @@ struct TwoToneDecodeForm {
   bool operator==(const TwoToneDecodeForm&) const = default;
 };
 
+// A decode page's edits in its order.
+inline constexpr std::array<TwoToneRow<TwoToneDecodeForm>, 6> kTwoToneDecodeRows{{
+    {&kTwoToneDecodeFields[0], TwoToneField::Tone, &TwoToneDecodeForm::aTone},
+    {&kTwoToneDecodeFields[1], TwoToneField::Tone, &TwoToneDecodeForm::bTone},
+    {&kTwoToneDecodeFields[2], TwoToneField::Delay, &TwoToneDecodeForm::firstDelay},
+    {&kTwoToneDecodeFields[3], TwoToneField::Delay, &TwoToneDecodeForm::secondDelay},
+    {&kTwoToneDecodeFields[4], TwoToneField::DecodeInterval, &TwoToneDecodeForm::interval},
+    {&kTwoToneDecodeFields[5], TwoToneField::Delay, &TwoToneDecodeForm::longDelay},
+}};
+
 // What page k shows when it becomes visible: tones "%4.1f", times "%2.1f" of the
 // stored value / 10, out-of-range values as stored.
 [[nodiscard]] TwoToneDecodeForm loadTwoToneDecode(const RadioImage& image, int k);

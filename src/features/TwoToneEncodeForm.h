@@ -70,6 +70,23 @@ struct TwoToneEncodeForm {
   bool operator==(const TwoToneEncodeForm&) const = default;
 };
 
+// A timing or tone edit of the 2-Tone pages: its names, how it rounds and spins,
+// and its text in the form.
+template <class Form>
+struct TwoToneRow {
+  const FieldInfo* info;
+  TwoToneField kind;
+  std::string Form::*member;
+};
+// The encode timing edits in the page's order (the short beep follows them).
+inline constexpr std::array<TwoToneRow<TwoToneEncodeForm>, 5> kTwoToneTimingRows{{
+    {&kTwoToneTimingFields[0], TwoToneField::Delay, &TwoToneEncodeForm::firstDelay},
+    {&kTwoToneTimingFields[1], TwoToneField::Delay, &TwoToneEncodeForm::secondDelay},
+    {&kTwoToneTimingFields[2], TwoToneField::Delay, &TwoToneEncodeForm::longDelay},
+    {&kTwoToneTimingFields[3], TwoToneField::EncodeInterval, &TwoToneEncodeForm::toneInterval},
+    {&kTwoToneTimingFields[4], TwoToneField::TxRise, &TwoToneEncodeForm::txRise},
+}};
+
 // What the page shows when it becomes visible (from the display form).
 [[nodiscard]] TwoToneEncodeForm loadTwoToneEncode(const RadioImage& image);
 // Stores the page's texts as they are, in both forms. An empty cell stores 0xFFFF

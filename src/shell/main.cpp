@@ -37,7 +37,7 @@ bool answeredOnTerminal(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   if (answeredOnTerminal(argc, argv)) return 0;
   QApplication app(argc, argv);
-  radio::gui::CProgramApp program(radio::gui::UserPrompts::standard());
+  radio::gui::CProgramApp program;
   // The shipped files lie beside the program in a build tree, in ../share/radioprog
   // when installed.
   const auto dataDirectory = radio::findDataDirectory(QCoreApplication::applicationDirPath().toStdString());

@@ -23,7 +23,7 @@ class ChannelGridView : public ::testing::Test {
     doc = std::make_unique<CProgramDoc>(state);
     doc->newDocument();
     view = std::make_unique<CProgramView>(*doc);
-    view->setMessagePrompt([this](QWidget*, const MessageRequest& request) {
+    answers = std::make_unique<ScopedPrompts>([this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
       return QMessageBox::Ok;
     });
@@ -68,6 +68,7 @@ class ChannelGridView : public ::testing::Test {
 
   AppState state;
   std::unique_ptr<CProgramDoc> doc;
+  std::unique_ptr<ScopedPrompts> answers;
   std::unique_ptr<CProgramView> view;
   std::vector<MessageRequest> messages;
 };

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "gui/Prompts.h"
 #include "shell/widgets/CProgramApp.h"
 
 namespace radio::gui::test {
@@ -22,10 +23,12 @@ class ShellFixture : public ::testing::Test {
     ASSERT_TRUE(dir_.isValid());
     // Each test has a settings key of its own.
     appName_ = QStringLiteral("shelltest_%1").arg(++counter());
+    answers_ = std::make_unique<ScopedPrompts>(prompts());
   }
 
   void TearDown() override {
     app_.reset();
+    answers_.reset();
     QApplication::processEvents();
   }
 
@@ -50,7 +53,7 @@ class ShellFixture : public ::testing::Test {
   // Starts the application on the test's program directory.
   bool start(QStringList arguments = {}) {
     app_.reset();
-    app_ = std::make_unique<CProgramApp>(prompts());
+    app_ = std::make_unique<CProgramApp>();
     // The test's Program.ini is the one the program reads and writes.
     app_->setConfigDirectory(dir_.path());
     app_->setRestartLauncher([] { return true; });
@@ -65,24 +68,26 @@ class ShellFixture : public ::testing::Test {
     return start(std::move(arguments));
   }
 
-  UserPrompts prompts() {
-    UserPrompts p;
-    p.inform = [this](QWidget*, const QString& text) { messages_.append(text); };
-    p.confirm = [this](QWidget*, const QString& text) {
-      messages_.append(text);
-      return confirmAnswer_;
+  // Records every message and answers OK/Cancel questions with confirmAnswer_,
+  // Save/Discard/Cancel questions with saveAnswer_, the rest with OK.
+  Prompts prompts() {
+    Prompts p;
+    p.message = [this](QWidget*, const MessageRequest& request) {
+      if (request.buttons & QMessageBox::Discard) {
+        messages_.append(request.text);
+        return saveAnswer_ == SaveAnswer::Save      ? QMessageBox::Save
+               : saveAnswer_ == SaveAnswer::Discard ? QMessageBox::Discard
+                                                    : QMessageBox::Cancel;
+      }
+      messages_.append(request.text);
+      if (request.buttons & QMessageBox::Cancel) return confirmAnswer_ ? QMessageBox::Ok : QMessageBox::Cancel;
+      return QMessageBox::Ok;
     };
-    p.askSave = [this](QWidget*, const QString& text) {
-      messages_.append(text);
-      return saveAnswer_;
-    };
-    p.openFileName = [](QWidget*) { return QString(); };
-    p.saveFileName = [this](QWidget*, const QString& proposed) {
+    p.openFileName = [](QWidget*, FileKind, const QString&) { return QString(); };
+    p.saveFileName = [this](QWidget*, const QString& proposed, FileKind) {
       proposedNames_.append(proposed);
       return saveAsAnswer_;
     };
-    p.openChannelListName = p.openFileName;
-    p.saveChannelListName = p.saveFileName;
     return p;
   }
 
@@ -93,6 +98,7 @@ class ShellFixture : public ::testing::Test {
 
   QTemporaryDir dir_;
   QString appName_;
+  std::unique_ptr<ScopedPrompts> answers_;
   std::unique_ptr<CProgramApp> app_;
   QStringList messages_;
   QStringList proposedNames_;

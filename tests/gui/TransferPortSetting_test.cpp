@@ -37,7 +37,7 @@ class PseudoTerminal {
 class PortSettingWindow : public ::testing::Test {
  protected:
   void SetUp() override { state.appName = "radioprog-port-test"; }
-  QString storedPort() const { return ProgramSettings("radioprog-port-test").value("com").toString(); }
+  QString storedPort() const { return ProgramSettings("radioprog-port-test").value(Setting::Port).toString(); }
 
   AppState state;
 };
@@ -60,7 +60,7 @@ TEST_F(PortSettingWindow, DevicePathTypedIntoTheFieldIsStoredOnOk) {
   dlg.accept();
   EXPECT_EQ(state.portName, pty.path());
   EXPECT_EQ(storedPort().toStdString(), pty.path());
-  EXPECT_EQ(loadPortSetting(state.appName), pty.path());
+  EXPECT_EQ(ProgramSettings(state.appName).port(), pty.path());
 
   // Opened again, the window checks the port it can open.
   CPortSettingDlg again(state);

@@ -65,10 +65,21 @@ class TransferWindow : public ::testing::Test {
     transfers->setPortName([this] { return state.portName; });
     transfers->setBackupFolder(backups.filePath("backups").toStdString());
     view->bindTransfers(*transfers);
-    transfers->setMessagePrompt([this](QWidget*, const MessageRequest& request) {
+    Prompts answered;
+    answered.message = [this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
       return request.buttons & QMessageBox::Retry ? QMessageBox::Cancel : QMessageBox::Ok;
-    });
+    };
+    // A window of differences is read, not run.
+    answered.runDialog = [this](QDialog& dialog) {
+      if (auto* differences = qobject_cast<CDifferencesDlg*>(&dialog)) {
+        listed.push_back(differences->windowTitle().toStdString());
+        for (const QString& line : differences->listText().split(QLatin1Char('\n')))
+          listed.push_back(line.toStdString());
+      }
+      return 0;
+    };
+    answers = std::make_unique<ScopedPrompts>(std::move(answered));
     transfers->setLinkOpener([this](const std::string& device, Language) {
       openedDevice = device;
       OpenedLink opened;
@@ -117,10 +128,12 @@ class TransferWindow : public ::testing::Test {
   AppState state;
   QTemporaryDir backups;
   std::unique_ptr<CProgramDoc> doc;
+  std::unique_ptr<ScopedPrompts> answers;
   std::unique_ptr<CProgramView> view;
   std::unique_ptr<TransferController> transfers;
   std::unique_ptr<VirtualRadio> radio = std::make_unique<VirtualRadio>(radioWithAChannel());
   std::vector<MessageRequest> messages;
+  std::vector<std::string> listed;  // the title and lines of each window of differences
   std::string openedDevice;
   std::function<void()> onWrite;  // runs on the worker thread
   std::binary_semaphore reached{0};
@@ -188,11 +201,6 @@ TEST_F(TransferWindow, ReadKeepsABackupOrReportsWhyItCouldNot) {
 // reported as holding the document, a cell that keeps its old value is named by
 // channel and field.
 TEST_F(TransferWindow, VerifyAfterWritingNamesACellThatKeptItsOldValue) {
-  std::vector<std::string> listed;
-  transfers->setDifferencesShown([&](CDifferencesDlg& dialog) {
-    listed.push_back(dialog.windowTitle().toStdString());
-    for (const QString& line : dialog.listText().split(QLatin1Char('\n'))) listed.push_back(line.toStdString());
-  });
   transfers->setVerifyAfterWrite([] { return true; });
   // Channel 1 of the document is the radio's, its name beginning with X.
   transfers->startRead();

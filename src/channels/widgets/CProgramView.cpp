@@ -62,8 +62,7 @@ QFont fixedPitchFont(const QFont& base) {
 
 }  // namespace
 
-CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), lang_(doc.state().lang), prompt_(&showMessageBox) {
+CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc), lang_(doc.state().lang) {
   setWindowTitle(text({"Channel Information", "信道信息"}));
 
   table_ = new QTableWidget(kChannelRows, kGridColumns, this);
@@ -122,10 +121,6 @@ CProgramView::~CProgramView() {
 }
 
 QString CProgramView::text(const Text& t) const { return QString::fromUtf8(t.in(lang_)); }
-
-void CProgramView::setMessagePrompt(MessagePrompt prompt) {
-  prompt_ = prompt ? std::move(prompt) : MessagePrompt(&showMessageBox);
-}
 
 // ---------------------------------------------------------------------------
 // Grid set-up and filling
@@ -407,7 +402,7 @@ void CProgramView::showCaution(const Validation& validation) {
     case MessageIcon::None: request.icon = QMessageBox::NoIcon; break;
   }
   request.buttons = QMessageBox::Ok;
-  (void)prompt_(this, request);
+  (void)showMessage(this, request);
 }
 
 // ---------------------------------------------------------------------------

@@ -19,7 +19,7 @@
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelGrid.h"
 #include "gui/CProgramDoc.h"
-#include "gui/MessagePrompt.h"
+#include "gui/Prompts.h"
 
 class QAction;
 class QComboBox;
@@ -66,9 +66,6 @@ class CProgramView : public QWidget {
   // The window's editing commands (undo, clipboard, channel rows), which the
   // grid's context menu offers above its own.
   void setContextActions(QList<QAction*> actions) { contextActions_ = std::move(actions); }
-
-  // Replaces the message boxes (tests answer them).
-  void setMessagePrompt(MessagePrompt prompt);
 
   // The grid control and the in-place editors, for the window and for tests.
   [[nodiscard]] QTableWidget* table() const { return table_; }
@@ -148,7 +145,6 @@ class CProgramView : public QWidget {
   bool filling_ = false;    // the grid is being filled: no cell events
   bool ownChange_ = false;  // the change under way is the grid's own: nothing to show
   int rowAnchor_ = -1;      // the row number clicked last (Shift+click extends from it)
-  MessagePrompt prompt_;
   QPointer<TransferController> transfers_;
   QList<QAction*> contextActions_;
 };

@@ -133,7 +133,7 @@ void CProgramView::pasteText(const QString& pasted) {
   request.text = qs(report);
   request.icon = QMessageBox::Warning;
   request.buttons = QMessageBox::Ok;
-  (void)prompt_(this, request);
+  (void)showMessage(this, request);
 }
 
 void CProgramView::moveRecords(const QString& label, const std::function<void(RadioImage&)>& edit) {
@@ -158,7 +158,7 @@ void CProgramView::insertChannel() {
                        "信道128已被使用：删除它之后才能插入信道。"});
   request.icon = QMessageBox::Warning;
   request.buttons = QMessageBox::Ok;
-  (void)prompt_(this, request);
+  (void)showMessage(this, request);
 }
 
 void CProgramView::removeChannel() {

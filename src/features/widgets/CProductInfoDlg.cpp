@@ -16,12 +16,10 @@
 #include "gui/ProgramSettings.h"
 
 namespace radio::gui {
-namespace {
-const QString kTypeValue = QStringLiteral("Type");
-}  // namespace
+namespace {}  // namespace
 
 CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state), prompt_(&showMessageBox) {
+    : QDialog(parent), image_(image), state_(state) {
   setWindowTitle(tr("Product Information"));
 
   model_ = new QComboBox(this);
@@ -61,9 +59,8 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* pa
 
 void CProductInfoDlg::load() {
   // The remembered choice selects the model; without one the first model.
-  const ProgramSettings settings(QString::fromStdString(state_.appName));
   bool ok = false;
-  const qint64 remembered = settings.value(kTypeValue, 0).toLongLong(&ok);
+  const qint64 remembered = ProgramSettings(state_.appName).value(Setting::Model).toLongLong(&ok);
   const ProductInfoForm form =
       loadProductInfo(image_, state_.band.limits, modelNames(state_.config), ok ? remembered : 0);
   models_ = form.models;
@@ -86,11 +83,11 @@ void CProductInfoDlg::accept() {
   form.edges = {edges_[0]->text().toInt(), edges_[1]->text().toInt(), edges_[2]->text().toInt(),
                 edges_[3]->text().toInt()};
   if (storeProductInfo(form, image_, state_.band) == ProductStoreResult::InvertedBand) {
-    prompt_(this, {QApplication::applicationDisplayName(), QString::fromUtf8(kFrequencyInputError.in(state_.lang)),
-                   QMessageBox::NoIcon, QMessageBox::Ok});
+    showMessage(this, {QApplication::applicationDisplayName(), QString::fromUtf8(kFrequencyInputError.in(state_.lang)),
+                       QMessageBox::NoIcon, QMessageBox::Ok});
     return;
   }
-  if (form.model >= 0) ProgramSettings(QString::fromStdString(state_.appName)).setValue(kTypeValue, form.model);
+  if (form.model >= 0) ProgramSettings(state_.appName).setValue(Setting::Model, form.model);
   QDialog::accept();
 }
 

@@ -10,7 +10,7 @@
 
 #include "features/ProductInfoForm.h"
 #include "gui/AppState.h"
-#include "gui/MessagePrompt.h"
+#include "gui/Prompts.h"
 
 class QComboBox;
 class QLineEdit;
@@ -26,7 +26,6 @@ class CProductInfoDlg : public QDialog {
   [[nodiscard]] QComboBox* modelList() const { return model_; }
   [[nodiscard]] QLineEdit* bandEdit(int index) const { return edges_.at(static_cast<std::size_t>(index)); }
   // Tests answer the message box instead of a user.
-  void setMessagePrompt(MessagePrompt prompt) { prompt_ = std::move(prompt); }
 
   void accept() override;
 
@@ -41,7 +40,6 @@ class CProductInfoDlg : public QDialog {
   QComboBox* model_ = nullptr;
   std::array<QLineEdit*, 4> edges_{};
   std::vector<std::string> models_;
-  MessagePrompt prompt_;
 };
 
 }  // namespace radio::gui

@@ -21,7 +21,7 @@ constexpr int kWriteId = 1141;
 }  // namespace
 
 CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state), opener_(&openSerialPort), prompt_(&showMessageBox) {
+    : QDialog(parent), image_(image), state_(state), opener_(&openSerialPort) {
   setWindowTitle(tr("Squelch Tuning"));
 
   auto* grid = new QGridLayout;
@@ -173,9 +173,9 @@ bool CSquelchTuningDlg::askRetry() {
 }
 
 void CSquelchTuningDlg::answerRetryQuestion() {
-  const auto button = prompt_(this, {QApplication::applicationDisplayName(),
-                                     QString::fromUtf8(messageText(MessageId::CommunicationError, state_.lang)),
-                                     QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel});
+  const auto button = showMessage(this, {QApplication::applicationDisplayName(),
+                                         QString::fromUtf8(messageText(MessageId::CommunicationError, state_.lang)),
+                                         QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel});
   {
     std::lock_guard lock(mutex_);
     retry_ = button == QMessageBox::Retry;
@@ -207,7 +207,7 @@ void CSquelchTuningDlg::setBusy(bool busy) {
 }
 
 void CSquelchTuningDlg::message(const QString& text, QMessageBox::StandardButtons buttons) {
-  prompt_(this, {QApplication::applicationDisplayName(), text, QMessageBox::NoIcon, buttons});
+  showMessage(this, {QApplication::applicationDisplayName(), text, QMessageBox::NoIcon, buttons});
 }
 
 }  // namespace radio::gui

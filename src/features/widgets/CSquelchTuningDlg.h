@@ -16,7 +16,7 @@
 
 #include "features/SquelchForm.h"
 #include "gui/AppState.h"
-#include "gui/MessagePrompt.h"
+#include "gui/Prompts.h"
 #include "link/LinkResult.h"
 #include "link/widgets/TransferRunner.h"
 
@@ -40,7 +40,6 @@ class CSquelchTuningDlg : public QDialog {
 
   // Tests replace the serial port and answer the message boxes.
   void setLinkOpener(LinkOpener opener) { opener_ = std::move(opener); }
-  void setMessagePrompt(MessagePrompt prompt) { prompt_ = std::move(prompt); }
 
   // The form as the lists hold it now.
   [[nodiscard]] SquelchForm form() const;
@@ -78,7 +77,6 @@ class CSquelchTuningDlg : public QDialog {
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
   LinkOpener opener_;
-  MessagePrompt prompt_;
 
   // The exchange in progress: its kind, the image copy it works on, the squelch
   // bytes to write and its result. Only the worker touches them while it runs.

@@ -14,6 +14,8 @@ class QLineEdit;
 
 namespace radio::gui {
 
+class TwoToneFields;
+
 class CTwoToneDecodePage : public QWidget {
   Q_OBJECT
 
@@ -27,18 +29,14 @@ class CTwoToneDecodePage : public QWidget {
   [[nodiscard]] int entry() const { return entry_; }
   // The edits in the order A tone, B tone, first delay, second delay, interval,
   // long tone delay.
-  [[nodiscard]] QLineEdit* edit(int i) const { return edits_.at(static_cast<std::size_t>(i)); }
+  [[nodiscard]] QLineEdit* edit(int i) const;
   void spin(int i, int step);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   RadioImage& image_;
   AppState& state_;
   int entry_;
-  std::array<QLineEdit*, 6> edits_{};
-  std::array<TwoToneField, 6> kinds_{};
+  TwoToneFields* fields_ = nullptr;
 };
 
 }  // namespace radio::gui

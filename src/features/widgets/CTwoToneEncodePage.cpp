@@ -13,6 +13,7 @@
 #include "features/TwoToneEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/TwoToneFields.h"
 #include "gui/Text.h"
 
 namespace radio::gui {
@@ -29,23 +30,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   setProperty("controlId", 156);
   auto* layout = new QHBoxLayout(this);
   auto* timing = new QGridLayout;
-  kinds_ = {TwoToneField::Delay, TwoToneField::Delay, TwoToneField::Delay, TwoToneField::EncodeInterval,
-            TwoToneField::TxRise};
-  for (int i = 0; i < 5; ++i) {
-    auto* edit = new QLineEdit(this);
-    const FieldInfo& info = kTwoToneTimingFields[static_cast<std::size_t>(i)];
-    edit->setProperty("controlId", info.helpId);
-    edit->setMaxLength(static_cast<int>(twoToneMaxLength(kinds_[static_cast<std::size_t>(i)])));
-    edit->setContextMenuPolicy(Qt::NoContextMenu);
-    edit->setAcceptDrops(false);
-    edit->installEventFilter(this);
-    edits_[static_cast<std::size_t>(i)] = edit;
-    QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
-    arrows->setProperty("controlId", 1055 + i);
-    timing->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
-    timing->addWidget(edit, i, 1);
-    timing->addWidget(arrows, i, 2);
-  }
+  fields_ = new TwoToneFields(this, timing, state_.lang, kTwoToneTimingRows, 1055);
   shortBeep_ = new QCheckBox(QString::fromUtf8(kTwoToneTimingFields[5].label.in(state_.lang)), this);
   shortBeep_->setProperty("controlId", kTwoToneTimingFields[5].helpId);
   timing->addWidget(shortBeep_, 5, 0, 1, 3);
@@ -82,9 +67,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
 void CTwoToneEncodePage::load() {
   editor_->hide();
   const TwoToneEncodeForm form = loadTwoToneEncode(image_);
-  const std::string* texts[5] = {&form.firstDelay, &form.secondDelay, &form.longDelay, &form.toneInterval,
-                                 &form.txRise};
-  for (int i = 0; i < 5; ++i) edits_[static_cast<std::size_t>(i)]->setText(qs(*texts[i]));
+  fields_->load(kTwoToneTimingRows, form);
   shortBeep_->setChecked(form.shortBeep);
   const QSignalBlocker block(grid_);
   for (int n = 0; n < twotone::kEncodeEntries; ++n)
@@ -94,12 +77,8 @@ void CTwoToneEncodePage::load() {
 
 void CTwoToneEncodePage::store() {
   editor_->commit();
-  for (std::size_t i = 0; i < edits_.size(); ++i)
-    if (edits_[i] == QApplication::focusWidget() && edits_[i]->isModified())
-      edits_[i]->setText(qs(twoToneLeave(kinds_[i], ss(edits_[i]->text()))));
   TwoToneEncodeForm form;
-  std::string* texts[5] = {&form.firstDelay, &form.secondDelay, &form.longDelay, &form.toneInterval, &form.txRise};
-  for (int i = 0; i < 5; ++i) *texts[i] = ss(edits_[static_cast<std::size_t>(i)]->text());
+  fields_->store(kTwoToneTimingRows, form);
   form.shortBeep = shortBeep_->isChecked();
   for (int n = 0; n < twotone::kEncodeEntries; ++n)
     for (int t = 0; t < 2; ++t)
@@ -107,17 +86,8 @@ void CTwoToneEncodePage::store() {
   storeTwoToneEncode(form, image_);
 }
 
-void CTwoToneEncodePage::spin(int i, int step) {
-  QLineEdit* e = edits_.at(static_cast<std::size_t>(i));
-  e->setText(qs(twoToneSpin(kinds_.at(static_cast<std::size_t>(i)), ss(e->text()), step)));
-}
+QLineEdit* CTwoToneEncodePage::edit(int i) const { return fields_->edit(i); }
 
-bool CTwoToneEncodePage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
-    for (std::size_t i = 0; i < edits_.size(); ++i)
-      if (watched == edits_[i]) edits_[i]->setText(qs(twoToneLeave(kinds_[i], ss(edits_[i]->text()))));
-  }
-  return QWidget::eventFilter(watched, event);
-}
+void CTwoToneEncodePage::spin(int i, int step) { fields_->spin(i, step); }
 
 }  // namespace radio::gui

@@ -16,6 +16,8 @@ class QTableWidget;
 
 namespace radio::gui {
 
+class TwoToneFields;
+
 class CGridCellEditor;
 
 class CTwoToneEncodePage : public QWidget {
@@ -29,20 +31,16 @@ class CTwoToneEncodePage : public QWidget {
 
   // The timing edits in the order first delay, second delay, long tone delay,
   // tone interval, Tx rise.
-  [[nodiscard]] QLineEdit* edit(int i) const { return edits_.at(static_cast<std::size_t>(i)); }
+  [[nodiscard]] QLineEdit* edit(int i) const;
   void spin(int i, int step);
   [[nodiscard]] QCheckBox* shortBeep() const { return shortBeep_; }
   [[nodiscard]] QTableWidget* grid() const { return grid_; }
   [[nodiscard]] CGridCellEditor* cellEditor() const { return editor_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   RadioImage& image_;
   AppState& state_;
-  std::array<QLineEdit*, 5> edits_{};
-  std::array<TwoToneField, 5> kinds_{};
+  TwoToneFields* fields_ = nullptr;
   QCheckBox* shortBeep_ = nullptr;
   QTableWidget* grid_ = nullptr;
   CGridCellEditor* editor_ = nullptr;

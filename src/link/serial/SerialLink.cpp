@@ -2,7 +2,6 @@
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <QString>
 #include <algorithm>
 #include <chrono>
@@ -252,11 +251,6 @@ bool accessRefused([[maybe_unused]] const std::string& device) {
 #endif
 }
 
-QSettings programSettings(const std::string& appName) {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                   appName.empty() ? QStringLiteral("radioprog") : QString::fromStdString(appName));
-}
-
 }  // namespace
 
 SerialOpenResult openSerialLink(const std::string& device, Language lang) {
@@ -327,30 +321,6 @@ std::vector<SerialPortEntry> listSerialPorts() {
   std::sort(ports.begin(), ports.end(),
             [](const SerialPortEntry& a, const SerialPortEntry& b) { return a.device < b.device; });
   return ports;
-}
-
-std::string loadPortSetting(const std::string& appName) {
-  const QVariant value = programSettings(appName).value(QStringLiteral("com"));
-  if (!value.isValid()) return defaultPortName();
-  bool isNumber = false;
-  const unsigned n = value.toUInt(&isNumber);
-#ifdef Q_OS_WIN
-  // Only the low byte of the stored number counts.
-  return isNumber ? portNameForNumber(static_cast<int>(n & 0xFF)) : defaultPortName();
-#else
-  if (isNumber) return (n & 0xFF) >= 1 ? "/dev/ttyS" + std::to_string((n & 0xFF) - 1) : defaultPortName();
-  const std::string path = value.toString().toStdString();
-  return path.empty() ? defaultPortName() : path;
-#endif
-}
-
-void savePortSetting(const std::string& appName, const std::string& device) {
-  QSettings settings = programSettings(appName);
-#ifdef Q_OS_WIN
-  if (const auto n = portNumberFromName(device)) settings.setValue(QStringLiteral("com"), *n);
-#else
-  settings.setValue(QStringLiteral("com"), QString::fromStdString(device));
-#endif
 }
 
 }  // namespace radio

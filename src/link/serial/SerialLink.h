@@ -51,9 +51,4 @@ struct SerialPortEntry {
 // enables a port button by it).
 [[nodiscard]] bool canOpenPort(const std::string& device);
 
-// The port choice stored under the program's settings key as value "com": on
-// Windows the port number, elsewhere the device path. appName is [Setup] AppName.
-[[nodiscard]] std::string loadPortSetting(const std::string& appName);
-void savePortSetting(const std::string& appName, const std::string& device);
-
 }  // namespace radio

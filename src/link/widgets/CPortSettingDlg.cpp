@@ -13,6 +13,7 @@
 
 #include "gui/AppState.h"
 #include "gui/HelpHook.h"
+#include "gui/ProgramSettings.h"
 #include "link/serial/SerialLink.h"
 
 namespace radio::gui {
@@ -114,7 +115,7 @@ void CPortSettingDlg::accept() {
   const QString device = chosenDevice();
   if (!device.isEmpty()) {
     state_.portName = device.toStdString();
-    savePortSetting(state_.appName, state_.portName);
+    ProgramSettings(state_.appName).setPort(state_.portName);
   }
   QDialog::accept();
 }

@@ -18,8 +18,7 @@ namespace {
 constexpr int kProcessDialogHelp = 146;
 }
 
-CProcessDlg::CProcessDlg(const QString& title, Language lang, QWidget* parent)
-    : QDialog(parent), lang_(lang), prompt_(&showMessageBox) {
+CProcessDlg::CProcessDlg(const QString& title, Language lang, QWidget* parent) : QDialog(parent), lang_(lang) {
   setWindowTitle(title);
   setModal(false);
 

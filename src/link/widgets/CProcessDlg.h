@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "gui/MessagePrompt.h"
+#include "gui/Prompts.h"
 #include "model/Language.h"
 
 class QLabel;
@@ -28,9 +28,6 @@ class CProcessDlg : public QDialog {
   [[nodiscard]] QPushButton* cancelButton() const { return cancelButton_; }
   [[nodiscard]] QProgressBar* progressBar() const { return progress_; }
   [[nodiscard]] QString statusText() const;
-
-  void setMessagePrompt(MessagePrompt prompt) { prompt_ = std::move(prompt); }
-  [[nodiscard]] const MessagePrompt& messagePrompt() const { return prompt_; }
 
   // The transfer moved the progress bar to position; the status shows the number.
   void setProgress(int position);
@@ -56,7 +53,6 @@ class CProcessDlg : public QDialog {
   QPushButton* cancelButton_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QLabel* status_ = nullptr;
-  MessagePrompt prompt_;
   bool started_ = false;
   bool cancelled_ = false;
   bool finishing_ = false;

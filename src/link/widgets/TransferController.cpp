@@ -17,12 +17,7 @@ constexpr Text kWriteLabel{"Write", "写入"};
 }  // namespace
 
 TransferController::TransferController(Document& doc, Language lang, QWidget* owner, QObject* parent)
-    : QObject(parent),
-      doc_(doc),
-      lang_(lang),
-      owner_(owner),
-      prompt_(&showMessageBox),
-      backupFolder_(backupFolder(systemEnvironment)) {
+    : QObject(parent), doc_(doc), lang_(lang), owner_(owner), backupFolder_(backupFolder(systemEnvironment)) {
   context_.lang = lang;
 }
 
@@ -33,11 +28,6 @@ TransferController::~TransferController() {
 }
 
 QString TransferController::text(const Text& t) const { return QString::fromUtf8(t.in(lang_)); }
-
-void TransferController::setMessagePrompt(MessagePrompt prompt) {
-  prompt_ = prompt ? std::move(prompt) : MessagePrompt(&showMessageBox);
-  if (processDlg_) processDlg_->setMessagePrompt(prompt_);
-}
 
 bool TransferController::running() const { return transfer_ && transfer_->running(); }
 
@@ -68,7 +58,6 @@ void TransferController::openProcessWindow(TransferRunner::Job job) {
   }
   processDlg_ = new CProcessDlg(title, lang_, owner_ ? owner_->window() : nullptr);
   processDlg_->setAttribute(Qt::WA_DeleteOnClose);
-  processDlg_->setMessagePrompt(prompt_);
   // Start asks for the transfer once the button's own handling has returned.
   connect(processDlg_, &CProcessDlg::startRequested, this, &TransferController::onStart, Qt::QueuedConnection);
   processDlg_->show();
@@ -126,7 +115,7 @@ void TransferController::onRetryQuestion() {
   request.text = QString::fromUtf8(messageText(MessageId::CommunicationError, lang_));
   request.icon = QMessageBox::Warning;
   request.buttons = QMessageBox::Retry | QMessageBox::Cancel;
-  const QMessageBox::StandardButton button = prompt_(messageOwner(), request);
+  const QMessageBox::StandardButton button = showMessage(messageOwner(), request);
   if (transfer_) transfer_->answer(button);
 }
 
@@ -163,7 +152,7 @@ void TransferController::inform(const QString& message, QMessageBox::Icon icon) 
   request.caption = QGuiApplication::applicationDisplayName();
   request.text = message;
   request.icon = icon;
-  (void)prompt_(messageOwner(), request);
+  (void)showMessage(messageOwner(), request);
 }
 
 // What a read's backup, a verify and an identification tell the user once the
@@ -198,10 +187,7 @@ void TransferController::report(const TransferRunner::Result& result) {
       text({"Verify", "校验"}),
       text({"The radio differs from the document (document -> radio):", "对讲机数据与文档不一致（文档 -> 对讲机）："}),
       result.verify->differences, owner_ ? owner_->window() : nullptr);
-  if (differencesShown_)
-    differencesShown_(dialog);
-  else
-    dialog.exec();
+  (void)runDialog(dialog);
 }
 
 }  // namespace radio::gui

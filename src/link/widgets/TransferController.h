@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/MessagePrompt.h"
+#include "gui/Prompts.h"
 #include "link/widgets/CProcessDlg.h"
 #include "link/widgets/TransferRunner.h"
 #include "model/Document.h"
@@ -44,8 +44,6 @@ class TransferController : public QObject {
 
   // The serial port to open, asked for when a transfer starts.
   void setPortName(std::function<std::string()> portName) { portName_ = std::move(portName); }
-  // Replaces the message boxes (tests answer them).
-  void setMessagePrompt(MessagePrompt prompt);
   // Replaces how a transfer opens its link (tests use the in-process virtual radio).
   void setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(opener); }
   // Whether a write ends with a verify, asked at each write (off when unset).
@@ -55,8 +53,6 @@ class TransferController : public QObject {
   void setSectionContext(SectionContext context) { context_ = std::move(context); }
   // Where the backups of reads go (the user's backups folder by default; none when empty).
   void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
-  // Replaces showing the window of a verify's differences (tests read it).
-  void setDifferencesShown(std::function<void(CDifferencesDlg&)> show) { differencesShown_ = std::move(show); }
 
   // Open the "Process" window for a read from / a write to the radio, a verify of
   // the radio against the document (nothing written) or the identification alone.
@@ -95,7 +91,6 @@ class TransferController : public QObject {
   Document& doc_;
   Language lang_;
   QPointer<QWidget> owner_;
-  MessagePrompt prompt_;
   LinkOpener linkOpener_;
   std::function<std::string()> portName_;
   QPointer<CProcessDlg> processDlg_;
@@ -103,7 +98,6 @@ class TransferController : public QObject {
   std::function<bool()> verifyAfterWrite_;
   SectionContext context_;
   std::filesystem::path backupFolder_;
-  std::function<void(CDifferencesDlg&)> differencesShown_;
   std::unique_ptr<TransferRunner> transfer_;
 };
 

@@ -21,7 +21,7 @@
 #include <mutex>
 #include <optional>
 
-#include "gui/MessagePrompt.h"
+#include "gui/Prompts.h"
 #include "link/Link.h"
 #include "link/LinkResult.h"
 #include "link/RadioInfo.h"

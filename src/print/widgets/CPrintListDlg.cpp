@@ -29,20 +29,20 @@ CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent
   for (int i = 0; i < kSectionCount; ++i) {
     auto* box = new QCheckBox(texts[i], this);
     box->setProperty(kHelpIdProperty, kBoxIds[i]);
-    m_boxes[static_cast<std::size_t>(i)] = box;
+    boxes_[static_cast<std::size_t>(i)] = box;
     boxes->addWidget(box);
-    connect(box, &QCheckBox::clicked, this, [this, i] { OnCheck(i); });
+    connect(box, &QCheckBox::clicked, this, [this, i] { toggle(i); });
   }
 
-  m_selectAll = new QPushButton(tr("Select All"), this);
-  m_selectAll->setProperty(kHelpIdProperty, IdSelectAll);
-  m_clearAll = new QPushButton(tr("Clear All"), this);
-  m_clearAll->setProperty(kHelpIdProperty, IdClearAll);
-  connect(m_selectAll, &QPushButton::clicked, this, &CPrintListDlg::OnSelectAll);
-  connect(m_clearAll, &QPushButton::clicked, this, &CPrintListDlg::OnClearAll);
+  selectAll_ = new QPushButton(tr("Select All"), this);
+  selectAll_->setProperty(kHelpIdProperty, IdSelectAll);
+  clearAll_ = new QPushButton(tr("Clear All"), this);
+  clearAll_->setProperty(kHelpIdProperty, IdClearAll);
+  connect(selectAll_, &QPushButton::clicked, this, &CPrintListDlg::selectAll);
+  connect(clearAll_, &QPushButton::clicked, this, &CPrintListDlg::clearAll);
   auto* choose = new QHBoxLayout;
-  choose->addWidget(m_selectAll);
-  choose->addWidget(m_clearAll);
+  choose->addWidget(selectAll_);
+  choose->addWidget(clearAll_);
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
@@ -61,42 +61,42 @@ CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent
   layout->addWidget(buttons);
 
   // The initial state: Optional and Channel Info checked, nothing handed on yet.
-  m_bCheck = radio::print::defaultSections();
-  m_nPages = radio::print::PrintPlan(m_bCheck, channelPages).sectionPages();
-  m_bPrint.fill(false);
+  checks_ = radio::print::defaultSections();
+  pages_ = radio::print::PrintPlan(checks_, channelPages).sectionPages();
+  selection_.fill(false);
   showChecks();
 }
 
-QCheckBox* CPrintListDlg::checkBox(Section section) const { return m_boxes[static_cast<std::size_t>(section)]; }
+QCheckBox* CPrintListDlg::checkBox(Section section) const { return boxes_[static_cast<std::size_t>(section)]; }
 
 void CPrintListDlg::showChecks() {
   for (int i = 0; i < kSectionCount; ++i)
-    m_boxes[static_cast<std::size_t>(i)]->setChecked(m_bCheck[static_cast<std::size_t>(i)]);
+    boxes_[static_cast<std::size_t>(i)]->setChecked(checks_[static_cast<std::size_t>(i)]);
 }
 
 void CPrintListDlg::takeChecks() {
   for (int i = 0; i < kSectionCount; ++i)
-    m_bCheck[static_cast<std::size_t>(i)] = m_boxes[static_cast<std::size_t>(i)]->isChecked();
+    checks_[static_cast<std::size_t>(i)] = boxes_[static_cast<std::size_t>(i)]->isChecked();
 }
 
-void CPrintListDlg::OnCheck(int index) {
+void CPrintListDlg::toggle(int index) {
   takeChecks();
-  m_bPrint[static_cast<std::size_t>(index)] = m_bCheck[static_cast<std::size_t>(index)];
+  selection_[static_cast<std::size_t>(index)] = checks_[static_cast<std::size_t>(index)];
 }
 
-void CPrintListDlg::OnSelectAll() {
-  m_bCheck.fill(true);
+void CPrintListDlg::selectAll() {
+  checks_.fill(true);
   showChecks();
 }
 
-void CPrintListDlg::OnClearAll() {
-  m_bCheck.fill(false);
+void CPrintListDlg::clearAll() {
+  checks_.fill(false);
   showChecks();
 }
 
 void CPrintListDlg::accept() {
   takeChecks();
-  m_bPrint = m_bCheck;
+  selection_ = checks_;
   QDialog::accept();
 }
 

@@ -34,13 +34,13 @@ class CPrintListDlg : public QDialog {
   explicit CPrintListDlg(int channelPages, QWidget* parent = nullptr);
 
   // The sections handed on by OK (all clear until then).
-  [[nodiscard]] const radio::print::SectionFlags& selection() const { return m_bPrint; }
+  [[nodiscard]] const radio::print::SectionFlags& selection() const { return selection_; }
   // Pages of each section: 1, 1, 1, 2 and the channel page count.
-  [[nodiscard]] const radio::print::SectionPages& pages() const { return m_nPages; }
+  [[nodiscard]] const radio::print::SectionPages& pages() const { return pages_; }
 
   [[nodiscard]] QCheckBox* checkBox(radio::print::Section section) const;
-  [[nodiscard]] QPushButton* selectAllButton() const { return m_selectAll; }
-  [[nodiscard]] QPushButton* clearAllButton() const { return m_clearAll; }
+  [[nodiscard]] QPushButton* selectAllButton() const { return selectAll_; }
+  [[nodiscard]] QPushButton* clearAllButton() const { return clearAll_; }
 
   void accept() override;
 
@@ -48,18 +48,18 @@ class CPrintListDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void OnSelectAll();
-  void OnClearAll();
-  void OnCheck(int index);
+  void selectAll();
+  void clearAll();
+  void toggle(int index);
   void showChecks();
   void takeChecks();
 
-  radio::print::SectionFlags m_bCheck{};
-  radio::print::SectionPages m_nPages{};
-  radio::print::SectionFlags m_bPrint{};
-  std::array<QCheckBox*, radio::print::kSectionCount> m_boxes{};
-  QPushButton* m_selectAll = nullptr;
-  QPushButton* m_clearAll = nullptr;
+  radio::print::SectionFlags checks_{};
+  radio::print::SectionPages pages_{};
+  radio::print::SectionFlags selection_{};
+  std::array<QCheckBox*, radio::print::kSectionCount> boxes_{};
+  QPushButton* selectAll_ = nullptr;
+  QPushButton* clearAll_ = nullptr;
 };
 
 }  // namespace radio::gui

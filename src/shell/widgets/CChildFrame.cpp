@@ -42,17 +42,16 @@ void CChildFrame::createView() {
   if (view_) return;
   // The port of the connections: the stored choice, read whenever a document
   // window opens and again at a transfer's start while none is known.
-  if (state_.portName.empty()) state_.portName = loadPortSetting(state_.appName);
+  if (state_.portName.empty()) state_.portName = ProgramSettings(state_.appName).port();
   view_ = new CProgramView(*doc_, this);
   setWidget(view_);
   transfers_ = new TransferController(doc_->document(), state_.lang, this, this);
   transfers_->setPortName([&state = state_] {
-    if (state.portName.empty()) state.portName = loadPortSetting(state.appName);
+    if (state.portName.empty()) state.portName = ProgramSettings(state.appName).port();
     return state.portName;
   });
-  transfers_->setVerifyAfterWrite([&state = state_] {
-    return ProgramSettings(QString::fromStdString(state.appName)).value(kVerifyAfterWriteValue, true).toBool();
-  });
+  transfers_->setVerifyAfterWrite(
+      [&state = state_] { return ProgramSettings(state.appName).value(Setting::VerifyAfterWrite).toBool(); });
   SectionContext context;
   context.lang = state_.lang;
   context.bandRecord = state_.band.record;

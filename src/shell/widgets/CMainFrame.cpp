@@ -94,12 +94,8 @@ bool touchesDocument(int id) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent),
-      state_(state),
-      config_(config),
-      prompts_(prompts),
-      recent_(QString::fromStdString(config.appName)) {
+CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, QWidget* parent)
+    : QMainWindow(parent), state_(state), config_(config), recent_(QString::fromStdString(config.appName)) {
   // The title is the "Title" entry alone; it never shows the document's name.
   setWindowTitle(QString::fromStdString(config_.title));
   setAcceptDrops(true);
@@ -198,11 +194,9 @@ void CMainFrame::createActions() {
   QAction* verifyAfterWrite = addCommand(cmd::kVerifyAfterWrite, tr("Verify &after Writing"), {},
                                          tr("Read the radio back after each write and compare it with the document"));
   verifyAfterWrite->setCheckable(true);
-  verifyAfterWrite->setChecked(
-      ProgramSettings(QString::fromStdString(state_.appName)).value(kVerifyAfterWriteValue, true).toBool());
-  connect(verifyAfterWrite, &QAction::toggled, this, [this](bool on) {
-    ProgramSettings(QString::fromStdString(state_.appName)).setValue(kVerifyAfterWriteValue, on);
-  });
+  verifyAfterWrite->setChecked(ProgramSettings(state_.appName).value(Setting::VerifyAfterWrite).toBool());
+  connect(verifyAfterWrite, &QAction::toggled, this,
+          [this](bool on) { ProgramSettings(state_.appName).setValue(Setting::VerifyAfterWrite, on); });
   on(addCommand(cmd::kCompareWith, tr("Co&mpare With..."), {},
                 tr("List every difference between the active document and a file")),
      [this] { onCompareWith(); });
@@ -404,14 +398,14 @@ void CMainFrame::showFrame(CChildFrame* frame) {
 void CMainFrame::fileNew() {
   if (CChildFrame* active = activeChildFrame()) {
     if (active->transferRunning()) return;
-    if (!prompts_.confirm(this, QString::fromUtf8(messageText(MessageId::ClearAll, state_.lang)))) return;
+    if (!confirm(this, QString::fromUtf8(messageText(MessageId::ClearAll, state_.lang)))) return;
     active->destroyFrame();
   }
   showFrame(docs_->newDocument());
 }
 
 void CMainFrame::onFileOpen() {
-  const QString path = prompts_.openFileName(this);
+  const QString path = askOpenFileName(this);
   if (!path.isEmpty()) openFile(path);
 }
 
@@ -420,7 +414,7 @@ bool CMainFrame::openFile(const QString& path) {
   QString error;
   CChildFrame* frame = docs_->openDocumentFile(path, &error);
   if (!frame) {
-    prompts_.inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') + error);
+    inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') + error);
     return false;
   }
   // The window that was active steps back (hidden, still open) for the new one.
@@ -438,13 +432,13 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
   if (askName || !doc.hasFile()) {
     QString proposed = path;
     if (!proposed.isEmpty() && QFileInfo(proposed).isRelative()) proposed = QDir::current().filePath(proposed);
-    path = prompts_.saveFileName(this, proposed);
+    path = askSaveFileName(this, proposed);
     if (path.isEmpty()) return false;
   }
   const FileResult result = doc.save(path);
   if (!result) {
-    prompts_.inform(this, text({"Failed to save document.", "保存文档失败。"}) + QLatin1Char('\n') +
-                              QString::fromStdString(result.error));
+    inform(this, text({"Failed to save document.", "保存文档失败。"}) + QLatin1Char('\n') +
+                     QString::fromStdString(result.error));
     return false;
   }
   recent_.add(path);
@@ -505,12 +499,12 @@ void CMainFrame::onTransfer(bool write) {
 void CMainFrame::onCompareWith() {
   CChildFrame* frame = activeChildFrame();
   if (!frame || frame->transferRunning()) return;
-  const QString path = prompts_.openFileName(this);
+  const QString path = askOpenFileName(this);
   if (path.isEmpty()) return;
   Document other;
   if (const FileResult loaded = other.load(path.toStdString()); !loaded) {
-    prompts_.inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') +
-                              QString::fromStdString(loaded.error));
+    inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') +
+                     QString::fromStdString(loaded.error));
     return;
   }
   // The grid's edits count: the document as it would be saved.
@@ -524,10 +518,7 @@ void CMainFrame::onCompareWith() {
   const QString summary = lines.empty() ? text({"The document and %1 are the same.", "文档与 %1 相同。"}).arg(name)
                                         : text({"From the document to %1:", "从文档到 %1："}).arg(name);
   CDifferencesDlg dialog(text({"Compare", "比较"}), summary, lines, this);
-  if (prompts_.showDifferences)
-    prompts_.showDifferences(dialog);
-  else
-    dialog.exec();
+  (void)runDialog(dialog);
 }
 
 void CMainFrame::onOpenBackup() {
@@ -535,21 +526,20 @@ void CMainFrame::onOpenBackup() {
   const std::filesystem::path folder = backupFolder(systemEnvironment);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  const QString path = prompts_.openFileNameIn ? prompts_.openFileNameIn(this, QString::fromStdString(folder.string()))
-                                               : prompts_.openFileName(this);
+  const QString path = askOpenFileName(this, FileKind::Document, QString::fromStdString(folder.string()));
   if (!path.isEmpty()) openFile(path);
 }
 
 void CMainFrame::onImportChannels() {
   CChildFrame* frame = activeChildFrame();
   if (!frame || frame->transferRunning()) return;
-  const QString path = prompts_.openChannelListName(this);
+  const QString path = askOpenFileName(this, FileKind::ChannelList);
   if (path.isEmpty()) return;
   // A channel list is small; anything far larger is not one.
   constexpr qint64 kMaxBytes = qint64{16} << 20;
   QFile file(path);
   if (file.size() > kMaxBytes || !file.open(QIODevice::ReadOnly)) {
-    prompts_.inform(this, text({"Cannot read %1.", "无法读取 %1。"}).arg(QDir::toNativeSeparators(path)));
+    inform(this, text({"Cannot read %1.", "无法读取 %1。"}).arg(QDir::toNativeSeparators(path)));
     return;
   }
   const QByteArray bytes = file.readAll();
@@ -563,9 +553,8 @@ void CMainFrame::onImportChannels() {
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), doc.image(), options);
   const QString name = QFileInfo(path).fileName();
   if (!result.readable()) {
-    prompts_.inform(this,
-                    text({"%1 is not a channel list that can be read:", "%1 不是可以读取的信道列表："}).arg(name) +
-                        QLatin1Char('\n') + QString::fromStdString(result.error));
+    inform(this, text({"%1 is not a channel list that can be read:", "%1 不是可以读取的信道列表："}).arg(name) +
+                     QLatin1Char('\n') + QString::fromStdString(result.error));
     return;
   }
   // All imported channels change the document in one step; the views refresh from it.
@@ -582,22 +571,21 @@ void CMainFrame::onExportChannels() {
   if (proposed.isEmpty()) proposed = QStringLiteral("channels");
   proposed = QDir(doc.hasFile() ? QFileInfo(doc.filePath()).absolutePath() : QDir::currentPath())
                  .filePath(proposed + QStringLiteral(".csv"));
-  const QString path = prompts_.saveChannelListName(this, proposed);
+  const QString path = askSaveFileName(this, proposed, FileKind::ChannelList);
   if (path.isEmpty()) return;
   doc.storeGrid();
   const CsvExportResult result = exportChannelsCsv(doc.image(), state_.lang);
   if (const FileResult written = writeFileAtomically(path.toStdString(), result.text); !written) {
-    prompts_.inform(this, text({"Failed to export the channels.", "导出信道失败。"}) + QLatin1Char('\n') +
-                              QString::fromStdString(written.error));
+    inform(this, text({"Failed to export the channels.", "导出信道失败。"}) + QLatin1Char('\n') +
+                     QString::fromStdString(written.error));
     return;
   }
   if (!result.notes.empty()) {
     QStringList notes;
     for (const std::string& note : result.notes) notes << QString::fromStdString(note);
-    prompts_.inform(
-        this, text({"%1 channel(s) exported. Other programs may refuse:", "已导出 %1 个信道。其他程序可能不接受："})
-                      .arg(result.channels) +
-                  QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
+    inform(this, text({"%1 channel(s) exported. Other programs may refuse:", "已导出 %1 个信道。其他程序可能不接受："})
+                         .arg(result.channels) +
+                     QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
   }
 }
 
@@ -645,7 +633,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!doc.isModified()) continue;
     showFrame(frame);
     const QString name = doc.hasFile() ? QFileInfo(doc.filePath()).fileName() : doc.title();
-    const SaveAnswer answer = prompts_.askSave(this, text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(name));
+    const SaveAnswer answer = askSave(this, text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(name));
     if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(frame, false))) {
       event->ignore();
       return;

@@ -12,7 +12,7 @@
 #include "app/Pages.h"
 #include "app/StartupConfig.h"
 #include "gui/AppState.h"
-#include "gui/UserPrompts.h"
+#include "gui/Prompts.h"
 #include "shell/widgets/RecentFileList.h"
 
 class QAction;
@@ -32,7 +32,7 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  CMainFrame(AppState& state, const StartupConfig& config, UserPrompts& prompts, QWidget* parent = nullptr);
+  CMainFrame(AppState& state, const StartupConfig& config, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
   // The command of a menu, toolbar or accelerator id (see Commands.h).
@@ -105,7 +105,6 @@ class CMainFrame : public QMainWindow {
 
   AppState& state_;
   const StartupConfig& config_;
-  UserPrompts& prompts_;
   MdiBackground* mdi_ = nullptr;
   NavigationBar* nav_ = nullptr;
   LockIndicators* locks_ = nullptr;

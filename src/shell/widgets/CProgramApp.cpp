@@ -27,10 +27,8 @@ bool isNoSplashSwitch(const QString& argument) {
 
 }  // namespace
 
-CProgramApp::CProgramApp(UserPrompts prompts, QObject* parent)
-    : QObject(parent),
-      prompts_(std::move(prompts)),
-      configDirectory_(QString::fromStdString(userConfigDirectory(std::getenv).string())) {
+CProgramApp::CProgramApp(QObject* parent)
+    : QObject(parent), configDirectory_(QString::fromStdString(userConfigDirectory(std::getenv).string())) {
   restart_ = [] { return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}); };
 }
 
@@ -62,7 +60,7 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   // without it the program cannot run.
   const QString translation = dir.filePath(QString::fromStdString(translationFileName(config_.languageName)));
   if (!translator_.load(translation)) {
-    prompts_.inform(nullptr, QString::fromUtf8(languageLoadFailText(config_.lang)));
+    inform(nullptr, QString::fromUtf8(languageLoadFailText(config_.lang)));
     return false;
   }
   QCoreApplication::installTranslator(&translator_);
@@ -98,7 +96,7 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   const QIcon icon(dir.filePath(QStringLiteral("title.ico")));
   if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
-  frame_ = std::make_unique<CMainFrame>(state_, config_, prompts_);
+  frame_ = std::make_unique<CMainFrame>(state_, config_);
   connect(frame_.get(), &CMainFrame::restartRequested, this, &CProgramApp::onRestartRequested);
 
   // A file named on the command line opens instead of a new document.
@@ -115,27 +113,17 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
 }
 
 void CProgramApp::readBandRecord() {
-  const ProgramSettings settings(QString::fromStdString(state_.appName));
-  if (!settings.contains(QStringLiteral("Field"))) return;
-  const QByteArray stored = settings.value(QStringLiteral("Field")).toByteArray();
-
-  state_.band.record = bandRecordFromStored(
-      {reinterpret_cast<const Byte*>(stored.constData()), static_cast<std::size_t>(stored.size())});
+  if (const auto stored = ProgramSettings(state_.appName).bandRecord()) state_.band.record = *stored;
 }
 
-void CProgramApp::writeBandRecord() {
-  ProgramSettings settings(QString::fromStdString(state_.appName));
-  settings.setValue(QStringLiteral("Field"), QByteArray(reinterpret_cast<const char*>(state_.band.record.data()),
-                                                        static_cast<qsizetype>(state_.band.record.size())));
-}
+void CProgramApp::writeBandRecord() { ProgramSettings(state_.appName).setBandRecord(state_.band.record); }
 
 void CProgramApp::onRestartRequested() {
   // The new instance reads the band record this one has now.
   writeBandRecord();
   if (!restart_ || !restart_())
-    prompts_.inform(
-        frame_.get(),
-        QString::fromUtf8(Text{"The program could not be started again.", "无法重新启动程序。"}.in(state_.lang)));
+    inform(frame_.get(),
+           QString::fromUtf8(Text{"The program could not be started again.", "无法重新启动程序。"}.in(state_.lang)));
 }
 
 void CProgramApp::exitInstance() {

@@ -13,7 +13,7 @@
 #include "app/IniFile.h"
 #include "app/StartupConfig.h"
 #include "gui/AppState.h"
-#include "gui/UserPrompts.h"
+#include "gui/Prompts.h"
 
 namespace radio::gui {
 
@@ -24,7 +24,7 @@ class CProgramApp : public QObject {
   Q_OBJECT
 
  public:
-  explicit CProgramApp(UserPrompts prompts, QObject* parent = nullptr);
+  explicit CProgramApp(QObject* parent = nullptr);
   ~CProgramApp() override;
 
   // Start-up. arguments are the program's (the first is the program itself);
@@ -47,14 +47,12 @@ class CProgramApp : public QObject {
   [[nodiscard]] const StartupConfig& config() const { return config_; }
   [[nodiscard]] CMainFrame* mainFrame() const { return frame_.get(); }
   [[nodiscard]] HelpController* help() const { return help_.get(); }
-  [[nodiscard]] UserPrompts& prompts() { return prompts_; }
 
  private:
   void readBandRecord();
   void writeBandRecord();
   void onRestartRequested();
 
-  UserPrompts prompts_;
   IniFile ini_;
   AppState state_;
   StartupConfig config_;

@@ -8,16 +8,14 @@
 namespace radio::gui {
 namespace {
 
-QString key(int index) { return QStringLiteral("Recent File List/File%1").arg(index + 1); }
-
 QString normalised(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
 
 }  // namespace
 
 RecentFileList::RecentFileList(QString appName) : appName_(std::move(appName)) {
-  const ProgramSettings settings(appName_);
+  const ProgramSettings settings(appName_.toStdString());
   for (int i = 0; i < kSize; ++i) {
-    const QString path = settings.value(key(i)).toString();
+    const QString path = settings.value(Setting::RecentFile, i).toString();
     if (!path.isEmpty() && !files_.contains(path)) files_.append(path);
   }
 }
@@ -35,8 +33,9 @@ void RecentFileList::remove(const QString& path) {
 }
 
 void RecentFileList::store() const {
-  ProgramSettings settings(appName_);
-  for (int i = 0; i < kSize; ++i) settings.setValue(key(i), i < files_.size() ? files_.at(i) : QString());
+  ProgramSettings settings(appName_.toStdString());
+  for (int i = 0; i < kSize; ++i)
+    settings.setValue(Setting::RecentFile, i < files_.size() ? files_.at(i) : QString(), i);
 }
 
 }  // namespace radio::gui

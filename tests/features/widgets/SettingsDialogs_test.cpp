@@ -78,7 +78,7 @@ class CProductInfoDlgTest : public ::testing::Test {
 TEST_F(CProductInfoDlgTest, ListsModelsShowsBandsAndOkStoresEverywhere) {
   RadioImage image = newDocument();
   state_.band.limits = {13'600'000, 17'400'000, 40'000'000, 52'000'000};
-  ProgramSettings(QString::fromStdString(state_.appName)).setValue("Type", 1);
+  ProgramSettings(state_.appName).setValue(Setting::Model, 1);
   CProductInfoDlg dlg(image, state_);
   ASSERT_EQ(dlg.modelList()->count(), 3);
   EXPECT_EQ(dlg.modelList()->currentText(), "Beta");
@@ -92,7 +92,7 @@ TEST_F(CProductInfoDlgTest, ListsModelsShowsBandsAndOkStoresEverywhere) {
   EXPECT_EQ(image.at(addr::kModelIndex), 2);
   EXPECT_EQ(image.bandRecord(), kGridBandRecord);
   EXPECT_EQ(state_.band.record, kGridBandRecord);
-  EXPECT_EQ(ProgramSettings(QString::fromStdString(state_.appName)).value("Type").toInt(), 2);
+  EXPECT_EQ(ProgramSettings(state_.appName).value(Setting::Model).toInt(), 2);
 }
 
 TEST_F(CProductInfoDlgTest, InvertedBandShowsTheMessageAndStaysOpen) {
@@ -102,7 +102,7 @@ TEST_F(CProductInfoDlgTest, InvertedBandShowsTheMessageAndStaysOpen) {
   state_.band.limits = {17'400'000, 13'600'000, 40'000'000, 48'000'000};
   CProductInfoDlg dlg(image, state_);
   QStringList messages;
-  dlg.setMessagePrompt([&](QWidget*, const MessageRequest& r) {
+  const ScopedPrompts answers([&](QWidget*, const MessageRequest& r) {
     messages << r.text;
     return QMessageBox::Ok;
   });
@@ -112,7 +112,7 @@ TEST_F(CProductInfoDlgTest, InvertedBandShowsTheMessageAndStaysOpen) {
   EXPECT_EQ(messages, QStringList{QString::fromUtf8("起始频率应小于结束频率")});
   EXPECT_TRUE(dlg.isVisible());
   EXPECT_EQ(image, before);
-  EXPECT_FALSE(ProgramSettings(QString::fromStdString(state_.appName)).contains("Type"));
+  EXPECT_FALSE(ProgramSettings(state_.appName).contains(Setting::Model));
 }
 
 // ---- Key Assignment -------------------------------------------------------------

@@ -1,0 +1,69 @@
+// The list of radioprog-cli's commands. A new command is one function in the file
+// of its group, declared below and added to the list; --help shows them all.
+//
+// radioprog-cli itself (built with RADIOPROG_WHOLE_TOOL, see main.cpp) holds the
+// commands on documents only; the whole tool holds every command.
+#include "cli/Cli.h"
+
+namespace radio::cli {
+
+// DocumentCommands.cpp
+Command newCommand();
+Command showCommand();
+Command editCommand();
+Command diffCommand();
+Command dumpCommand();
+// SettingsCommands.cpp
+Command getCommand();
+Command setCommand();
+// CsvCommands.cpp
+Command exportCommand();
+Command importCommand();
+#ifndef RADIOPROG_WHOLE_TOOL
+// LinkCommands.cpp
+Command readCommand();
+Command writeCommand();
+Command verifyCommand();
+Command infoCommand();
+Command squelchCommand();
+Command portsCommand();
+// LinkSimulate.cpp
+Command simulateCommand();
+// PrintCommand.cpp
+Command printCommand();
+#endif
+
+const std::vector<Command>& commands() {
+  static const std::vector<Command> list{
+      // The commands on documents: no Qt library.
+      newCommand(),
+      showCommand(),
+      editCommand(),
+      diffCommand(),
+      dumpCommand(),
+      getCommand(),
+      setCommand(),
+      exportCommand(),
+      importCommand(),
+#ifndef RADIOPROG_WHOLE_TOOL
+      // The radio link and the PDF report: the whole tool only.
+      readCommand(),
+      writeCommand(),
+      verifyCommand(),
+      infoCommand(),
+      squelchCommand(),
+      portsCommand(),
+      simulateCommand(),
+      printCommand(),
+#endif
+  };
+  return list;
+}
+
+const Command* findCommand(std::string_view name) {
+  for (const Command& command : commands())
+    if (command.name == name) return &command;
+  return nullptr;
+}
+
+}  // namespace radio::cli

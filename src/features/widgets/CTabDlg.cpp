@@ -1,0 +1,51 @@
+#include "features/widgets/CTabDlg.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace radio::gui {
+
+CTabDlg::CTabDlg(Language lang, int tabsHelpId, QWidget* parent) : QDialog(parent), lang_(lang) {
+  auto* layout = new QVBoxLayout(this);
+  tabs_ = new QTabWidget(this);
+  tabs_->setProperty("controlId", tabsHelpId);
+  layout->addWidget(tabs_);
+}
+
+void CTabDlg::addPage(QWidget* page, const Text& label, std::function<void()> load, std::function<void()> store) {
+  tabs_->addTab(page, QString::fromUtf8(label.in(lang_)));
+  loads_.push_back(std::move(load));
+  stores_.push_back(std::move(store));
+}
+
+void CTabDlg::showFirstPage() {
+  tabs_->setCurrentIndex(0);
+  loadPage(0);
+  connect(tabs_, &QTabWidget::currentChanged, this, &CTabDlg::switchTo);
+}
+
+void CTabDlg::loadPage(int index) {
+  if (index >= 0 && index < static_cast<int>(loads_.size())) loads_[static_cast<std::size_t>(index)]();
+  shown_ = index;
+}
+
+void CTabDlg::switchTo(int index) {
+  // The page being left stores before the page being entered loads.
+  if (shown_ >= 0 && shown_ < static_cast<int>(stores_.size())) stores_[static_cast<std::size_t>(shown_)]();
+  loadPage(index);
+}
+
+void CTabDlg::showEvent(QShowEvent* event) {
+  if (shown_ < 0) loadPage(tabs_->currentIndex());
+  QDialog::showEvent(event);
+}
+
+void CTabDlg::done(int result) {
+  if (shown_ >= 0) {
+    stores_.at(static_cast<std::size_t>(shown_))();
+    shown_ = -1;
+  }
+  QDialog::done(result);
+}
+
+}  // namespace radio::gui
