@@ -13,6 +13,7 @@
 // (xvfb-run shows the cost of a real X server's painting).
 #include <benchmark/benchmark.h>
 
+#include <time.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -24,7 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
-#include <time.h>
 
 #include "app/StartupConfig.h"
 #include "gui/AppState.h"
