@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Compare the radio with the document, writing nothing</source>
-        <translation>比较对讲机与文档，不写入任何数据</translation>
+        <translation>比较电台与文档，不写入任何数据</translation>
     </message>
     <message>
         <source>&amp;Identify Radio</source>
-        <translation>识别对讲机(&amp;I)</translation>
+        <translation>识别电台(&amp;I)</translation>
     </message>
     <message>
         <source>Ask the radio for its band type, model, password and bands only</source>
-        <translation>只读取对讲机的频宽类型、机型、密码和频段</translation>
+        <translation>只读取电台的频宽类型、机型、密码和频段</translation>
     </message>
     <message>
         <source>Verify &amp;after Writing</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Read the radio back after each write and compare it with the document</source>
-        <translation>每次写入后读回对讲机并与文档比较</translation>
+        <translation>每次写频后读回电台并与文档比较</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Open a backup kept by a read from the radio</source>
-        <translation>打开读对讲机时保存的备份</translation>
+        <translation>打开读频时保存的备份</translation>
     </message>
     <message>
         <source>&amp;Import Channels...</source>

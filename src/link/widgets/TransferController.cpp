@@ -54,7 +54,7 @@ void TransferController::openProcessWindow(TransferRunner::Job job) {
     case TransferRunner::Job::Read: title = text({"Read Data", "读数据"}); break;
     case TransferRunner::Job::Write: title = text({"Write Data", "写数据"}); break;
     case TransferRunner::Job::Verify: title = text({"Verify", "校验"}); break;
-    case TransferRunner::Job::Identify: title = text({"Identify Radio", "识别对讲机"}); break;
+    case TransferRunner::Job::Identify: title = text({"Identify Radio", "识别电台"}); break;
   }
   processDlg_ = new CProcessDlg(title, lang_, owner_ ? owner_->window() : nullptr);
   processDlg_->setAttribute(Qt::WA_DeleteOnClose);
@@ -159,7 +159,7 @@ void TransferController::inform(const QString& message, QMessageBox::Icon icon) 
 // connection has ended.
 void TransferController::report(const TransferRunner::Result& result) {
   if (result.backup && !*result.backup) {
-    inform(text({"The radio was read, but its backup could not be saved:", "已读取对讲机数据，但无法保存备份："}) +
+    inform(text({"The radio was read, but its backup could not be saved:", "已读取电台数据，但无法保存备份："}) +
                QLatin1Char('\n') + QString::fromStdString(result.backup->error),
            QMessageBox::Warning);
   }
@@ -174,18 +174,18 @@ void TransferController::report(const TransferRunner::Result& result) {
     // A verify alone reported its failure as the connection's; after a write it is
     // the verify's own.
     if (result.job == TransferRunner::Job::Write && !result.verify->link.text.empty())
-      inform(text({"The radio was written, but the verify after it failed:", "已写入对讲机，但写入后的校验失败："}) +
+      inform(text({"The radio was written, but the verify after it failed:", "已写入电台，但写入后的校验失败："}) +
                  QLatin1Char('\n') + QString::fromStdString(result.verify->link.text),
              QMessageBox::Warning);
     return;
   }
   if (result.verify->differences.empty()) {
-    inform(text({"Verify: the radio holds the document.", "校验：对讲机数据与文档一致。"}), QMessageBox::Information);
+    inform(text({"Verify: the radio holds the document.", "校验：电台数据与文档一致。"}), QMessageBox::Information);
     return;
   }
   CDifferencesDlg dialog(
       text({"Verify", "校验"}),
-      text({"The radio differs from the document (document -> radio):", "对讲机数据与文档不一致（文档 -> 对讲机）："}),
+      text({"The radio differs from the document (document -> radio):", "电台数据与文档不一致（文档 -> 电台）："}),
       result.verify->differences, owner_ ? owner_->window() : nullptr);
   (void)runDialog(dialog);
 }
