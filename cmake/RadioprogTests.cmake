@@ -26,6 +26,7 @@ function(radioprog_add_test)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE radiocore ${main} GTest::gtest ${T_LIBS})
+  target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${T_NAME} PRIVATE
     RADIOPROG_BIN_DIR="${RADIOPROG_BIN_DIR}"
     RADIOPROG_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -1,33 +1,21 @@
 #include "app/IniFile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
+
+#include "TempFolder.h"
 
 namespace radio {
 namespace {
 
 namespace fs = std::filesystem;
 
-class IniFileTest : public ::testing::Test {
+class IniFileTest : public test::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("radioprog-ini-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-    path_ = dir_ / "Program.ini";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  void write(const std::string& text) { std::ofstream(path_) << text; }
-  std::string read() const {
-    std::ifstream in(path_);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  fs::path dir_;
-  fs::path path_;
+  void write(const std::string& text) { test::writeFile(path(), text); }
+  std::string read() const { return test::readFile(path()); }
+  fs::path path() const { return dir_ / "Program.ini"; }
 };
 
 TEST_F(IniFileTest, LookupRules) {
@@ -49,7 +37,7 @@ TEST_F(IniFileTest, LookupRules) {
       "[Setup]\n"
       "Other=in second section\n");
   IniFile ini;
-  ASSERT_TRUE(ini.load(path_, false, true, false));
+  ASSERT_TRUE(ini.load(path(), false, true, false));
   EXPECT_EQ(ini.get("", "top"), "1");
   EXPECT_EQ(ini.get("Setup", "Language"), "Chinese ");  // the blank before // stays
   EXPECT_EQ(ini.get("Setup", "Key"), "second");
@@ -68,10 +56,10 @@ TEST_F(IniFileTest, LookupRules) {
 TEST_F(IniFileTest, CaseSensitivityFollowsTheFlag) {
   write("[English]\nCompany=Acme\n");
   IniFile exact;
-  ASSERT_TRUE(exact.load(path_, false, false, false));
+  ASSERT_TRUE(exact.load(path(), false, false, false));
   EXPECT_EQ(exact.get("English", "company", "-"), "-");
   IniFile folded;
-  ASSERT_TRUE(folded.load(path_, false, true, false));
+  ASSERT_TRUE(folded.load(path(), false, true, false));
   folded.set("english", "company", "Other");
   EXPECT_EQ(folded.get("English", "Company"), "Other");
   EXPECT_EQ(folded.serialise(), "[English]\nCompany=Other\n");
@@ -86,7 +74,7 @@ TEST_F(IniFileTest, SetOnlyWhenLoadedAndRewriteDropsComments) {
   write("; a comment line\n[Setup]\nLanguage=English\n");
   {
     IniFile ini;
-    ASSERT_TRUE(ini.load(path_, true, true, false));
+    ASSERT_TRUE(ini.load(path(), true, true, false));
     ini.set("Setup", "Language", "English");
     EXPECT_FALSE(ini.modified());
     ini.set("Setup", "Language", "Chinese");
@@ -98,8 +86,8 @@ TEST_F(IniFileTest, SetOnlyWhenLoadedAndRewriteDropsComments) {
 
 TEST_F(IniFileTest, MissingFileIsCreatedEmpty) {
   IniFile ini;
-  ASSERT_TRUE(ini.load(path_, false, true, false));
-  EXPECT_TRUE(fs::exists(path_));
+  ASSERT_TRUE(ini.load(path(), false, true, false));
+  EXPECT_TRUE(fs::exists(path()));
   EXPECT_EQ(ini.get("Setup", "Language"), "");
   EXPECT_FALSE(ini.load(dir_ / "no-folder" / "x.ini", false, true, false));
   ini.set("Setup", "Language", "x");  // the failed load left no path
@@ -108,16 +96,13 @@ TEST_F(IniFileTest, MissingFileIsCreatedEmpty) {
 
 TEST_F(IniFileTest, NumberedBackups) {
   write("[Setup]\nA=1\n");
-  std::ofstream(dir_ / "Program.007") << "old";
-  std::ofstream(dir_ / "Program.012") << "old";
-  std::ofstream(dir_ / "Programme.099") << "other file";
+  for (const char* name : {"Program.007", "Program.012", "Programme.099"}) test::writeFile(dir_ / name, "old");
   IniFile ini;
-  ASSERT_TRUE(ini.load(path_, false, true, true));
+  ASSERT_TRUE(ini.load(path(), false, true, true));
   ini.set("Setup", "A", "2");
   const std::string backup = ini.save(true);
   EXPECT_EQ(fs::path(backup).filename(), "Program.013");
-  std::ifstream in(backup);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[Setup]\nA=1\n");
+  EXPECT_EQ(test::readFile(backup), "[Setup]\nA=1\n");
   EXPECT_EQ(read(), "[Setup]\nA=2\n");
   EXPECT_EQ(ini.save(true), "");  // nothing changed: nothing written
 }
@@ -125,12 +110,12 @@ TEST_F(IniFileTest, NumberedBackups) {
 TEST_F(IniFileTest, SectionWithAnEmptyNameKeepsItsEntriesThroughASave) {
   write("top=1\n[Setup]\nLanguage=English\n[]\nLanguage=Chinese\n");
   IniFile ini;
-  ASSERT_TRUE(ini.load(path_, false, true, false));
+  ASSERT_TRUE(ini.load(path(), false, true, false));
   ini.set("Setup", "AppName", "Test");
   (void)ini.save(false);
   EXPECT_EQ(read(), "top=1\n[Setup]\nLanguage=English\nAppName=Test\n[]\nLanguage=Chinese\n");
   IniFile again;
-  ASSERT_TRUE(again.load(path_, false, true, false));
+  ASSERT_TRUE(again.load(path(), false, true, false));
   EXPECT_EQ(again.get("Setup", "Language"), "English");
 }
 
@@ -142,7 +127,7 @@ TEST_F(IniFileTest, ManySectionsLoadInLinearTime) {
   write(text);
   IniFile ini;
   const auto start = std::chrono::steady_clock::now();
-  ASSERT_TRUE(ini.load(path_, false, false, false));
+  ASSERT_TRUE(ini.load(path(), false, false, false));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
   EXPECT_EQ(ini.get("S199999", "K"), "199999");
   EXPECT_EQ(ini.serialise(), text);

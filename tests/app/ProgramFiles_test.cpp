@@ -3,51 +3,27 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <vector>
 
+#include "TempFolder.h"
 #include "app/IniFile.h"
 
 namespace radio {
 namespace {
 
 namespace fs = std::filesystem;
-
-class ProgramFilesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("program_files_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-
-  static void write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path) << text;
-  }
-  static std::string read(const fs::path& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  fs::path dir_;
-};
+using test::readFile;
+using test::writeFile;
+using ProgramFilesTest = test::TempFolderTest;
 
 TEST_F(ProgramFilesTest, DataFolderIsBesideTheProgramOrInShare) {
   // Build tree: the files beside the program.
-  write(dir_ / "build/bin/English.qm", "qm");
+  writeFile(dir_ / "build/bin/English.qm", "qm");
   EXPECT_EQ(findDataDirectory(dir_ / "build/bin"), dir_ / "build/bin");
   // Installed prefix: bin/ and share/radioprog/.
   fs::create_directories(dir_ / "prefix/bin");
-  write(dir_ / "prefix/share/radioprog/Program.ini", "[Setup]\n");
+  writeFile(dir_ / "prefix/share/radioprog/Program.ini", "[Setup]\n");
   EXPECT_EQ(findDataDirectory(dir_ / "prefix/bin"), dir_ / "prefix/share/radioprog");
   // Neither: the program's folder.
   fs::create_directories(dir_ / "bare/bin");
@@ -77,33 +53,33 @@ TEST_F(ProgramFilesTest, ConfigFolderFollowsXdgThenHome) {
 TEST_F(ProgramFilesTest, UserCopyIsMadeOnceFromTheShippedDefault) {
   const fs::path shipped = dir_ / "share/Program.ini";
   const fs::path config = dir_ / "home/.config/radioprog";
-  write(shipped, "[Setup]\nLanguage=Chinese\n");
+  writeFile(shipped, "[Setup]\nLanguage=Chinese\n");
 
   UserIni user = prepareUserIni(shipped, config);
   EXPECT_EQ(user.path, config / "Program.ini");
   EXPECT_TRUE(user.writable);
   EXPECT_TRUE(user.created);
-  EXPECT_EQ(read(user.path), "[Setup]\nLanguage=Chinese\n");
+  EXPECT_EQ(readFile(user.path), "[Setup]\nLanguage=Chinese\n");
 
   // The user's own choice is kept on later starts.
-  write(user.path, "[Setup]\nLanguage=English\n");
+  writeFile(user.path, "[Setup]\nLanguage=English\n");
   user = prepareUserIni(shipped, config);
   EXPECT_FALSE(user.created);
-  EXPECT_EQ(read(user.path), "[Setup]\nLanguage=English\n");
+  EXPECT_EQ(readFile(user.path), "[Setup]\nLanguage=English\n");
   EXPECT_EQ(programIniToRead(shipped.parent_path(), config), user.path);
 
   // An emptied copy is made again; a missing shipped file gives the built-in one.
-  write(user.path, " \n");
+  writeFile(user.path, " \n");
   fs::remove(shipped);
   user = prepareUserIni(shipped, config);
   EXPECT_TRUE(user.created);
-  EXPECT_EQ(read(user.path), builtInProgramIni());
+  EXPECT_EQ(readFile(user.path), builtInProgramIni());
   EXPECT_FALSE(fs::exists(shipped));
 }
 
 TEST_F(ProgramFilesTest, UnwritableConfigurationReadsTheShippedFileOnly) {
   const fs::path shipped = dir_ / "share/Program.ini";
-  write(shipped, "[Setup]\nLanguage=English\n");
+  writeFile(shipped, "[Setup]\nLanguage=English\n");
   fs::create_directories(dir_ / "locked");
   fs::permissions(dir_ / "locked", fs::perms::owner_read | fs::perms::owner_exec);
   std::vector<fs::path> configs{fs::path()};
@@ -129,7 +105,7 @@ TEST_F(ProgramFilesTest, FileWithoutALanguageIsCompletedFromTheDefaults) {
       {"[Setup]\nLanguage=Chinese\n", false, "Chinese"},
   };
   for (const Case& c : cases) {
-    write(dir_ / "Program.ini", c.text);
+    writeFile(dir_ / "Program.ini", c.text);
     IniFile ini;
     ASSERT_TRUE(ini.load(dir_ / "Program.ini", false, true, false));
     EXPECT_EQ(repairProgramIni(ini, builtInProgramIni()), c.repaired) << c.text;

@@ -2,34 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "TempFolder.h"
 #include "app/IniFile.h"
 #include "app/Pages.h"
 
 namespace radio {
 namespace {
 
-class StartupConfigTest : public ::testing::Test {
+class StartupConfigTest : public test::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("startup_config_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   StartupConfig read(const std::string& text) {
-    const auto path = dir_ / "Program.ini";
-    std::ofstream(path) << text;
+    test::writeFile(dir_ / "Program.ini", text);
     IniFile ini;
-    EXPECT_TRUE(ini.load(path, false, true, false));
+    EXPECT_TRUE(ini.load(dir_ / "Program.ini", false, true, false));
     return readStartupConfig(ini);
   }
-
-  std::filesystem::path dir_;
 };
 
 TEST_F(StartupConfigTest, ReadsLanguageSectionAndSetupKeys) {
@@ -45,28 +32,27 @@ TEST_F(StartupConfigTest, ReadsLanguageSectionAndSetupKeys) {
   EXPECT_EQ(c.about.copyrightOwner, "所有者");
 }
 
-TEST_F(StartupConfigTest, OnlyTheExactNameChineseSelectsChinese) {
-  EXPECT_EQ(read("[Setup]\nLanguage=chinese\n").lang, Language::English);
-  EXPECT_EQ(read("[Setup]\nLanguage=chinese\n").languageName, "chinese");
-  // The blank before a comment stays part of the value.
-  const StartupConfig commented = read("[Setup]\nLanguage=Chinese // the language\n");
-  EXPECT_EQ(commented.languageName, "Chinese ");
-  EXPECT_EQ(commented.lang, Language::English);
-  EXPECT_EQ(translationFileName(commented.languageName), "Chinese .qm");
-}
-
-TEST_F(StartupConfigTest, EmptyFileGivesDefaults) {
-  const StartupConfig c = read("");
-  EXPECT_EQ(c.languageName, "");
-  EXPECT_EQ(c.lang, Language::English);
-  EXPECT_FALSE(c.showLanguageCommand);
-  EXPECT_EQ(c.company, "");
-  EXPECT_EQ(translationFileName(c.languageName), ".qm");
-}
-
-TEST_F(StartupConfigTest, LanguageCommandShownForNonZeroWholeNumbers) {
-  for (const auto& [value, shown] : {std::pair{"0", false}, {"yes", false}, {"", false}, {"1", true}, {"2x", true}})
-    EXPECT_EQ(read(std::string("[Setup]\nShowLang=") + value + "\n").showLanguageCommand, shown) << value;
+TEST_F(StartupConfigTest, OnlyTheExactNameChineseSelectsChineseAndShowLangIsAWholeNumber) {
+  struct Case {
+    const char* text;
+    const char* languageName;
+    Language lang;
+    bool showLanguage;
+  };
+  const Case cases[] = {
+      {"", "", Language::English, false},
+      {"[Setup]\nLanguage=chinese\nShowLang=yes\n", "chinese", Language::English, false},
+      // The blank before a comment stays part of the value.
+      {"[Setup]\nLanguage=Chinese // the language\nShowLang=2x\n", "Chinese ", Language::English, true},
+      {"[Setup]\nLanguage=Chinese\nShowLang=0\n", "Chinese", Language::Chinese, false},
+  };
+  for (const Case& c : cases) {
+    const StartupConfig config = read(c.text);
+    EXPECT_EQ(config.languageName, c.languageName) << c.text;
+    EXPECT_EQ(config.lang, c.lang) << c.text;
+    EXPECT_EQ(config.showLanguageCommand, c.showLanguage) << c.text;
+    EXPECT_EQ(translationFileName(config.languageName), std::string(c.languageName) + ".qm");
+  }
 }
 
 TEST(WholeNumberTest, ReadsLikeAtoiWithoutOverflow) {

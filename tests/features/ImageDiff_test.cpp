@@ -4,25 +4,14 @@
 
 #include <functional>
 
-#include "channels/ChannelGrid.h"
-#include "model/Document.h"
+#include "TestImages.h"
 
 namespace radio {
 namespace {
 
 RadioImage base() {
-  BandRecord band{};
-  RadioImage image = newDocumentImage(band);
-  RowTexts row = decodeChannel(image.channel(5), Language::English);
-  row[ColRx] = "145.12500";
-  row[ColTx] = "145.12500";
-  row[ColDecode] = row[ColEncode] = "None";
-  row[ColName] = "CALL";
-  row[ColPower] = "High";
-  row[ColBandwidth] = "Wide";
-  row[ColScan] = "Yes";
-  row[ColBusy] = "Off";
-  encodeChannel(row, image.channel(5), Language::English);
+  RadioImage image = test::newDocument();
+  test::putChannel(image, 5, "145.12500");
   return image;
 }
 

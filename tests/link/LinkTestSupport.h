@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "TestImages.h"
 #include "link/TransferEngine.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
-#include "model/Document.h"
 
 namespace radio::test {
 
@@ -23,11 +23,6 @@ inline RadioMemory randomMemory(unsigned seed) {
   m[radioaddr::kBandType] = 0x03;
   for (std::size_t i = 0; i < 6; ++i) m[radioaddr::kPassword + i] = 0xFF;
   return m;
-}
-
-inline RadioImage newImage() {
-  BandRecord band{};
-  return newDocumentImage(band);
 }
 
 struct Harness {

@@ -1,10 +1,8 @@
 #include "link/PortDiagnostics.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
+#include "TempFolder.h"
 
 namespace radio {
 namespace {
@@ -12,21 +10,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // A fake system root with /proc and /sys as Linux lays them out.
-class PortDiagnostics : public ::testing::Test {
+class PortDiagnostics : public test::TempFolderTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("port_diag_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_ / "dev/serial/by-id");
-    fs::create_symlink("../../ttyUSB0", root_ / "dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0");
+    TempFolderTest::SetUp();
+    root_ = dir_;
+    link("dev/serial/by-id/usb-FTDI_FT232R_A1B2-if00-port0", "../../ttyUSB0");
   }
-  void TearDown() override { fs::remove_all(root_); }
-
-  void write(const fs::path& path, const std::string& text) {
-    fs::create_directories((root_ / path).parent_path());
-    std::ofstream(root_ / path) << text << '\n';
-  }
+  void write(const fs::path& path, const std::string& text) { test::writeFile(root_ / path, text + "\n"); }
   void link(const fs::path& path, const fs::path& target) {
     fs::create_directories((root_ / path).parent_path());
     fs::create_symlink(target, root_ / path);

@@ -46,7 +46,7 @@ TEST_F(PtyLink, FullReadWriteAndSquelchReadMatchTheRadioByteForByte) {
   auto opened = openSerialLink(server_->devicePath(), Language::English);
   ASSERT_TRUE(opened.link) << opened.failure.text;
 
-  RadioImage image = test::newImage();
+  RadioImage image = test::newDocument();
   const LinkResult read = runTransfer(*opened.link, TransferDirection::Read, image, Language::English, callbacks_);
   ASSERT_TRUE(read.ok()) << read.text;
   EXPECT_EQ(radioMemoryFromImage(image), memory);
@@ -54,7 +54,7 @@ TEST_F(PtyLink, FullReadWriteAndSquelchReadMatchTheRadioByteForByte) {
   for (std::size_t i = 0; i < 0x0C30; ++i) image.set(i, static_cast<Byte>(i));
   const LinkResult write = runTransfer(*opened.link, TransferDirection::Write, image, Language::English, callbacks_);
   ASSERT_TRUE(write.ok()) << write.text;
-  RadioImage squelch = test::newImage();
+  RadioImage squelch = test::newDocument();
   ASSERT_TRUE(readSquelch(*opened.link, squelch, Language::English, callbacks_).ok());
   EXPECT_EQ(squelch.at(addr::kSquelch), 41);
   EXPECT_EQ(squelch.at(addr::kSquelch + 3), memory[0x0FF9]);
@@ -70,7 +70,7 @@ TEST_F(PtyLink, ACableThatGoesMidReadInterruptsAndTheImageStays) {
   start(test::randomMemory(23), faults);
   auto opened = openSerialLink(server_->devicePath(), Language::English);
   ASSERT_TRUE(opened.link);
-  RadioImage image = test::newImage();
+  RadioImage image = test::newDocument();
   image.setBit(addr::kMskFlags, 3, !((radio_->memory()[0x0C73] >> 3) & 1));
   RadioImage expected = image;
   expected.setBit(addr::kMskFlags, 3, (radio_->memory()[0x0C73] >> 3) & 1);

@@ -8,7 +8,7 @@ namespace radio {
 namespace {
 
 using test::Harness;
-using test::newImage;
+using test::newDocument;
 using test::randomMemory;
 
 TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte) {
@@ -16,7 +16,7 @@ TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte
   const SquelchBytes levels{50, 45, 40, 35};
   std::copy(levels.begin(), levels.end(), m.begin() + 0x0FF6);
   Harness h(m);
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   RadioImage expected = image;
   expected.copyIn(addr::kSquelch, levels);
 
@@ -48,7 +48,7 @@ TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte
 TEST(SquelchWrite, StoresInImageAndRadioAndReportsSuccess) {
   const RadioMemory original = randomMemory(3);
   Harness h(original);
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   const SquelchBytes values{9, 118, 64, 30};
   const LinkResult r = writeSquelch(h.link, image, values, Language::English, h.callbacks);
   ASSERT_TRUE(r.ok());
@@ -82,7 +82,7 @@ TEST(SquelchExchange, FailuresAndWhatTheImageHoldsAfterThem) {
   for (const Case& c : cases) {
     Harness h(randomMemory(3), c.faults);
     h.retries = 1;
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     RadioImage expected = image;
     if (c.imageHoldsValues) expected.copyIn(addr::kSquelch, values);
     const LinkResult r = c.write ? writeSquelch(h.link, image, values, Language::English, h.callbacks)

@@ -12,7 +12,7 @@ namespace radio {
 namespace {
 
 using test::Harness;
-using test::newImage;
+using test::newDocument;
 using test::randomMemory;
 
 constexpr std::array<Byte, 7> kWake{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
@@ -93,7 +93,7 @@ bool bit3(const RadioMemory& m) { return (m[0x0C73] >> 3) & 1; }
 
 TEST(TransferRead, FillsEveryRadioByteIntoItsImagePlaceAndNothingElse) {
   Harness h(randomMemory(7));
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   image.fill(0x0C30, 0x1248 - 0x0C30, 0x5A);  // rows 130..194 are image only
   const RadioImage before = image;
 
@@ -115,7 +115,7 @@ TEST(TransferRead, FillsEveryRadioByteIntoItsImagePlaceAndNothingElse) {
 
 TEST(TransferRead, HandshakeAndFirstBlocksFollowThePrescribedPurgesAndPauses) {
   Harness h;
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   ASSERT_TRUE(h.transfer(TransferDirection::Read, image).ok());
   const std::string wake =
       "s1 s1 s1 s1 s1 s1 A s2 P w:02 s2 P w:50 s2 P w:52 s2 P w:4F s2 P w:47 s2 P w:52 s2 P w:41 r1 "
@@ -135,7 +135,7 @@ TEST(TransferRead, HandshakeAndFirstBlocksFollowThePrescribedPurgesAndPauses) {
 TEST(TransferWrite, SendsTheImageAndLeavesIdentificationAndBandRowAlone) {
   const RadioMemory original = randomMemory(11);
   Harness h(original);
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   for (std::size_t i = 0; i < kImageSize; ++i) image.set(i, static_cast<Byte>(i * 7 + 3));
   for (std::size_t i = 0; i < 6; ++i) image.set(addr::kPassword + i, 0x31);  // not checked by a write
   const RadioImage before = image;
@@ -168,7 +168,7 @@ TEST(TransferHandshake, BandTypeIsCheckedBeforeAnythingIsMoved) {
     RadioMemory m = randomMemory(3);
     m[0x0FD1] = type;
     Harness h(m);
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok()) << int(type);
     EXPECT_EQ(h.radio.memory()[0x0FD1], 0x03);
   }
@@ -177,7 +177,7 @@ TEST(TransferHandshake, BandTypeIsCheckedBeforeAnythingIsMoved) {
       RadioFaults f;
       f.bandType = type;
       Harness h(randomMemory(5), f);
-      RadioImage image = newImage();
+      RadioImage image = newDocument();
       const RadioImage before = image;
       const LinkResult r = h.transfer(direction, image);
       EXPECT_EQ(r.outcome, LinkOutcome::BandTypeError);
@@ -199,7 +199,7 @@ TEST(TransferHandshake, SilentRadioAsksAfterFifteenAttemptsAndRetryGivesFifteenM
     askedAt.push_back(h.link.nowUs());
     return h.retries-- > 0;
   };
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   const RadioImage before = image;
   const LinkResult r = h.transfer(TransferDirection::Read, image);
   EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
@@ -221,7 +221,7 @@ TEST(TransferHandshake, UnacknowledgedIdentifyAsksEachTimeWhileFewAttemptsFailed
   f.noIdentifyAck = true;
   Harness h(randomMemory(1), f);
   h.retries = 3;
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   const RadioImage before = image;
   const LinkResult r = h.transfer(TransferDirection::Write, image);
   EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
@@ -260,7 +260,7 @@ TEST(TransferHandshake, UnacknowledgedIdentifyAfterMoreThanFiveFailedAttemptsInt
     f.noIdentifyAck = true;
     Harness h(randomMemory(1), f);
     LateRadioLink link(h.link, deaf);
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     const LinkResult r = runTransfer(link, TransferDirection::Read, image, Language::English, h.callbacks);
     // The counter is 1 + failed attempts: 5 asks the question, 6 interrupts.
     if (deaf == 4) {
@@ -284,7 +284,7 @@ TEST(TransferHandshake, FaultsDuringIdentificationInterruptWithImageUnchanged) {
   for (const auto& f : faults) {
     for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
       Harness h(randomMemory(2), f);
-      RadioImage image = newImage();
+      RadioImage image = newDocument();
       const RadioImage before = image;
       const LinkResult r = h.transfer(direction, image);
       EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
@@ -302,7 +302,7 @@ TEST(TransferRead, PasswordMismatchStopsBeforeChannelDataButTakesTheFeatureBit) 
     RadioFaults f;
     f.password = "123456";
     Harness h(m, f);
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     image.setBit(addr::kMskFlags, 3, !radioBit);
     RadioImage expected = image;
     expected.setBit(addr::kMskFlags, 3, radioBit);
@@ -318,7 +318,7 @@ TEST(TransferRead, PasswordMismatchStopsBeforeChannelDataButTakesTheFeatureBit) 
   RadioMemory m = randomMemory(9);
   const char* pw = "246810";
   for (int i = 0; i < 6; ++i) m[0x0FE2 + i] = static_cast<Byte>(pw[i]);
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   image.setText(addr::kPassword, 6, "246810");
   Harness same(m);
   EXPECT_TRUE(same.transfer(TransferDirection::Read, image).ok());
@@ -342,7 +342,7 @@ TEST(TransferRead, FailedReadLeavesTheImageAsItWasApartFromTheFeatureBit) {
     RadioMemory m = randomMemory(4);
     m[0x0C73] |= 0x08;
     Harness h(m, f);
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     image.setBit(addr::kMskFlags, 3, false);
     RadioImage expected = image;
     expected.setBit(addr::kMskFlags, 3, true);
@@ -363,7 +363,7 @@ TEST(TransferWrite, MissingAcknowledgeOrCableInterruptsAndStopsSending) {
     RadioMemory m = randomMemory(6);
     m[0x0FD1] = 0x00;
     Harness h(m, f);
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     const LinkResult r = h.transfer(TransferDirection::Write, image);
     EXPECT_EQ(r.outcome, LinkOutcome::Interrupted) << f.missingAckBlock.value_or(-1);
     // Nothing is sent after the unacknowledged block.
@@ -381,7 +381,7 @@ TEST(TransferCancel, EndsSilentlyAtTheNextCheckAndLeavesTheImage) {
       h.progress.push_back(p);
       if (p == 50) h.cancel = true;
     };
-    RadioImage image = newImage();
+    RadioImage image = newDocument();
     const RadioImage before = image;
     const LinkResult r = h.transfer(direction, image);
     EXPECT_EQ(r.outcome, LinkOutcome::Cancelled);
@@ -401,7 +401,7 @@ TEST(TransferCancel, EndsSilentlyAtTheNextCheckAndLeavesTheImage) {
 TEST(TransferCancel, CancelBeforeTheRadioAnswersSendsNothing) {
   Harness h;
   h.cancel = true;
-  RadioImage image = newImage();
+  RadioImage image = newDocument();
   EXPECT_EQ(h.transfer(TransferDirection::Read, image).outcome, LinkOutcome::Cancelled);
   EXPECT_TRUE(h.link.sentBytes().empty());
 }

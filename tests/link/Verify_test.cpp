@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
+#include "TestImages.h"
 #include "channels/ChannelGrid.h"
 #include "link/RadioInfo.h"
 
@@ -14,16 +15,8 @@ using test::Harness;
 
 // A document with channel 1 on 145.125 MHz, as the grid stores it.
 RadioImage document() {
-  RadioImage image = test::newImage();
-  RowTexts row = decodeChannel(image.channel(1), Language::English);
-  row[ColRx] = row[ColTx] = "145.12500";
-  row[ColDecode] = row[ColEncode] = "None";
-  row[ColName] = "CALL";
-  row[ColPower] = "High";
-  row[ColBandwidth] = "Wide";
-  row[ColScan] = "Yes";
-  row[ColBusy] = "Off";
-  encodeChannel(row, image.channel(1), Language::English);
+  RadioImage image = test::newDocument();
+  test::putChannel(image, 1, "145.12500");
   return image;
 }
 

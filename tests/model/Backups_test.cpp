@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 
+#include "TempFolder.h"
 #include "model/Document.h"
 
 namespace radio {
@@ -47,9 +46,10 @@ TEST(Backups, NamedAfterTheMomentAndTheModel) {
   EXPECT_TRUE(std::regex_match(backupFileName(1'700'000'000, "KV-240T", 3), pattern));
 }
 
-TEST(Backups, NeverReplaceAnEarlierOne) {
-  const fs::path folder = fs::temp_directory_path() / ("radioprog-backups-" + std::to_string(::getpid())) / "b";
-  fs::remove_all(folder.parent_path());
+using BackupsTest = test::TempFolderTest;
+
+TEST_F(BackupsTest, NeverReplaceAnEarlierOne) {
+  const fs::path folder = dir_ / "b";
   BandRecord band{};
   RadioImage first = newDocumentImage(band);
   RadioImage second = first;
@@ -67,12 +67,11 @@ TEST(Backups, NeverReplaceAnEarlierOne) {
   ASSERT_TRUE(loadDatFile(b.path, loaded));
   EXPECT_EQ(loaded, second);
   // Nothing but the two backups is left behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+  EXPECT_EQ(entries(folder), 2);
 
   // A folder that cannot be created is reported.
-  std::ofstream(folder.parent_path() / "file") << "x";
-  EXPECT_FALSE(saveBackup(first, folder.parent_path() / "file" / "sub", "radio", 1'700'000'000));
-  fs::remove_all(folder.parent_path());
+  test::writeFile(dir_ / "file", "x");
+  EXPECT_FALSE(saveBackup(first, dir_ / "file" / "sub", "radio", 1'700'000'000));
 }
 
 }  // namespace

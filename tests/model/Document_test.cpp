@@ -6,29 +6,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <tuple>
 #include <vector>
+
+#include "TempFolder.h"
 
 namespace radio {
 namespace {
 
 namespace fs = std::filesystem;
-
-class TempDir : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("radioprog-doc-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-  fs::path dir_;
-};
+using test::readFile;
+using test::writeFile;
+using TempDir = test::TempFolderTest;
 
 // While it lives, a write past `bytes` fails as on a full disk.
 class FileSizeLimit {
@@ -54,11 +43,6 @@ class FileSizeLimit {
   rlimit saved_{};
 };
 
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(NewDocument, ErasedChannelsAndTheBandRecordItWasGiven) {
   BandRecord band{};
   const RadioImage image = newDocumentImage(band);
@@ -74,7 +58,7 @@ TEST_F(TempDir, SaveReplacesTheFileWholeKeepingPermissionsAndLoadReadsItBack) {
   RadioImage image;
   for (std::size_t i = 0; i < kImageSize; ++i) image.set(i, static_cast<Byte>(i * 7 + 3));
   const fs::path file = dir_ / "radio.dat";
-  std::ofstream(file, std::ios::binary) << std::string(9000, 'x');
+  writeFile(file, std::string(9000, 'x'));
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
   ASSERT_TRUE(saveDatFile(file, image));
   EXPECT_EQ(fs::file_size(file), kImageSize);
@@ -83,7 +67,7 @@ TEST_F(TempDir, SaveReplacesTheFileWholeKeepingPermissionsAndLoadReadsItBack) {
   ASSERT_TRUE(loadDatFile(file, loaded));
   EXPECT_EQ(loaded, image);
   // No temporary file is left behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  EXPECT_EQ(entries(dir_), 1);
   // A folder that does not exist: the save fails cleanly and creates nothing.
   const FileResult r = saveDatFile(dir_ / "no-such-folder" / "x.dat", image);
   EXPECT_FALSE(r);
@@ -95,7 +79,7 @@ TEST_F(TempDir, ShortFileIsRefusedAndLongFileGivesItsFirstBytes) {
   RadioImage current;
   current.set(0, 0x42);
   const fs::path shortFile = dir_ / "short.dat";
-  std::ofstream(shortFile, std::ios::binary) << std::string(6143, '\x11');
+  writeFile(shortFile, std::string(6143, '\x11'));
   const FileResult r = loadDatFile(shortFile, current);
   EXPECT_FALSE(r);
   EXPECT_NE(r.error.find("6143"), std::string::npos);
@@ -104,7 +88,7 @@ TEST_F(TempDir, ShortFileIsRefusedAndLongFileGivesItsFirstBytes) {
   const fs::path longFile = dir_ / "long.dat";
   std::string content(7000, '\x22');
   content[6143] = '\x33';
-  std::ofstream(longFile, std::ios::binary) << content;
+  writeFile(longFile, content);
   ASSERT_TRUE(loadDatFile(longFile, current));
   EXPECT_EQ(current.at(0), 0x22);
   EXPECT_EQ(current.at(6143), 0x33);
@@ -140,7 +124,7 @@ TEST_F(TempDir, DocumentLoadAndSaveKeepTheDocumentWhenRefused) {
   // A short file is refused: image, path and flag stay.
   doc.change("Edit", [](RadioImage& image) { image.set(1, 0x43); });
   const fs::path shortFile = dir_ / "short.dat";
-  std::ofstream(shortFile, std::ios::binary) << std::string(100, '\x11');
+  writeFile(shortFile, std::string(100, '\x11'));
   EXPECT_FALSE(doc.load(shortFile));
   EXPECT_EQ(doc.image().at(0), 0x42);
   EXPECT_EQ(doc.image().at(1), 0x43);
@@ -156,10 +140,10 @@ TEST_F(TempDir, DocumentLoadAndSaveKeepTheDocumentWhenRefused) {
     EXPECT_FALSE(failed.error.empty());
   }
   EXPECT_TRUE(doc.modified());
-  EXPECT_EQ(readAll(good).size(), kImageSize);
-  EXPECT_EQ(readAll(good)[0], '\x42');
-  EXPECT_EQ(readAll(good)[1], '\xFF');
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);  // good and short
+  EXPECT_EQ(readFile(good).size(), kImageSize);
+  EXPECT_EQ(readFile(good)[0], '\x42');
+  EXPECT_EQ(readFile(good)[1], '\xFF');
+  EXPECT_EQ(entries(dir_), 2);  // good and short
 
   Document fresh;
   EXPECT_FALSE(fresh.save());  // no file yet
