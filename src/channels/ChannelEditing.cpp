@@ -114,7 +114,9 @@ std::string copyCells(const ChannelGrid& grid, const CellRange& range) {
   for (int r = range.top; r <= range.bottom; ++r) {
     for (int c = range.left; c <= range.right; ++c) {
       if (c != range.left) out += '\t';
-      out += grid.cell(r, c);
+      // A tab or line end inside a cell (a name read from a damaged file) would
+      // move the cells after it into other columns or rows when pasted back.
+      for (char ch : grid.cell(r, c)) out += ch == '\t' || ch == '\r' || ch == '\n' ? ' ' : ch;
     }
     out += '\n';
   }
@@ -179,11 +181,10 @@ std::vector<int> deleteCells(ChannelGrid& grid, const CellRange& range, const Ba
   std::vector<int> changed;
   for (int r = range.top; r <= range.bottom; ++r) {
     RowTexts row = grid.row(r);
-    if (range.wholeRows()) {
-      row = RowTexts{};
-    } else {
-      for (int c : {ColName, ColRx})  // the name first: emptying Rx empties the whole row
-        if (c >= range.left && c <= range.right) row = commitCellEdit(row, c, "", limits, lang).row;
+    if (range.wholeRows() || range.left == ColRx) {
+      row = RowTexts{};  // an emptied receive frequency empties its channel
+    } else if (ColName >= range.left && ColName <= range.right) {
+      row = commitCellEdit(row, ColName, "", limits, lang).row;
     }
     if (!(row == grid.row(r))) {
       grid.row(r) = row;

@@ -27,7 +27,7 @@ struct CellRange {
 [[nodiscard]] std::vector<std::vector<std::string>> splitTabText(std::string_view text);
 
 // The selected cells as shown, one line per row, cells separated by tabs, each line
-// ending in "\n".
+// ending in "\n"; a tab or line end inside a cell is copied as a blank.
 [[nodiscard]] std::string copyCells(const ChannelGrid& grid, const CellRange& range);
 
 // Why a pasted cell was refused.

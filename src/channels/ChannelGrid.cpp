@@ -203,7 +203,12 @@ CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view ed
   CommitResult r{row, {}, false, {}};
   // A cell showing a field it cannot read keeps its bytes when its own text comes
   // back from the editor (the editor was opened and left without a change).
-  if (column >= ColRx && column <= ColEncode && isRawFieldText(row[column]) && editorText == row[column]) return r;
+  // A cell keeps its value when its own text comes back from the editor (opened
+  // and left without a change, or pasted over with what it shows), whatever the
+  // rules would make of that text: a field a damaged file holds (bytes that are
+  // no value, a transmit frequency outside the bands, a record without a receive
+  // frequency) is never changed by a look at it.
+  if (column >= ColRx && column <= ColBusy && editorText == row[column]) return r;
   if (column == ColRx) return commitReceive(row, editorText, limits, lang);
   if (column == ColTx) {
     std::string text = validateTransmitFrequency(parseFrequencyText(editorText), limits);

@@ -26,8 +26,6 @@ TEST(ChannelPaste, CopiedRowsPasteBackAsTheSameChannels) {
   grid.cell(1, ColName) = "ALPHA";
   grid.cell(2, ColPower) = listItemsForColumn(ColPower, kEn)[0];
   const std::string text = copyCells(grid, rowsRange(1, 2));
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 16);
 
   // Spreadsheets hand back "\r\n" line ends and other letter case in the lists.
   std::string fromSheet;

@@ -15,8 +15,6 @@ RowTexts typed(const RowTexts& row, int column, const char* text, Language lang 
 
 // The image's band record is taken (an absent one as the default), then the
 // grid's own record replaces it.
-// The image's band record is taken (an absent one as the default), then the
-// grid's own record replaces it.
 TEST(GridRefresh, BandRecordOfTheImageIsTakenThenReplaced) {
   BandRecord none{};
   RadioImage programmed;
@@ -245,6 +243,24 @@ TEST(CellCommit, NothingCanBeSetOnAnEmptyRow) {
   EXPECT_EQ(row[ColTx], "145.00250");
   row = typed(row, ColPower, "Low");
   EXPECT_EQ(row[ColPower], "Low");
+}
+
+// Fields a damaged file holds keep their values when their cells are opened and
+// left, or pasted over with what they show: a record without a receive frequency,
+// a transmit frequency outside the bands, a receive frequency off the step.
+TEST(CellCommit, ACellGivenBackItsOwnTextKeepsItsValue) {
+  RowTexts half;
+  half[ColTx] = "343.43100";
+  half[ColDecode] = "67.0";
+  RowTexts odd = typed({}, ColRx, "145.125");
+  odd[ColRx] = "145.00250";
+  odd[ColTx] = "255.10000";
+  for (const RowTexts& row : {half, odd})
+    for (int column = ColRx; column <= ColBusy; ++column) {
+      const CommitResult r = commitCellEdit(row, column, row[column], kGridLimits, Language::English);
+      EXPECT_EQ(r.row, row) << column;
+      EXPECT_TRUE(r.message.valid()) << column;
+    }
 }
 
 TEST(Editors, ListSelectionIgnoresCaseAndRowLabels) {
