@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <fstream>
 #include <sstream>
 
 namespace radio::test {
@@ -33,25 +32,6 @@ CliRun runCli(const std::vector<std::string>& args) {
   std::filesystem::remove(base.string() + ".out");
   std::filesystem::remove(base.string() + ".err");
   return run;
-}
-
-ScratchDir::ScratchDir() {
-  static std::atomic<int> counter{0};
-  path_ = std::filesystem::temp_directory_path() /
-          ("radioprog-scratch-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-  std::filesystem::create_directories(path_);
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 std::string valueOf(const std::string& out, const std::string& key) {

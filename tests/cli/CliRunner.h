@@ -1,9 +1,10 @@
 // Runs radioprog-cli from the build folder and captures what it prints.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "TempFolder.h"
 
 namespace radio::test {
 
@@ -15,19 +16,17 @@ struct CliRun {
 
 [[nodiscard]] CliRun runCli(const std::vector<std::string>& args);
 
-// A fresh folder for one test, removed with the object.
-class ScratchDir {
- public:
-  ScratchDir();
-  ~ScratchDir();
-  [[nodiscard]] std::filesystem::path file(const std::string& name) const { return path_ / name; }
-  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
+// A folder of the test's own for the documents the commands work on.
+class CliTest : public TempFolderTest {
+ protected:
+  [[nodiscard]] std::string file(const std::string& name) const { return (dir_ / name).string(); }
+  // A new document at file(name).
+  std::string newFile(const std::string& name) {
+    const std::string path = file(name);
+    EXPECT_EQ(runCli({"new", "-o", path}).exitCode, 0);
+    return path;
+  }
 };
-
-[[nodiscard]] std::string readFile(const std::filesystem::path& path);
 
 // The value column of one key in the output of get.
 [[nodiscard]] std::string valueOf(const std::string& out, const std::string& key);

@@ -1,8 +1,6 @@
 // export and import of CSV channel lists, with their exit codes.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "CliRunner.h"
 
 namespace radio::test {
@@ -12,16 +10,10 @@ std::string fixture(const std::string& name) {
   return std::string(RADIOPROG_SOURCE_DIR) + "/tests/channels/csv/" + name;
 }
 
-void writeText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using CliCsv = CliTest;
 
-TEST(CliCsv, ImportExportRoundTrip) {
-  ScratchDir dir;
-  const std::string a = dir.file("a.dat").string(), b = dir.file("b.dat").string();
-  const std::string csv = dir.file("a.csv").string();
-  ASSERT_EQ(runCli({"new", "-o", a}).exitCode, 0);
-  ASSERT_EQ(runCli({"new", "-o", b}).exitCode, 0);
+TEST_F(CliCsv, ImportExportRoundTrip) {
+  const std::string a = newFile("a.dat"), b = newFile("b.dat"), csv = file("a.csv");
   const CliRun imported = runCli({"import", a, fixture("published.csv")});
   EXPECT_EQ(imported.exitCode, 0) << imported.err;
   EXPECT_EQ(imported.out, "7 channel(s) imported, 0 row(s) skipped\n");
@@ -41,13 +33,11 @@ TEST(CliCsv, ImportExportRoundTrip) {
   EXPECT_EQ(runCli({"show", b}).out, runCli({"show", a}).out);
 }
 
-TEST(CliCsv, ExitCodesAndReports) {
-  ScratchDir dir;
-  const std::string dat = dir.file("r.dat").string();
-  ASSERT_EQ(runCli({"new", "-o", dat}).exitCode, 0);
+TEST_F(CliCsv, ExitCodesAndReports) {
+  const std::string dat = newFile("r.dat");
   const std::string original = readFile(dat);
-  const std::string nothing = dir.file("nothing.csv").string();
-  writeText(nothing, "Location,Frequency,Mode\n1,118.1,AM\n");
+  const std::string nothing = file("nothing.csv");
+  writeFile(nothing, "Location,Frequency,Mode\n1,118.1,AM\n");
   struct Case {
     std::vector<std::string> args;
     int exitCode;
@@ -61,7 +51,7 @@ TEST(CliCsv, ExitCodesAndReports) {
        "2 row(s) skipped with --strict"},
       {{"import", dat, fixture("malformed.csv")}, 1, "", "line 2: a quoted field is not closed"},
       {{"import", dat, nothing}, 1, "line 2: location 1: mode 'AM' is not FM or NFM", "no row can be imported"},
-      {{"import", dat, dir.file("missing.csv").string()}, 1, "", "cannot read"},
+      {{"import", dat, file("missing.csv")}, 1, "", "cannot read"},
       {{"import", dat, fixture("mixed.csv"), "--at", "0"}, 2, "", "--at takes a channel from 1 to 128"},
       {{"import", dat}, 2, "", "give FILE.dat and CHANNELS.csv"},
       {{"export", dat}, 2, "", "-o CHANNELS.csv"},

@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "model/Document.h"
+#include "TestImages.h"
 
 namespace radio {
 namespace {
 
-RadioImage newDocument() {
-  BandRecord band{};
-  return newDocumentImage(band);
-}
+using test::newDocument;
 
-std::string shown(const OptionalFeaturesForm& form, OptionalList list, Language lang = Language::English) {
-  const auto items = optionalListItems(list, lang);
+std::string shown(const OptionalFeaturesForm& form, OptionalList list) {
+  const auto items = optionalListItems(list, Language::English);
   const int i = form[list];
   return i >= 0 && i < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(i)] : "<none>";
 }
@@ -26,96 +23,51 @@ std::vector<std::size_t> changedOffsets(const RadioImage& a, const RadioImage& b
   return out;
 }
 
-TEST(OptionalFeaturesForm, BlankImageShowsFallBacksAndOkWritesExactlyTheNormalisedBytes) {
-  const RadioImage before = RadioImage{};
-  const OptionalFeaturesForm form = loadOptionalFeatures(before);
-  // Every list in the order of OptionalList.
-  const char* expected[kOptionalListCount] = {"Off",    "0",       "Off",  "5",  "Off",    "None",   "Emergency Call",
-                                              "Manual", "On",      "On",   "TO", "On",     "Manual", "Off",
-                                              "Off",    "Light 1", "FREQ", "On", "Enable", "MSK-I"};
-  for (int i = 0; i < kOptionalListCount; ++i) {
-    const auto list = static_cast<OptionalList>(i);
-    EXPECT_EQ(shown(form, list), expected[i]) << optionalListInfo(list).key;
-  }
-  EXPECT_FALSE(form[OptionalCheck::KeypadLock]);
-  EXPECT_TRUE(form[OptionalCheck::RepeaterMskInvert]);
-  EXPECT_EQ(form.password, "");
-
-  RadioImage after = before;
-  storeOptionalFeatures(form, after, Language::English);
-  EXPECT_EQ(changedOffsets(before, after),
+TEST(OptionalFeaturesForm, OkOverABlankImageWritesTheNormalisedBytesAndOverANewDocumentNothing) {
+  RadioImage blank;
+  storeOptionalFeatures(loadOptionalFeatures(blank), blank, Language::English);
+  EXPECT_EQ(changedOffsets(RadioImage{}, blank),
             (std::vector<std::size_t>{0x1260, 0x1261, 0x1262, 0x1263, 0x1264, 0x1265, 0x1266, 0x12A9}));
-  for (std::size_t o : {0x1260, 0x1261, 0x1262, 0x1263, 0x1264, 0x12A9}) EXPECT_EQ(after.at(o), 0) << o;
-  EXPECT_EQ(after.at(0x1265), 0x9E);
-  EXPECT_EQ(after.at(0x1266), 0x03);
+  for (std::size_t o : {0x1260, 0x1261, 0x1262, 0x1263, 0x1264, 0x12A9}) EXPECT_EQ(blank.at(o), 0) << o;
+  EXPECT_EQ(blank.at(0x1265), 0x9E);
+  EXPECT_EQ(blank.at(0x1266), 0x03);
+
+  const RadioImage fresh = newDocument();
+  RadioImage after = fresh;
+  storeOptionalFeatures(loadOptionalFeatures(fresh), after, Language::English);
+  EXPECT_EQ(changedOffsets(fresh, after), std::vector<std::size_t>{});
 }
 
-TEST(OptionalFeaturesForm, NewDocumentShowsFactorySettingsInBothLanguagesAndOkChangesNothing) {
-  const RadioImage before = newDocument();
-  const OptionalFeaturesForm form = loadOptionalFeatures(before);
-  const std::tuple<OptionalList, const char*, const char*> expected[] = {
-      {OptionalList::Tot, "30", nullptr},
-      {OptionalList::Squelch, "4", nullptr},
-      {OptionalList::ScanMode, "CO", "载波"},
-      {OptionalList::ShortPress, "Emergency Call", "发射报警信号"},
-      {OptionalList::BackLight, "Auto", "自动"},
-      {OptionalList::DisplayMode, "FREQ.CH", "频率信道"},
-      {OptionalList::AllowReset, "Disable", nullptr}};
-  for (const auto& [list, english, chinese] : expected) {
-    EXPECT_EQ(shown(form, list), english);
-    if (chinese) {
-      EXPECT_EQ(shown(form, list, Language::Chinese), chinese);
+TEST(OptionalFeaturesForm, PasswordIsStoredAsTypedAndReadAsItsLeadingDigits) {
+  struct Case {
+    const char* typed;
+    Language lang;
+    std::vector<Byte> stored;  // the six bytes; 0 stands for "not 0xFF"
+    const char* loaded;
+  };
+  const Case cases[] = {
+      {"1234", Language::English, {'1', '2', '3', '4', 0xFF, 0xFF}, "1234"},
+      {"12a456", Language::English, {'1', '2', 'a', '4', '5', '6'}, "12"},
+      {"98765432", Language::English, {'9', '8', '7', '6', '5', '4'}, "987654"},
+      {"", Language::English, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, ""},
+      // GBK characters of two bytes are never cut in half.
+      {"12密码", Language::Chinese, {'1', '2', 0, 0, 0, 0}, "12"},
+      {"123密码", Language::Chinese, {'1', '2', '3', 0, 0, 0xFF}, "123"},
+  };
+  for (const Case& c : cases) {
+    RadioImage image = newDocument();
+    OptionalFeaturesForm form = loadOptionalFeatures(image);
+    form.password = c.typed;
+    storeOptionalFeatures(form, image, c.lang);
+    for (std::size_t i = 0; i < 6; ++i) {
+      if (c.stored[i] == 0)
+        EXPECT_NE(image.at(addr::kPassword + i), 0xFF) << c.typed << i;
+      else
+        EXPECT_EQ(image.at(addr::kPassword + i), c.stored[i]) << c.typed << i;
     }
+    EXPECT_EQ(image.at(addr::kPassword + 6), 0xFF) << "the byte after the field is not the password's";
+    EXPECT_EQ(loadOptionalFeatures(image).password, c.loaded) << c.typed;
   }
-  EXPECT_FALSE(form[OptionalCheck::KeypadLock]);
-  // The lists are indexes into the same entries in both languages.
-  for (int i = 0; i < kOptionalListCount; ++i) {
-    const auto list = static_cast<OptionalList>(i);
-    EXPECT_EQ(optionalListItems(list, Language::English).size(), optionalListItems(list, Language::Chinese).size());
-  }
-
-  RadioImage after = before;
-  storeOptionalFeatures(form, after, Language::English);
-  EXPECT_EQ(changedOffsets(before, after), std::vector<std::size_t>{});
-}
-
-TEST(OptionalFeaturesForm, PasswordIsTheLeadingDigitsAndIsStoredAsTyped) {
-  RadioImage image = newDocument();
-  OptionalFeaturesForm form = loadOptionalFeatures(image);
-
-  form.password = "1234";
-  storeOptionalFeatures(form, image, Language::English);
-  EXPECT_EQ(std::vector<Byte>(image.span(addr::kPassword, 6).begin(), image.span(addr::kPassword, 6).end()),
-            (std::vector<Byte>{'1', '2', '3', '4', 0xFF, 0xFF}));
-  EXPECT_EQ(loadOptionalFeatures(image).password, "1234");
-
-  form.password = "12a456";
-  storeOptionalFeatures(form, image, Language::English);
-  EXPECT_EQ(image.at(addr::kPassword + 2), 'a');
-  EXPECT_EQ(image.at(addr::kPassword + 5), '6');
-  EXPECT_EQ(loadOptionalFeatures(image).password, "12");
-
-  form.password = "98765432";
-  storeOptionalFeatures(form, image, Language::English);
-  EXPECT_EQ(image.text(addr::kPassword, 6), "987654");
-  EXPECT_EQ(image.at(addr::kPassword + 6), 0xFF) << "the byte after the field is not the password's";
-
-  form.password = "";
-  storeOptionalFeatures(form, image, Language::English);
-  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(image.at(addr::kPassword + i), 0xFF);
-}
-
-TEST(OptionalFeaturesForm, PasswordOutsideAsciiIsCutBetweenCharactersOfTheCodePage) {
-  RadioImage image = newDocument();
-  OptionalFeaturesForm form = loadOptionalFeatures(image);
-  form.password = "12密码";  // two digits and two GBK characters of two bytes each
-  storeOptionalFeatures(form, image, Language::Chinese);
-  EXPECT_EQ(image.at(addr::kPassword + 1), '2');
-  EXPECT_NE(image.at(addr::kPassword + 5), 0xFF);
-  form.password = "123密码";  // the second character would not fit whole
-  storeOptionalFeatures(form, image, Language::Chinese);
-  EXPECT_NE(image.at(addr::kPassword + 4), 0xFF);
-  EXPECT_EQ(image.at(addr::kPassword + 5), 0xFF);
 }
 
 TEST(OptionalFeaturesForm, ValuesBeyondTheListsFallBackAndAreStoredNormalised) {
@@ -163,30 +115,6 @@ TEST(OptionalFeaturesForm, EveryListEntryStoresItsEncodingAndReadsBack) {
     form[OptionalList::ShortPress] = index;
     storeOptionalFeatures(form, image, Language::English);
     EXPECT_EQ(image.bits(0x1265, 0, 2), value);
-  }
-}
-
-TEST(OptionalFeaturesForm, BitsOwnedByOthersAreNeverChanged) {
-  // Start from every value of the shared bytes and flip every field the other way.
-  for (unsigned v = 0; v < 256; ++v) {
-    RadioImage image = newDocument();
-    for (std::size_t o : {0x1266, 0x1267, 0x12A8, 0x12AB}) image.set(o, static_cast<Byte>(v));
-    const RadioImage before = image;
-    OptionalFeaturesForm form = loadOptionalFeatures(image);
-    for (auto list :
-         {OptionalList::StrSet, OptionalList::BatterySaver, OptionalList::AllowReset, OptionalList::MskType})
-      form[list] = 1 - form[list];
-    form[OptionalList::DisplayMode] = 3 - form[OptionalList::DisplayMode];
-    form[OptionalCheck::KeypadLock] = !form[OptionalCheck::KeypadLock];
-    form[OptionalCheck::RepeaterMskInvert] = !form[OptionalCheck::RepeaterMskInvert];
-    storeOptionalFeatures(form, image, Language::English);
-    EXPECT_EQ(image.at(0x1266) & 0x02, before.at(0x1266) & 0x02) << v;
-    EXPECT_EQ(image.at(0x1267) & 0xFC, before.at(0x1267) & 0xFC) << v;
-    EXPECT_EQ(image.at(0x12A8) & 0x7E, before.at(0x12A8) & 0x7E) << v;
-    EXPECT_EQ(image.at(0x12AB) & 0xEC, before.at(0x12AB) & 0xEC) << v;
-    // And the owned bits did change.
-    EXPECT_NE(image.bit(0x12A8, 7), before.bit(0x12A8, 7)) << v;
-    EXPECT_NE(image.bit(0x12AB, 1), before.bit(0x12AB, 1)) << v;
   }
 }
 

@@ -94,18 +94,5 @@ TEST(ProductInfoForm, AnInvertedBandIsRefusedWithoutWritingAnything) {
   }
 }
 
-TEST(ProductInfoForm, OkTouchesOnlyTheModelByteAndTheBandRecord) {
-  RadioImage image;
-  for (std::size_t o = 0; o < kImageSize; ++o) image.set(o, static_cast<Byte>(o * 7));
-  const RadioImage before = image;
-  BandState band;
-  ASSERT_EQ(storeProductInfo(loadProductInfo(image, band.limits, kThreeModels, 0), image, band),
-            ProductStoreResult::Stored);
-  for (std::size_t o = 0; o < kImageSize; ++o) {
-    if (o == addr::kModelIndex || (o >= addr::kBandRecord && o < addr::kBandRecord + 6)) continue;
-    ASSERT_EQ(image.at(o), before.at(o)) << o;
-  }
-}
-
 }  // namespace
 }  // namespace radio

@@ -154,21 +154,5 @@ TEST(TwoToneDecode, LoadedTimesShowOneDecimalAsStored) {
   EXPECT_EQ(form.interval, "25.5");
 }
 
-TEST(TwoTone, PagesLeaveTheBytesTheyDoNotOwn) {
-  RadioImage image;
-  for (std::size_t a = 0x1500; a < 0x17B8; ++a) image.set(a, static_cast<Byte>(a * 7));
-  const RadioImage before = image;
-  storeTwoToneEncode(loadTwoToneEncode(image), image);
-  for (int k = 1; k <= 8; ++k) storeTwoToneDecode(loadTwoToneDecode(image, k), image, k);
-  auto untouched = [&](std::size_t from, std::size_t to) {
-    for (std::size_t a = from; a < to; ++a) EXPECT_EQ(image.at(a), before.at(a)) << std::hex << a;
-  };
-  for (std::size_t row = 0x1500; row < 0x1620; row += 24) untouched(row + 16, row + 24);
-  for (std::size_t row = 0x1680; row < 0x17A0; row += 24) untouched(row + 16, row + 24);
-  untouched(0x1618, 0x1620);
-  untouched(0x1628, 0x1680);
-  untouched(0x17A7, 0x17B8);
-}
-
 }  // namespace
 }  // namespace radio

@@ -1,5 +1,5 @@
 // The channel grid driven as a user drives it: clicks on cells, keys typed into
-// the in-place editors, leaving a cell, Enter, F1, Save, undo, whole-row selection.
+// the in-place editors, leaving a cell, Enter, Save, undo, whole-row selection.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,7 +11,6 @@
 
 #include "channels/widgets/CProgramView.h"
 #include "gui/CProgramDoc.h"
-#include "gui/HelpHook.h"
 
 namespace radio::gui {
 namespace {
@@ -108,21 +107,6 @@ TEST_F(ChannelGridView, RefusedFrequencyKeepsTheEditorOverItsCell) {
   EXPECT_EQ(cell(4, ColRx), "151.25000");
   EXPECT_EQ(cell(4, ColTx), "150.50000");
   EXPECT_FALSE(edit->isVisible());
-}
-
-TEST_F(ChannelGridView, F1AsksForHelpAtTheEditorsContext) {
-  std::vector<int> contexts;
-  setHelpHandler([&](QWidget*, int id) { contexts.push_back(id); });
-  enterChannel(1, "150.5");
-  const std::pair<int, int> cells[] = {{ColRx, 2127},   {ColTx, 2128},    {ColDecode, 2132}, {ColEncode, 2133},
-                                       {ColName, 1126}, {ColPower, 1129}, {ColBusy, 1130}};
-  for (const auto& [column, context] : cells) {
-    click(1, column);
-    QTest::keyClick(view->visibleEditor(), Qt::Key_F1);
-    ASSERT_FALSE(contexts.empty());
-    EXPECT_EQ(contexts.back(), context) << column;
-  }
-  setHelpHandler({});
 }
 
 TEST_F(ChannelGridView, SaveCommitsTheOpenEditorFirst) {

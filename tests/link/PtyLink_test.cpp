@@ -64,21 +64,6 @@ TEST_F(PtyLink, FullReadWriteAndSquelchReadMatchTheRadioByteForByte) {
   for (std::size_t a = 0; a < 0x0C30; ++a) ASSERT_EQ(radio_->memory()[a], static_cast<Byte>(a));
 }
 
-TEST_F(PtyLink, ACableThatGoesMidReadInterruptsAndTheImageStays) {
-  RadioFaults faults;
-  faults.disconnectBlock = 20;
-  start(test::randomMemory(23), faults);
-  auto opened = openSerialLink(server_->devicePath(), Language::English);
-  ASSERT_TRUE(opened.link);
-  RadioImage image = test::newDocument();
-  image.setBit(addr::kMskFlags, 3, !((radio_->memory()[0x0C73] >> 3) & 1));
-  RadioImage expected = image;
-  expected.setBit(addr::kMskFlags, 3, (radio_->memory()[0x0C73] >> 3) & 1);
-  const LinkResult r = runTransfer(*opened.link, TransferDirection::Read, image, Language::English, callbacks_);
-  EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
-  EXPECT_EQ(image, expected);
-}
-
 TEST_F(PtyLink, ABusyOrMissingPortIsRefusedWith61451) {
   start(test::randomMemory(24));
   auto first = openSerialLink(server_->devicePath(), Language::English);

@@ -10,21 +10,18 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "TestImages.h"
 #include "app/IniFile.h"
 #include "features/widgets/CKeyAssignDlg.h"
 #include "features/widgets/COptionalFeaturesDlg.h"
 #include "features/widgets/CProductInfoDlg.h"
 #include "features/widgets/CSquelchTuningDlg.h"
 #include "gui/ProgramSettings.h"
-#include "model/Document.h"
 
 namespace radio::gui {
 namespace {
 
-RadioImage newDocument() {
-  BandRecord band{};
-  return newDocumentImage(band);
-}
+using radio::test::newDocument;
 
 // ---- Optional Features ----------------------------------------------------------
 

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "TestImages.h"
 #include "features/widgets/CDtmfCallListPage.h"
 #include "features/widgets/CDtmfDlg.h"
 #include "features/widgets/CGridCellEditor.h"
@@ -18,15 +19,11 @@
 #include "features/widgets/CTwoToneDecodeTabs.h"
 #include "features/widgets/CTwoToneDlg.h"
 #include "features/widgets/CTwoToneEncodePage.h"
-#include "model/Document.h"
 
 namespace radio::gui {
 namespace {
 
-RadioImage newDocument() {
-  BandRecord band{};
-  return newDocumentImage(band);
-}
+using radio::test::newDocument;
 
 void showActive(QWidget* window) {
   window->show();

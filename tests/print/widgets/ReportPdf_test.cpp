@@ -5,11 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
-#include "channels/ChannelGrid.h"
-#include "model/Document.h"
+#include "TempFolder.h"
+#include "TestImages.h"
 
 namespace radio::gui {
 namespace {
@@ -39,40 +37,22 @@ std::string pdfText(const fs::path& pdf, int page) {
   return run("pdftotext -layout -f " + p + " -l " + p + " '" + pdf.string() + "' - 2>/dev/null");
 }
 
-class PrintCommand : public ::testing::Test {
+class PrintCommand : public test::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("radioprog-print-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    // Twelve channels: the default sections print Optional, then three channel pages.
-    BandRecord band{};
-    image_ = newDocumentImage(band);
-    ChannelGrid grid;
-    BandState state;
-    imageToGrid(image_, grid, state, Language::English);
-    for (int row = 1; row <= 12; ++row)
-      grid.row(row) = commitCellEdit(grid.row(row), ColRx, "146.52500", state.limits, Language::English).row;
-    gridToImage(grid, image_, state.limits, Language::English);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
   int cli(const std::string& args) {
     const std::string command = std::string(RADIOPROG_BIN_DIR) + "/radioprog-cli " + args + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-
-  fs::path dir_;
-  RadioImage image_;
 };
 
 TEST_F(PrintCommand, WritesThePdfAndRefusesBadArguments) {
   if (!havePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  // Twelve channels: the default sections print Optional, then three channel pages.
+  RadioImage image = test::newDocument();
+  for (int row = 1; row <= 12; ++row) test::putChannel(image, row, "146.52500");
   const fs::path dat = dir_ / "radio.dat";
-  ASSERT_TRUE(saveDatFile(dat, image_));
+  ASSERT_TRUE(saveDatFile(dat, image));
   const fs::path pdf = dir_ / "report.pdf";
   ASSERT_EQ(cli("print '" + dat.string() + "' -o '" + pdf.string() + "'"), 0);
   EXPECT_EQ(pdfPages(pdf), 4);
