@@ -56,11 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const PasteResult r = pasteCells(grid, target, text, kLimits, lang);
 
   const auto lines = splitTabText(text);
-  const bool fill = lines.size() <= 1 && (lines.empty() || lines[0].size() == 1) &&
-                    (target.rows() > 1 || target.columns() > 1);
+  const bool fill =
+      lines.size() <= 1 && (lines.empty() || lines[0].size() == 1) && (target.rows() > 1 || target.columns() > 1);
   const int lastRow = target.top == kChannelRows ? kChannelRows : kChannelRows - 1;
-  const int lastPasted = fill ? target.bottom
-                              : std::min(lastRow, target.top + std::max<int>(1, static_cast<int>(lines.size())) - 1);
+  const int lastPasted =
+      fill ? target.bottom : std::min(lastRow, target.top + std::max<int>(1, static_cast<int>(lines.size())) - 1);
   FUZZ_CHECK(std::is_sorted(r.changedRows.begin(), r.changedRows.end()));
   FUZZ_CHECK(std::adjacent_find(r.changedRows.begin(), r.changedRows.end()) == r.changedRows.end());
   for (int n = 1; n <= kChannelRows; ++n) {
