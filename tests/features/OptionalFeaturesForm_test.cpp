@@ -78,14 +78,16 @@ TEST(OptionalFeaturesForm, ValuesBeyondTheListsFallBackAndAreStoredNormalised) {
   image.set(0x1265, 0x63);  // short press 3, scan mode 3
   image.set(0x1266, 0xFC);  // power-on style, back light and colour all 3
   OptionalFeaturesForm form = loadOptionalFeatures(image);
-  EXPECT_EQ(shown(form, OptionalList::Priority), "None");
-  EXPECT_EQ(shown(form, OptionalList::Step), "5");
-  EXPECT_EQ(shown(form, OptionalList::Tot), "270");
-  EXPECT_EQ(shown(form, OptionalList::ShortPress), "Emergency Call");
-  EXPECT_EQ(shown(form, OptionalList::ScanMode), "TO");
-  EXPECT_EQ(shown(form, OptionalList::PowerOnStyle), "Off");
-  EXPECT_EQ(shown(form, OptionalList::BackLight), "Off");
-  EXPECT_EQ(shown(form, OptionalList::BackLightColor), "Light 1");
+  using L = OptionalList;
+  for (const auto& [list, text] : {std::pair{L::Priority, "None"},
+                                   {L::Step, "5"},
+                                   {L::Tot, "270"},
+                                   {L::ShortPress, "Emergency Call"},
+                                   {L::ScanMode, "TO"},
+                                   {L::PowerOnStyle, "Off"},
+                                   {L::BackLight, "Off"},
+                                   {L::BackLightColor, "Light 1"}})
+    EXPECT_EQ(shown(form, list), text) << optionalListInfo(list).key;
 
   storeOptionalFeatures(form, image, Language::English);
   EXPECT_EQ(image.at(0x12A9), 0);

@@ -216,20 +216,6 @@ TEST(TransferHandshake, SilentRadioAsksAfterFifteenAttemptsAndRetryGivesFifteenM
   EXPECT_EQ(wakeStarts, 30u);
 }
 
-TEST(TransferHandshake, UnacknowledgedIdentifyAsksEachTimeWhileFewAttemptsFailed) {
-  RadioFaults f;
-  f.noIdentifyAck = true;
-  Harness h(randomMemory(1), f);
-  h.retries = 3;
-  RadioImage image = newDocument();
-  const RadioImage before = image;
-  const LinkResult r = h.transfer(TransferDirection::Write, image);
-  EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
-  EXPECT_EQ(h.questions, 4);
-  EXPECT_EQ(image, before);
-  EXPECT_EQ(h.radio.blocksWritten(), 0);
-}
-
 // Swallows the computer's bytes during the first few wake-up attempts, as a radio
 // that is switched on late would.
 class LateRadioLink : public Link {
@@ -254,44 +240,30 @@ class LateRadioLink : public Link {
   int attempts_ = 0;
 };
 
-TEST(TransferHandshake, UnacknowledgedIdentifyAfterMoreThanFiveFailedAttemptsInterrupts) {
-  for (const int deaf : {4, 5}) {
+// Identify unacknowledged: the counter is 1 + failed wake-up attempts; up to 5 the
+// question is asked each time, at 6 the transfer is interrupted.
+TEST(TransferHandshake, UnacknowledgedIdentifyAsksWhileFewAttemptsFailedThenInterrupts) {
+  struct Case {
+    int deafAttempts;
+    int retries;
+    LinkOutcome outcome;
+    int questions;
+  };
+  const Case cases[] = {
+      {0, 3, LinkOutcome::NoAnswer, 4}, {4, 0, LinkOutcome::NoAnswer, 1}, {5, 0, LinkOutcome::Interrupted, 0}};
+  for (const Case& c : cases) {
     RadioFaults f;
     f.noIdentifyAck = true;
     Harness h(randomMemory(1), f);
-    LateRadioLink link(h.link, deaf);
+    h.retries = c.retries;
+    LateRadioLink link(h.link, c.deafAttempts);
     RadioImage image = newDocument();
-    const LinkResult r = runTransfer(link, TransferDirection::Read, image, Language::English, h.callbacks);
-    // The counter is 1 + failed attempts: 5 asks the question, 6 interrupts.
-    if (deaf == 4) {
-      EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
-      EXPECT_EQ(h.questions, 1);
-    } else {
-      EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
-      EXPECT_EQ(r.text, "Program Interrupt, Please reset the radio and try again");
-      EXPECT_EQ(h.questions, 0);
-    }
-  }
-}
-
-TEST(TransferHandshake, FaultsDuringIdentificationInterruptWithImageUnchanged) {
-  // Short identification reply, missing acknowledge there, short feature block reply.
-  std::vector<RadioFaults> faults(4);
-  faults[0].shortReplyBlock = 506;
-  faults[1].missingAckBlock = 506;
-  faults[2].missingAckBlock = 507;
-  faults[3].shortReplyBlock = 398;
-  for (const auto& f : faults) {
-    for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
-      Harness h(randomMemory(2), f);
-      RadioImage image = newDocument();
-      const RadioImage before = image;
-      const LinkResult r = h.transfer(direction, image);
-      EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
-      EXPECT_EQ(r.message, MessageId::Interrupt);
-      EXPECT_EQ(image, before);
-      EXPECT_EQ(h.radio.blocksWritten(), 0);
-    }
+    const RadioImage before = image;
+    const LinkResult r = runTransfer(link, TransferDirection::Write, image, Language::English, h.callbacks);
+    EXPECT_EQ(r.outcome, c.outcome) << c.deafAttempts;
+    EXPECT_EQ(h.questions, c.questions) << c.deafAttempts;
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(h.radio.blocksWritten(), 0);
   }
 }
 
@@ -330,44 +302,50 @@ TEST(TransferRead, PasswordMismatchStopsBeforeChannelDataButTakesTheFeatureBit) 
   EXPECT_TRUE(write.transfer(TransferDirection::Write, image).ok());
 }
 
-TEST(TransferRead, FailedReadLeavesTheImageAsItWasApartFromTheFeatureBit) {
-  std::vector<RadioFaults> faults(6);
-  faults[5].shortReplyBlock = 508;  // the password block: too short to compare
-  faults[0].shortReplyBlock = 0;
-  faults[1].shortReplyBlock = 300;
-  faults[2].missingAckBlock = 200;
-  faults[3].disconnectBlock = 100;
-  faults[4].missingAckBlock = 511;  // the very last acknowledge
-  for (const auto& f : faults) {
+// Every fault of the radio or the cable interrupts. The image stays as it was but
+// for the feature bit, which a transfer takes from the radio once it has the
+// feature block; a write sends nothing after an unacknowledged block and leaves the
+// radio's band type unconfirmed.
+TEST(TransferFaults, InterruptAndLeaveTheImageAsItWas) {
+  using D = TransferDirection;
+  const std::tuple<D, const char*, bool> cases[] = {
+      // During identification, before anything is moved.
+      {D::Read, "short:506", false},
+      {D::Read, "no-ack:506", false},
+      {D::Read, "no-ack:507", false},
+      {D::Read, "short:398", false},
+      {D::Write, "short:506", false},
+      {D::Write, "no-ack:507", false},
+      // While the blocks are moved; the password block too short to compare.
+      {D::Read, "short:508", true},
+      {D::Read, "short:0", true},
+      {D::Read, "short:300", true},
+      {D::Read, "no-ack:200", true},
+      {D::Read, "disconnect:100", true},
+      {D::Read, "no-ack:511", true},  // the very last acknowledge
+      {D::Write, "no-ack:0", true},
+      {D::Write, "no-ack:150", true},
+      {D::Write, "no-ack:392", true},
+      {D::Write, "no-ack:509", true},
+      {D::Write, "disconnect:40", true},
+  };
+  for (const auto& [direction, fault, bitTaken] : cases) {
+    SCOPED_TRACE(fault);
+    RadioFaults f;
+    ASSERT_FALSE(parseRadioFault(fault, f).has_value());
     RadioMemory m = randomMemory(4);
     m[0x0C73] |= 0x08;
+    m[0x0FD1] = 0x00;
     Harness h(m, f);
     RadioImage image = newDocument();
     image.setBit(addr::kMskFlags, 3, false);
     RadioImage expected = image;
-    expected.setBit(addr::kMskFlags, 3, true);
-    const LinkResult r = h.transfer(TransferDirection::Read, image);
+    expected.setBit(addr::kMskFlags, 3, bitTaken);
+    const LinkResult r = h.transfer(direction, image);
     EXPECT_EQ(r.outcome, LinkOutcome::Interrupted);
+    EXPECT_EQ(r.message, MessageId::Interrupt);
     EXPECT_EQ(image, expected);
-  }
-}
-
-TEST(TransferWrite, MissingAcknowledgeOrCableInterruptsAndStopsSending) {
-  std::vector<RadioFaults> faults(5);
-  faults[0].missingAckBlock = 0;
-  faults[1].missingAckBlock = 150;
-  faults[2].missingAckBlock = 392;
-  faults[3].missingAckBlock = 509;
-  faults[4].disconnectBlock = 40;
-  for (const auto& f : faults) {
-    RadioMemory m = randomMemory(6);
-    m[0x0FD1] = 0x00;
-    Harness h(m, f);
-    RadioImage image = newDocument();
-    const LinkResult r = h.transfer(TransferDirection::Write, image);
-    EXPECT_EQ(r.outcome, LinkOutcome::Interrupted) << f.missingAckBlock.value_or(-1);
-    // Nothing is sent after the unacknowledged block.
-    if (!f.disconnectBlock) {
+    if (direction == D::Write && !f.disconnectBlock) {
       EXPECT_EQ(h.link.log().back().kind, VirtualRadioLink::Event::Read);
     }
     EXPECT_NE(h.radio.memory()[0x0FD1], 0x03);
