@@ -44,6 +44,12 @@ TEST(ProductInfoForm, PreselectionComesFromTheRememberedChoiceNotTheImage) {
   EXPECT_EQ(loadProductInfo(image, {}, kThreeModels, std::nullopt).model, 2);
   image.set(addr::kModelIndex, 0xFF);
   EXPECT_EQ(loadProductInfo(image, {}, kThreeModels, std::nullopt).model, -1);
+  // No selection is stored as 0xFF.
+  image.set(addr::kModelIndex, 0);
+  BandState band;
+  ASSERT_EQ(storeProductInfo(loadProductInfo(image, band.limits, kThreeModels, 7), image, band),
+            ProductStoreResult::Stored);
+  EXPECT_EQ(image.at(addr::kModelIndex), 0xFF);
 }
 
 TEST(ProductInfoForm, EdgesAreTheLimitsInWholeMegahertz) {
@@ -66,15 +72,6 @@ TEST(ProductInfoForm, OkWritesModelBandRecordLimitsAndRecord) {
     EXPECT_EQ(std::vector<Byte>(band.record.begin(), band.record.end()), bytes);
     EXPECT_EQ(band.limits, limits);
   }
-}
-
-TEST(ProductInfoForm, NoSelectionWritesFF) {
-  RadioImage image;
-  image.set(addr::kModelIndex, 0);
-  BandState band;
-  const ProductInfoForm form = loadProductInfo(image, band.limits, kThreeModels, 7);
-  ASSERT_EQ(storeProductInfo(form, image, band), ProductStoreResult::Stored);
-  EXPECT_EQ(image.at(addr::kModelIndex), 0xFF);
 }
 
 TEST(ProductInfoForm, AnInvertedBandIsRefusedWithoutWritingAnything) {
