@@ -158,6 +158,7 @@ void TransferController::inform(const QString& message, QMessageBox::Icon icon) 
 // What a read's backup, a verify and an identification tell the user once the
 // connection has ended.
 void TransferController::report(const TransferRunner::Result& result) {
+  if (result.backup && *result.backup) emit backupSaved(QString::fromStdString(result.backup->path.string()));
   if (result.backup && !*result.backup) {
     inform(text({"The radio was read, but its backup could not be saved:", "已读取电台数据，但无法保存备份："}) +
                QLatin1Char('\n') + QString::fromStdString(result.backup->error),

@@ -77,6 +77,8 @@ class TransferController : public QObject {
   void runningChanged(bool running);
   // A read replaced the document's image.
   void imageRead();
+  // A read's backup was saved as path.
+  void backupSaved(const QString& path);
 
  private:
   void openProcessWindow(TransferRunner::Job job);

@@ -384,6 +384,13 @@ void CMainFrame::watchFrame(CChildFrame* frame) {
   if (edit_) frame->view().setContextActions(edit_->gridActions());
   connect(frame, &CChildFrame::transferStateChanged, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
   connect(frame, &QObject::destroyed, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
+  connect(&frame->transfers(), &TransferController::backupSaved, this, &CMainFrame::onBackupSaved,
+          Qt::UniqueConnection);
+}
+
+void CMainFrame::onBackupSaved(const QString& path) {
+  // Where the read was kept, for a while in the status bar.
+  statusBar()->showMessage(text({"Backup saved: %1", "已保存备份：%1"}).arg(QDir::toNativeSeparators(path)), 15000);
 }
 
 void CMainFrame::showFrame(CChildFrame* frame) {

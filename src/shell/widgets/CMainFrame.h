@@ -94,6 +94,7 @@ class CMainFrame : public QMainWindow {
   void onComSetup();
   void onTransfer(bool write);
   void onCompareWith();
+  void onBackupSaved(const QString& path);
   void onOpenBackup();
   void onImportChannels();
   void onExportChannels();
