@@ -6,33 +6,26 @@
 namespace radio {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kWindowPages{{
-    {"CMainFrame", "main.html"},
-    {"CChildFrame", "main.html"},
-    {"CProgramView", "main.html"},
-    {"NavigationBar", "main.html"},
-    {"CProcessDlg", "transfer.html"},
-    {"CPortSettingDlg", "port.html"},
-    {"COptionalFeaturesDlg", "optional.html"},
-    {"CProductInfoDlg", "product.html"},
-    {"CKeyAssignDlg", "keyassign.html"},
-    {"CSquelchTuningDlg", "squelch.html"},
-    {"CDtmfDlg", "dtmf.html"},
-    {"CMskDlg", "msk.html"},
-    {"CTwoToneDlg", "twotone.html"},
-    {"ReportPrinter", "print.html"},
-    {"QPrintPreviewDialog", "print.html"},
-    {"CPrintListDlg", "print.html"},
-    {"CAboutDlg", "about.html"},
-    {"CLanguageDlg", "about.html"},
+constexpr std::array<std::pair<int, std::string_view>, 12> kWindowPages{{
+    {windowhelp::kMainFrame, "main.html"},
+    {windowhelp::kChannelView, "main.html"},
+    {windowhelp::kProcess, "transfer.html"},
+    {windowhelp::kPortSetting, "port.html"},
+    {windowhelp::kOptionalFeatures, "optional.html"},
+    {windowhelp::kProductInfo, "product.html"},
+    {windowhelp::kKeyAssign, "keyassign.html"},
+    {windowhelp::kSquelchTuning, "squelch.html"},
+    {windowhelp::kDtmf, "dtmf.html"},
+    {windowhelp::kMsk, "msk.html"},
+    {windowhelp::kTwoTone, "twotone.html"},
+    {windowhelp::kPrintList, "print.html"},
 }};
 
 }  // namespace
 
-std::string helpPageForWindow(std::string_view className) {
-  if (const auto colon = className.rfind("::"); colon != std::string_view::npos) className.remove_prefix(colon + 2);
-  for (const auto& [name, page] : kWindowPages)
-    if (name == className) return std::string(page);
+std::string helpPageForWindow(int windowId) {
+  for (const auto& [id, page] : kWindowPages)
+    if (id == windowId) return std::string(page);
   return {};
 }
 
@@ -74,13 +67,14 @@ std::string helpPageForContext(int contextId) {
   }
 }
 
-std::string helpPageFor(std::string_view className, int contextId) {
+std::string helpPageFor(int contextId, std::span<const int> idsAround) {
   // A command names its window exactly; a control id may exist in several windows,
   // so for those the asking window decides.
   constexpr int kFirstCommandId = 32768;
   if (contextId >= kFirstCommandId)
     if (std::string page = helpPageForContext(contextId); !page.empty()) return page;
-  if (std::string page = helpPageForWindow(className); !page.empty()) return page;
+  for (const int id : idsAround)
+    if (std::string page = helpPageForWindow(id); !page.empty()) return page;
   if (std::string page = helpPageForContext(contextId); !page.empty()) return page;
   return std::string(kHelpContentsPage);
 }

@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "app/HelpTopics.h"
 #include "gui/CProgramDoc.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
@@ -42,8 +43,6 @@ constexpr int kEncodeToneHelp = 2133;
 constexpr Text kGridStoreLabel{"Edit", "编辑"};
 constexpr std::string_view kRefreshLabel = "Refresh";
 
-constexpr char kControlIdProperty[] = "radioprogControlId";
-
 const QColor kHeaderColour(0, 50, 240);
 constexpr int kWheelNotch = 120;
 
@@ -64,9 +63,10 @@ QFont fixedPitchFont(const QFont& base) {
 
 CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc), lang_(doc.state().lang) {
   setWindowTitle(text({"Channel Information", "信道信息"}));
+  setHelpId(this, windowhelp::kChannelView);
 
   table_ = new QTableWidget(kChannelRows, kGridColumns, this);
-  table_->setProperty(kControlIdProperty, kGridId);
+  setHelpId(table_, kGridId);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -129,7 +129,7 @@ void CProgramView::buildEditors() {
   QWidget* host = table_->viewport();
   auto makeEdit = [&](int id, int limit) {
     auto* edit = new QLineEdit(host);
-    edit->setProperty(kControlIdProperty, id);
+    setHelpId(edit, id);
     edit->setMaxLength(limit);
     edit->setFrame(false);
     edit->setAlignment(Qt::AlignCenter);
@@ -146,7 +146,7 @@ void CProgramView::buildEditors() {
 
   auto makeList = [&](int id, int column) {
     auto* list = new QComboBox(host);
-    list->setProperty(kControlIdProperty, id);
+    setHelpId(list, id);
     for (const std::string& item : listItemsForColumn(column, lang_)) list->addItem(qs(item));
     list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
     list->hide();
@@ -428,11 +428,11 @@ bool CProgramView::frequencyKeyPassesFilter(const QKeyEvent& key) const {
 int CProgramView::helpContextForFocus() const {
   const int column = table_->currentColumn();
   for (QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
-    const QVariant id = w->property(kControlIdProperty);
-    if (!id.isValid()) continue;
+    const auto id = helpIdOf(w);
+    if (!id) continue;
     if (w == frequencyEdit_) return column == ColRx ? kRxFrequencyHelp : kTxFrequencyHelp;
     if (w == toneList_) return column == ColDecode ? kDecodeToneHelp : kEncodeToneHelp;
-    return id.toInt();
+    return *id;
   }
   return kGridId;
 }

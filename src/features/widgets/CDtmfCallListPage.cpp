@@ -8,6 +8,7 @@
 #include "features/DtmfCallListForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 
@@ -18,10 +19,10 @@ constexpr int kBaseColumnWidth = 60;  // the number column as the grid is create
 
 CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget* parent)
     : QWidget(parent), image_(image), state_(state) {
-  setProperty("controlId", 142);
+  setHelpId(this, 142);
   auto* layout = new QVBoxLayout(this);
   grid_ = new QTableWidget(this);
-  grid_->setProperty("controlId", kDtmfCallField.helpId);
+  setHelpId(grid_, kDtmfCallField.helpId);
   setUpCallGrid(grid_, kDtmfCallCount + 1, 2);
   grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
   grid_->item(0, 1)->setText(QString::fromUtf8(kDtmfCallField.label.in(state_.lang)));
@@ -40,13 +41,13 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget
   layout->addStretch(1);
 
   editor_ = new CGridCellEditor(grid_, static_cast<int>(kDtmfCallLength), true);
-  editor_->setProperty("controlId", 1125);
+  setHelpId(editor_, 1125);
   editor_->setFont(font());
   editor_->setContextMenuPolicy(Qt::NoContextMenu);
   editor_->setAcceptDrops(false);
 
   auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); }, 142, this);
+      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); }, this);
   filter->watch(this);
 }
 

@@ -11,6 +11,7 @@
 #include "features/DtmfDecodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 
@@ -21,7 +22,7 @@ std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
 
 QComboBox* makeList(QWidget* parent, const std::vector<std::string>& entries, int id) {
   auto* list = new QComboBox(parent);
-  list->setProperty("controlId", id);
+  setHelpId(list, id);
   for (const auto& e : entries) list->addItem(QString::fromStdString(e));
   list->setMaxVisibleItems(9);
   list->hide();
@@ -35,18 +36,18 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* pa
   const auto label = [this](std::size_t field) {
     return QString::fromUtf8(kDtmfDecodeFields[field].label.in(state_.lang));
   };
-  setProperty("controlId", 144);
+  setHelpId(this, 144);
   auto* layout = new QGridLayout(this);
 
   idCode_ = new QLineEdit(this);
-  idCode_->setProperty("controlId", kDtmfDecodeFields[0].helpId);
+  setHelpId(idCode_, kDtmfDecodeFields[0].helpId);
   idCode_->setMaxLength(static_cast<int>(dtmf::kCodeLength));
   setUpperCaseInput(idCode_);
   layout->addWidget(new QLabel(label(0), this), 0, 0);
   layout->addWidget(idCode_, 0, 1);
 
   groupCode_ = new QLineEdit(this);
-  groupCode_->setProperty("controlId", kDtmfDecodeFields[1].helpId);
+  setHelpId(groupCode_, kDtmfDecodeFields[1].helpId);
   groupCode_->setReadOnly(true);
   groupCode_->installEventFilter(this);
   layout->addWidget(new QLabel(label(1), this), 1, 0);
@@ -55,17 +56,17 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* pa
   auto* stunBox = new QGroupBox(tr("Stun"), this);
   auto* stun = new QGridLayout(stunBox);
   stunActivation_ = new QCheckBox(label(2), stunBox);
-  stunActivation_->setProperty("controlId", kDtmfDecodeFields[2].helpId);
+  setHelpId(stunActivation_, kDtmfDecodeFields[2].helpId);
   stunCodeLabel_ = new QLabel(label(3), stunBox);
   stunCode_ = new QLineEdit(stunBox);
-  stunCode_->setProperty("controlId", kDtmfDecodeFields[3].helpId);
+  setHelpId(stunCode_, kDtmfDecodeFields[3].helpId);
   stunCode_->setMaxLength(static_cast<int>(dtmf::kCodeLength));
   stunCode_->setContextMenuPolicy(Qt::NoContextMenu);
   stunCode_->setAcceptDrops(false);
   setUpperCaseInput(stunCode_);
   stunTypeLabel_ = new QLabel(label(4), stunBox);
   stunType_ = new QLineEdit(stunBox);
-  stunType_->setProperty("controlId", kDtmfDecodeFields[4].helpId);
+  setHelpId(stunType_, kDtmfDecodeFields[4].helpId);
   stunType_->setReadOnly(true);
   stunType_->installEventFilter(this);
   stun->addWidget(stunActivation_, 0, 0, 1, 2);
@@ -85,7 +86,7 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* pa
   connect(stunActivation_, &QCheckBox::clicked, this, [this] { enableStunControls(); });
 
   auto* filter = new CGridCellEditorKeyFilter(
-      [this](const KeyStroke& key, QWidget* focus) { return dtmfDecodeKey(key, focus == stunCode_); }, 144, this);
+      [this](const KeyStroke& key, QWidget* focus) { return dtmfDecodeKey(key, focus == stunCode_); }, this);
   filter->watch(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTabWidget>
 
+#include "app/HelpTopics.h"
 #include "features/widgets/CDtmfCallListPage.h"
 #include "features/widgets/CDtmfDecodePage.h"
 #include "features/widgets/CDtmfEncodePage.h"
@@ -9,20 +10,17 @@
 namespace radio::gui {
 
 namespace {
-constexpr Text kEncode{"Encode", "编码"};
-constexpr Text kDecode{"Decode", "解码"};
 constexpr Text kCallList{"CallList", "呼叫列表"};
 }  // namespace
 
-CDtmfDlg::CDtmfDlg(RadioImage& image, AppState& state, QWidget* parent) : CTabDlg(state.lang, 1036, parent) {
-  setWindowTitle(tr("DTMF"));
-  setProperty("controlId", 141);
+CDtmfDlg::CDtmfDlg(RadioImage& image, AppState& state, QWidget* parent)
+    : CTabDlg(state.lang, tr("DTMF"), windowhelp::kDtmf, 1036, parent) {
   tabs()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 60px; }"));
   encode_ = new CDtmfEncodePage(image, state);
   decode_ = new CDtmfDecodePage(image, state);
   callList_ = new CDtmfCallListPage(image, state);
-  addPage(encode_, kEncode);
-  addPage(decode_, kDecode);
+  addPage(encode_, kEncodeTab);
+  addPage(decode_, kDecodeTab);
   addPage(callList_, kCallList);
   showFirstPage();
 }

@@ -9,13 +9,14 @@
 #include "features/DtmfEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "gui/HelpHook.h"
 #include "gui/Text.h"
 
 namespace radio::gui {
 
 CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* parent)
     : QWidget(parent), image_(image), state_(state) {
-  setProperty("controlId", 143);
+  setHelpId(this, 143);
   auto* grid = new QGridLayout(this);
   const int spinIds[4] = {1241, 1242, 1243, 1044};
   const int maxLengths[4] = {static_cast<int>(dtmf::kSpeedMaxLength), 32767,
@@ -30,25 +31,24 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     auto* edit = new QLineEdit(this);
     const FieldInfo& info = kDtmfEncodeFields[static_cast<std::size_t>(i)];
     edit->setObjectName(QStringLiteral("edit%1").arg(info.helpId));
-    edit->setProperty("controlId", info.helpId);
+    setHelpId(edit, info.helpId);
     edit->setMaxLength(maxLengths[i]);
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
     edit->installEventFilter(this);
     fields_[static_cast<std::size_t>(i)].edit = edit;
     QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
-    arrows->setProperty("controlId", spinIds[i]);
+    setHelpId(arrows, spinIds[i]);
     grid->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
     grid->addWidget(edit, i, 1);
     grid->addWidget(arrows, i, 2);
   }
   sideTone_ = new QCheckBox(QString::fromUtf8(kDtmfEncodeFields[4].label.in(state_.lang)), this);
-  sideTone_->setProperty("controlId", kDtmfEncodeFields[4].helpId);
+  setHelpId(sideTone_, kDtmfEncodeFields[4].helpId);
   grid->addWidget(sideTone_, 4, 0, 1, 3);
   grid->setRowStretch(5, 1);
 
-  auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, 143, this);
+  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, this);
   filter->watch(this);
 }
 

@@ -79,16 +79,8 @@ KeyStroke keyStrokeFromEvent(const QKeyEvent& event) {
   return k;
 }
 
-int controlHelpId(const QWidget* widget, int fallback) {
-  for (const QWidget* w = widget; w; w = w->parentWidget()) {
-    const QVariant id = w->property("controlId");
-    if (id.isValid()) return id.toInt();
-  }
-  return fallback;
-}
-
-CGridCellEditorKeyFilter::CGridCellEditorKeyFilter(Rule rule, int fallbackHelpId, QObject* parent)
-    : QObject(parent), rule_(std::move(rule)), fallbackHelpId_(fallbackHelpId) {}
+CGridCellEditorKeyFilter::CGridCellEditorKeyFilter(Rule rule, QObject* parent)
+    : QObject(parent), rule_(std::move(rule)) {}
 
 void CGridCellEditorKeyFilter::watch(QWidget* widget) {
   widget->installEventFilter(this);
@@ -106,7 +98,7 @@ bool CGridCellEditorKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
   const KeyStroke key = keyStrokeFromEvent(keyEvent);
   const KeyDecision decision = rule_(key, widget);
-  if (decision.help) requestHelp(widget, controlHelpId(widget, fallbackHelpId_));
+  if (decision.help) requestHelp(widget, helpIdAt(widget));
   if (!decision.pass) return true;
   // Shift+3 and Shift+8 type "#" and "*" whatever text the event carries.
   if (key.kind == KeyKind::Digit && key.shift) {

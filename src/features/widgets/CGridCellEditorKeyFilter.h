@@ -18,10 +18,6 @@ namespace radio::gui {
 // keyboard layout ("#", "*", ...) are reported as their digit key with Shift.
 [[nodiscard]] KeyStroke keyStrokeFromEvent(const QKeyEvent& event);
 
-// The help context of a control: its "controlId" property, or that of the nearest
-// parent that has one; fallback when none has.
-[[nodiscard]] int controlHelpId(const QWidget* widget, int fallback);
-
 class CGridCellEditorKeyFilter : public QObject {
   Q_OBJECT
 
@@ -29,7 +25,7 @@ class CGridCellEditorKeyFilter : public QObject {
   // rule judges a key for the control that has the focus.
   using Rule = std::function<KeyDecision(const KeyStroke& key, QWidget* focus)>;
 
-  CGridCellEditorKeyFilter(Rule rule, int fallbackHelpId, QObject* parent);
+  CGridCellEditorKeyFilter(Rule rule, QObject* parent);
 
   // Filters keys for widget and every widget inside it (call again for widgets
   // created later).
@@ -40,7 +36,6 @@ class CGridCellEditorKeyFilter : public QObject {
 
  private:
   Rule rule_;
-  int fallbackHelpId_;
 };
 
 }  // namespace radio::gui

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
 
 namespace radio::gui {
@@ -24,7 +25,7 @@ CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent
     auto* button =
         new QRadioButton(QString::fromUtf8(kSideKeyChoiceTexts[static_cast<std::size_t>(choice)].in(state_.lang)), box);
     // F1 on any of the four buttons asks for the Key Assignment command's help.
-    button->setProperty(kHelpIdProperty, kSideKeyField.helpId);
+    setHelpId(button, kSideKeyField.helpId);
     group_->addButton(button, choice);
     boxLayout->addWidget(button);
     buttons_[static_cast<std::size_t>(choice)] = button;
@@ -36,6 +37,7 @@ CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent
   layout->addWidget(box);
   layout->addWidget(buttons);
 
+  setHelpId(this, windowhelp::kKeyAssign);
   installHelpKey(this);
 
   load();

@@ -11,9 +11,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "features/MskForm.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 
@@ -26,12 +28,12 @@ QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), stat
 
 CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(parent), image_(image), state_(state) {
   setWindowTitle(tr("MSK"));
-  setProperty("controlId", 162);
+  setHelpId(this, windowhelp::kMsk);
   auto* layout = new QVBoxLayout(this);
 
   auto* idRow = new QHBoxLayout;
   idCode_ = new QLineEdit(this);
-  idCode_->setProperty("controlId", kMskIdField.helpId);
+  setHelpId(idCode_, kMskIdField.helpId);
   idCode_->setMaxLength(static_cast<int>(kMskCodeLength));
   idCode_->setContextMenuPolicy(Qt::NoContextMenu);
   idCode_->setAcceptDrops(false);
@@ -44,7 +46,7 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(
   auto* box = new QGroupBox(QString::fromUtf8(kMskCallField.label.in(state_.lang)), this);
   auto* boxLayout = new QVBoxLayout(box);
   grid_ = new QTableWidget(box);
-  grid_->setProperty("controlId", kMskCallField.helpId);
+  setHelpId(grid_, kMskCallField.helpId);
   setUpCallGrid(grid_, kMskCallCount + 1, 2);
   grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
   grid_->item(0, 1)->setText(QString::fromUtf8(kMskCallField.label.in(state_.lang)));
@@ -62,16 +64,16 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(
   layout->addWidget(box);
 
   editor_ = new CGridCellEditor(grid_, static_cast<int>(kMskCodeLength), true);
-  editor_->setProperty("controlId", 1123);
+  setHelpId(editor_, 1123);
   editor_->setFont(font());
   editor_->setContextMenuPolicy(Qt::NoContextMenu);
   editor_->setAcceptDrops(false);
 
   auto* buttons = new QHBoxLayout;
   ok_ = new QPushButton(tr("OK"), this);
-  ok_->setProperty("controlId", 1);
+  setHelpId(ok_, 1);
   cancel_ = new QPushButton(tr("Cancel"), this);
-  cancel_->setProperty("controlId", 2);
+  setHelpId(cancel_, 2);
   ok_->setAutoDefault(false);
   cancel_->setAutoDefault(false);
   buttons->addStretch(1);
@@ -82,7 +84,7 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
   // One key filter for the whole dialog, whatever control has the focus.
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return mskKey(key); }, 162, this);
+  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return mskKey(key); }, this);
   filter->watch(this);
   load();
 }

@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
 
 namespace radio::gui {
@@ -34,17 +35,16 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
 
   for (int i = 0; i < kOptionalListCount; ++i) {
     auto* combo = new QComboBox(this);
-    combo->setProperty(kHelpIdProperty, optionalListInfo(static_cast<OptionalList>(i)).helpId);
+    setHelpId(combo, optionalListInfo(static_cast<OptionalList>(i)).helpId);
     lists_[static_cast<std::size_t>(i)] = combo;
   }
   password_ = new QLineEdit(this);
-  password_->setProperty(kHelpIdProperty, optionalPasswordInfo().helpId);
+  setHelpId(password_, optionalPasswordInfo().helpId);
   for (int i = 0; i < kOptionalCheckCount; ++i)
     checks_[static_cast<std::size_t>(i)] =
         new QCheckBox(QString::fromUtf8(optionalCheckInfo(static_cast<OptionalCheck>(i)).label.in(state_.lang)), this);
   for (int i = 0; i < kOptionalCheckCount; ++i)
-    checks_[static_cast<std::size_t>(i)]->setProperty(kHelpIdProperty,
-                                                      optionalCheckInfo(static_cast<OptionalCheck>(i)).helpId);
+    setHelpId(checks_[static_cast<std::size_t>(i)], optionalCheckInfo(static_cast<OptionalCheck>(i)).helpId);
 
   auto* grid = new QGridLayout;
   auto addRow = [&](int row, int column, const QString& label, QWidget* control) {
@@ -78,6 +78,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
   layout->addWidget(buttons);
   layout->addWidget(hiddenRow);
 
+  setHelpId(this, windowhelp::kOptionalFeatures);
   installHelpKey(this);
 
   load();

@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
 #include "gui/ProgramSettings.h"
 
@@ -23,13 +24,13 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* pa
   setWindowTitle(tr("Product Information"));
 
   model_ = new QComboBox(this);
-  model_->setProperty(kHelpIdProperty, kProductFields[0].helpId);
+  setHelpId(model_, kProductFields[0].helpId);
   for (std::size_t i = 0; i < edges_.size(); ++i) {
     auto* edit = new QLineEdit(this);
     edit->setValidator(new QIntValidator(edit));
     // The band edges are shown, not edited: they follow the radio.
     edit->setEnabled(false);
-    edit->setProperty(kHelpIdProperty, kProductFields[i + 1].helpId);
+    setHelpId(edit, kProductFields[i + 1].helpId);
     edges_[i] = edit;
   }
 
@@ -52,6 +53,7 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* pa
   layout->addWidget(group);
   layout->addWidget(buttons);
 
+  setHelpId(this, windowhelp::kProductInfo);
   installHelpKey(this);
 
   load();

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
 #include "link/SquelchExchange.h"
 
@@ -31,7 +32,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setMaxVisibleItems(20);
-    combo->setProperty(kHelpIdProperty, kSquelchRowInfo[static_cast<std::size_t>(row)].helpId);
+    setHelpId(combo, kSquelchRowInfo[static_cast<std::size_t>(row)].helpId);
     lists_[static_cast<std::size_t>(row)] = combo;
     auto* label =
         new QLabel(QString::fromUtf8(kSquelchRowInfo[static_cast<std::size_t>(row)].label.in(state_.lang)), this);
@@ -41,14 +42,14 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   }
 
   read_ = new QPushButton(tr("Read"), this);
-  read_->setProperty(kHelpIdProperty, kReadId);
+  setHelpId(read_, kReadId);
   write_ = new QPushButton(tr("Write"), this);
-  write_->setProperty(kHelpIdProperty, kWriteId);
+  setHelpId(write_, kWriteId);
   ok_ = new QPushButton(tr("OK"), this);
-  ok_->setProperty(kHelpIdProperty, 1);
+  setHelpId(ok_, 1);
   ok_->setDefault(true);
   cancel_ = new QPushButton(tr("Cancel"), this);
-  cancel_->setProperty(kHelpIdProperty, 2);
+  setHelpId(cancel_, 2);
   connect(read_, &QPushButton::clicked, this, [this] { startExchange(Exchange::Read); });
   connect(write_, &QPushButton::clicked, this, [this] { startExchange(Exchange::Write); });
   connect(ok_, &QPushButton::clicked, this, &CSquelchTuningDlg::accept);
@@ -68,6 +69,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   // The worker asks through a signal; the answer is given on this thread.
   connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion, Qt::QueuedConnection);
 
+  setHelpId(this, windowhelp::kSquelchTuning);
   installHelpKey(this);
 
   showValues();

@@ -3,12 +3,17 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/HelpHook.h"
+
 namespace radio::gui {
 
-CTabDlg::CTabDlg(Language lang, int tabsHelpId, QWidget* parent) : QDialog(parent), lang_(lang) {
+CTabDlg::CTabDlg(Language lang, const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent)
+    : QDialog(parent), lang_(lang) {
+  setWindowTitle(title);
+  setHelpId(this, windowHelpId);
   auto* layout = new QVBoxLayout(this);
   tabs_ = new QTabWidget(this);
-  tabs_->setProperty("controlId", tabsHelpId);
+  setHelpId(tabs_, tabsHelpId);
   layout->addWidget(tabs_);
 }
 

@@ -15,6 +15,10 @@ class QTabWidget;
 
 namespace radio::gui {
 
+// The labels of the pages both windows have.
+inline constexpr Text kEncodeTab{"Encode", "编码"};
+inline constexpr Text kDecodeTab{"Decode", "解码"};
+
 class CTabDlg : public QDialog {
   Q_OBJECT
 
@@ -24,8 +28,8 @@ class CTabDlg : public QDialog {
   void done(int result) override;
 
  protected:
-  // tabsHelpId: the help id of the tab control.
-  CTabDlg(Language lang, int tabsHelpId, QWidget* parent);
+  // windowHelpId: the window's help id; tabsHelpId: the tab control's.
+  CTabDlg(Language lang, const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent);
 
   // Adds a page with its label; call for every page, then showFirstPage().
   template <typename Page>

@@ -5,18 +5,19 @@
 #include "features/TwoToneDecodeForm.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
+#include "gui/HelpHook.h"
 #include "gui/Text.h"
 
 namespace radio::gui {
 
 CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int entry, QWidget* parent)
     : QWidget(parent), image_(image), state_(state), entry_(entry) {
-  setProperty("controlId", 146 + entry);
+  setHelpId(this, 146 + entry);
   auto* layout = new QGridLayout(this);
   fields_ = new TwoToneFields(this, layout, state_.lang, kTwoToneDecodeRows, 1068);
   layout->setRowStretch(6, 1);
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); },
-                                              146 + entry, this);
+  auto* filter =
+      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);
   filter->watch(this);
 }
 

@@ -4,14 +4,15 @@
 #include <QVBoxLayout>
 
 #include "features/widgets/CTwoToneDecodePage.h"
+#include "gui/HelpHook.h"
 
 namespace radio::gui {
 
 CTwoToneDecodeTabs::CTwoToneDecodeTabs(RadioImage& image, AppState& state, QWidget* parent) : QWidget(parent) {
-  setProperty("controlId", 157);
+  setHelpId(this, 157);
   auto* layout = new QVBoxLayout(this);
   tabs_ = new QTabWidget(this);
-  tabs_->setProperty("controlId", 1075);
+  setHelpId(tabs_, 1075);
   tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 56px; }"));
   tabs_->setUsesScrollButtons(false);
   for (int k = 1; k <= 8; ++k) {

@@ -14,6 +14,7 @@
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
+#include "gui/HelpHook.h"
 #include "gui/Text.h"
 
 namespace radio::gui {
@@ -27,18 +28,18 @@ constexpr int kRows = twotone::kEncodeEntries + 1;
 
 CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidget* parent)
     : QWidget(parent), image_(image), state_(state) {
-  setProperty("controlId", 156);
+  setHelpId(this, 156);
   auto* layout = new QHBoxLayout(this);
   auto* timing = new QGridLayout;
   fields_ = new TwoToneFields(this, timing, state_.lang, kTwoToneTimingRows, 1055);
   shortBeep_ = new QCheckBox(QString::fromUtf8(kTwoToneTimingFields[5].label.in(state_.lang)), this);
-  shortBeep_->setProperty("controlId", kTwoToneTimingFields[5].helpId);
+  setHelpId(shortBeep_, kTwoToneTimingFields[5].helpId);
   timing->addWidget(shortBeep_, 5, 0, 1, 3);
   timing->setRowStretch(6, 1);
   layout->addLayout(timing);
 
   grid_ = new QTableWidget(this);
-  grid_->setProperty("controlId", kTwoToneToneFields[0].helpId);
+  setHelpId(grid_, kTwoToneToneFields[0].helpId);
   setUpCallGrid(grid_, kRows, 3);
   grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
   grid_->item(0, 1)->setText(QString::fromUtf8(kTwoToneToneFields[0].label.in(state_.lang)));
@@ -53,14 +54,14 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   layout->addWidget(grid_, 1);
 
   editor_ = new CGridCellEditor(grid_, static_cast<int>(twoToneMaxLength(TwoToneField::Tone)), false);
-  editor_->setProperty("controlId", 1135);
+  setHelpId(editor_, 1135);
   editor_->setFont(font());
   editor_->setContextMenuPolicy(Qt::NoContextMenu);
   editor_->setAcceptDrops(false);
   editor_->setCommitRule([](const std::string& text) { return twoToneCellCommit(text); });
 
   auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, 156, this);
+      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, this);
   filter->watch(this);
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "features/widgets/CGridCellEditor.h"
+#include "gui/HelpHook.h"
 #include "gui/Text.h"
 
 namespace radio::gui {
@@ -14,7 +15,7 @@ namespace radio::gui {
 void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info, TwoToneField kind,
                            int firstArrowsId) {
   auto* edit = new QLineEdit(page);
-  edit->setProperty("controlId", info.helpId);
+  setHelpId(edit, info.helpId);
   edit->setMaxLength(static_cast<int>(twoToneMaxLength(kind)));
   edit->setContextMenuPolicy(Qt::NoContextMenu);
   edit->setAcceptDrops(false);
@@ -23,7 +24,7 @@ void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, co
   edits_.push_back(edit);
   kinds_.push_back(kind);
   QWidget* arrows = makeSpinArrows(page, [this, n](int step) { spin(n, step); });
-  arrows->setProperty("controlId", firstArrowsId + n);
+  setHelpId(arrows, firstArrowsId + n);
   layout->addWidget(new QLabel(QString::fromUtf8(info.label.in(lang)), page), n, 0);
   layout->addWidget(edit, n, 1);
   layout->addWidget(arrows, n, 2);

@@ -4,13 +4,13 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/AppState.h"
 #include "gui/HelpHook.h"
 #include "gui/ProgramSettings.h"
@@ -19,12 +19,13 @@
 namespace radio::gui {
 
 namespace {
-constexpr int kPortSettingHelp = 204;
 constexpr int kDeviceChoice = -2;  // button id of the device-path choice
 }  // namespace
 
 CPortSettingDlg::CPortSettingDlg(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setWindowTitle(tr("Port Setting"));
+  setHelpId(this, windowhelp::kPortSetting);
+  installHelpKey(this);
 
   auto* box = new QGroupBox(tr("Port"), this);
   auto* boxLayout = new QVBoxLayout(box);
@@ -118,14 +119,6 @@ void CPortSettingDlg::accept() {
     ProgramSettings(state_.appName).setPort(state_.portName);
   }
   QDialog::accept();
-}
-
-void CPortSettingDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    requestHelp(this, kPortSettingHelp);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio::gui

@@ -41,9 +41,6 @@ class CPortSettingDlg : public QDialog {
 
   void accept() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void probePorts();
 

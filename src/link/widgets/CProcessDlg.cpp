@@ -3,23 +3,22 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
 #include "link/TransferEngine.h"
 
 namespace radio::gui {
 
-namespace {
-constexpr int kProcessDialogHelp = 146;
-}
-
 CProcessDlg::CProcessDlg(const QString& title, Language lang, QWidget* parent) : QDialog(parent), lang_(lang) {
   setWindowTitle(title);
+  // The window has one help page; its buttons carry no help id of their own.
+  setHelpId(this, windowhelp::kProcess);
+  installHelpKey(this);
   setModal(false);
 
   startButton_ = new QPushButton(tr("Start"), this);
@@ -95,15 +94,6 @@ void CProcessDlg::closeEvent(QCloseEvent* event) {
   cancelled_ = true;
   emit cancelRequested();
   event->ignore();
-}
-
-void CProcessDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    // The window has one help page; its buttons carry no context of their own.
-    requestHelp(this, kProcessDialogHelp);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio::gui

@@ -43,7 +43,6 @@ class CProcessDlg : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void onStart();

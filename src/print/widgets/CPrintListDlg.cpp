@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
 
 namespace radio::gui {
@@ -15,29 +15,30 @@ using radio::print::kSectionCount;
 using radio::print::Section;
 
 namespace {
-constexpr int kTemplateId = 169;  // the window's own help context
 constexpr int kBoxIds[kSectionCount] = {CPrintListDlg::IdDtmf, CPrintListDlg::IdMsk, CPrintListDlg::IdOptional,
                                         CPrintListDlg::IdTwoTone, CPrintListDlg::IdChannelInfo};
 }  // namespace
 
 CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("PrintList"));
+  setHelpId(this, windowhelp::kPrintList);
+  installHelpKey(this);
   setObjectName(QStringLiteral("PrintList"));
 
   const QString texts[kSectionCount] = {tr("DTMF"), tr("MSK"), tr("Optional"), tr("2-Tone"), tr("Channel Info")};
   auto* boxes = new QVBoxLayout;
   for (int i = 0; i < kSectionCount; ++i) {
     auto* box = new QCheckBox(texts[i], this);
-    box->setProperty(kHelpIdProperty, kBoxIds[i]);
+    setHelpId(box, kBoxIds[i]);
     boxes_[static_cast<std::size_t>(i)] = box;
     boxes->addWidget(box);
     connect(box, &QCheckBox::clicked, this, [this, i] { toggle(i); });
   }
 
   selectAll_ = new QPushButton(tr("Select All"), this);
-  selectAll_->setProperty(kHelpIdProperty, IdSelectAll);
+  setHelpId(selectAll_, IdSelectAll);
   clearAll_ = new QPushButton(tr("Clear All"), this);
-  clearAll_->setProperty(kHelpIdProperty, IdClearAll);
+  setHelpId(clearAll_, IdClearAll);
   connect(selectAll_, &QPushButton::clicked, this, &CPrintListDlg::selectAll);
   connect(clearAll_, &QPushButton::clicked, this, &CPrintListDlg::clearAll);
   auto* choose = new QHBoxLayout;
@@ -50,8 +51,8 @@ CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent
   ok->setDefault(true);
   ok->setObjectName(QStringLiteral("ok"));
   cancel->setObjectName(QStringLiteral("cancel"));
-  ok->setProperty(kHelpIdProperty, IdOk);
-  cancel->setProperty(kHelpIdProperty, IdCancel);
+  setHelpId(ok, IdOk);
+  setHelpId(cancel, IdCancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &CPrintListDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CPrintListDlg::reject);
 
@@ -98,18 +99,6 @@ void CPrintListDlg::accept() {
   takeChecks();
   selection_ = checks_;
   QDialog::accept();
-}
-
-void CPrintListDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    // Help opens at the focused control's id.
-    const QWidget* focused = focusWidget();
-    const QVariant id = focused ? focused->property(kHelpIdProperty) : QVariant();
-    requestHelp(this, id.isValid() ? id.toInt() : kTemplateId);
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio::gui

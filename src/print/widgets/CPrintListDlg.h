@@ -44,9 +44,6 @@ class CPrintListDlg : public QDialog {
 
   void accept() override;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void selectAll();
   void clearAll();

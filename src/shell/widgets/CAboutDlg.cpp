@@ -4,17 +4,20 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "gui/HelpHook.h"
+#include "shell/widgets/Commands.h"
 
 namespace radio::gui {
 
 CAboutDlg::CAboutDlg(const AboutTexts& texts, const QString& programDirectory, QWidget* parent) : QDialog(parent) {
   // Every text is set, even an empty one: nothing of a template stays visible.
   setWindowTitle(QString::fromStdString(texts.caption));
+  // F1 anywhere asks about the command that opens the window.
+  setHelpId(this, cmd::kAbout);
+  installHelpKey(this);
   picture_ = new QLabel(this);
   const QIcon icon(QDir(programDirectory).filePath(QStringLiteral("title.ico")));
   if (!icon.isNull()) picture_->setPixmap(icon.pixmap(32, 32));
@@ -35,14 +38,6 @@ CAboutDlg::CAboutDlg(const AboutTexts& texts, const QString& programDirectory, Q
   layout->addWidget(owner_, 2, 1);
   layout->addWidget(buttons, 0, 2, 3, 1, Qt::AlignTop);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void CAboutDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    requestHelp(this, 57664);
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace radio::gui

@@ -21,9 +21,6 @@ class CAboutDlg : public QDialog {
   [[nodiscard]] QLabel* ownerLabel() const { return owner_; }
   [[nodiscard]] QLabel* pictureLabel() const { return picture_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   QLabel* picture_ = nullptr;
   QLabel* version_ = nullptr;

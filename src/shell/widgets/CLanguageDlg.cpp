@@ -3,17 +3,20 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "gui/HelpHook.h"
+#include "shell/widgets/Commands.h"
 
 namespace radio::gui {
 
 CLanguageDlg::CLanguageDlg(Language current, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Language"));
+  // F1 anywhere asks about the command that opens the window.
+  setHelpId(this, cmd::kLanguage);
+  installHelpKey(this);
   english_ = new QRadioButton(tr("English"), this);
   chinese_ = new QRadioButton(tr("Chinese"), this);
   auto* group = new QButtonGroup(this);
@@ -33,13 +36,5 @@ CLanguageDlg::CLanguageDlg(Language current, QWidget* parent) : QDialog(parent) 
 }
 
 Language CLanguageDlg::choice() const { return chinese_->isChecked() ? Language::Chinese : Language::English; }
-
-void CLanguageDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    requestHelp(this, kHelpContext);
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
 
 }  // namespace radio::gui

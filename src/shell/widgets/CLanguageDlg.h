@@ -14,17 +14,11 @@ class CLanguageDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // The help context of the two choices.
-  static constexpr int kHelpContext = 32799;
-
   CLanguageDlg(Language current, QWidget* parent = nullptr);
 
   [[nodiscard]] Language choice() const;
   [[nodiscard]] QRadioButton* englishButton() const { return english_; }
   [[nodiscard]] QRadioButton* chineseButton() const { return chinese_; }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QRadioButton* english_ = nullptr;

@@ -33,6 +33,7 @@
 #include "shell/widgets/NavigationBar.h"
 #include "shell/widgets/ToolbarIcons.h"
 
+#include "app/HelpTopics.h"
 #include "features/widgets/CDtmfDlg.h"
 #include "features/widgets/CKeyAssignDlg.h"
 #include "features/widgets/CMskDlg.h"
@@ -98,6 +99,7 @@ CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, QWidget* pa
     : QMainWindow(parent), state_(state), config_(config), recent_(QString::fromStdString(config.appName)) {
   // The title is the "Title" entry alone; it never shows the document's name.
   setWindowTitle(QString::fromStdString(config_.title));
+  setHelpId(this, windowhelp::kMainFrame);
   setAcceptDrops(true);
 
   auto* central = new QWidget(this);

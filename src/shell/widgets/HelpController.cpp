@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/HelpTopics.h"
+#include "gui/HelpHook.h"
 #include "shell/widgets/CHelpWindow.h"
 
 namespace radio::gui {
@@ -16,15 +17,7 @@ HelpController::~HelpController() { delete window_.data(); }
 CHelpWindow* HelpController::window() const { return window_.data(); }
 
 void HelpController::showHelp(QWidget* from, int contextId) {
-  // The asking widget, or the nearest window around it that has a page of its own.
-  const char* className = "";
-  for (const QObject* o = from; o; o = o->parent()) {
-    if (!helpPageForWindow(o->metaObject()->className()).empty()) {
-      className = o->metaObject()->className();
-      break;
-    }
-  }
-  const std::string page = helpPageFor(className, contextId);
+  const std::string page = helpPageFor(contextId, helpIdsAround(from));
   show(from, QString::fromStdString(page), QString::fromStdString(helpAnchorFor(contextId)));
 }
 

@@ -1,0 +1,75 @@
+// F1 in the windows: the help id asked for is the focused control's, else the
+// window's, and the ids around the asking widget find the window's page.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+#include <string>
+
+#include "app/HelpTopics.h"
+#include "features/DtmfEncodeForm.h"
+#include "features/OptionalFeaturesForm.h"
+#include "features/widgets/CDtmfDlg.h"
+#include "features/widgets/CDtmfEncodePage.h"
+#include "features/widgets/COptionalFeaturesDlg.h"
+#include "gui/HelpHook.h"
+#include "link/widgets/CProcessDlg.h"
+#include "model/RadioImage.h"
+#include "print/widgets/CPrintListDlg.h"
+
+namespace radio::gui {
+namespace {
+
+struct Asked {
+  int id = -1;
+  std::string page;
+};
+
+// Shows window, focuses target (the window itself when null), presses F1.
+Asked pressF1(QWidget& window, QWidget* target) {
+  Asked asked;
+  setHelpHandler([&](QWidget* from, int id) {
+    asked.id = id;
+    asked.page = helpPageFor(id, helpIdsAround(from));
+  });
+  window.show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  QWidget* focus = target ? target : &window;
+  focus->setFocus();
+  QTest::keyClick(focus, Qt::Key_F1);
+  setHelpHandler({});
+  window.close();
+  return asked;
+}
+
+TEST(HelpKey, AsksWithTheFocusedControlOrTheWindowAndFindsItsPage) {
+  RadioImage image;
+  AppState state;
+
+  CProcessDlg process(QStringLiteral("Read Data"), Language::English);
+  const Asked fromProcess = pressF1(process, nullptr);
+  EXPECT_EQ(fromProcess.id, windowhelp::kProcess);
+  EXPECT_EQ(fromProcess.page, "transfer.html");
+
+  CPrintListDlg printList(1);
+  const Asked fromBox = pressF1(printList, printList.checkBox(print::Section::Msk));
+  EXPECT_EQ(fromBox.id, CPrintListDlg::IdMsk);
+  EXPECT_EQ(fromBox.page, "print.html");
+
+  COptionalFeaturesDlg optional(image, state);
+  const Asked fromPassword = pressF1(optional, optional.findChild<QLineEdit*>());
+  EXPECT_EQ(fromPassword.id, optionalPasswordInfo().helpId);
+  EXPECT_EQ(fromPassword.page, "optional.html");
+
+  CDtmfDlg dtmf(image, state);
+  QLineEdit* firstEdit = dtmf.encodePage()->findChild<QLineEdit*>();
+  const Asked fromEdit = pressF1(dtmf, firstEdit);
+  EXPECT_EQ(fromEdit.id, kDtmfEncodeFields[0].helpId);
+  EXPECT_EQ(fromEdit.page, "dtmf.html");
+}
+
+}  // namespace
+}  // namespace radio::gui
