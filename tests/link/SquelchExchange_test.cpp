@@ -53,10 +53,7 @@ TEST(SquelchWrite, StoresInImageAndRadioAndReportsSuccess) {
   const LinkResult r = writeSquelch(h.link, image, values, Language::English, h.callbacks);
   ASSERT_TRUE(r.ok());
   EXPECT_EQ(r.text, "Write Successfully");
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(image.at(addr::kSquelch + i), values[i]);
-    EXPECT_EQ(h.radio.memory()[0x0FF6 + i], values[i]);
-  }
+  EXPECT_TRUE(std::ranges::equal(image.span(addr::kSquelch, 4), values));
   RadioMemory expected = original;
   std::copy(values.begin(), values.end(), expected.begin() + 0x0FF6);
   EXPECT_EQ(h.radio.memory(), expected);
