@@ -1,15 +1,18 @@
-# radioprog_add_test(NAME name SOURCES ... [LIBS ...] [LABELS ...] [APP QApplication|QCoreApplication])
+# radioprog_add_test(NAME name SOURCES ... [LIBS ...] [LABELS ...] [APP QApplication|QCoreApplication]
+#                    [LOCK resource])
 # One executable per call; every GoogleTest case becomes its own CTest test.
 # Tests run from the binary folder. Their main() (tests/TestMain.cpp) fixes the C
 # locale, Qt's offscreen platform and a private home folder; with APP it also
-# makes the one Qt application object of the executable.
+# makes the one Qt application object of the executable. Tests given the same LOCK
+# never run at the same time (transfers paced in real time, which a crowded
+# machine would push past the protocol's timeouts).
 include(GoogleTest)
 
 add_library(radioprog_test_main STATIC ${CMAKE_SOURCE_DIR}/tests/TestMain.cpp)
 target_link_libraries(radioprog_test_main PUBLIC GTest::gtest)
 
 function(radioprog_add_test)
-  cmake_parse_arguments(T "" "NAME;APP" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;APP;LOCK" "SOURCES;LIBS;LABELS" ${ARGN})
   if(T_APP)
     set(main radioprog_test_main_${T_APP})
     if(NOT TARGET ${main})
@@ -30,8 +33,16 @@ function(radioprog_add_test)
   target_compile_definitions(${T_NAME} PRIVATE
     RADIOPROG_BIN_DIR="${RADIOPROG_BIN_DIR}"
     RADIOPROG_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  # Only properties with a value: an empty one would shift the name/value pairs.
+  set(properties)
+  if(T_LABELS)
+    list(APPEND properties LABELS "${T_LABELS}")
+  endif()
+  if(T_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${T_LOCK})
+  endif()
   gtest_discover_tests(${T_NAME}
     WORKING_DIRECTORY ${RADIOPROG_BIN_DIR}
-    PROPERTIES LABELS "${T_LABELS}"
+    PROPERTIES ${properties}
     DISCOVERY_TIMEOUT 60)
 endfunction()
