@@ -6,26 +6,17 @@
 namespace radio {
 namespace {
 
-constexpr std::array<std::pair<int, std::string_view>, 12> kWindowPages{{
-    {windowhelp::kMainFrame, "main.html"},
-    {windowhelp::kChannelView, "main.html"},
-    {windowhelp::kProcess, "transfer.html"},
-    {windowhelp::kPortSetting, "port.html"},
-    {windowhelp::kOptionalFeatures, "optional.html"},
-    {windowhelp::kProductInfo, "product.html"},
-    {windowhelp::kKeyAssign, "keyassign.html"},
-    {windowhelp::kSquelchTuning, "squelch.html"},
-    {windowhelp::kDtmf, "dtmf.html"},
-    {windowhelp::kMsk, "msk.html"},
-    {windowhelp::kTwoTone, "twotone.html"},
-    {windowhelp::kPrintList, "print.html"},
-}};
+constexpr std::array<WindowHelp, 12> kWindows{
+    windowhelp::kChannelView, windowhelp::kMainFrame, windowhelp::kOptionalFeatures, windowhelp::kProductInfo,
+    windowhelp::kDtmf,        windowhelp::kProcess,   windowhelp::kTwoTone,          windowhelp::kMsk,
+    windowhelp::kPrintList,   windowhelp::kKeyAssign, windowhelp::kSquelchTuning,    windowhelp::kPortSetting,
+};
 
 }  // namespace
 
 std::string helpPageForWindow(int windowId) {
-  for (const auto& [id, page] : kWindowPages)
-    if (id == windowId) return std::string(page);
+  for (const WindowHelp& window : kWindows)
+    if (window.id == windowId) return std::string(window.page);
   return {};
 }
 

@@ -10,22 +10,28 @@
 
 namespace radio {
 
-// The help ids of the windows, each set on its window: F1 on a control without an
-// id of its own asks with it, and it picks the window's page. (About and Language
-// ask with the command that opens them, whose page is theirs.)
+// A window's help id, set on the window, and the page that describes it. F1 on a
+// control without an id of its own asks with the window's id, and the id picks
+// the window's page. (About and Language ask with the command that opens them,
+// whose page is theirs.)
+struct WindowHelp {
+  int id;  // the window's template id
+  std::string_view page;
+};
+
 namespace windowhelp {
-inline constexpr int kChannelView = 101;
-inline constexpr int kMainFrame = 128;
-inline constexpr int kOptionalFeatures = 133;
-inline constexpr int kProductInfo = 135;
-inline constexpr int kDtmf = 141;
-inline constexpr int kProcess = 146;
-inline constexpr int kTwoTone = 155;
-inline constexpr int kMsk = 162;
-inline constexpr int kPrintList = 169;
-inline constexpr int kKeyAssign = 202;
-inline constexpr int kSquelchTuning = 203;
-inline constexpr int kPortSetting = 204;
+inline constexpr WindowHelp kChannelView{101, "main.html"};  // the grid of a document window
+inline constexpr WindowHelp kMainFrame{128, "main.html"};
+inline constexpr WindowHelp kOptionalFeatures{133, "optional.html"};
+inline constexpr WindowHelp kProductInfo{135, "product.html"};
+inline constexpr WindowHelp kDtmf{141, "dtmf.html"};
+inline constexpr WindowHelp kProcess{146, "transfer.html"};  // Read, Write, Verify, Identify Radio
+inline constexpr WindowHelp kTwoTone{155, "twotone.html"};
+inline constexpr WindowHelp kMsk{162, "msk.html"};
+inline constexpr WindowHelp kPrintList{169, "print.html"};
+inline constexpr WindowHelp kKeyAssign{202, "keyassign.html"};
+inline constexpr WindowHelp kSquelchTuning{203, "squelch.html"};
+inline constexpr WindowHelp kPortSetting{204, "port.html"};
 }  // namespace windowhelp
 
 // The contents page that "Help Topics" opens.

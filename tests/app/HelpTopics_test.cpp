@@ -17,11 +17,11 @@ TEST(HelpTopics, PageOfARequest) {
   };
   const Case cases[] = {
       // A command names its page wherever it is asked for.
-      {32788, {1036, 143, windowhelp::kDtmf}, "optional.html"},
+      {32788, {1036, 143, windowhelp::kDtmf.id}, "optional.html"},
       // A control asks through the nearest window that has a page.
-      {1036, {1036, 143, windowhelp::kDtmf, windowhelp::kMainFrame}, "dtmf.html"},
-      {1, {1, windowhelp::kSquelchTuning}, "squelch.html"},
-      {1255, {windowhelp::kProcess}, "transfer.html"},
+      {1036, {1036, 143, windowhelp::kDtmf.id, windowhelp::kMainFrame.id}, "dtmf.html"},
+      {1, {1, windowhelp::kSquelchTuning.id}, "squelch.html"},
+      {1255, {windowhelp::kProcess.id}, "transfer.html"},
       // Without a window, a control of one window only still finds its page.
       {2127, {}, "main.html"},
       // Nothing known: the contents.

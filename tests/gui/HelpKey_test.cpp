@@ -51,7 +51,7 @@ TEST(HelpKey, AsksWithTheFocusedControlOrTheWindowAndFindsItsPage) {
 
   CProcessDlg process(QStringLiteral("Read Data"), Language::English);
   const Asked fromProcess = pressF1(process, nullptr);
-  EXPECT_EQ(fromProcess.id, windowhelp::kProcess);
+  EXPECT_EQ(fromProcess.id, windowhelp::kProcess.id);
   EXPECT_EQ(fromProcess.page, "transfer.html");
 
   CPrintListDlg printList(1);

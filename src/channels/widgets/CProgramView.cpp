@@ -63,7 +63,7 @@ QFont fixedPitchFont(const QFont& base) {
 
 CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc), lang_(doc.state().lang) {
   setWindowTitle(text({"Channel Information", "信道信息"}));
-  setHelpId(this, windowhelp::kChannelView);
+  setHelpId(this, windowhelp::kChannelView.id);
 
   table_ = new QTableWidget(kChannelRows, kGridColumns, this);
   setHelpId(table_, kGridId);

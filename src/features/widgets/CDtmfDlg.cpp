@@ -14,7 +14,7 @@ constexpr Text kCallList{"CallList", "呼叫列表"};
 }  // namespace
 
 CDtmfDlg::CDtmfDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CTabDlg(state.lang, tr("DTMF"), windowhelp::kDtmf, 1036, parent) {
+    : CTabDlg(state.lang, tr("DTMF"), windowhelp::kDtmf.id, 1036, parent) {
   tabs()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 60px; }"));
   encode_ = new CDtmfEncodePage(image, state);
   decode_ = new CDtmfDecodePage(image, state);

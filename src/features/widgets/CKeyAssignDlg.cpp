@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/HelpTopics.h"
@@ -15,9 +14,7 @@ namespace radio::gui {
 namespace {}  // namespace
 
 CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state) {
-  setWindowTitle(tr("Key Assignment"));
-
+    : CFormDlg(image, state, tr("Key Assignment"), windowhelp::kKeyAssign.id, parent) {
   auto* box = new QGroupBox(QString::fromUtf8(kSideKeyField.label.in(state_.lang)), this);
   auto* boxLayout = new QVBoxLayout(box);
   group_ = new QButtonGroup(this);
@@ -37,18 +34,10 @@ CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent
   layout->addWidget(box);
   layout->addWidget(buttons);
 
-  setHelpId(this, windowhelp::kKeyAssign);
-  installHelpKey(this);
-
   load();
 }
 
 void CKeyAssignDlg::load() { buttons_.at(static_cast<std::size_t>(loadKeyAssign(image_).choice))->setChecked(true); }
-
-void CKeyAssignDlg::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) load();
-  QDialog::showEvent(event);
-}
 
 void CKeyAssignDlg::accept() {
   storeKeyAssign({group_->checkedId()}, image_);

@@ -2,10 +2,10 @@
 // bound to KeyAssignForm. OK stores the choice; Cancel writes nothing.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "features/KeyAssignForm.h"
+#include "features/widgets/CFormDlg.h"
 #include "gui/AppState.h"
 
 class QButtonGroup;
@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace radio::gui {
 
-class CKeyAssignDlg : public QDialog {
+class CKeyAssignDlg : public CFormDlg {
   Q_OBJECT
 
  public:
@@ -23,14 +23,9 @@ class CKeyAssignDlg : public QDialog {
 
   void accept() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void load();
+  void load() override;
 
-  RadioImage& image_;
-  AppState& state_;
   QButtonGroup* group_ = nullptr;
   std::array<QRadioButton*, kSideKeyChoices> buttons_{};
 };

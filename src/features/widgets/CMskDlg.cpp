@@ -28,7 +28,7 @@ QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), stat
 
 CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent) : QDialog(parent), image_(image), state_(state) {
   setWindowTitle(tr("MSK"));
-  setHelpId(this, windowhelp::kMsk);
+  setHelpId(this, windowhelp::kMsk.id);
   auto* layout = new QVBoxLayout(this);
 
   auto* idRow = new QHBoxLayout;

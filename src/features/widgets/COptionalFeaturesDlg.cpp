@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/HelpTopics.h"
@@ -30,9 +29,7 @@ constexpr std::array<OptionalList, 9> kRightColumn{
 }  // namespace
 
 COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state) {
-  setWindowTitle(tr("Optional Features"));
-
+    : CFormDlg(image, state, tr("Optional Features"), windowhelp::kOptionalFeatures.id, parent) {
   for (int i = 0; i < kOptionalListCount; ++i) {
     auto* combo = new QComboBox(this);
     setHelpId(combo, optionalListInfo(static_cast<OptionalList>(i)).helpId);
@@ -78,9 +75,6 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
   layout->addWidget(buttons);
   layout->addWidget(hiddenRow);
 
-  setHelpId(this, windowhelp::kOptionalFeatures);
-  installHelpKey(this);
-
   load();
 }
 
@@ -102,12 +96,6 @@ void COptionalFeaturesDlg::load() {
     check(which)->setChecked(form[which]);
   }
   password_->setText(QString::fromStdString(form.password));
-}
-
-void COptionalFeaturesDlg::showEvent(QShowEvent* event) {
-  // Every opening shows the image as it is now.
-  if (!event->spontaneous()) load();
-  QDialog::showEvent(event);
 }
 
 OptionalFeaturesForm COptionalFeaturesDlg::form() const {

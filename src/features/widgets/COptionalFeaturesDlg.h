@@ -4,10 +4,10 @@
 // kept out of sight but still loaded and stored, so its bits pass through.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "features/OptionalFeaturesForm.h"
+#include "features/widgets/CFormDlg.h"
 #include "gui/AppState.h"
 
 class QCheckBox;
@@ -16,7 +16,7 @@ class QLineEdit;
 
 namespace radio::gui {
 
-class COptionalFeaturesDlg : public QDialog {
+class COptionalFeaturesDlg : public CFormDlg {
   Q_OBJECT
 
  public:
@@ -31,15 +31,10 @@ class COptionalFeaturesDlg : public QDialog {
 
   void accept() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   [[nodiscard]] QString labelText(OptionalList which) const;
-  void load();
+  void load() override;
 
-  RadioImage& image_;
-  AppState& state_;
   std::array<QComboBox*, kOptionalListCount> lists_{};
   std::array<QCheckBox*, kOptionalCheckCount> checks_{};
   QLineEdit* password_ = nullptr;

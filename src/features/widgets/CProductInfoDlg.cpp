@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/HelpTopics.h"
@@ -20,9 +19,7 @@ namespace radio::gui {
 namespace {}  // namespace
 
 CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state) {
-  setWindowTitle(tr("Product Information"));
-
+    : CFormDlg(image, state, tr("Product Information"), windowhelp::kProductInfo.id, parent) {
   model_ = new QComboBox(this);
   setHelpId(model_, kProductFields[0].helpId);
   for (std::size_t i = 0; i < edges_.size(); ++i) {
@@ -53,9 +50,6 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* pa
   layout->addWidget(group);
   layout->addWidget(buttons);
 
-  setHelpId(this, windowhelp::kProductInfo);
-  installHelpKey(this);
-
   load();
 }
 
@@ -71,11 +65,6 @@ void CProductInfoDlg::load() {
   model_->setCurrentIndex(form.model);
   const std::array<std::int32_t, 4> edges{form.edges.low1, form.edges.high1, form.edges.low2, form.edges.high2};
   for (std::size_t i = 0; i < edges.size(); ++i) edges_[i]->setText(QString::number(edges[i]));
-}
-
-void CProductInfoDlg::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) load();
-  QDialog::showEvent(event);
 }
 
 void CProductInfoDlg::accept() {

@@ -5,10 +5,10 @@
 // the dialog stays open.
 #pragma once
 
-#include <QDialog>
 #include <array>
 
 #include "features/ProductInfoForm.h"
+#include "features/widgets/CFormDlg.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
 
@@ -17,7 +17,7 @@ class QLineEdit;
 
 namespace radio::gui {
 
-class CProductInfoDlg : public QDialog {
+class CProductInfoDlg : public CFormDlg {
   Q_OBJECT
 
  public:
@@ -29,14 +29,9 @@ class CProductInfoDlg : public QDialog {
 
   void accept() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void load();
+  void load() override;
 
-  RadioImage& image_;
-  AppState& state_;
   QComboBox* model_ = nullptr;
   std::array<QLineEdit*, 4> edges_{};
   std::vector<std::string> models_;

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -22,9 +21,7 @@ constexpr int kWriteId = 1141;
 }  // namespace
 
 CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : QDialog(parent), image_(image), state_(state), opener_(&openSerialPort) {
-  setWindowTitle(tr("Squelch Tuning"));
-
+    : CFormDlg(image, state, tr("Squelch Tuning"), windowhelp::kSquelchTuning.id, parent), opener_(&openSerialPort) {
   auto* grid = new QGridLayout;
   QStringList items;
   for (const std::string& item : squelchListItems()) items << QString::fromStdString(item);
@@ -69,10 +66,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   // The worker asks through a signal; the answer is given on this thread.
   connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion, Qt::QueuedConnection);
 
-  setHelpId(this, windowhelp::kSquelchTuning);
-  installHelpKey(this);
-
-  showValues();
+  load();
 }
 
 CSquelchTuningDlg::~CSquelchTuningDlg() {
@@ -90,7 +84,7 @@ CSquelchTuningDlg::~CSquelchTuningDlg() {
   QApplication::restoreOverrideCursor();
 }
 
-void CSquelchTuningDlg::showValues() {
+void CSquelchTuningDlg::load() {
   const SquelchForm form = loadSquelch(image_);
   for (std::size_t row = 0; row < lists_.size(); ++row) {
     const auto& shown = form.shown[row];
@@ -107,11 +101,6 @@ SquelchForm CSquelchTuningDlg::form() const {
     if (!text.isEmpty() && ok) form.shown[row] = value;
   }
   return form;
-}
-
-void CSquelchTuningDlg::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) showValues();
-  QDialog::showEvent(event);
 }
 
 void CSquelchTuningDlg::closeEvent(QCloseEvent* event) {
@@ -195,7 +184,7 @@ void CSquelchTuningDlg::onThreadFinished() {
   setSquelchBytes(image_, squelchBytes(work_));
   setBusy(false);
   if (!result_.text.empty()) message(QString::fromStdString(result_.text));
-  if (kind_ == Exchange::Read && result_.ok()) showValues();
+  if (kind_ == Exchange::Read && result_.ok()) load();
   emit exchangeFinished();
 }
 

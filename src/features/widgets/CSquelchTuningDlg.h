@@ -7,7 +7,6 @@
 // answered the handshake, whether or not the write then succeeds).
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -15,6 +14,7 @@
 #include <optional>
 
 #include "features/SquelchForm.h"
+#include "features/widgets/CFormDlg.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
 #include "link/LinkResult.h"
@@ -26,7 +26,7 @@ class QThread;
 
 namespace radio::gui {
 
-class CSquelchTuningDlg : public QDialog {
+class CSquelchTuningDlg : public CFormDlg {
   Q_OBJECT
 
  public:
@@ -54,13 +54,12 @@ class CSquelchTuningDlg : public QDialog {
   void exchangeFinished();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class Exchange { Read, Write };
 
-  void showValues();
+  void load() override;
   void startExchange(Exchange kind);
   void runExchange();             // on the worker thread
   [[nodiscard]] bool askRetry();  // on the worker thread
@@ -69,8 +68,6 @@ class CSquelchTuningDlg : public QDialog {
   void setBusy(bool busy);
   void message(const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
-  RadioImage& image_;
-  AppState& state_;
   std::array<QComboBox*, kSquelchRows> lists_{};
   QPushButton* read_ = nullptr;
   QPushButton* write_ = nullptr;

@@ -7,7 +7,7 @@
 namespace radio::gui {
 
 CTwoToneDlg::CTwoToneDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CTabDlg(state.lang, tr("2-Tone"), windowhelp::kTwoTone, 1074, parent) {
+    : CTabDlg(state.lang, tr("2-Tone"), windowhelp::kTwoTone.id, 1074, parent) {
   encode_ = new CTwoToneEncodePage(image, state);
   decode_ = new CTwoToneDecodeTabs(image, state);
   addPage(encode_, kEncodeTab);

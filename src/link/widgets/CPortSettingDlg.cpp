@@ -24,7 +24,7 @@ constexpr int kDeviceChoice = -2;  // button id of the device-path choice
 
 CPortSettingDlg::CPortSettingDlg(AppState& state, QWidget* parent) : QDialog(parent), state_(state) {
   setWindowTitle(tr("Port Setting"));
-  setHelpId(this, windowhelp::kPortSetting);
+  setHelpId(this, windowhelp::kPortSetting.id);
   installHelpKey(this);
 
   auto* box = new QGroupBox(tr("Port"), this);

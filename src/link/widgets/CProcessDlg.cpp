@@ -17,7 +17,7 @@ namespace radio::gui {
 CProcessDlg::CProcessDlg(const QString& title, Language lang, QWidget* parent) : QDialog(parent), lang_(lang) {
   setWindowTitle(title);
   // The window has one help page; its buttons carry no help id of their own.
-  setHelpId(this, windowhelp::kProcess);
+  setHelpId(this, windowhelp::kProcess.id);
   installHelpKey(this);
   setModal(false);
 

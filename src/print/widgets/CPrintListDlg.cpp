@@ -21,7 +21,7 @@ constexpr int kBoxIds[kSectionCount] = {CPrintListDlg::IdDtmf, CPrintListDlg::Id
 
 CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("PrintList"));
-  setHelpId(this, windowhelp::kPrintList);
+  setHelpId(this, windowhelp::kPrintList.id);
   installHelpKey(this);
   setObjectName(QStringLiteral("PrintList"));
 

@@ -99,7 +99,7 @@ CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, QWidget* pa
     : QMainWindow(parent), state_(state), config_(config), recent_(QString::fromStdString(config.appName)) {
   // The title is the "Title" entry alone; it never shows the document's name.
   setWindowTitle(QString::fromStdString(config_.title));
-  setHelpId(this, windowhelp::kMainFrame);
+  setHelpId(this, windowhelp::kMainFrame.id);
   setAcceptDrops(true);
 
   auto* central = new QWidget(this);

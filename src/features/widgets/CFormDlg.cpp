@@ -1,0 +1,22 @@
+#include "features/widgets/CFormDlg.h"
+
+#include <QShowEvent>
+
+#include "gui/HelpHook.h"
+
+namespace radio::gui {
+
+CFormDlg::CFormDlg(RadioImage& image, AppState& state, const QString& title, int windowHelpId, QWidget* parent)
+    : QDialog(parent), image_(image), state_(state) {
+  setWindowTitle(title);
+  setHelpId(this, windowHelpId);
+  installHelpKey(this);
+}
+
+void CFormDlg::showEvent(QShowEvent* event) {
+  // Every opening shows the image as it is now.
+  if (!event->spontaneous()) load();
+  QDialog::showEvent(event);
+}
+
+}  // namespace radio::gui
