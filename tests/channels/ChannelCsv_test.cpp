@@ -345,8 +345,6 @@ TEST(CsvRoundTrip, ExportThenImportGivesTheSameChannels) {
   EXPECT_TRUE(second.notes.empty());
   EXPECT_EQ(second.image, untouched);
   EXPECT_EQ(exportChannelsCsv(second.image, Language::English).text, text);
-  EXPECT_EQ(channel(second, 6)[ColTx], "437.80000");
-  EXPECT_EQ(channel(second, 4)[ColEncode], "D047N");
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ TEST_F(CliSignalling, SetNormalisesAndStoresBothTwoToneForms) {
   EXPECT_EQ(byteAt(bytes, 0x132F), 0x2Au);
   EXPECT_EQ(bytes.substr(0x1380, 6), std::string("12AB#\xFF"));
   EXPECT_EQ(bytes.substr(0x12D8, 4), "ABCD");
-  EXPECT_EQ(byteAt(bytes, 0x1740) * 256 + byteAt(bytes, 0x1741), 288u);
   EXPECT_EQ(byteAt(bytes, 0x1680) * 256 + byteAt(bytes, 0x1681), 112u);
 
   const CliRun get = runCli({"get", doc, "twotone"});

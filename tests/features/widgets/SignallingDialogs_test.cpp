@@ -81,12 +81,12 @@ TEST(DtmfDlg, CallListEditsSurviveCellChangesTabSwitchesAndTheCloseBox) {
 
 // ---- MSK ----------------------------------------------------------------------
 
-TEST(MskDlg, OkCommitsTheOpenCellEditorCancelAndTheCloseBoxWriteNothing) {
+TEST(MskDlg, OkCommitsTheOpenCellEditorTheCloseBoxWritesNothing) {
   RadioImage image = newDocument();
   image.fill(0x12D0, 8, 0x33);
   const RadioImage before = image;
   AppState state;
-  for (const bool closeBox : {false, true}) {
+  {
     CMskDlg dlg(image, state);
     showActive(&dlg);
     // Entry 1 is already current: a click on it opens the editor.
@@ -97,12 +97,9 @@ TEST(MskDlg, OkCommitsTheOpenCellEditorCancelAndTheCloseBoxWriteNothing) {
     QTest::keyClicks(dlg.cellEditor(), "12");
     focusOn(dlg.idCode());  // commits the cell editor into the grid only
     EXPECT_EQ(dlg.grid()->item(1, 1)->text(), "12");
-    if (closeBox)
-      dlg.close();
-    else
-      dlg.cancelButton()->click();
+    dlg.close();  // the close box, like Cancel, writes nothing
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(image, before) << closeBox;
+    EXPECT_EQ(image, before);
   }
 
   CMskDlg dlg(image, state);
