@@ -162,14 +162,6 @@ TEST(GridStore, FieldsThatAreNotDigitPairsSurviveOpenAndSave) {
       gridToImage(grid, image, band.limits, lang);
       EXPECT_TRUE(std::equal(c.bytes.begin(), c.bytes.end(), rec.begin() + static_cast<std::ptrdiff_t>(c.offset)));
       EXPECT_EQ(rec[13] & 0xC0, 0x80);  // offset direction kept
-      // Typed over, the cell takes the new value.
-      const char* value = c.column <= ColTx ? "145.5" : "67.0";
-      grid.row(5) = typed(grid.row(5), c.column, value, lang);
-      gridToImage(grid, image, band.limits, lang);
-      ChannelGrid back;
-      imageToGrid(image, back, band, lang);
-      EXPECT_EQ(back.row(5), grid.row(5));
-      EXPECT_FALSE(isRawFieldText(back.cell(5, c.column)));
     }
   }
 }
