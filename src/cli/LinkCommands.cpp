@@ -200,10 +200,10 @@ int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) 
   for (const std::string& line : result.differences) std::cout << line << '\n';
   if (result.differences.empty()) {
     if (!options.quiet)
-      std::cout << Text{"verify: the radio holds the document", "校验：对讲机数据与文档一致"}.in(options.lang) << '\n';
+      std::cout << Text{"verify: the radio holds the document", "校验：电台数据与文档一致"}.in(options.lang) << '\n';
     return kExitOk;
   }
-  std::cerr << Text{"verify: the radio differs from the document", "校验：对讲机数据与文档不一致"}.in(options.lang)
+  std::cerr << Text{"verify: the radio differs from the document", "校验：电台数据与文档不一致"}.in(options.lang)
             << '\n';
   return kExitDifferent;
 }

@@ -72,7 +72,7 @@ std::vector<std::string> describeRadio(const RadioInfo& info, const std::vector<
   const std::string typeText =
       std::string(type) + " (" +
       (info.bandTypeAccepted
-           ? Text{"accepted: this program reads and writes this radio", "可读写：本程序支持此对讲机"}
+           ? Text{"accepted: this program reads and writes this radio", "可读写：本程序支持此电台"}
            : Text{"refused: a read or write stops with \"Band type error\"", "不支持：读写时提示“频宽类型错误”"})
           .in(lang) +
       ")";
