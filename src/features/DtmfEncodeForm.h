@@ -18,21 +18,25 @@ inline constexpr std::size_t kSpeedMaxLength = 2;
 inline constexpr std::size_t kDigitTimeMaxLength = 4;
 }  // namespace dtmf
 
-// The page's fields in its order: speed, the three times, side tone.
+// The page's fields in its order: speed, the three times (each with spin arrows),
+// side tone.
 inline constexpr std::array<FieldInfo, 5> kDtmfEncodeFields{{
-    {"speed", {"DTMF Speed(digit/s)", "DTMF速率(位/秒)"}, 1084, {"DTMF Speed:", "DTMF 速率:"}},
+    {"speed", {"DTMF Speed(digit/s)", "DTMF速率(位/秒)"}, 1084, {"DTMF Speed:", "DTMF 速率:"}, 1241},
     {"first_delay",
      {"First Digit Delay Time(ms)", "首位延迟时间(毫秒)"},
      1085,
-     {"First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"}},
+     {"First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"},
+     1242},
     {"first_time",
      {"First Digit Time(ms)", "首位持续时间(毫秒)"},
      1086,
-     {"First Digit Time(ms):", "首位数码时间 (毫秒):"}},
+     {"First Digit Time(ms):", "首位数码时间 (毫秒):"},
+     1243},
     {"star_hash_time",
      {"* and # Digit Time(ms)", "*和#持续时间(毫秒)"},
      1087,
-     {"* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"}},
+     {"* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"},
+     1044},
     {"sidetone", {"SideTone", "侧音"}, 1088, {"Side Tone:", "侧音:"}},
 }};
 

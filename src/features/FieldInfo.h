@@ -10,10 +10,11 @@
 namespace radio {
 
 struct FieldInfo {
-  const char* key;  // within the section: "tot" for optional.tot
-  Text label;       // the dialog's label
-  int helpId;       // help context of the dialog's control
-  Text printed;     // the printed page's label; {} when the report does not print it
+  const char* key;     // within the section: "tot" for optional.tot
+  Text label;          // the dialog's label
+  int helpId;          // help context of the dialog's control
+  Text printed;        // the printed page's label; {} when the report does not print it
+  int spinHelpId = 0;  // help context of the edit's spin arrows; 0 when it has none
 };
 
 }  // namespace radio

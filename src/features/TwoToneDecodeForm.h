@@ -19,21 +19,24 @@ inline constexpr int kTwoToneDecodeEntries = 8;
 
 // The page's fields in its order; "dec<k>_<key>" in the CLI.
 inline constexpr std::array<FieldInfo, 6> kTwoToneDecodeFields{{
-    {"a", {"A Tone(HZ)", "A音(HZ)"}, 1037, {"A Tone (Hz):", "A 音 (Hz):"}},
-    {"b", {"B Tone(HZ)", "B音(HZ)"}, 1038, {"B Tone (Hz):", "B 音 (Hz):"}},
+    {"a", {"A Tone(HZ)", "A音(HZ)"}, 1037, {"A Tone (Hz):", "A 音 (Hz):"}, 1068},
+    {"b", {"B Tone(HZ)", "B音(HZ)"}, 1038, {"B Tone (Hz):", "B 音 (Hz):"}, 1069},
     {"first_delay",
      {"The first delay time(s)", "第一延迟时间(秒)"},
      1039,
-     {"The first delay time (s):", "第一音频持续时间 (s):"}},
+     {"The first delay time (s):", "第一音频持续时间 (s):"},
+     1070},
     {"second_delay",
      {"The second delay time(s)", "第二延迟时间(秒)"},
      1040,
-     {"The second delay time (s):", "第二音频持续时间 (s)"}},
-    {"interval", {"Interval time(s)", "间隔时间(秒)"}, 1041, {"Interval time (s):", "音频间隔时间 (s):"}},
+     {"The second delay time (s):", "第二音频持续时间 (s)"},
+     1071},
+    {"interval", {"Interval time(s)", "间隔时间(秒)"}, 1041, {"Interval time (s):", "音频间隔时间 (s):"}, 1072},
     {"long_delay",
      {"Long tone delay time(s)", "长音延迟时间(秒)"},
      1042,
-     {"Long tone delay time (s):", "长音持续时间 (s):"}},
+     {"Long tone delay time (s):", "长音持续时间 (s):"},
+     1073},
 }};
 
 struct TwoToneDecodeForm {

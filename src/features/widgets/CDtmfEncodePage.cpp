@@ -18,7 +18,6 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     : QWidget(parent), image_(image), state_(state) {
   setHelpId(this, 143);
   auto* grid = new QGridLayout(this);
-  const int spinIds[4] = {1241, 1242, 1243, 1044};
   const int maxLengths[4] = {static_cast<int>(dtmf::kSpeedMaxLength), 32767,
                              static_cast<int>(dtmf::kDigitTimeMaxLength), static_cast<int>(dtmf::kDigitTimeMaxLength)};
   fields_[0].leave = normaliseDtmfSpeed;
@@ -38,7 +37,7 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     edit->installEventFilter(this);
     fields_[static_cast<std::size_t>(i)].edit = edit;
     QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
-    setHelpId(arrows, spinIds[i]);
+    setHelpId(arrows, info.spinHelpId);
     grid->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
     grid->addWidget(edit, i, 1);
     grid->addWidget(arrows, i, 2);

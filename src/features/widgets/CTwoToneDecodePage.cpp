@@ -14,7 +14,7 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     : QWidget(parent), image_(image), state_(state), entry_(entry) {
   setHelpId(this, 146 + entry);
   auto* layout = new QGridLayout(this);
-  fields_ = new TwoToneFields(this, layout, state_.lang, kTwoToneDecodeRows, 1068);
+  fields_ = new TwoToneFields(this, layout, state_.lang, kTwoToneDecodeRows);
   layout->setRowStretch(6, 1);
   auto* filter =
       new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);

@@ -31,7 +31,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   setHelpId(this, 156);
   auto* layout = new QHBoxLayout(this);
   auto* timing = new QGridLayout;
-  fields_ = new TwoToneFields(this, timing, state_.lang, kTwoToneTimingRows, 1055);
+  fields_ = new TwoToneFields(this, timing, state_.lang, kTwoToneTimingRows);
   shortBeep_ = new QCheckBox(QString::fromUtf8(kTwoToneTimingFields[5].label.in(state_.lang)), this);
   setHelpId(shortBeep_, kTwoToneTimingFields[5].helpId);
   timing->addWidget(shortBeep_, 5, 0, 1, 3);

@@ -12,8 +12,8 @@
 
 namespace radio::gui {
 
-void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info, TwoToneField kind,
-                           int firstArrowsId) {
+void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info,
+                           TwoToneField kind) {
   auto* edit = new QLineEdit(page);
   setHelpId(edit, info.helpId);
   edit->setMaxLength(static_cast<int>(twoToneMaxLength(kind)));
@@ -24,7 +24,7 @@ void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, co
   edits_.push_back(edit);
   kinds_.push_back(kind);
   QWidget* arrows = makeSpinArrows(page, [this, n](int step) { spin(n, step); });
-  setHelpId(arrows, firstArrowsId + n);
+  setHelpId(arrows, info.spinHelpId);
   layout->addWidget(new QLabel(QString::fromUtf8(info.label.in(lang)), page), n, 0);
   layout->addWidget(edit, n, 1);
   layout->addWidget(arrows, n, 2);

@@ -21,13 +21,11 @@ class TwoToneFields : public QObject {
   Q_OBJECT
 
  public:
-  // Puts one row per entry of rows into layout (rows 0.. of columns 0 to 2) on
-  // page; the spin arrows of row i take help id firstArrowsId + i.
+  // Puts one row per entry of rows into layout (rows 0.. of columns 0 to 2) on page.
   template <class Form, std::size_t N>
-  TwoToneFields(QWidget* page, QGridLayout* layout, Language lang, const std::array<TwoToneRow<Form>, N>& rows,
-                int firstArrowsId)
+  TwoToneFields(QWidget* page, QGridLayout* layout, Language lang, const std::array<TwoToneRow<Form>, N>& rows)
       : QObject(page) {
-    for (const auto& row : rows) addRow(page, layout, lang, *row.info, row.kind, firstArrowsId);
+    for (const auto& row : rows) addRow(page, layout, lang, *row.info, row.kind);
   }
 
   // The form's texts into the edits, and back.
@@ -48,8 +46,7 @@ class TwoToneFields : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info, TwoToneField kind,
-              int firstArrowsId);
+  void addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info, TwoToneField kind);
   void setText(std::size_t i, const std::string& text);
   [[nodiscard]] std::string text(std::size_t i);
   void leave(std::size_t i);
