@@ -98,7 +98,7 @@ int rowFromLabel(std::string_view label) {
     if (c < '0' || c > '9') return 0;
     n = n * 10 + (c - '0');
   }
-  return n >= 1 && n <= kChannelRows ? n : 0;
+  return n >= 1 && n < kChannelRows ? n : 0;
 }
 
 std::string columnHeader(int column, Language lang) { return kHeaders.at(static_cast<std::size_t>(column)).in(lang); }
@@ -198,6 +198,12 @@ int listSelectionForText(const std::vector<std::string>& items, std::string_view
   return 0;
 }
 
+bool rowTakesValue(const RowTexts& row, int column) {
+  if (column == ColRx) return true;
+  if (column == ColTx) return !row[ColRx].empty();
+  return column >= ColDecode && column <= ColBusy && !(row[ColRx].empty() && row[ColTx].empty());
+}
+
 CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText, const BandLimits& limits,
                             Language lang) {
   CommitResult r{row, {}, false, {}};
@@ -212,12 +218,12 @@ CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view ed
   if (column == ColRx) return commitReceive(row, editorText, limits, lang);
   if (column == ColTx) {
     std::string text = validateTransmitFrequency(parseFrequencyText(editorText), limits);
-    r.row[ColTx] = row[ColRx].empty() ? std::string() : std::move(text);
+    r.row[ColTx] = rowTakesValue(row, column) ? std::move(text) : std::string();
     return r;
   }
   if (column < ColDecode || column > ColBusy) return r;
   // Nothing can be set on an empty row.
-  r.row[column] = row[ColRx].empty() && row[ColTx].empty() ? std::string() : std::string(editorText);
+  r.row[column] = rowTakesValue(row, column) ? std::string(editorText) : std::string();
   return r;
 }
 
@@ -230,6 +236,37 @@ CommitResult commitFrequencyOnEnter(const RowTexts& row, int column, std::string
     r.editorText.clear();
   }
   return r;
+}
+
+EditorAction editorKeyAction(EditorKind editor, EditorKey key) {
+  if (editor == EditorKind::None) return EditorAction::PassOn;
+  switch (key) {
+    case EditorKey::Escape: return EditorAction::Cancel;
+    case EditorKey::Return:
+      if (editor == EditorKind::Frequency) return EditorAction::CommitOnEnter;
+      if (editor == EditorKind::ToneList || editor == EditorKind::FlagList) return EditorAction::CommitAndMoveNext;
+      return EditorAction::PassOn;
+    case EditorKey::Other: break;
+  }
+  return EditorAction::PassOn;
+}
+
+void CellEditSession::open(std::string_view cellText) {
+  open_ = true;
+  original_ = std::string(cellText);
+  refused_.reset();
+}
+
+void CellEditSession::close() {
+  open_ = false;
+  original_.clear();
+  refused_.reset();
+}
+
+bool CellEditSession::refusalToShow(std::string_view editorText) {
+  if (refused_ && *refused_ == editorText) return false;
+  refused_ = std::string(editorText);
+  return true;
 }
 
 }  // namespace radio

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,7 +49,8 @@ class ChannelGrid {
 
 // "1" ... "128", and "Fr" for row 129.
 [[nodiscard]] std::string rowLabel(int row);
-// Row number for a label ("1".."129", "Fr" in any case); 0 when it names no row.
+// Row number for a label as the grid shows it ("1".."128", "Fr" in any case); 0
+// when it names no row (row 129 is only ever called "Fr").
 [[nodiscard]] int rowFromLabel(std::string_view label);
 // Column headers 0..9 in the language.
 [[nodiscard]] std::string columnHeader(int column, Language lang);
@@ -86,6 +88,12 @@ struct CommitResult {
   std::string editorText;    // the editor's text afterwards when it stays
 };
 
+// Whether the row takes a value in the column: the receive frequency always, the
+// transmit frequency once there is a receive frequency, the other columns once
+// the row holds a frequency. A commit into a column that takes nothing leaves the
+// row as it was.
+[[nodiscard]] bool rowTakesValue(const RowTexts& row, int column);
+
 // Leaving the cell (or before a transfer or a save) with its editor shown.
 [[nodiscard]] CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText,
                                           const BandLimits& limits, Language lang);
@@ -93,6 +101,39 @@ struct CommitResult {
 // emptied and stays shown; otherwise as commitCellEdit.
 [[nodiscard]] CommitResult commitFrequencyOnEnter(const RowTexts& row, int column, std::string_view editorText,
                                                   const BandLimits& limits, Language lang);
+
+// What a key pressed in a cell's editor does.
+enum class EditorKey { Escape, Return, Other };
+enum class EditorAction {
+  PassOn,             // the editor handles it
+  Cancel,             // the editor hides without a commit: the cell keeps its text
+  CommitOnEnter,      // commitFrequencyOnEnter
+  CommitAndMoveNext,  // as Tab: commit the cell and move to the next one
+};
+[[nodiscard]] EditorAction editorKeyAction(EditorKind editor, EditorKey key);
+
+// The in-place edit of one cell as the view drives it. A refused value shows its
+// message once: leaving the cell again with the same text keeps the editor over
+// the cell without repeating the box; a changed text is checked anew.
+//
+//   session.open(cellText);                       // the editor is shown over a cell
+//   if (!result.message.valid() && session.refusalToShow(typed)) showBox(...);
+//   session.close();                              // committed, cancelled or hidden
+class CellEditSession {
+ public:
+  void open(std::string_view cellText);
+  void close();
+  [[nodiscard]] bool isOpen() const { return open_; }
+  // The cell's text when the editor opened (Escape puts it back).
+  [[nodiscard]] const std::string& originalText() const { return original_; }
+  // A commit of editorText was refused: true when its message is to be shown.
+  [[nodiscard]] bool refusalToShow(std::string_view editorText);
+
+ private:
+  bool open_ = false;
+  std::string original_;
+  std::optional<std::string> refused_;  // the text whose refusal was shown last
+};
 
 // Keys the frequency editor lets through besides editing keys: digits and ".".
 [[nodiscard]] constexpr bool frequencyEditorAccepts(char c) { return (c >= '0' && c <= '9') || c == '.'; }

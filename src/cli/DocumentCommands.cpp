@@ -107,6 +107,12 @@ std::optional<std::string> editorTextFor(int column, const std::string& value, L
   return std::nullopt;
 }
 
+// The bands a frequency must fall in, for the out-of-range message.
+std::string bandsInForce(const BandLimits& l) {
+  return "(bands in force: " + formatFrequency(l.low1) + "-" + formatFrequency(l.high1) + " and " +
+         formatFrequency(l.low2) + "-" + formatFrequency(l.high2) + " MHz)";
+}
+
 int runEdit(const std::vector<std::string>& argv) {
   const Args args(argv, {"--lang"}, {});
   if (!args.ok()) return usage("edit", args.error());
@@ -139,8 +145,14 @@ int runEdit(const std::vector<std::string>& argv) {
     std::string why;
     const auto editorText = editorTextFor(column, value, lang, why);
     if (!editorText) return fail(why);
+    if (!rowTakesValue(grid.row(rowNumber), column))
+      return fail("channel " + pos[1] + " is empty: it needs a receive frequency first (rx=...)");
     const CommitResult result = commitCellEdit(grid.row(rowNumber), column, *editorText, band.limits, lang);
-    if (!result.message.valid()) return fail(messageText(result.message.message, lang));
+    if (!result.message.valid()) {
+      std::string message = messageText(result.message.message, lang);
+      if (result.message.message == MessageId::OutOfRange) message += " " + bandsInForce(band.limits);
+      return fail(message);
+    }
     grid.row(rowNumber) = result.row;
   }
   doc->change("Edit", [&](RadioImage& image) { gridToImage(grid, image, band.limits, lang); });

@@ -2,7 +2,6 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <atomic>
-#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -10,6 +9,7 @@
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
+#include "features/OptionalFeaturesForm.h"
 #include "features/SettingsSections.h"
 #include "link/RadioInfo.h"
 #include "link/SquelchExchange.h"
@@ -119,8 +119,12 @@ class Console {
     barShown_ = false;
   }
 
+  // The last progress step reached (0 before the first row).
+  [[nodiscard]] int position() const { return position_; }
+
  private:
   void progress(int position) {
+    position_ = position;
     if (options_.quiet) return;
     if (terminal_) {
       constexpr int kWidth = 40;
@@ -134,8 +138,10 @@ class Console {
   }
 
   void status(const std::string& text) {
-    // The numbers of the progress are shown by the bar or the lines already.
-    if (options_.quiet || text == lastStatus_ || (!text.empty() && std::isdigit(static_cast<unsigned char>(text[0]))))
+    // The steps of the progress are shown by the bar or the lines already.
+    if (options_.quiet || text == lastStatus_ ||
+        text == progressStatusText(TransferDirection::Read, position_, options_.lang) ||
+        text == progressStatusText(TransferDirection::Write, position_, options_.lang))
       return;
     lastStatus_ = text;
     finish();
@@ -161,6 +167,7 @@ class Console {
   bool barShown_ = false;
   std::string lastStatus_;
   int retriesLeft_ = options_.retries;
+  int position_ = 0;
 };
 
 // Reports the end of a connection on stderr and gives the exit code.
@@ -210,8 +217,9 @@ int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) 
 
 // A transfer as the channel view runs it, optionally followed by a verify over
 // the same connection.
+// target names the file a read would write, for the note on Ctrl+C.
 int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band, const LinkOptions& options,
-                        bool verifyAfter = false) {
+                        bool verifyAfter = false, const std::string& target = {}) {
   int exitCode = kExitOk;
   auto link = prepareTransfer(image, band, options, exitCode);
   if (!link) return exitCode;
@@ -220,12 +228,29 @@ int transferLikeTheView(TransferDirection direction, RadioImage& image, BandStat
   const RadioImage sent = image;
   const LinkResult result = runTransfer(*link, direction, image, options.lang, console.callbacks());
   console.finish();
-  if (!result.ok() || !verifyAfter) return finishLink(result);
-  return verifyOver(*link, sent, options);
+  const int code = !result.ok() || !verifyAfter ? finishLink(result) : verifyOver(*link, sent, options);
+  // Ctrl+C: say what was left behind.
+  if (code == kExitCancelled) {
+    const Language lang = options.lang;
+    if (reading)
+      std::cerr << Text{"read cancelled: ", "读取已取消："}.in(lang) << target << Text{" unchanged", " 未改变"}.in(lang)
+                << '\n';
+    else if (console.position() > 0)
+      std::cerr << Text{"write cancelled: the radio holds a partial write; write again",
+                        "写入已取消：对讲机只写入了一部分，请重新写入"}
+                       .in(lang)
+                << '\n';
+    else
+      std::cerr << Text{"write cancelled: nothing was written to the radio", "写入已取消：对讲机未写入任何数据"}.in(
+                       lang)
+                << '\n';
+  }
+  return code;
 }
 
 int runRead(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "-o", "--output", "--into", "--retry", "--lang"}, {"--quiet", "--no-backup"});
+  const Args args(argv, {"--port", "-o", "--output", "--into", "--password", "--retry", "--lang"},
+                  {"--quiet", "--no-backup"});
   if (!args.ok()) return usage("read", args.error());
   if (!args.positional().empty()) return usage("read", "unexpected argument '" + args.positional()[0] + "'");
   LinkOptions options;
@@ -233,6 +258,14 @@ int runRead(const std::vector<std::string>& argv) {
   auto out = args.value("-o");
   if (!out) out = args.value("--output");
   if (!out) return usage("read", "give the file to write with -o FILE.dat");
+  const auto password = args.value("--password");
+  if (password) {
+    if (password->empty()) return usage("read", "--password takes the radio's password (up to six digits)");
+    if (const auto error = passwordError(*password))
+      return usage("read", std::string("--password: ") + error->in(Language::English));
+  }
+  // The output must be writable before the radio is contacted, not after the read.
+  if (const FileResult writable = checkOutputPath(*out); !writable) return fail(writable.error);
 
   // The document the application would hold: a new one, or the file opened.
   BandState band;
@@ -245,9 +278,12 @@ int runRead(const std::vector<std::string>& argv) {
   } else {
     doc.reset(newDocumentImage(band.record));
   }
+  // The radio answers a read only when the document holds its password.
+  if (password) doc.change("Password", [&](RadioImage& edited) { storePassword(edited, *password); });
   // The engine works on a copy; the document takes it over only after a good read.
   RadioImage image = doc.image();
-  if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options); code != kExitOk) return code;
+  if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options, false, *out); code != kExitOk)
+    return code;
   // The image as read is kept before anything else touches it; a backup that
   // cannot be written is reported and the read still counts.
   if (!args.has("--no-backup")) {
@@ -385,11 +421,14 @@ int runPorts(const std::vector<std::string>& argv) {
 
 Command readCommand() {
   return {"read", "read the radio's memory into a document",
-          std::string("Usage: radioprog-cli read --port DEVICE -o FILE.dat [--into BASE.dat] [--retry N]\n"
-                      "                          [--no-backup] [--quiet] [--lang en|zh]\n"
+          std::string("Usage: radioprog-cli read --port DEVICE -o FILE.dat [--into BASE.dat] [--password DIGITS]\n"
+                      "                          [--retry N] [--no-backup] [--quiet] [--lang en|zh]\n"
                       "Reads the radio's 4096 bytes into a new document (or into BASE.dat) and saves\n"
                       "the document as the application holds it after a read. A read that fails or is\n"
-                      "cancelled leaves FILE.dat untouched.\n"
+                      "cancelled leaves FILE.dat untouched; FILE.dat is checked for writing before\n"
+                      "the radio is contacted.\n"
+                      "--password DIGITS reads a radio protected by a password (up to six digits);\n"
+                      "the document read keeps it.\n"
                       "Each successful read also keeps the image as read in the backups folder\n"
                       "($XDG_DATA_HOME/radioprog/backups, default ~/.local/share/radioprog/backups) as\n"
                       "YYYY-MM-DD_HHMMSS_MODEL.dat, never replacing an earlier one, and prints\n"

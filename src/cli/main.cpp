@@ -57,7 +57,8 @@ void printOverview(std::ostream& out) {
     const std::string& name = command->name;
     out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << command->synopsis << '\n';
   }
-  out << "\nRun 'radioprog-cli COMMAND --help' for the arguments of a command.\n";
+  out << "\nRun 'radioprog-cli COMMAND --help' for the arguments of a command,\n"
+         "'radioprog-cli --version' for the version.\n";
 }
 
 }  // namespace
@@ -65,6 +66,10 @@ void printOverview(std::ostream& out) {
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--version" || args[0] == "-V")) {
+    std::cout << "radioprog-cli " << RADIOPROG_VERSION << '\n';
+    return radio::cli::kExitOk;
+  }
 #ifdef RADIOPROG_WHOLE_TOOL
   if (args.empty() || !radio::cli::findCommand(args[0])) return runWholeTool(argv);
 #endif

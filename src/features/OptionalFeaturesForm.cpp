@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "model/CodePage.h"
-
 namespace radio {
 namespace {
 
@@ -163,7 +161,7 @@ OptionalFeaturesForm loadOptionalFeatures(const RadioImage& image) {
   return form;
 }
 
-void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language lang) {
+void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language /*lang*/) {
   for (const ByteField& f : kByteFields) {
     const int entries = static_cast<int>(optionalListItems(f.list, Language::English).size());
     const int index = form[f.list];
@@ -177,12 +175,19 @@ void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, 
   image.setFlag(field::kKeypadLockOff, !form[OptionalCheck::KeypadLock]);
   image.setFlag(field::kRepeaterMskInvert, form[OptionalCheck::RepeaterMskInvert]);
 
-  // The password goes to the radio as bytes; text typed outside ASCII is taken in
-  // the language's code page and never split inside a character.
-  const std::string bytes = encodeCodePage(form.password, lang, kPasswordLength);
+  storePassword(image, form.password);
+}
+
+std::optional<Text> passwordError(std::string_view text) {
+  const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (digits && text.size() <= kPasswordLength) return std::nullopt;
+  return Text{"the password takes digits only, at most six", "密码只能是数字，最多六位"};
+}
+
+void storePassword(RadioImage& image, std::string_view text) {
   image.fill(addr::kPassword, kPasswordLength, 0xFF);
-  for (std::size_t i = 0; i < bytes.size() && i < kPasswordLength; ++i)
-    image.set(addr::kPassword + i, static_cast<Byte>(bytes[i]));
+  for (std::size_t i = 0; i < text.size() && i < kPasswordLength && text[i] >= '0' && text[i] <= '9'; ++i)
+    image.set(addr::kPassword + i, static_cast<Byte>(text[i]));
 }
 
 }  // namespace radio

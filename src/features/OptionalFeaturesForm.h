@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,7 +63,7 @@ struct OptionalFeaturesForm {
   // Selected entry of each list; -1 when a list has no selection.
   std::array<int, kOptionalListCount> selection{};
   std::array<bool, kOptionalCheckCount> checked{};
-  // The password edit's text (UTF-8), as typed.
+  // The password edit's text: digits only, at most six (see passwordError).
   std::string password;
 
   [[nodiscard]] int& operator[](OptionalList list) { return selection.at(static_cast<std::size_t>(list)); }
@@ -78,11 +79,19 @@ struct OptionalFeaturesForm {
 [[nodiscard]] OptionalFeaturesForm loadOptionalFeatures(const RadioImage& image);
 
 // What OK writes. A whole-byte list without selection stores 0; the password
-// field is emptied (0xFF) and then takes the first six bytes of the text in the
-// language's code page, cut only between characters.
+// is stored as storePassword() does.
 void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language lang);
 
 // The password text the dialog shows for the six bytes of the field.
 [[nodiscard]] std::string passwordFromField(std::span<const Byte> field);
+
+// The radio's password is up to six digits; empty means none. A text that is not
+// one gets the message to show (the dialog's field cannot hold one, get/set and
+// read --password refuse it).
+[[nodiscard]] std::optional<Text> passwordError(std::string_view text);
+// Empties the password field (0xFF) and writes the leading digits of text into it,
+// at most six: nothing else ever reaches the field, so the next opening shows
+// exactly what was stored.
+void storePassword(RadioImage& image, std::string_view text);
 
 }  // namespace radio

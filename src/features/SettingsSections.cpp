@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "channels/ChannelGrid.h"
 #include "features/KeyAssignForm.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/ProductInfoForm.h"
@@ -127,6 +128,7 @@ Error setOptional(RadioImage& image, const SectionContext& ctx, const std::strin
     known = true;
   }
   if (!known && key == optionalPasswordInfo().key) {
+    if (const auto error = passwordError(value)) return std::string(error->in(ctx.lang));
     form.password = value;
     known = true;
   }
@@ -144,17 +146,21 @@ std::vector<std::pair<std::string, std::string>> optionalKeys() {
   }
   for (int i = 0; i < kOptionalCheckCount; ++i)
     keys.emplace_back(optionalCheckInfo(static_cast<OptionalCheck>(i)).key, "checked, unchecked");
-  keys.emplace_back(optionalPasswordInfo().key, "text; the first six characters are stored, empty clears it");
+  keys.emplace_back(optionalPasswordInfo().key, "up to six digits; empty clears it");
   return keys;
 }
 
 // ---- product -------------------------------------------------------------------
 
-// The product form of a file: the model the file names, and the bands of its own
-// band record (the default for an absent one).
+// The product form of a file as the dialog shows it once the file is open: the
+// model the file names, and the bands in force after the grid has shown the file
+// (the grid sets them whatever the file's own band record holds).
 ProductInfoForm loadProduct(const RadioImage& image, const SectionContext& ctx) {
-  const BandLimits limits = bandLimitsFromRecord(normalisedBandRecord(image.bandRecord()));
-  return loadProductInfo(image, limits, ctx.models, std::nullopt);
+  RadioImage shown = image;
+  ChannelGrid grid;
+  BandState band;
+  imageToGrid(shown, grid, band, Language::English);
+  return loadProductInfo(shown, band.limits, ctx.models, std::nullopt);
 }
 
 std::vector<FieldLine> getProduct(const RadioImage& image, const SectionContext& ctx) {

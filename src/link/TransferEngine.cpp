@@ -30,6 +30,7 @@ class Transfer {
       : session_(link, lang, callbacks, LinkSession::Mode::Transfer), link_(link), callbacks_(callbacks) {}
 
   LinkResult run(TransferDirection direction, RadioImage& image) {
+    direction_ = direction;
     const Failure failure = handshakeAndTransfer(direction, image);
     return linkResult(failure.value_or(LinkOutcome::Completed), session_.lang());
   }
@@ -118,7 +119,7 @@ class Transfer {
     if (position_ < kProgressRange) {
       ++position_;
       if (callbacks_.progress) callbacks_.progress(position_);
-      if (callbacks_.status) callbacks_.status(std::to_string(position_));
+      if (callbacks_.status) callbacks_.status(progressStatusText(direction_, position_, session_.lang()));
     }
     for (int i = 0; i < 5; ++i)
       if (session_.cancelRequested()) return LinkOutcome::Cancelled;
@@ -129,6 +130,7 @@ class Transfer {
   Link& link_;
   const LinkCallbacks& callbacks_;
   int position_ = 0;
+  TransferDirection direction_ = TransferDirection::Read;
 };
 
 }  // namespace
@@ -137,6 +139,13 @@ bool bandTypeRefused(Byte type) { return type == 1 || type == 2 || type == 4 || 
 
 std::string waitingStatusText(Language lang) {
   return Text{"Waiting the response from radio....", "请等待对机讲响应...."}.in(lang);
+}
+
+std::string progressStatusText(TransferDirection direction, int position, Language lang) {
+  const bool read = direction == TransferDirection::Read;
+  const Text action = read ? Text{"Reading", "正在读取"} : Text{"Writing", "正在写入"};
+  return std::string(action.in(lang)) + " " + std::to_string(position) + "/" +
+         std::to_string(read ? kReadProgressSteps : kWriteProgressSteps);
 }
 
 LinkResult runTransfer(Link& link, TransferDirection direction, RadioImage& image, Language lang,

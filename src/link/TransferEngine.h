@@ -36,7 +36,8 @@ inline constexpr int kReadProgressSteps = 191;
 inline constexpr int kWriteProgressSteps = 189;
 
 struct LinkCallbacks {
-  // The progress bar advanced to position (the status text then shows it too).
+  // The progress bar advanced to position (the status text then says it too,
+  // progressStatusText).
   std::function<void(int position)> progress;
   // The status text of the Process window changed.
   std::function<void(const std::string& text)> status;
@@ -50,6 +51,10 @@ struct LinkCallbacks {
 
 // Band types 1, 2, 4 and 5 stop a transfer with "Band type error".
 [[nodiscard]] bool bandTypeRefused(Byte type);
+
+// The status text of a progress step: the step and the total of the direction,
+// "Reading 32/191", "Writing 5/189".
+[[nodiscard]] std::string progressStatusText(TransferDirection direction, int position, Language lang);
 
 // The status text shown while waiting for the radio's answer to the wake-up.
 [[nodiscard]] std::string waitingStatusText(Language lang);

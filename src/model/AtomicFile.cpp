@@ -125,4 +125,32 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
 
 #endif
 
+FileResult checkOutputPath(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  const std::string name = path.string();
+  std::error_code ec;
+  if (path.empty() || !path.has_filename()) return {false, "Cannot write '" + name + "': no file name"};
+  if (fs::is_directory(path, ec)) return {false, "Cannot write " + name + ": it is a folder"};
+  const fs::path dir = folderOf(path);
+  if (!fs::is_directory(dir, ec))
+    return {false, "Cannot write " + name + ": the folder " + dir.string() + " does not exist"};
+    // A probe beside the target, as the save's temporary file will be.
+#ifdef _WIN32
+  const fs::path probe =
+      dir / ("." + path.filename().string() + "." + std::to_string(::GetCurrentProcessId()) + ".probe");
+  const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return {false, "Cannot write " + name + ": " + std::system_category().message(static_cast<int>(::GetLastError()))};
+  ::CloseHandle(file);
+#else
+  std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return {false, "Cannot write " + name + ": " + std::strerror(errno)};
+  ::close(fd);
+  ::unlink(pattern.c_str());
+#endif
+  return {true, {}};
+}
+
 }  // namespace radio

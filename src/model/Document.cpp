@@ -32,6 +32,8 @@ RadioImage newDocumentImage(BandRecord& bandRecord) {
 }
 
 FileResult loadDatFile(const std::filesystem::path& path, RadioImage& image) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return {false, path.string() + " is a folder, not a .dat file."};
   std::ifstream in(path, std::ios::binary);
   if (!in) return {false, "Cannot open " + path.string() + ": " + std::strerror(errno)};
   RadioImage loaded;

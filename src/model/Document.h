@@ -35,6 +35,12 @@ struct FileResult {
 // The same atomic replacement for any file content.
 [[nodiscard]] FileResult writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
+// Whether path can be written the way a save writes it (a new file in its folder
+// that then replaces the target), checked before the work that produces the
+// content begins (a read from the radio takes a while): refused when path is a
+// folder, its folder does not exist or takes no new file. Leaves nothing behind.
+[[nodiscard]] FileResult checkOutputPath(const std::filesystem::path& path);
+
 // What a change of the image is.
 enum class ChangeKind {
   // The user's edit (grid, dialog, read, import...): it marks the document modified.

@@ -26,6 +26,7 @@ TEST_F(CliDocument, NewShowEditRoundTrip) {
   const CliRun all = runCli({"show", doc, "--all", "--lang", "zh"});
   EXPECT_NE(all.out.find("\n2\t\t\t\t\t\t\t\t\t\n"), std::string::npos);
   EXPECT_NE(all.out.find("1\t145.12500\t145.12500\tD023N\t无\tBase\t低\t宽\t是\t关\n"), std::string::npos);
+  EXPECT_EQ(runCli({"--version"}).out.rfind("radioprog-cli ", 0), 0u);
 }
 
 TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
@@ -34,6 +35,11 @@ TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
   const std::string before = readFile(doc);
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"edit", doc, "5", "rx=66"}, "Error Data Format, please input again."},
+      {{"edit", doc, "5", "rx=300"},
+       "Out of range, please input again. (bands in force: 136.00000-174.00000 and 400.00000-520.00000 MHz)"},
+      {{"edit", doc, "50", "name=X"}, "channel 50 is empty: it needs a receive frequency first"},
+      {{"edit", doc, "Fr", "tx=145", "rx=145"}, "needs a receive frequency first"},
+      {{"show", file(".")}, "is a folder"},
       {{"edit", doc, "5", "name=Eightchr"}, "at most 7 characters"},
       {{"edit", doc, "5", "dec=68.0"}, "not in the list"},
       {{"edit", doc, "5", "rx=145a"}, "digits and '.'"},
@@ -47,6 +53,7 @@ TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
     EXPECT_EQ(readFile(doc), before) << args.back();
   }
   EXPECT_EQ(runCli({"edit", doc, "130", "rx=145"}).exitCode, 2);
+  EXPECT_EQ(runCli({"edit", doc, "129", "rx=145"}).exitCode, 2) << "row 129 is only called Fr";
   EXPECT_EQ(runCli({"edit", doc, "5", "color=red"}).exitCode, 2);
   EXPECT_EQ(readFile(doc), before);
 }

@@ -172,9 +172,29 @@ TEST_F(LinkCli, EachFaultEndsWithItsMessageAndExitCodeAndTheFileUntouched) {
   }
 }
 
+TEST_F(LinkCli, AProtectedRadioIsReadWithItsPassword) {
+  const std::string device = startRadio(sampleMemory(6), {"--fault", "password:024680"});
+  const std::string out = (dir_ / "read.dat").string();
+  EXPECT_EQ(cli({"read", "--port", device, "-o", out}), 13);
+  EXPECT_EQ(cli({"read", "--port", device, "-o", out, "--password", "12ab"}), 2);
+  EXPECT_NE(cliErr().find("digits only"), std::string::npos) << cliErr();
+  ASSERT_EQ(cli({"read", "--port", device, "-o", out, "--password", "024680"}), 0) << cliErr();
+  EXPECT_EQ(readFile(out).substr(addr::kPassword, 6), "024680");
+}
+
+TEST_F(LinkCli, AnUnwritableOutputFailsBeforeThePortIsOpened) {
+  // The port does not exist either: the output is checked first.
+  for (const fs::path& out : {dir_ / "no-folder" / "x.dat", dir_}) {
+    EXPECT_EQ(cli({"read", "--port", (dir_ / "no-such-port").string(), "-o", out.string()}), 1);
+    EXPECT_NE(cliErr().find("Cannot write"), std::string::npos) << cliErr();
+  }
+}
+
 TEST_F(LinkCli, AnUnopenablePortExitsWith10) {
-  EXPECT_EQ(cli({"read", "--port", (dir_ / "no-such-port").string(), "-o", (dir_ / "x.dat").string()}), 10);
+  const std::string port = (dir_ / "no-such-port").string();
+  EXPECT_EQ(cli({"read", "--port", port, "-o", (dir_ / "x.dat").string()}), 10);
   EXPECT_NE(cliErr().find("Could not Open the Port"), std::string::npos);
+  EXPECT_NE(cliErr().find(port + ": "), std::string::npos) << "the port and the system's reason: " << cliErr();
   EXPECT_FALSE(fs::exists(dir_ / "x.dat"));
   EXPECT_EQ(cli({"read", "-o", (dir_ / "x.dat").string()}), 2);
   EXPECT_EQ(cli({"squelch", "write", "--port", "/dev/null", "1", "2", "3", "99"}), 2);
@@ -190,6 +210,8 @@ TEST_F(LinkCli, CtrlCEndsTheReadAndLeavesTheFile) {
   kill(pid, SIGINT);
   EXPECT_EQ(waitExit(pid), 15);
   EXPECT_TRUE(readFile(dir_ / "keep.dat") == "previous");
+  EXPECT_NE(readFile(dir_ / "cli.err").find("read cancelled: " + (dir_ / "keep.dat").string() + " unchanged"),
+            std::string::npos);
   EXPECT_FALSE(readFile(dir_ / "cli.out").find("Reading 191/") != std::string::npos);
 }
 

@@ -77,7 +77,9 @@ TEST_F(PtyLink, ABusyOrMissingPortIsRefusedWith61451) {
   EXPECT_TRUE(canOpenPort(server_->devicePath()));
   auto missing = openSerialLink("/dev/radioprog-no-such-port", Language::English);
   EXPECT_FALSE(missing.link);
-  EXPECT_EQ(missing.failure.text.find('\n'), std::string::npos);  // no access hint: it does not exist
+  // The port and the system's reason, and no access hint: the port does not exist.
+  EXPECT_EQ(missing.failure.text.substr(missing.failure.text.find('\n') + 1),
+            "/dev/radioprog-no-such-port: No such file or directory");
 }
 
 }  // namespace

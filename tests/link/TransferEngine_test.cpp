@@ -109,7 +109,7 @@ TEST(TransferRead, FillsEveryRadioByteIntoItsImagePlaceAndNothingElse) {
   EXPECT_EQ(h.link.sentBytes(), expectedReadStream());
   ASSERT_EQ(h.progress.size(), 191u);
   EXPECT_EQ(h.progress.back(), 191);
-  EXPECT_EQ(h.statuses.back(), "191");
+  EXPECT_EQ(h.statuses.back(), "Reading 191/191");
   EXPECT_EQ(h.statuses.front(), "Waiting the response from radio....");
 }
 

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "app/HelpTopics.h"
@@ -37,6 +39,9 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, Q
   }
   password_ = new QLineEdit(this);
   setHelpId(password_, optionalPasswordInfo().helpId);
+  // The radio's password is up to six digits; the field takes nothing else.
+  password_->setMaxLength(static_cast<int>(kPasswordLength));
+  password_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), password_));
   for (int i = 0; i < kOptionalCheckCount; ++i)
     checks_[static_cast<std::size_t>(i)] =
         new QCheckBox(QString::fromUtf8(optionalCheckInfo(static_cast<OptionalCheck>(i)).label.in(state_.lang)), this);

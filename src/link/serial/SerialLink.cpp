@@ -223,13 +223,17 @@ void requestLowLatency([[maybe_unused]] QSerialPort& port) {
 #endif
 }
 
-std::unique_ptr<QSerialPort> openPort(const std::string& device, QSerialPort::SerialPortError& error) {
+// Opens the device; on failure gives the error and the system's reason
+// ("Permission denied").
+std::unique_ptr<QSerialPort> openPort(const std::string& device, QSerialPort::SerialPortError* error = nullptr,
+                                      std::string* reason = nullptr) {
   auto port = std::make_unique<QSerialPort>();
   port->setPortName(QString::fromStdString(device));
   port->setReadBufferSize(kInputQueueSize);
   // Exclusive open: Qt locks the device and (on Unix) sets TIOCEXCL.
   if (!port->open(QIODevice::ReadWrite)) {
-    error = port->error();
+    if (error) *error = port->error();
+    if (reason) *reason = port->errorString().toStdString();
     return nullptr;
   }
   port->setBaudRate(QSerialPort::Baud9600);
@@ -256,13 +260,17 @@ bool accessRefused([[maybe_unused]] const std::string& device) {
 SerialOpenResult openSerialLink(const std::string& device, Language lang) {
   SerialOpenResult result;
   QSerialPort::SerialPortError error = QSerialPort::NoError;
-  auto port = openPort(device, error);
+  std::string reason;
+  auto port = openPort(device, &error, &reason);
   if (port) {
     requestLowLatency(*port);
     result.link = std::make_unique<SerialPortLink>(std::move(port));
     return result;
   }
   result.failure = linkResult(LinkOutcome::PortError, lang);
+  // Which port it was and what the system said, so the user knows what to mend.
+  result.failure.text += "\n" + (device.empty() ? Text{"(no port chosen)", "（未选择端口）"}.in(lang) : device) + ": " +
+                         (reason.empty() ? Text{"unknown error", "未知错误"}.in(lang) : reason);
 #ifdef Q_OS_LINUX
   if (accessRefused(device)) {
     result.failure.text += "\n";
@@ -279,10 +287,7 @@ SerialOpenResult openSerialLink(const std::string& device, Language lang) {
   return result;
 }
 
-bool canOpenPort(const std::string& device) {
-  QSerialPort::SerialPortError error = QSerialPort::NoError;
-  return openPort(device, error) != nullptr;
-}
+bool canOpenPort(const std::string& device) { return openPort(device) != nullptr; }
 
 std::vector<SerialPortEntry> listSerialPorts() {
   std::vector<SerialPortEntry> ports;

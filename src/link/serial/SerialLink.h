@@ -23,9 +23,10 @@ namespace radio {
 
 struct SerialOpenResult {
   std::unique_ptr<Link> link;  // null when the port could not be opened
-  // PortError with message 61451; on Linux the text adds a line on joining the
-  // dialout group when the system refused access, or names the program holding
-  // a busy port (with the remedy for ModemManager and brltty).
+  // PortError with message 61451, then a line naming the device and the system's
+  // reason; on Linux the text adds a line on joining the dialout group when the
+  // system refused access, or names the program holding a busy port (with the
+  // remedy for ModemManager and brltty).
   LinkResult failure;
 };
 

@@ -58,10 +58,7 @@ void CProcessDlg::onStart() {
   emit startRequested();
 }
 
-void CProcessDlg::setProgress(int position) {
-  progress_->setValue(position);
-  status_->setText(QString::number(position));
-}
+void CProcessDlg::setProgress(int position) { progress_->setValue(position); }
 
 void CProcessDlg::setStatusText(const QString& text) { status_->setText(text); }
 

@@ -29,7 +29,8 @@ class CProcessDlg : public QDialog {
   [[nodiscard]] QProgressBar* progressBar() const { return progress_; }
   [[nodiscard]] QString statusText() const;
 
-  // The transfer moved the progress bar to position; the status shows the number.
+  // The transfer moved the progress bar to position; the status text that says
+  // the step ("Reading 32/191") comes with setStatusText.
   void setProgress(int position);
   void setStatusText(const QString& text);
   // The transfer has ended: the window goes away.

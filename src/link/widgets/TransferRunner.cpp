@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <ctime>
+#include <memory>
 
 #include "link/serial/SerialLink.h"
 
@@ -72,17 +73,20 @@ void TransferRunner::run() {
 }
 
 // A verify counts its blocks in the status text as "Verifying n/191"; the
-// engine's own texts (the wake-up's) pass, its bare block numbers do not.
+// engine's own texts (the wake-up's) pass, its "Reading n/191" do not.
 LinkCallbacks TransferRunner::verifyCallbacks(const LinkCallbacks& callbacks) {
   const QString verifying =
       lang_ == Language::Chinese ? QStringLiteral("正在校验 %1/%2") : QStringLiteral("Verifying %1/%2");
   LinkCallbacks verify = callbacks;
-  verify.progress = [this, verifying](int position) {
-    emit progressChanged(position);
-    emit statusChanged(verifying.arg(position).arg(kReadProgressSteps));
+  auto position = std::make_shared<int>(0);
+  verify.progress = [this, verifying, position](int reached) {
+    *position = reached;
+    emit progressChanged(reached);
+    emit statusChanged(verifying.arg(reached).arg(kReadProgressSteps));
   };
-  verify.status = [this](const std::string& text) {
-    if (!text.empty() && (text[0] < '0' || text[0] > '9')) emit statusChanged(QString::fromStdString(text));
+  verify.status = [this, position](const std::string& text) {
+    if (text != progressStatusText(TransferDirection::Read, *position, lang_))
+      emit statusChanged(QString::fromStdString(text));
   };
   return verify;
 }
