@@ -109,6 +109,36 @@ TEST_F(ChannelGridView, RefusedFrequencyKeepsTheEditorOverItsCell) {
   EXPECT_FALSE(edit->isVisible());
 }
 
+// Escape puts the cell's text back and hides the editor; a refused value is told
+// once however often the user clicks elsewhere, and Escape then drops it too.
+TEST_F(ChannelGridView, EscapeCancelsTheEditAndARefusalIsToldOnce) {
+  enterChannel(4, "150.5");
+  messages.clear();
+  click(4, ColRx);
+  auto* edit = qobject_cast<QLineEdit*>(view->visibleEditor());
+  ASSERT_NE(edit, nullptr);
+  edit->clear();
+  type("146");
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(view->visibleEditor(), nullptr);
+  EXPECT_EQ(edit->text(), "150.50000");
+  click(6, ColScan);
+  EXPECT_EQ(cell(4, ColRx), "150.50000");
+
+  click(4, ColRx);
+  edit->clear();
+  type("1");
+  click(6, ColScan);
+  click(7, ColName);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(view->visibleEditor(), edit);
+  QTest::keyClick(edit, Qt::Key_Escape);
+  click(8, ColName);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(cell(4, ColRx), "150.50000");
+  EXPECT_EQ(table()->currentRow(), 7);
+}
+
 TEST_F(ChannelGridView, SaveCommitsTheOpenEditorFirst) {
   QTemporaryDir dir;
   click(10, ColRx);

@@ -1,5 +1,6 @@
 #include "channels/widgets/CProgramView.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -151,6 +153,8 @@ void CProgramView::buildEditors() {
     list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
     list->hide();
     list->installEventFilter(this);
+    // Return in the open drop-down picks the entry and then commits it.
+    list->view()->installEventFilter(this);
     return list;
   };
   toneList_ = makeList(kToneListId, ColDecode);
@@ -325,6 +329,7 @@ void CProgramView::showCellEditor() {
     edit->setText(isRawFieldText(cellText) ? QString() : qs(cellText));
     edit->selectAll();
   }
+  session_.open(cellText);
   placeEditor(editor, row, column);
   editor->show();
   editor->raise();
@@ -341,7 +346,9 @@ bool CProgramView::commitCell(int row, int column) {
     setRowTexts(row, result.row);
     storeRows(text({"Typing", "输入"}));
   }
-  if (!result.message.valid()) showCaution(result.message);
+  // A refusal that keeps the editor is told once; leaving again with the same
+  // text keeps the editor without repeating the box.
+  if (!result.message.valid() && (!result.editorShown || session_.refusalToShow(typed))) showCaution(result.message);
   if (result.editorShown) {
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(qs(result.editorText));
     editor->setFocus(Qt::OtherFocusReason);
@@ -382,6 +389,23 @@ void CProgramView::hideEditor(QWidget* editor) {
   // takes it as a Tab to the next cell. The grid takes the focus first instead.
   if (editor->hasFocus()) table_->setFocus(Qt::OtherFocusReason);
   editor->hide();
+  session_.close();
+}
+
+void CProgramView::cancelEdit() {
+  QWidget* editor = visibleEditor();
+  if (!editor) return;
+  // The cell's text goes back into the editor, which hides; the cell never changed.
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(qs(session_.originalText()));
+  hideEditor(editor);
+  table_->viewport()->update();
+}
+
+void CProgramView::commitAndMoveNext(QWidget* editor) {
+  if (editor->isHidden()) return;
+  // Exactly what Tab does: the grid commits the cell it leaves and enters the next.
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+  QCoreApplication::sendEvent(editor, &tab);
 }
 
 void CProgramView::hideCellEditors() {
@@ -475,13 +499,29 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         requestHelp(this, helpContextForFocus());
         return true;
       }
-      if (watched == frequencyEdit_) {
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-          commitFrequencyOnEnter();
-          return true;
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      if (enter && watched != table_ && watched != table_->viewport()) {
+        // Return in an open drop-down: the list takes the entry first, then it is
+        // committed as Tab would.
+        for (QComboBox* list : {toneList_, powerList_, bandwidthList_, scanList_, busyList_}) {
+          if (watched != list->view()) continue;
+          QTimer::singleShot(0, list, [this, list] { commitAndMoveNext(list); });
+          return false;
         }
-        return !frequencyKeyPassesFilter(*key);
       }
+      const int column = table_->currentColumn();
+      if (watched == editorForColumn(column) && !key->modifiers().testFlag(Qt::ControlModifier)) {
+        const EditorKey editorKey = key->key() == Qt::Key_Escape ? EditorKey::Escape
+                                    : enter                      ? EditorKey::Return
+                                                                 : EditorKey::Other;
+        switch (editorKeyAction(radio::editorForColumn(column), editorKey)) {
+          case EditorAction::Cancel: cancelEdit(); return true;
+          case EditorAction::CommitOnEnter: commitFrequencyOnEnter(); return true;
+          case EditorAction::CommitAndMoveNext: commitAndMoveNext(static_cast<QWidget*>(watched)); return true;
+          case EditorAction::PassOn: break;
+        }
+      }
+      if (watched == frequencyEdit_) return !frequencyKeyPassesFilter(*key);
       break;
     }
     case QEvent::Wheel:

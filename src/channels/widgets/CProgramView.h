@@ -93,6 +93,10 @@ class CProgramView : public QWidget {
   void commitFrequencyOnEnter();
   void hideCellEditors();
   void hideEditor(QWidget* editor);
+  // Escape: the editor hides without a commit.
+  void cancelEdit();
+  // Return in a list: commit and enter the next cell, as Tab does.
+  void commitAndMoveNext(QWidget* editor);
   void placeEditor(QWidget* editor, int row, int column);
   void applyColumnWidths();
   void mouseWheelOverGrid(int delta);
@@ -145,6 +149,7 @@ class CProgramView : public QWidget {
   bool filling_ = false;    // the grid is being filled: no cell events
   bool ownChange_ = false;  // the change under way is the grid's own: nothing to show
   int rowAnchor_ = -1;      // the row number clicked last (Shift+click extends from it)
+  CellEditSession session_;
   QPointer<TransferController> transfers_;
   QList<QAction*> contextActions_;
 };
