@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace radio::gui {
 namespace {
@@ -38,6 +41,20 @@ Prompts Prompts::standard() {
     return dialog.selectedFiles().constFirst();
   };
   p.runDialog = [](QDialog& dialog) { return dialog.exec(); };
+  p.digits = [](QWidget* parent, const QString& caption, const QString& label,
+                int maxDigits) -> std::optional<QString> {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+      edit->setMaxLength(maxDigits);
+      edit->setValidator(
+          new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxDigits)), edit));
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+  };
   return p;
 }
 
@@ -49,6 +66,7 @@ Prompts setPrompts(Prompts next) {
   if (!next.openFileName) next.openFileName = standard.openFileName;
   if (!next.saveFileName) next.saveFileName = standard.saveFileName;
   if (!next.runDialog) next.runDialog = standard.runDialog;
+  if (!next.digits) next.digits = standard.digits;
   return std::exchange(installed(), std::move(next));
 }
 
@@ -83,5 +101,9 @@ QString askSaveFileName(QWidget* parent, const QString& proposed, FileKind kind)
 }
 
 int runDialog(QDialog& dialog) { return prompts().runDialog(dialog); }
+
+std::optional<QString> askDigits(QWidget* parent, const QString& caption, const QString& label, int maxDigits) {
+  return prompts().digits(parent, caption, label, maxDigits);
+}
 
 }  // namespace radio::gui

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -33,6 +34,10 @@ struct Prompts {
   std::function<QString(QWidget* parent, const QString& proposed, FileKind kind)> saveFileName;
   // Runs a window that only shows something (a list of differences) and returns its result.
   std::function<int(QDialog& dialog)> runDialog;
+  // Asks for up to maxDigits digits (the box takes nothing else); nothing when the
+  // user cancelled.
+  std::function<std::optional<QString>(QWidget* parent, const QString& caption, const QString& label, int maxDigits)>
+      digits;
 
   // Message boxes, and file dialogs for "*.dat" and "*.csv" files.
   [[nodiscard]] static Prompts standard();
@@ -49,7 +54,8 @@ class ScopedPrompts {
  public:
   explicit ScopedPrompts(Prompts next) : previous_(setPrompts(std::move(next))) {}
   // Answers only the message boxes.
-  explicit ScopedPrompts(decltype(Prompts::message) message) : ScopedPrompts(Prompts{std::move(message), {}, {}, {}}) {}
+  explicit ScopedPrompts(decltype(Prompts::message) message)
+      : ScopedPrompts(Prompts{std::move(message), {}, {}, {}, {}}) {}
   ~ScopedPrompts() { setPrompts(std::move(previous_)); }
   ScopedPrompts(const ScopedPrompts&) = delete;
   ScopedPrompts& operator=(const ScopedPrompts&) = delete;
@@ -70,5 +76,7 @@ void inform(QWidget* parent, const QString& text);
 [[nodiscard]] QString askOpenFileName(QWidget* parent, FileKind kind = FileKind::Document, const QString& folder = {});
 [[nodiscard]] QString askSaveFileName(QWidget* parent, const QString& proposed, FileKind kind = FileKind::Document);
 int runDialog(QDialog& dialog);
+[[nodiscard]] std::optional<QString> askDigits(QWidget* parent, const QString& caption, const QString& label,
+                                               int maxDigits);
 
 }  // namespace radio::gui

@@ -56,7 +56,7 @@ TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
   run(cmd::kFileSave);
   EXPECT_TRUE(child->document().isModified());  // cancelled: nothing saved
   ASSERT_EQ(proposedNames_.size(), 1);
-  EXPECT_TRUE(proposedNames_.first().endsWith(appName_));  // the [Setup] AppName
+  EXPECT_TRUE(proposedNames_.first().endsWith(appName_ + ".dat"));  // the [Setup] AppName
 
   saveAsAnswer_ = path(QStringLiteral("saved.dat"));
   run(cmd::kFileSave);

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <semaphore>
 #include <vector>
 
@@ -77,6 +78,11 @@ class TransferWindow : public ::testing::Test {
       }
       return 0;
     };
+    // The password asked for after "Password Error!": none unless a test gives one.
+    answered.digits = [this](QWidget*, const QString&, const QString&, int maxDigits) {
+      asked.push_back(maxDigits);
+      return password;
+    };
     answers = std::make_unique<ScopedPrompts>(std::move(answered));
     transfers->setLinkOpener([this](const std::string& device, Language) {
       openedDevice = device;
@@ -132,6 +138,8 @@ class TransferWindow : public ::testing::Test {
   std::unique_ptr<VirtualRadio> radio = std::make_unique<VirtualRadio>(radioWithAChannel());
   std::vector<MessageRequest> messages;
   std::vector<std::string> listed;  // the title and lines of each window of differences
+  std::optional<QString> password;  // the answer to the password question
+  std::vector<int> asked;           // each password question, by its number of digits
   std::string openedDevice;
   std::function<void(const VirtualRadioLink::Event&)> onWrite;  // runs on the worker thread
   std::binary_semaphore reached{0};
@@ -162,6 +170,23 @@ TEST_F(TransferWindow, ReadFillsTheGridThroughTheProcessWindow) {
   // A backup of the read is kept.
   const auto backup = std::filesystem::directory_iterator(backups.filePath("backups").toStdString())->path();
   EXPECT_EQ(std::filesystem::file_size(backup), kImageSize);
+}
+
+// A radio with a password refuses the read; the user is asked for the password,
+// which goes into the document, and the read is run again and completes.
+TEST_F(TransferWindow, PasswordErrorAsksForThePasswordAndReadsAgain) {
+  RadioFaults faults;
+  faults.password = "4321";
+  radio = std::make_unique<VirtualRadio>(radioWithAChannel(), faults);
+  password = QStringLiteral("4321");
+  transfers->startRead();
+  QTest::mouseClick(transfers->processWindow()->startButton(), Qt::LeftButton);
+  ASSERT_TRUE(waitUntil([&] { return view->grid().cell(1, ColRx) == "145.50000"; }));
+  EXPECT_EQ(asked, std::vector<int>{6});
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text.toStdString(), "Password Error!");
+  EXPECT_EQ(doc->image().text(addr::kPassword, 4), "4321");
+  EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr && !transfers->running(); }));
 }
 
 // A backup that cannot be saved is reported, and the read still fills the grid.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include "gui/HelpHook.h"
@@ -88,6 +89,13 @@ void CGridCellEditorKeyFilter::watch(QWidget* widget) {
 }
 
 bool CGridCellEditorKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    // A number field taking the focus selects its text, so typing replaces the
+    // value instead of adding to it; after the click that placed the cursor.
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && !edit->isReadOnly())
+      QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+    return false;
+  }
   if (event->type() != QEvent::KeyPress) return false;
   // A key the focused control ignored travels on to its parents: judge it once,
   // where it was aimed.

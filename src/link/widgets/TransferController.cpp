@@ -1,9 +1,11 @@
 #include "link/widgets/TransferController.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
+#include "features/OptionalFeaturesForm.h"
 #include "gui/CDifferencesDlg.h"
 
 namespace radio::gui {
@@ -145,6 +147,24 @@ void TransferController::onFinished() {
     dlg->finish();
   }
   emit runningChanged(false);
+  // A good read shows itself in the grid (and its backup in the status bar); a
+  // write leaves nothing to see, so it says that it completed.
+  if (result.link.ok() && result.job == TransferRunner::Job::Write)
+    emit completed(text({"Write completed.", "写入完成。"}));
+  if (isRead && result.link.outcome == LinkOutcome::PasswordError) retryReadWithPassword();
+}
+
+void TransferController::retryReadWithPassword() {
+  const std::optional<QString> typed =
+      askDigits(owner_, text({"Password", "密码"}),
+                text({"The radio is protected by a password.\nEnter it (up to six digits) to read the radio again:",
+                      "电台设有密码。\n请输入密码（最多六位数字）后重新读取："}),
+                static_cast<int>(kPasswordLength));
+  if (!typed || passwordError(typed->toStdString())) return;
+  doc_.change(text({"Password", "密码"}).toStdString(),
+              [&](RadioImage& image) { storePassword(image, typed->toStdString()); });
+  openProcessWindow(TransferRunner::Job::Read);
+  if (processDlg_) processDlg_->startButton()->click();
 }
 
 void TransferController::inform(const QString& message, QMessageBox::Icon icon) {

@@ -5,8 +5,9 @@
 // Retry/Cancel question, shows the result and hands a good read to the document as
 // one change "Read". A failed or cancelled read or write leaves the document as it
 // was, apart from the bit the handshake takes from the radio; Verify and Identify
-// Radio never change it. A good read leaves a backup of the image as read; one that
-// cannot be saved is reported and the read still counts.
+// Radio never change it. A read refused with "Password Error!" asks for the
+// radio's password and, given one, reads again with it in the document. A good read leaves a backup of the image as
+// read; one that cannot be saved is reported and the read still counts.
 //
 // The window showing the document hears storeRequested() just before the image is
 // taken (it commits and stores its edits and takes none until runningChanged(false))
@@ -77,6 +78,8 @@ class TransferController : public QObject {
   void runningChanged(bool running);
   // A read replaced the document's image.
   void imageRead();
+  // A write completed; message says so (the status bar shows it).
+  void completed(const QString& message);
   // A read's backup was saved as path.
   void backupSaved(const QString& path);
 
@@ -85,6 +88,9 @@ class TransferController : public QObject {
   void onStart();
   void onRetryQuestion();
   void onFinished();
+  // After "Password Error!" on a read: asks for the radio's password, puts it into
+  // the document and reads again; nothing when the user cancels.
+  void retryReadWithPassword();
   void inform(const QString& message, QMessageBox::Icon icon);
   void report(const TransferRunner::Result& result);
   [[nodiscard]] QWidget* messageOwner() const;

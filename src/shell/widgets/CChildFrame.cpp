@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 
@@ -95,10 +96,25 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
   hide();
 }
 
+QString CChildFrame::documentName() const {
+  return doc_->hasFile() ? QFileInfo(doc_->filePath()).fileName() : doc_->title();
+}
+
 void CChildFrame::updateTitle() {
-  // The title is the document's, whatever file is open; "*" marks unsaved changes.
-  setWindowTitle(doc_->title() + QStringLiteral("[*]"));
+  QString caption = doc_->title();
+  if (doc_->hasFile()) caption += QStringLiteral(" - ") + documentName();
+  setWindowTitle(caption + QStringLiteral("[*]"));
   setWindowModified(doc_->isModified());
+}
+
+void CChildFrame::showEvent(QShowEvent* event) {
+  QMdiSubWindow::showEvent(event);
+  emit shownChanged();
+}
+
+void CChildFrame::hideEvent(QHideEvent* event) {
+  QMdiSubWindow::hideEvent(event);
+  emit shownChanged();
 }
 
 }  // namespace radio::gui

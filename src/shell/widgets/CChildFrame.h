@@ -41,16 +41,24 @@ class CChildFrame : public QMdiSubWindow {
   // Closes the window for good: the document and its grid go with it.
   void destroyFrame();
 
+  // The document's file name, or the title of a document never saved.
+  [[nodiscard]] QString documentName() const;
+  // The caption: the title and the file name ("Channel Information - radio.dat");
+  // "*" marks unsaved changes.
+  void updateTitle();
+
  signals:
   // A transfer of this window's document started or ended.
   void transferStateChanged(bool running);
+  // The window was shown or closed (hidden).
+  void shownChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
-  void updateTitle();
-
   CProgramDoc* doc_ = nullptr;
   CProgramView* view_ = nullptr;
   TransferController* transfers_ = nullptr;

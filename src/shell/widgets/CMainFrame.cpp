@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -60,6 +61,33 @@ bool availableWithoutDocument(int id) {
     case cmd::kToolbar:
     case cmd::kStatusBar:
     case cmd::kAbout: return true;
+    default: return false;
+  }
+}
+
+// Commands that act on the document shown: without one (none open, or the last
+// one closed) they are disabled, so that nothing edits a document out of sight.
+bool needsShownDocument(int id) {
+  switch (id) {
+    case cmd::kFileClose:
+    case cmd::kFileSave:
+    case cmd::kFileSaveAs:
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+    case cmd::kRead:
+    case cmd::kWrite:
+    case cmd::kVerify:
+    case cmd::kIdentifyRadio:
+    case cmd::kCompareWith:
+    case cmd::kProductInformation:
+    case cmd::kOptionalFeatures:
+    case cmd::kDtmf:
+    case cmd::kMsk:
+    case cmd::kTwoTone:
+    case cmd::kKeyAssignment:
+    case cmd::kSquelchTuning:
+    case cmd::kImportChannels:
+    case cmd::kExportChannels: return true;
     default: return false;
   }
 }
@@ -154,10 +182,10 @@ void CMainFrame::createActions() {
   on(addCommand(cmd::kFileClose, tr("&Close"), {}, tr("Close the active document")), [this] { onFileClose(); });
   on(addCommand(cmd::kFileSave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the active document")),
      [this] {
-       if (CChildFrame* frame = activeChildFrame()) saveDocument(frame, false);
+       if (CChildFrame* frame = shownChildFrame()) saveDocument(frame, false);
      });
   on(addCommand(cmd::kFileSaveAs, tr("Save &As..."), {}, tr("Save the active document with a new name")), [this] {
-    if (CChildFrame* frame = activeChildFrame()) saveDocument(frame, true);
+    if (CChildFrame* frame = shownChildFrame()) saveDocument(frame, true);
   });
   on(addCommand(cmd::kImportChannels, tr("&Import Channels..."), {},
                 tr("Read a channel list (CSV) into the channels of the active document")),
@@ -185,12 +213,12 @@ void CMainFrame::createActions() {
   on(addCommand(cmd::kWrite, tr("&Write"), QKeySequence(Qt::CTRL | Qt::Key_W), tr("Write Data To Radio")),
      [this] { onTransfer(true); });
   on(addCommand(cmd::kVerify, tr("&Verify"), {}, tr("Compare the radio with the document, writing nothing")), [this] {
-    if (CChildFrame* frame = activeChildFrame()) frame->transfers().startVerify();
+    if (CChildFrame* frame = shownChildFrame()) frame->transfers().startVerify();
   });
   on(addCommand(cmd::kIdentifyRadio, tr("&Identify Radio"), {},
                 tr("Ask the radio for its band type, model, password and bands only")),
      [this] {
-       if (CChildFrame* frame = activeChildFrame()) frame->transfers().startIdentify();
+       if (CChildFrame* frame = shownChildFrame()) frame->transfers().startIdentify();
      });
   // Kept in the program's settings, where each write asks for it; on by default.
   QAction* verifyAfterWrite = addCommand(cmd::kVerifyAfterWrite, tr("Verify &after Writing"), {},
@@ -247,7 +275,7 @@ void CMainFrame::createMenus() {
     connect(a, &QAction::triggered, this, [this, i] {
       if (i >= recent_.files().size()) return;
       const QString path = recent_.files().at(i);
-      if (!openFile(path)) {
+      if (openFileAsking(path) == OpenOutcome::Refused) {
         recent_.remove(path);
         updateRecentFileMenu();
       }
@@ -284,6 +312,10 @@ void CMainFrame::createMenus() {
   viewMenu_->addAction(action(cmd::kStatusBar));
   viewMenu_->addSeparator();
   viewMenu_->addAction(action(cmd::kControlBar));
+
+  windowMenu_ = menuBar()->addMenu(text({"&Window", "窗口(&W)"}));
+  connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
+  updateWindowMenu();
 
   helpMenu_ = menuBar()->addMenu(tr("&Help"));
   helpMenu_->addAction(action(cmd::kHelpTopics));
@@ -336,7 +368,7 @@ void CMainFrame::createStatusBar() {
 
 QList<QMenu*> CMainFrame::visibleMenus() const {
   QList<QMenu*> result;
-  for (QMenu* menu : {fileMenu_, editMenu_, programMenu_, setupMenu_, viewMenu_, helpMenu_})
+  for (QMenu* menu : {fileMenu_, editMenu_, programMenu_, setupMenu_, viewMenu_, windowMenu_, helpMenu_})
     if (menu->menuAction()->isVisible()) result.append(menu);
   return result;
 }
@@ -349,6 +381,11 @@ CChildFrame* CMainFrame::activeChildFrame() const {
   return nullptr;
 }
 
+CChildFrame* CMainFrame::shownChildFrame() const {
+  CChildFrame* frame = activeChildFrame();
+  return frame && !frame->isHidden() ? frame : nullptr;
+}
+
 bool CMainFrame::activeTransferRunning() const {
   const CChildFrame* frame = activeChildFrame();
   return frame && frame->transferRunning();
@@ -356,7 +393,7 @@ bool CMainFrame::activeTransferRunning() const {
 
 void CMainFrame::updateCommandStates() {
   const bool hasDocument = !docs_->frames().isEmpty();
-  for (QMenu* menu : {editMenu_, programMenu_, setupMenu_}) menu->menuAction()->setVisible(hasDocument);
+  for (QMenu* menu : {editMenu_, programMenu_, setupMenu_, windowMenu_}) menu->menuAction()->setVisible(hasDocument);
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
     if (!availableWithoutDocument(it.key()) && it.key() != 57670) it.value()->setVisible(hasDocument);
   }
@@ -364,11 +401,36 @@ void CMainFrame::updateCommandStates() {
   action(cmd::kControlBar)->setVisible(true);
 
   const bool busy = activeTransferRunning();
+  const bool shown = shownChildFrame() != nullptr;
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
-    const bool enabled = !(busy && touchesDocument(it.key()));
+    const bool enabled = !(busy && touchesDocument(it.key())) && (shown || !needsShownDocument(it.key()));
     it.value()->setEnabled(enabled);
   }
   if (edit_) edit_->update(busy);
+}
+
+void CMainFrame::showStatusMessage(const QString& message) { statusBar()->showMessage(message); }
+
+void CMainFrame::updateWindowMenu() {
+  windowMenu_->clear();
+  windowMenu_->addAction(text({"&Cascade", "层叠(&C)"}), mdi_, &QMdiArea::cascadeSubWindows);
+  windowMenu_->addAction(text({"&Tile", "平铺(&T)"}), mdi_, &QMdiArea::tileSubWindows);
+  // Every open document, closed (hidden) ones too: choosing one shows it again.
+  const QList<CChildFrame*> frames = docs_->frames();
+  if (!frames.isEmpty()) windowMenu_->addSeparator();
+  const CChildFrame* shown = shownChildFrame();
+  for (int i = 0; i < frames.size(); ++i) {
+    CChildFrame* frame = frames.at(i);
+    QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(frame->documentName());
+    if (frame->isHidden()) label += text({" (closed)", "（已关闭）"});
+    QAction* a = windowMenu_->addAction(label);
+    a->setCheckable(true);
+    a->setChecked(frame == shown);
+    QPointer<CChildFrame> target(frame);
+    connect(a, &QAction::triggered, this, [this, target] {
+      if (target) showFrame(target);
+    });
+  }
 }
 
 void CMainFrame::updateRecentFileMenu() {
@@ -385,6 +447,9 @@ void CMainFrame::watchFrame(CChildFrame* frame) {
   // The grid's context menu offers the Edit menu's own commands.
   if (edit_) frame->view().setContextActions(edit_->gridActions());
   connect(frame, &CChildFrame::transferStateChanged, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
+  connect(frame, &CChildFrame::shownChanged, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
+  connect(&frame->transfers(), &TransferController::completed, this, &CMainFrame::showStatusMessage,
+          Qt::UniqueConnection);
   connect(frame, &QObject::destroyed, this, &CMainFrame::updateCommandStates, Qt::UniqueConnection);
   connect(&frame->transfers(), &TransferController::backupSaved, this, &CMainFrame::onBackupSaved,
           Qt::UniqueConnection);
@@ -405,7 +470,8 @@ void CMainFrame::showFrame(CChildFrame* frame) {
 }
 
 void CMainFrame::fileNew() {
-  if (CChildFrame* active = activeChildFrame()) {
+  // A closed (hidden) document is left alone: only the one shown is replaced.
+  if (CChildFrame* active = shownChildFrame()) {
     if (active->transferRunning()) return;
     if (!confirm(this, QString::fromUtf8(messageText(MessageId::ClearAll, state_.lang)))) return;
     active->destroyFrame();
@@ -413,25 +479,53 @@ void CMainFrame::fileNew() {
   showFrame(docs_->newDocument());
 }
 
+QString CMainFrame::startFolder() const {
+  // The folder of the file last opened or saved, else the user's documents.
+  for (const QString& file : recent_.files()) {
+    const QFileInfo info(file);
+    if (info.absoluteDir().exists()) return info.absolutePath();
+  }
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 void CMainFrame::onFileOpen() {
-  const QString path = askOpenFileName(this);
+  const QString path = askOpenFileName(this, FileKind::Document, startFolder());
   if (!path.isEmpty()) openFile(path);
 }
 
-bool CMainFrame::openFile(const QString& path) {
-  CChildFrame* previous = activeChildFrame();
+bool CMainFrame::openFile(const QString& path) { return openFileAsking(path) == OpenOutcome::Opened; }
+
+CMainFrame::OpenOutcome CMainFrame::openFileAsking(const QString& path) {
+  CChildFrame* previous = shownChildFrame();
+  // The window shown steps back for the new one: unsaved changes are asked about
+  // first, and Cancel abandons the open.
+  if (previous && previous->document().isModified()) {
+    if (previous->transferRunning()) return OpenOutcome::Cancelled;
+    const SaveAnswer answer = askSave(this, saveQuestion(previous));
+    if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(previous, false)))
+      return OpenOutcome::Cancelled;
+    if (answer == SaveAnswer::Discard) {
+      // The changes go with their window, so that nothing asks about them again.
+      previous->destroyFrame();
+      previous = nullptr;
+    }
+  }
   QString error;
   CChildFrame* frame = docs_->openDocumentFile(path, &error);
   if (!frame) {
     inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') + error);
-    return false;
+    return OpenOutcome::Refused;
   }
-  // The window that was active steps back (hidden, still open) for the new one.
+  // The window that was shown steps back (hidden, still open, in the Window menu).
   if (previous) previous->close();
   showFrame(frame);
   recent_.add(frame->document().filePath());
   updateRecentFileMenu();
-  return true;
+  return OpenOutcome::Opened;
+}
+
+QString CMainFrame::saveQuestion(CChildFrame* frame) const {
+  return text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(frame->documentName());
 }
 
 bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
@@ -439,8 +533,16 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
   CProgramDoc& doc = frame->document();
   QString path = doc.filePath();
   if (askName || !doc.hasFile()) {
-    QString proposed = path;
-    if (!proposed.isEmpty() && QFileInfo(proposed).isRelative()) proposed = QDir::current().filePath(proposed);
+    // A saved document proposes its own file; a new one its name ([Setup] AppName)
+    // with ".dat" in the folder last used.
+    QString proposed;
+    if (doc.hasFile()) {
+      proposed = QFileInfo(path).absoluteFilePath();
+    } else {
+      QString name = QFileInfo(path).fileName().trimmed();
+      if (name.isEmpty()) name = QStringLiteral("radio");
+      proposed = QDir(startFolder()).filePath(name + QStringLiteral(".dat"));
+    }
     path = askSaveFileName(this, proposed);
     if (path.isEmpty()) return false;
   }
@@ -452,11 +554,13 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
   }
   recent_.add(path);
   updateRecentFileMenu();
+  frame->updateTitle();
   return true;
 }
 
 void CMainFrame::onFileClose() {
-  if (CChildFrame* frame = activeChildFrame()) frame->close();
+  if (CChildFrame* frame = shownChildFrame()) frame->close();
+  updateCommandStates();
 }
 
 void CMainFrame::onChannelInformation() {
@@ -469,7 +573,8 @@ void CMainFrame::onChannelInformation() {
 
 template <class Dialog>
 void CMainFrame::runFeatureDialog() {
-  CChildFrame* frame = activeChildFrame();
+  // A page opens only on the document shown, never on one closed out of sight.
+  CChildFrame* frame = shownChildFrame();
   if (!frame || frame->transferRunning()) return;
   // The dialog edits a copy of the image; what it stored becomes one change of the
   // document, labelled with the dialog's title (nothing changed, no change).
@@ -497,7 +602,7 @@ void CMainFrame::openPage(Page page) {
 }
 
 void CMainFrame::onTransfer(bool write) {
-  CChildFrame* frame = activeChildFrame();
+  CChildFrame* frame = shownChildFrame();
   if (!frame) return;
   if (write)
     frame->transfers().startWrite();
@@ -506,7 +611,7 @@ void CMainFrame::onTransfer(bool write) {
 }
 
 void CMainFrame::onCompareWith() {
-  CChildFrame* frame = activeChildFrame();
+  CChildFrame* frame = shownChildFrame();
   if (!frame || frame->transferRunning()) return;
   const QString path = askOpenFileName(this);
   if (path.isEmpty()) return;
@@ -540,7 +645,7 @@ void CMainFrame::onOpenBackup() {
 }
 
 void CMainFrame::onImportChannels() {
-  CChildFrame* frame = activeChildFrame();
+  CChildFrame* frame = shownChildFrame();
   if (!frame || frame->transferRunning()) return;
   const QString path = askOpenFileName(this, FileKind::ChannelList);
   if (path.isEmpty()) return;
@@ -573,7 +678,7 @@ void CMainFrame::onImportChannels() {
 }
 
 void CMainFrame::onExportChannels() {
-  CChildFrame* frame = activeChildFrame();
+  CChildFrame* frame = shownChildFrame();
   if (!frame || frame->transferRunning()) return;
   CProgramDoc& doc = frame->document();
   QString proposed = QFileInfo(doc.filePath()).completeBaseName();
@@ -604,7 +709,7 @@ void CMainFrame::onComSetup() {
 }
 
 void CMainFrame::onPrint(bool preview) {
-  CChildFrame* frame = activeChildFrame();
+  CChildFrame* frame = shownChildFrame();
   if (!frame || frame->transferRunning()) return;
   frame->view().commitEdit();
   if (preview)
@@ -641,8 +746,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     CProgramDoc& doc = frame->document();
     if (!doc.isModified()) continue;
     showFrame(frame);
-    const QString name = doc.hasFile() ? QFileInfo(doc.filePath()).fileName() : doc.title();
-    const SaveAnswer answer = askSave(this, text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(name));
+    const SaveAnswer answer = askSave(this, saveQuestion(frame));
     if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(frame, false))) {
       event->ignore();
       return;

@@ -51,6 +51,10 @@ class CMainFrame : public QMainWindow {
   // The document window that commands act on: the active one, or the one last
   // active when it has been hidden. Null with no document window.
   [[nodiscard]] CChildFrame* activeChildFrame() const;
+  // The same when it is shown; null when it has been closed (hidden). Commands
+  // that edit, save, print or transfer a document act only on this one.
+  [[nodiscard]] CChildFrame* shownChildFrame() const;
+  [[nodiscard]] QMenu* windowMenu() const { return windowMenu_; }
 
   // File New as the command runs it (with the question when a window is active).
   void fileNew();
@@ -79,8 +83,18 @@ class CMainFrame : public QMainWindow {
   void createStatusBar();
   void updateCommandStates();
   void updateRecentFileMenu();
+  void updateWindowMenu();
+  // A message in the status bar until the next one (a completed transfer).
+  void showStatusMessage(const QString& message);
   void showFrame(CChildFrame* frame);
   void watchFrame(CChildFrame* frame);
+
+  // Opening a file: the question about the document it hides, then the file.
+  enum class OpenOutcome { Opened, Refused, Cancelled };
+  OpenOutcome openFileAsking(const QString& path);
+  [[nodiscard]] QString saveQuestion(CChildFrame* frame) const;
+  // Where Open and Save start: the folder last used, else the documents folder.
+  [[nodiscard]] QString startFolder() const;
 
   // Commands.
   void onFileOpen();
@@ -121,6 +135,7 @@ class CMainFrame : public QMainWindow {
   QMenu* programMenu_ = nullptr;
   QMenu* setupMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
+  QMenu* windowMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
   // The document window last active. Held as a plain object so that it is never
   // cast while the window is half destroyed (its activation signal still fires then).

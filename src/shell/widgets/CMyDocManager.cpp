@@ -42,6 +42,7 @@ CChildFrame* CMyDocManager::openDocumentFile(const QString& path, QString* error
     return nullptr;
   }
   frame->createView();
+  frame->updateTitle();
   addFrame(frame);
   return frame;
 }
