@@ -8,6 +8,7 @@
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/CMyDocManager.h"
 #include "shell/widgets/Commands.h"
+#include "shell/widgets/EditCommands.h"
 
 namespace radio::gui::test {
 namespace {
@@ -91,6 +92,17 @@ TEST_F(MainFrameTest, ClosingWithUnsavedChangesAsks) {
 
   saveAnswer_ = SaveAnswer::Discard;
   EXPECT_TRUE(frame_->close());
+}
+
+// A closed document stays open, hidden, until Exit: no command may change it.
+TEST_F(MainFrameTest, ClosedDocumentTakesNoCommands) {
+  frame_->show();
+  frames().first()->document().change("Edit", [](RadioImage& image) { image.set(0, 0x01); });
+  ASSERT_TRUE(frame_->editCommands().action(EditCommands::Undo)->isEnabled());
+  run(cmd::kFileClose);
+  for (const auto id : {EditCommands::Undo, EditCommands::Paste, EditCommands::Delete})
+    EXPECT_FALSE(frame_->editCommands().action(id)->isEnabled()) << id;
+  EXPECT_FALSE(frame_->action(cmd::kOptionalFeatures)->isEnabled());
 }
 
 }  // namespace

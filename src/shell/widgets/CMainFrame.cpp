@@ -294,7 +294,8 @@ void CMainFrame::createMenus() {
   editMenu_->addSeparator();
   for (int id : {cmd::kDtmf, cmd::kKeyAssignment, cmd::kMsk, cmd::kTwoTone, cmd::kSquelchTuning})
     editMenu_->addAction(action(id));
-  edit_ = new EditCommands(this, state_.lang, [this] { return activeChildFrame(); });
+  // A closed (hidden) document takes no edits, as it takes no other command.
+  edit_ = new EditCommands(this, state_.lang, [this] { return shownChildFrame(); });
   edit_->addToMenu(editMenu_);
 
   programMenu_ = menuBar()->addMenu(tr("&Program"));
