@@ -40,6 +40,12 @@ CProgramDoc::CProgramDoc(AppState& state, QObject* parent) : QObject(parent), st
   connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { doc_.setModified(!clean); });
 }
 
+CProgramDoc::~CProgramDoc() {
+  QObject::disconnect(&undo_, nullptr, this, nullptr);
+  doc_.setModifiedListener(nullptr);
+  doc_.setChangeListener(nullptr);
+}
+
 void CProgramDoc::restoreImage(const RadioImage& image, std::string_view label) {
   restoring_ = true;
   doc_.change(label, [&](RadioImage& current) { current = image; });

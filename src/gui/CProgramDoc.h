@@ -24,6 +24,9 @@ class CProgramDoc : public QObject {
 
  public:
   explicit CProgramDoc(AppState& state, QObject* parent = nullptr);
+  // Quiet on the way out: the undo stack tells its clean state as it goes, and the
+  // windows listening may be half destroyed by then.
+  ~CProgramDoc() override;
 
   [[nodiscard]] Document& document() { return doc_; }
   [[nodiscard]] const Document& document() const { return doc_; }
