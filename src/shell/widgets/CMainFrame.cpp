@@ -50,75 +50,49 @@ namespace radio::gui {
 
 namespace {
 
-// The document-less menus show only these commands.
-bool availableWithoutDocument(int id) {
-  switch (id) {
-    case cmd::kFileNew:
-    case cmd::kFileOpen:
-    case cmd::kOpenBackup:
-    case cmd::kPrintSetup:
-    case cmd::kExit:
-    case cmd::kToolbar:
-    case cmd::kStatusBar:
-    case cmd::kAbout: return true;
-    default: return false;
-  }
-}
+// What each command needs, in one table; a command not listed needs nothing.
+enum Need : unsigned {
+  kWithoutDocument = 1,  // shown in the document-less menus
+  kShownDocument = 2,    // acts on the document shown: disabled without one (none open,
+                         // or the last one closed), so nothing edits a document out of sight
+  kNoTransfer = 4,       // changes or reads the active document: a running transfer disables it
+};
+constexpr std::pair<int, unsigned> kCommandNeeds[] = {
+    {cmd::kFileNew, kWithoutDocument | kNoTransfer},
+    {cmd::kFileOpen, kWithoutDocument},
+    {cmd::kOpenBackup, kWithoutDocument},
+    {cmd::kPrintSetup, kWithoutDocument},
+    {cmd::kExit, kWithoutDocument},
+    {cmd::kToolbar, kWithoutDocument},
+    {cmd::kStatusBar, kWithoutDocument},
+    {cmd::kAbout, kWithoutDocument},
+    {cmd::kFileClose, kShownDocument},
+    {cmd::kFileSave, kShownDocument | kNoTransfer},
+    {cmd::kFileSaveAs, kShownDocument | kNoTransfer},
+    {cmd::kPrint, kShownDocument | kNoTransfer},
+    {cmd::kPrintPreview, kShownDocument | kNoTransfer},
+    {cmd::kRead, kShownDocument | kNoTransfer},
+    {cmd::kWrite, kShownDocument | kNoTransfer},
+    {cmd::kVerify, kShownDocument | kNoTransfer},
+    {cmd::kIdentifyRadio, kShownDocument | kNoTransfer},
+    {cmd::kCompareWith, kShownDocument | kNoTransfer},
+    {cmd::kProductInformation, kShownDocument | kNoTransfer},
+    {cmd::kOptionalFeatures, kShownDocument | kNoTransfer},
+    {cmd::kDtmf, kShownDocument | kNoTransfer},
+    {cmd::kMsk, kShownDocument | kNoTransfer},
+    {cmd::kTwoTone, kShownDocument | kNoTransfer},
+    {cmd::kKeyAssignment, kShownDocument | kNoTransfer},
+    {cmd::kSquelchTuning, kShownDocument | kNoTransfer},
+    {cmd::kImportChannels, kShownDocument | kNoTransfer},
+    {cmd::kExportChannels, kShownDocument | kNoTransfer},
+    {cmd::kComSetup, kNoTransfer},
+    {cmd::kLanguage, kNoTransfer},
+};
 
-// Commands that act on the document shown: without one (none open, or the last
-// one closed) they are disabled, so that nothing edits a document out of sight.
-bool needsShownDocument(int id) {
-  switch (id) {
-    case cmd::kFileClose:
-    case cmd::kFileSave:
-    case cmd::kFileSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintPreview:
-    case cmd::kRead:
-    case cmd::kWrite:
-    case cmd::kVerify:
-    case cmd::kIdentifyRadio:
-    case cmd::kCompareWith:
-    case cmd::kProductInformation:
-    case cmd::kOptionalFeatures:
-    case cmd::kDtmf:
-    case cmd::kMsk:
-    case cmd::kTwoTone:
-    case cmd::kKeyAssignment:
-    case cmd::kSquelchTuning:
-    case cmd::kImportChannels:
-    case cmd::kExportChannels: return true;
-    default: return false;
-  }
-}
-
-// Commands that change or read the active document; a running transfer of that
-// document disables them.
-bool touchesDocument(int id) {
-  switch (id) {
-    case cmd::kFileNew:
-    case cmd::kFileSave:
-    case cmd::kFileSaveAs:
-    case cmd::kPrint:
-    case cmd::kPrintPreview:
-    case cmd::kRead:
-    case cmd::kWrite:
-    case cmd::kComSetup:
-    case cmd::kLanguage:
-    case cmd::kProductInformation:
-    case cmd::kOptionalFeatures:
-    case cmd::kDtmf:
-    case cmd::kMsk:
-    case cmd::kTwoTone:
-    case cmd::kKeyAssignment:
-    case cmd::kSquelchTuning:
-    case cmd::kImportChannels:
-    case cmd::kExportChannels:
-    case cmd::kCompareWith:
-    case cmd::kVerify:
-    case cmd::kIdentifyRadio: return true;
-    default: return false;
-  }
+bool needs(int id, Need need) {
+  for (const auto& [command, what] : kCommandNeeds)
+    if (command == id) return (what & need) != 0;
+  return false;
 }
 
 }  // namespace
@@ -396,7 +370,7 @@ void CMainFrame::updateCommandStates() {
   const bool hasDocument = !docs_->frames().isEmpty();
   for (QMenu* menu : {editMenu_, programMenu_, setupMenu_, windowMenu_}) menu->menuAction()->setVisible(hasDocument);
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
-    if (!availableWithoutDocument(it.key()) && it.key() != 57670) it.value()->setVisible(hasDocument);
+    if (!needs(it.key(), kWithoutDocument) && it.key() != 57670) it.value()->setVisible(hasDocument);
   }
   // The navigation bar works without a document too, so it can always be shown.
   action(cmd::kControlBar)->setVisible(true);
@@ -404,7 +378,7 @@ void CMainFrame::updateCommandStates() {
   const bool busy = activeTransferRunning();
   const bool shown = shownChildFrame() != nullptr;
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
-    const bool enabled = !(busy && touchesDocument(it.key())) && (shown || !needsShownDocument(it.key()));
+    const bool enabled = !(busy && needs(it.key(), kNoTransfer)) && (shown || !needs(it.key(), kShownDocument));
     it.value()->setEnabled(enabled);
   }
   if (edit_) edit_->update(busy);
