@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "PacedRadio.h"
 #include "app/StartupConfig.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
@@ -105,19 +106,15 @@ class EventLoopProbe {
 
 void BM_EventLoopDuringReadPaced(benchmark::State& state) {
   for (auto _ : state) {
-    VirtualRadio radio(defaultRadioMemory());
-    PtyRadioServer server(radio, /*paced=*/true);
-    std::string error;
-    if (!server.open(error)) {
-      state.SkipWithError(error.c_str());
+    bench::PacedRadio paced;
+    if (!paced.error().empty()) {
+      state.SkipWithError(paced.error().c_str());
       return;
     }
-    std::atomic<bool> stop{false};
-    std::thread serving([&] { (void)server.serve(stop); });
 
     AppState app;
     app.appName = "radioprog-bench";
-    app.portName = server.devicePath();
+    app.portName = paced.server().devicePath();
     StartupConfig config;
     config.appName = app.appName;
     CMainFrame window(app, config);
@@ -154,8 +151,7 @@ void BM_EventLoopDuringReadPaced(benchmark::State& state) {
     transfers.processWindow()->startButton()->click();
     loop.exec();
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    stop = true;
-    serving.join();
+    paced.stop();
     if (!ok || !message.empty()) {
       state.SkipWithError(message.empty() ? "the read did not end" : message.c_str());
       return;

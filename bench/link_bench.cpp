@@ -17,6 +17,7 @@
 #include <chrono>
 #include <thread>
 
+#include "PacedRadio.h"
 #include "link/PtyRadioServer.h"
 #include "link/TransferEngine.h"
 #include "link/VirtualRadioLink.h"
@@ -78,19 +79,14 @@ void fullTransfer(benchmark::State& state, TransferDirection direction) {
   if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
 
   for (auto _ : state) {
-    VirtualRadio radio(defaultRadioMemory());
-    PtyRadioServer server(radio, /*paced=*/true);
-    std::string error;
-    if (!server.open(error)) {
-      state.SkipWithError(error.c_str());
+    bench::PacedRadio paced;
+    if (!paced.error().empty()) {
+      state.SkipWithError(paced.error().c_str());
       return;
     }
-    std::atomic<bool> stop{false};
-    std::thread serving([&] { (void)server.serve(stop); });
+    PtyRadioServer& server = paced.server();
     auto opened = openSerialLink(server.devicePath(), Language::English);
     if (!opened.link) {
-      stop = true;
-      serving.join();
       state.SkipWithError("cannot open the pseudo-terminal");
       return;
     }
@@ -105,8 +101,7 @@ void fullTransfer(benchmark::State& state, TransferDirection direction) {
     const double cpu = threadCpuSeconds() - cpuStart;
 
     opened.link.reset();
-    stop = true;
-    serving.join();
+    paced.stop();
     if (!result.ok()) {
       state.SkipWithError("the transfer failed");
       return;
