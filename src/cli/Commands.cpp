@@ -1,8 +1,9 @@
 // The list of radioprog-cli's commands. A new command is one function in the file
 // of its group, declared below and added to the list; --help shows them all.
 //
-// radioprog-cli itself (built with RADIOPROG_WHOLE_TOOL, see main.cpp) holds the
-// commands on documents only; the whole tool holds every command.
+// radioprog-cli itself (built with RADIOPROG_WHOLE_TOOL_PATH, where it hands the
+// other commands to; see main.cpp) holds the commands on documents only; the
+// whole tool, built without it, holds every command.
 #include "cli/Cli.h"
 
 namespace radio::cli {
@@ -19,7 +20,7 @@ Command setCommand();
 // CsvCommands.cpp
 Command exportCommand();
 Command importCommand();
-#ifndef RADIOPROG_WHOLE_TOOL
+#ifndef RADIOPROG_WHOLE_TOOL_PATH
 // LinkCommands.cpp
 Command readCommand();
 Command writeCommand();
@@ -45,7 +46,7 @@ const std::vector<Command>& commands() {
       setCommand(),
       exportCommand(),
       importCommand(),
-#ifndef RADIOPROG_WHOLE_TOOL
+#ifndef RADIOPROG_WHOLE_TOOL_PATH
       // The radio link and the PDF report: the whole tool only.
       readCommand(),
       writeCommand(),

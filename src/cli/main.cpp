@@ -2,8 +2,8 @@
 //
 // The tool is built twice from these sources. radioprog-cli itself holds the
 // commands on documents and loads no Qt library, so that they start at once; the
-// whole tool (RADIOPROG_WHOLE_TOOL, in libexec) adds the commands that need Qt: the
-// serial link and the PDF report. radioprog-cli hands every other command line (and
+// whole tool (in libexec, at RADIOPROG_WHOLE_TOOL_PATH from radioprog-cli's
+// folder) adds the commands that need Qt: the serial link and the PDF report. radioprog-cli hands every other command line (and
 // the overview, which lists every command) to the whole tool, which takes over the
 // process with the same arguments. The commands are listed in Commands.cpp.
 #include <algorithm>
@@ -14,7 +14,7 @@
 
 #include "cli/Cli.h"
 
-#ifdef RADIOPROG_WHOLE_TOOL
+#ifdef RADIOPROG_WHOLE_TOOL_PATH
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,14 +24,14 @@
 
 namespace {
 
-#ifdef RADIOPROG_WHOLE_TOOL
+#ifdef RADIOPROG_WHOLE_TOOL_PATH
 // Replaces this process by the whole tool, found beside this program (a build
 // tree) or in the libexec folder of an installation; returns only on failure.
 int runWholeTool(char** argv) {
   namespace fs = std::filesystem;
   const fs::path dir = radio::cli::programDirectory();
-  const fs::path name = fs::path(RADIOPROG_WHOLE_TOOL).filename();
-  for (const fs::path& tool : {dir / name, (dir / RADIOPROG_WHOLE_TOOL).lexically_normal()}) {
+  const fs::path name = fs::path(RADIOPROG_WHOLE_TOOL_PATH).filename();
+  for (const fs::path& tool : {dir / name, (dir / RADIOPROG_WHOLE_TOOL_PATH).lexically_normal()}) {
     std::error_code ec;
     if (!fs::is_regular_file(tool, ec)) continue;
     ::setenv(radio::cli::kProgramDirectoryVariable, dir.c_str(), 1);
@@ -40,7 +40,7 @@ int runWholeTool(char** argv) {
     return radio::cli::kExitFailure;
   }
   std::cerr << "radioprog-cli: " << name.string() << " is missing beside the program and in "
-            << (dir / RADIOPROG_WHOLE_TOOL).parent_path().lexically_normal().string() << '\n';
+            << (dir / RADIOPROG_WHOLE_TOOL_PATH).parent_path().lexically_normal().string() << '\n';
   return radio::cli::kExitFailure;
 }
 #endif
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     std::cout << "radioprog-cli " << RADIOPROG_VERSION << '\n';
     return radio::cli::kExitOk;
   }
-#ifdef RADIOPROG_WHOLE_TOOL
+#ifdef RADIOPROG_WHOLE_TOOL_PATH
   if (args.empty() || !radio::cli::findCommand(args[0])) return runWholeTool(argv);
 #endif
   if (args.empty()) {
