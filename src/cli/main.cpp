@@ -3,9 +3,9 @@
 // The tool is built twice from these sources. radioprog-cli itself holds the
 // commands on documents and loads no Qt library, so that they start at once; the
 // whole tool (in libexec, at RADIOPROG_WHOLE_TOOL_PATH from radioprog-cli's
-// folder) adds the commands that need Qt: the serial link and the PDF report. radioprog-cli hands every other command line (and
-// the overview, which lists every command) to the whole tool, which takes over the
-// process with the same arguments. The commands are listed in Commands.cpp.
+// folder) adds the commands that need Qt: the serial link and the PDF report. radioprog-cli hands every other command
+// line (and the overview, which lists every command) to the whole tool, which takes over the process with the same
+// arguments. The commands are listed in Commands.cpp.
 #include <algorithm>
 #include <clocale>
 #include <iostream>
