@@ -39,14 +39,11 @@ TEST_F(IniFileTest, LookupRules) {
   IniFile ini;
   ASSERT_TRUE(ini.load(path(), false, true, false));
   EXPECT_EQ(ini.get("", "top"), "1");
-  EXPECT_EQ(ini.get("Setup", "Language"), "Chinese ");  // the blank before // stays
-  EXPECT_EQ(ini.get("Setup", "Key"), "second");
-  EXPECT_EQ(ini.get("Setup", "Semi"), "a ;b");
-  EXPECT_EQ(ini.get("Setup", "Tab"), "a");
-  EXPECT_EQ(ini.get("Setup", "Block"), "x");
-  for (const char* commented : {"; Comment", "/Slash", "\\Back", "*Star"})
-    EXPECT_EQ(ini.get("Setup", commented, "none"), "none") << commented;
-  EXPECT_EQ(ini.get("Setup", "NoValue", "none"), "");
+  // The blank before // stays; commented-out keys are absent.
+  const std::pair<const char*, const char*> values[] = {
+      {"Language", "Chinese "}, {"Key", "second"},  {"Semi", "a ;b"},   {"Tab", "a"},      {"Block", "x"},
+      {"; Comment", "none"},    {"/Slash", "none"}, {"\\Back", "none"}, {"*Star", "none"}, {"NoValue", ""}};
+  for (const auto& [key, value] : values) EXPECT_EQ(ini.get("Setup", key, "none"), value) << key;
   EXPECT_EQ(ini.get("Setup", "Other", "  dflt  "), "dflt");  // only the first [Setup] is searched
   EXPECT_EQ(ini.get("Missing", "x", "  kept  "), "  kept  ");
   EXPECT_EQ(ini.get("setup", "KEY"), "second");

@@ -3,19 +3,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <map>
+#include <string_view>
 #include <vector>
 
 #include "TempFolder.h"
 #include "app/IniFile.h"
 
-namespace radio {
+namespace radio::test {
 namespace {
 
-namespace fs = std::filesystem;
-using test::readFile;
-using test::writeFile;
-using ProgramFilesTest = test::TempFolderTest;
+using ProgramFilesTest = TempFolderTest;
 
 TEST_F(ProgramFilesTest, DataFolderIsBesideTheProgramOrInShare) {
   // Build tree: the files beside the program.
@@ -31,22 +28,16 @@ TEST_F(ProgramFilesTest, DataFolderIsBesideTheProgramOrInShare) {
 }
 
 TEST_F(ProgramFilesTest, ConfigFolderFollowsXdgThenHome) {
-  struct Case {
-    std::map<std::string, std::string> env;
-    fs::path expected;
+  // XDG_CONFIG_HOME when absolute, else HOME's .config; neither: no folder.
+  const std::tuple<const char*, const char*, fs::path> cases[] = {
+      {"/x/cfg", "/home/u", "/x/cfg/radioprog"},
+      {"relative", "/home/u", "/home/u/.config/radioprog"},
+      {"", "/home/u", "/home/u/.config/radioprog"},
+      {nullptr, nullptr, ""},
   };
-  const Case cases[] = {
-      {{{"XDG_CONFIG_HOME", "/x/cfg"}, {"HOME", "/home/u"}}, "/x/cfg/radioprog"},
-      {{{"XDG_CONFIG_HOME", "relative"}, {"HOME", "/home/u"}}, "/home/u/.config/radioprog"},
-      {{{"XDG_CONFIG_HOME", ""}, {"HOME", "/home/u"}}, "/home/u/.config/radioprog"},
-      {{}, ""},
-  };
-  for (const Case& c : cases) {
-    const auto lookup = [&](const char* name) -> const char* {
-      const auto it = c.env.find(name);
-      return it == c.env.end() ? nullptr : it->second.c_str();
-    };
-    EXPECT_EQ(userConfigDirectory(lookup), c.expected) << c.expected;
+  for (const auto& [xdg, home, expected] : cases) {
+    const auto lookup = [&](const char* name) { return std::string_view(name) == "HOME" ? home : xdg; };
+    EXPECT_EQ(userConfigDirectory(lookup), expected) << expected;
   }
 }
 
@@ -116,4 +107,4 @@ TEST_F(ProgramFilesTest, FileWithoutALanguageIsCompletedFromTheDefaults) {
 }
 
 }  // namespace
-}  // namespace radio
+}  // namespace radio::test

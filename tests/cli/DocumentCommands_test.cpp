@@ -38,11 +38,7 @@ TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
       {{"edit", doc, "5", "rx=300"},
        "Out of range, please input again. (bands in force: 136.00000-174.00000 and 400.00000-520.00000 MHz)"},
       {{"edit", doc, "50", "name=X"}, "channel 50 is empty: it needs a receive frequency first"},
-      {{"edit", doc, "Fr", "tx=145", "rx=145"}, "needs a receive frequency first"},
       {{"show", file(".")}, "is a folder"},
-      {{"edit", doc, "5", "name=Eightchr"}, "at most 7 characters"},
-      {{"edit", doc, "5", "dec=68.0"}, "not in the list"},
-      {{"edit", doc, "5", "rx=145a"}, "digits and '.'"},
       // A later refusal undoes the earlier fields of the same call.
       {{"edit", doc, "5", "name=ok", "rx=700"}, "Error Data Format"},
   };
@@ -77,7 +73,6 @@ TEST_F(CliDocument, ShortFileIsRefusedAndDumpNamesAreas) {
   const CliRun dump = runCli({"dump", doc});
   EXPECT_EQ(dump.exitCode, 0);
   EXPECT_NE(dump.out.find("1260  01 04 00 00 00 BE 13 7A 00 00"), std::string::npos);
-  EXPECT_NE(dump.out.find("band record"), std::string::npos);
   EXPECT_NE(dump.out.find("17E8  13 17 64 40 48 00"), std::string::npos);
   EXPECT_EQ(runCli({"frobnicate"}).exitCode, 2);
   EXPECT_EQ(runCli({"show", "--help"}).exitCode, 0);
