@@ -3,22 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
 #include <string>
 
 #include "app/HelpTopics.h"
-#include "features/DtmfEncodeForm.h"
 #include "features/OptionalFeaturesForm.h"
-#include "features/widgets/CDtmfDlg.h"
-#include "features/widgets/CDtmfEncodePage.h"
 #include "features/widgets/COptionalFeaturesDlg.h"
 #include "gui/HelpHook.h"
 #include "link/widgets/CProcessDlg.h"
 #include "model/RadioImage.h"
-#include "print/widgets/CPrintListDlg.h"
 
 namespace radio::gui {
 namespace {
@@ -54,21 +49,10 @@ TEST(HelpKey, AsksWithTheFocusedControlOrTheWindowAndFindsItsPage) {
   EXPECT_EQ(fromProcess.id, windowhelp::kProcess.id);
   EXPECT_EQ(fromProcess.page, "transfer.html");
 
-  CPrintListDlg printList(1);
-  const Asked fromBox = pressF1(printList, printList.checkBox(print::Section::Msk));
-  EXPECT_EQ(fromBox.id, CPrintListDlg::IdMsk);
-  EXPECT_EQ(fromBox.page, "print.html");
-
   COptionalFeaturesDlg optional(image, state);
   const Asked fromPassword = pressF1(optional, optional.findChild<QLineEdit*>());
   EXPECT_EQ(fromPassword.id, optionalPasswordInfo().helpId);
   EXPECT_EQ(fromPassword.page, "optional.html");
-
-  CDtmfDlg dtmf(image, state);
-  QLineEdit* firstEdit = dtmf.encodePage()->findChild<QLineEdit*>();
-  const Asked fromEdit = pressF1(dtmf, firstEdit);
-  EXPECT_EQ(fromEdit.id, kDtmfEncodeFields[0].helpId);
-  EXPECT_EQ(fromEdit.page, "dtmf.html");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class ShellFixture : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     // Each test has a settings key of its own.
-    appName_ = QStringLiteral("shelltest_%1").arg(++counter());
+    appName_ = QStringLiteral("shelltest_%1").arg(++counter_);
     answers_ = std::make_unique<ScopedPrompts>(prompts());
   }
 
@@ -73,13 +73,11 @@ class ShellFixture : public ::testing::Test {
   Prompts prompts() {
     Prompts p;
     p.message = [this](QWidget*, const MessageRequest& request) {
-      if (request.buttons & QMessageBox::Discard) {
-        messages_.append(request.text);
+      messages_.append(request.text);
+      if (request.buttons & QMessageBox::Discard)
         return saveAnswer_ == SaveAnswer::Save      ? QMessageBox::Save
                : saveAnswer_ == SaveAnswer::Discard ? QMessageBox::Discard
                                                     : QMessageBox::Cancel;
-      }
-      messages_.append(request.text);
       if (request.buttons & QMessageBox::Cancel) return confirmAnswer_ ? QMessageBox::Ok : QMessageBox::Cancel;
       return QMessageBox::Ok;
     };
@@ -91,11 +89,7 @@ class ShellFixture : public ::testing::Test {
     return p;
   }
 
-  static int& counter() {
-    static int n = 0;
-    return n;
-  }
-
+  static inline int counter_ = 0;
   QTemporaryDir dir_;
   QString appName_;
   std::unique_ptr<ScopedPrompts> answers_;

@@ -5,15 +5,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -110,23 +107,8 @@ class TransferWindow : public ::testing::Test {
     ASSERT_NE(dlg, nullptr);
     QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
     QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
-    EXPECT_FALSE(dlg->startButton()->isEnabled());
     ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
-    EXPECT_TRUE(spy.at(0).at(0).toBool());
-    EXPECT_FALSE(spy.at(1).at(0).toBool());
-    EXPECT_FALSE(transfers->running());
     EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr; }));
-  }
-
-  // Holds the worker at its n-th write to the radio, past the handshake, until goOn.
-  void holdAtWrite(int n) {
-    writes = 0;
-    onWrite = [this, n](const VirtualRadioLink::Event&) {
-      if (++writes == n) {
-        reached.release();
-        goOn.acquire();
-      }
-    };
   }
 
   AppState state;
@@ -144,32 +126,31 @@ class TransferWindow : public ::testing::Test {
   std::function<void(const VirtualRadioLink::Event&)> onWrite;  // runs on the worker thread
   std::binary_semaphore reached{0};
   std::binary_semaphore goOn{0};
-  std::atomic<int> writes{0};
 };
 
-TEST_F(TransferWindow, ReadFillsTheGridThroughTheProcessWindow) {
-  transfers->startRead();
-  CProcessDlg* dlg = transfers->processWindow();
-  ASSERT_NE(dlg, nullptr);
-  EXPECT_FALSE(dlg->isModal());
-  int position = 0;
-  QObject::connect(dlg->progressBar(), &QProgressBar::valueChanged, [&](int v) { position = v; });
-  QSignalSpy changes(doc.get(), &CProgramDoc::changed);
-  startAndWait();
-  EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(openedDevice, "virtual");
-  // The whole read is one change of the document, then the refresh's own.
-  ASSERT_GE(changes.count(), 1);
-  EXPECT_EQ(changes.at(changes.count() == 1 ? 0 : changes.count() - 2).at(0).toString(), "Read");
-  EXPECT_EQ(position, 191);
-  EXPECT_EQ(view->grid().cell(1, ColName), "RADIO");
-  EXPECT_EQ(view->table()->item(0, ColRx)->text(), "145.50000");
-  EXPECT_TRUE(doc->isModified());
-  // The refresh after the read rewrites the band record.
-  EXPECT_EQ(doc->image().bandRecord(), kGridBandRecord);
-  // A backup of the read is kept.
-  const auto backup = std::filesystem::directory_iterator(backups.filePath("backups").toStdString())->path();
-  EXPECT_EQ(std::filesystem::file_size(backup), kImageSize);
+// A read fills the grid and keeps a backup; a backup that cannot be saved (a plain
+// file where its folder should be) is reported, and the read still fills the grid.
+TEST_F(TransferWindow, ReadFillsTheGridAndKeepsABackupOrReportsItsFailure) {
+  const std::string folder = backups.filePath("backups").toStdString();
+  for (const bool blocked : {true, false}) {
+    if (blocked) std::ofstream(folder) << "in the way";
+    if (!blocked) std::filesystem::remove(folder);
+    messages.clear();
+    transfers->startRead();
+    startAndWait();
+    EXPECT_EQ(view->table()->item(0, ColRx)->text(), "145.50000");
+    EXPECT_TRUE(doc->isModified());
+    // The refresh after the read rewrites the band record.
+    EXPECT_EQ(doc->image().bandRecord(), kGridBandRecord);
+    if (blocked) {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_TRUE(messages[0].text.startsWith("The radio was read, but its backup could not be saved:"));
+    } else {
+      EXPECT_TRUE(messages.empty());
+      const auto backup = std::filesystem::directory_iterator(folder)->path();
+      EXPECT_EQ(std::filesystem::file_size(backup), kImageSize);
+    }
+  }
 }
 
 // A radio with a password refuses the read; the user is asked for the password,
@@ -189,18 +170,6 @@ TEST_F(TransferWindow, PasswordErrorAsksForThePasswordAndReadsAgain) {
   EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr && !transfers->running(); }));
 }
 
-// A backup that cannot be saved is reported, and the read still fills the grid.
-TEST_F(TransferWindow, ReadReportsABackupThatCouldNotBeSaved) {
-  // A plain file where the folder should be: nothing can be saved below it.
-  std::ofstream(backups.filePath("backups").toStdString()) << "in the way";
-  transfers->startRead();
-  startAndWait();
-  EXPECT_EQ(view->grid().cell(1, ColName), "RADIO");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_TRUE(messages[0].text.startsWith("The radio was read, but its backup could not be saved:"))
-      << messages[0].text.toStdString();
-}
-
 // Verify after writing reads the radio back in the same window: a good radio is
 // reported as holding the document, a cell that keeps its old value is named by
 // channel and field.
@@ -216,35 +185,12 @@ TEST_F(TransferWindow, VerifyAfterWritingNamesACellThatKeptItsOldValue) {
     radio = std::make_unique<VirtualRadio>(radioWithAChannel(), faults);
     messages.clear();
     listed.clear();
-    // Held at the 60th block read, well into the verify (a write reads only the
-    // identification's few): the Process window counts the verify's steps.
-    int blockReads = 0;
-    onWrite = [&](const VirtualRadioLink::Event& event) {
-      if (event.bytes.size() == 4 && event.bytes[0] == 0x52 && ++blockReads == 60) {
-        reached.release();
-        goOn.acquire();
-      }
-    };
     transfers->startWrite();
-    QPointer<CProcessDlg> dlg = transfers->processWindow();
-    QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
-    QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
-    const QRegularExpression verifying("^Verifying \\d+/191$");
-    EXPECT_TRUE(waitUntil([&] { return verifying.match(dlg->statusText()).hasMatch(); }, 5000))
-        << dlg->statusText().toStdString();
-    goOn.release();
-    ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
-    onWrite = nullptr;
+    startAndWait();
     EXPECT_TRUE(radio->violations().empty());
-    if (!stuck) {
-      ASSERT_EQ(messages.size(), 1u);
-      EXPECT_EQ(messages[0].text, "Verify: the radio holds the document.");
-      EXPECT_TRUE(listed.empty());
-    } else {
-      EXPECT_TRUE(messages.empty());
-      EXPECT_EQ(listed, (std::vector<std::string>{"Verify", "channel 1: name: XADIO -> RADIO"}));
-    }
+    const std::vector<std::string> differences{"Verify", "channel 1: name: XADIO -> RADIO"};
+    EXPECT_EQ(listed, stuck ? differences : std::vector<std::string>{});
+    EXPECT_EQ(messages.size(), stuck ? 0u : 1u);
   }
 }
 
@@ -259,7 +205,6 @@ TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {
   click(2, ColName);
   QTest::keyClicks(view->visibleEditor(), "NEW");
   transfers->startWrite();
-  EXPECT_EQ(view->visibleEditor(), nullptr);
   startAndWait();
   EXPECT_TRUE(messages.empty());
   const RadioMemory& memory = radio->memory();
@@ -275,39 +220,41 @@ TEST_F(TransferWindow, CancelBeforeOrRightAfterStartSendsNothing) {
   for (const bool started : {false, true}) {
     transfers->startWrite();
     QPointer<CProcessDlg> dlg = transfers->processWindow();
-    ASSERT_FALSE(dlg.isNull());
     if (started) QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
     QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
     EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); })) << started;
-    EXPECT_FALSE(transfers->running());
     EXPECT_EQ(radio->wakeUps(), 0) << started;
     EXPECT_EQ(openedDevice, "") << started;
   }
 }
 
-// Cancel or the close box while the transfer runs: the window stays until the
-// worker stops, then goes without a message, and the read changed nothing.
+// Cancel or the close box while the transfer runs: the grid takes no edits, the
+// window stays until the worker stops, then goes silently; the read changed nothing.
 TEST_F(TransferWindow, StoppingARunningReadEndsItSilentlyAndChangesNothing) {
   const std::function<void(CProcessDlg*)> stops[] = {
       [](CProcessDlg* dlg) { QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton); },
       [](CProcessDlg* dlg) { dlg->close(); }};
   for (const auto& stop : stops) {
     radio = std::make_unique<VirtualRadio>(radioWithAChannel());
-    holdAtWrite(120);
+    int writes = 0;  // held at the 120th write, well into the read
+    onWrite = [&](const VirtualRadioLink::Event&) {
+      if (++writes == 120) reached.release(), goOn.acquire();
+    };
     const RadioImage before = doc->image();
     transfers->startRead();
     QPointer<CProcessDlg> dlg = transfers->processWindow();
     QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
     QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
-    EXPECT_TRUE(transfers->running());
+    QTableWidget* table = view->table();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(3, ColRx)).center());
+    EXPECT_EQ(view->visibleEditor(), nullptr);
     stop(dlg);
     EXPECT_FALSE(dlg.isNull());
     goOn.release();
     ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
     EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(view->grid().cell(1, ColRx), "");
     // The grid was stored before the transfer; the read itself changed nothing.
     RadioImage stored = before;
     gridToImage(view->grid(), stored, state.band.limits, Language::English);
@@ -316,18 +263,5 @@ TEST_F(TransferWindow, StoppingARunningReadEndsItSilentlyAndChangesNothing) {
   }
 }
 
-TEST_F(TransferWindow, GridTakesNoEditsWhileTheTransferRuns) {
-  holdAtWrite(50);
-  transfers->startRead();
-  QTest::mouseClick(transfers->processWindow()->startButton(), Qt::LeftButton);
-  ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
-  QTableWidget* table = view->table();
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(3, ColRx)).center());
-  EXPECT_EQ(view->visibleEditor(), nullptr);
-  // Closing the window: cancel, then the controller can go; its destructor waits.
-  transfers->cancel();
-  goOn.release();
-  transfers.reset();
-}
 }  // namespace
 }  // namespace radio::gui

@@ -47,23 +47,6 @@ class ModalScript {
   QTimer timer_;
 };
 
-// A step that ticks one more section in the PrintList window and accepts it.
-std::function<bool(QWidget*)> acceptListWith(print::Section extra) {
-  return [extra](QWidget* w) {
-    auto* list = qobject_cast<CPrintListDlg*>(w);
-    if (!list) return false;
-    list->checkBox(extra)->click();
-    list->accept();
-    return true;
-  };
-}
-
-ChannelGrid twelveChannels() {
-  ChannelGrid grid;
-  for (int row = 1; row <= 12; ++row) grid.cell(row, ColRx) = "145.00000";
-  return grid;
-}
-
 // The preview shows the pages chosen in the PrintList window, and its own Print
 // button, printing to a PDF file, gives the file the same text map as one printed
 // through Print, so its Chinese text can be found.
@@ -76,10 +59,15 @@ TEST(ReportPrinter, PreviewShowsTheChosenPagesAndItsPrintWritesPdfWithTheHanText
   printer.printer().setOutputFormat(QPrinter::PdfFormat);
   printer.printer().setOutputFileName(pdf);
   const RadioImage image;
-  const ChannelGrid grid = twelveChannels();
+  ChannelGrid grid;
+  for (int row = 1; row <= 12; ++row) grid.cell(row, ColRx) = "145.00000";
   int previewPages = -1;
   ModalScript script({
-      acceptListWith(print::Section::Dtmf),  // DTMF, Optional, Channel Info
+      [](QWidget* w) {  // DTMF ticked besides Optional and Channel Info
+        auto* list = qobject_cast<CPrintListDlg*>(w);
+        if (list) list->checkBox(print::Section::Dtmf)->click(), list->accept();
+        return list != nullptr;
+      },
       [&](QWidget* w) {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
         if (!preview) return false;
