@@ -1,10 +1,14 @@
-#include "app/StartupConfig.h"
-
+// What start-up takes from Program.ini and the stored settings, the pages by
+// their labels, and which help page a request opens.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TempFolder.h"
+#include "app/HelpTopics.h"
 #include "app/IniFile.h"
 #include "app/Pages.h"
+#include "app/StartupConfig.h"
 
 namespace radio {
 namespace {
@@ -65,11 +69,7 @@ TEST(WholeNumberTest, ReadsLikeAtoiWithoutOverflow) {
 TEST(BandRecordTest, StoredRecordIsTakenOnlyWhenSixBytes) {
   const std::array<Byte, 6> stored{0x13, 0x17, 0x50, 0x40, 0x52, 0x00};
   EXPECT_EQ(bandRecordFromStored(stored), (BandRecord{0x13, 0x17, 0x50, 0x40, 0x52, 0x00}));
-  const std::array<Byte, 6> zeros{};
-  EXPECT_EQ(bandRecordFromStored(zeros), kDefaultBandRecord);
-  std::array<Byte, 6> ff;
-  ff.fill(0xFF);
-  EXPECT_EQ(bandRecordFromStored(ff), kDefaultBandRecord);
+  EXPECT_EQ(bandRecordFromStored(std::array<Byte, 6>{}), kDefaultBandRecord);  // normalised
   // A value of another size is not a band record: the record stays unset.
   const std::array<Byte, 8> tooLong{0x13, 0x17, 0x50, 0x40, 0x52, 0x00, 0x01, 0x02};
   EXPECT_EQ(bandRecordFromStored(tooLong), BandRecord{});
@@ -81,6 +81,27 @@ TEST(PagesTest, LabelsAreRecognisedInTheirLanguageOnly) {
     for (const Page page : kAllPages) EXPECT_EQ(pageForLabel(pageLabel(page, lang), lang), page);
   EXPECT_EQ(pageForLabel("机型设置", Language::English), std::nullopt);
   EXPECT_EQ(pageForLabel("Optional Features", Language::Chinese), std::nullopt);
+}
+
+TEST(HelpTopics, PageOfARequest) {
+  struct Case {
+    int contextId;
+    std::vector<int> idsAround;
+    const char* page;
+  };
+  const Case cases[] = {
+      // A command names its page wherever it is asked for.
+      {32788, {1036, 143, windowhelp::kDtmf.id}, "optional.html"},
+      // A control asks through the nearest window that has a page.
+      {1036, {1036, 143, windowhelp::kDtmf.id, windowhelp::kMainFrame.id}, "dtmf.html"},
+      {1, {1, windowhelp::kSquelchTuning.id}, "squelch.html"},
+      {1255, {windowhelp::kProcess.id}, "transfer.html"},
+      // Without a window, a control of one window only still finds its page.
+      {2127, {}, "main.html"},
+      // Nothing known: the contents.
+      {4321, {4321, 99}, "index.html"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(helpPageFor(c.contextId, c.idsAround), c.page) << c.contextId;
 }
 
 }  // namespace

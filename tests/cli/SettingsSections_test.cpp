@@ -1,6 +1,6 @@
-// get and set of the optional, product, key and squelch sections as a script uses
-// them: every field of a dialog, values as the dialog shows them, refusals that
-// leave the file as it was. The encodings themselves are the forms' tests.
+// get and set of the settings and signalling sections as a script uses them:
+// every field of a dialog, values as the dialog shows them, refusals that leave
+// the file as it was. The encodings themselves are the forms' tests.
 #include <gtest/gtest.h>
 
 #include "CliRunner.h"
@@ -39,12 +39,29 @@ TEST_F(CliSettings, SetStoresThroughTheDialogsRules) {
   EXPECT_EQ(valueOf(get.out, "optional.keypad_lock"), "checked");
 }
 
+TEST_F(CliSettings, SetNormalisesAndStoresBothTwoToneForms) {
+  const std::string doc = newFile("radio.dat");
+  const CliRun set = runCli({"set", doc, "dtmf.speed=12", "dtmf.group_code=*", "dtmf.call1=12ab#", "msk.call4=abcd",
+                             "twotone.dec1_a=5000", "twotone.enc1_a=1000", "twotone.tx_rise=0.33"});
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  const std::string bytes = readFile(doc);
+  EXPECT_EQ(bytes.substr(0x1380, 6), std::string("12AB#\xFF"));
+  EXPECT_EQ(bytes.substr(0x12D8, 4), "ABCD");
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0x1680]) * 256 + static_cast<unsigned char>(bytes[0x1681]), 112);
+
+  const CliRun get = runCli({"get", doc, "twotone"});
+  EXPECT_EQ(valueOf(get.out, "twotone.tx_rise"), "0.30");
+  const CliRun zh = runCli({"get", doc, "dtmf", "--lang", "zh"});
+  EXPECT_EQ(valueOf(zh.out, "dtmf.stun_type"), "禁止发射");
+}
+
 TEST_F(CliSettings, RefusalsLeaveTheFileUnchanged) {
   const std::string doc = newFile("radio.dat");
   const std::string before = readFile(doc);
   // Each refused value follows one that is good: a refusal undoes the earlier values.
   for (const char* bad : {"optional.tot=45", "optional.nosuch=1", "optional.keypad_lock=maybe", "squelch.level2=55",
-                          "key.side=#4", "product.band1_low=100", "squelch.level5=0"}) {
+                          "key.side=#4", "product.band1_low=100", "squelch.level5=0", "msk.id=G1", "dtmf.call10=1",
+                          "twotone.enc33_a=1000", "twotone.first_delay=abc"}) {
     const CliRun r = runCli({"set", doc, "optional.tot=60", bad});
     EXPECT_NE(r.exitCode, 0) << bad;
     EXPECT_FALSE(r.err.empty()) << bad;

@@ -15,6 +15,7 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
+#include "link/LinkTestSupport.h"
 #include "link/RadioMemoryMap.h"
 
 namespace radio {
@@ -111,15 +112,6 @@ class LinkCli : public test::TempFolderTest {
   std::string simErr_;
 };
 
-RadioMemory sampleMemory(unsigned seed) {
-  RadioMemory m{};
-  unsigned x = seed;
-  for (auto& b : m) b = static_cast<Byte>((x = x * 1103515245 + 12345) >> 16);
-  m[0x0FD1] = 0x03;
-  for (std::size_t i = 0; i < 6; ++i) m[0x0FE2 + i] = 0xFF;
-  return m;
-}
-
 // The document the application holds after reading memory into a new document.
 RadioImage documentAfterRead(const RadioMemory& memory) {
   BandState band;
@@ -135,7 +127,7 @@ RadioImage documentAfterRead(const RadioMemory& memory) {
 }
 
 TEST_F(LinkCli, ReadGivesTheApplicationsDocumentAndABackup) {
-  const RadioMemory memory = sampleMemory(1);
+  const RadioMemory memory = test::randomMemory(1);
   const std::string device = startRadio(memory);
   const RadioImage expected = documentAfterRead(memory);
   ASSERT_EQ(cliToRadio({"read", "--port", device, "-o", (dir_ / "read.dat").string()}), 0) << cliErr();
@@ -168,7 +160,7 @@ TEST_F(LinkCli, EachFaultEndsWithItsMessageAndExitCodeAndTheFileUntouched) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);
     writeFile(dir_ / "keep.dat", "previous");
-    const std::string device = startRadio(sampleMemory(3), {"--fault", c.fault});
+    const std::string device = startRadio(test::randomMemory(3), {"--fault", c.fault});
     EXPECT_EQ(cliToRadio({"read", "--port", device, "-o", (dir_ / "keep.dat").string()}), c.exitCode);
     EXPECT_NE(cliErr().find(c.message), std::string::npos) << cliErr();
     EXPECT_TRUE(readFile(dir_ / "keep.dat") == "previous");
@@ -177,7 +169,7 @@ TEST_F(LinkCli, EachFaultEndsWithItsMessageAndExitCodeAndTheFileUntouched) {
 }
 
 TEST_F(LinkCli, AProtectedRadioIsReadWithItsPassword) {
-  const std::string device = startRadio(sampleMemory(6), {"--fault", "password:024680"});
+  const std::string device = startRadio(test::randomMemory(6), {"--fault", "password:024680"});
   const std::string out = (dir_ / "read.dat").string();
   EXPECT_EQ(cli({"read", "--port", device, "-o", out, "--password", "12ab"}), 2);
   EXPECT_NE(cliErr().find("digits only"), std::string::npos) << cliErr();
@@ -201,7 +193,7 @@ TEST_F(LinkCli, AnUnwritableOutputOrAnUnopenablePortStopsTheRead) {
 
 TEST_F(LinkCli, CtrlCEndsTheReadAndLeavesTheFile) {
   writeFile(dir_ / "keep.dat", "previous");
-  const std::string device = startRadio(sampleMemory(4), {"--pace"});
+  const std::string device = startRadio(test::randomMemory(4), {"--pace"});
   const pid_t pid = spawn({kCli, "read", "--port", device, "-o", (dir_ / "keep.dat").string(), "--retry", "2"},
                           dir_ / "cli.out", dir_ / "cli.err");
   for (int i = 0; i < 1000 && readFile(dir_ / "cli.out").find("Reading 3/") == std::string::npos; ++i)

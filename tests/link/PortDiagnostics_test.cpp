@@ -1,8 +1,10 @@
-#include "link/PortDiagnostics.h"
-
+// Port names and what the program finds out about a port: who holds it, its USB
+// identity, a hint when it is busy.
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "link/PortDiagnostics.h"
+#include "link/PortName.h"
 
 namespace radio {
 namespace {
@@ -83,6 +85,16 @@ TEST_F(PortDiagnostics, UsbIdsDescriptionSerialAndDriverComeFromSysfs) {
   EXPECT_EQ(usbPort.serialNumber, "A1B2C3");
   EXPECT_EQ(usbPort.driver, "ftdi_sio");
   EXPECT_EQ(usbPortInfo(root_, "/dev/ttyACM7").driver, "");
+}
+
+TEST(PortName, NamesBelowTenArePlainAndNumbersFollowTheFirstM) {
+  const std::pair<int, const char*> names[] = {{0, "COM0"}, {1, "COM1"}, {9, "COM9"}, {10, "\\\\.\\COM10"}};
+  for (const auto& [n, name] : names) EXPECT_EQ(portNameForNumber(n), name);
+  for (int n = 0; n <= 16; ++n) EXPECT_EQ(portNumberFromName(portNameForNumber(n)), n);
+  // The number follows the first M, whatever the name.
+  const std::pair<const char*, std::optional<int>> numbers[] = {
+      {"COM", std::nullopt}, {"/dev/ttyUSB0", std::nullopt}, {"/dev/ttyACM0", 0}, {"COM 7", 7}};
+  for (const auto& [name, n] : numbers) EXPECT_EQ(portNumberFromName(name), n) << name;
 }
 
 }  // namespace

@@ -1,17 +1,158 @@
-// The page layouts against crafted images: where each value prints and every
-// value rule, in both languages where the texts differ.
+// The report: section selection, page counts, channel page boundaries and the
+// page frame; then the page layouts against crafted images, where each value
+// prints and every value rule, in both languages where the texts differ.
 #include <gtest/gtest.h>
 
-#include "ReportTestSupport.h"
+#include "channels/ChannelGrid.h"
 #include "features/OptionalFeaturesForm.h"
 #include "model/Document.h"
+#include "print/PrintPlan.h"
+#include "print/Report.h"
 #include "print/ReportLayouts.h"
 
 namespace radio::print {
 namespace {
 
-using test::cell;
-using test::geometry;
+// A letter-sized printable area: U = 174, T = 386, B = 308 twips.
+PageGeometry geometry() { return PageGeometry::nominal(11520, 15120); }
+
+// A grid whose listed rows hold a programmed channel.
+ChannelGrid gridWithRows(const std::vector<int>& rows) {
+  ChannelGrid grid;
+  for (const int row : rows) {
+    grid.cell(row, ColRx) = "145.12500";
+    grid.cell(row, ColTx) = "145.12500";
+  }
+  return grid;
+}
+
+std::vector<int> firstRows(int count) {
+  std::vector<int> rows;
+  for (int i = 1; i <= count; ++i) rows.push_back(i);
+  return rows;
+}
+
+// The text drawn with its cell's top-left corner at (x, y) twips; "<none>" when
+// nothing is drawn there.
+std::string textAt(const std::vector<PageItem>& items, int x, int y) {
+  for (const auto& item : items)
+    if (item.kind == PageItem::Kind::Text && item.x == x && item.y == y) return item.text;
+  return "<none>";
+}
+
+// The same at (x columns, y body lines) of the test geometry.
+std::string cell(const std::vector<PageItem>& items, double x, int y) {
+  const PageGeometry g = geometry();
+  return textAt(items, static_cast<int>(x * g.unit()), y * g.bodyLine);
+}
+
+// ---- Print plan -------------------------------------------------------------
+
+SectionFlags only(std::initializer_list<Section> sections) {
+  SectionFlags flags{};
+  for (const Section s : sections) flags[static_cast<std::size_t>(s)] = true;
+  return flags;
+}
+
+std::vector<ReportPage> report(const SectionFlags& sections, const ChannelGrid& grid) {
+  static const RadioImage image;
+  return buildReport(sections, ReportSource{image, grid, Language::English, "ACME Radio"}, geometry());
+}
+
+// The channel headings of a channel page, in block order.
+std::vector<std::string> channelHeadings(const ReportPage& page) {
+  std::vector<std::string> headings;
+  for (int block = 0; block < 6; ++block) {
+    const std::string text = cell(page.items, 4, -(4 + 8 * block));
+    if (text != "<none>") headings.push_back(text);
+  }
+  return headings;
+}
+
+TEST(PrintPlan, DefaultSelectionWithTwelveChannelsPrintsOptionalThenThreeChannelPages) {
+  const ChannelGrid grid = gridWithRows(firstRows(12));
+  const auto pages = report(defaultSections(), grid);
+  ASSERT_EQ(pages.size(), 4u);
+  EXPECT_EQ(pages[0].kind, PageKind::Optional);
+  const std::vector<std::vector<std::string>> expected = {
+      {"Channel 1:", "Channel 2:", "Channel 3:", "Channel 4:", "Channel 5:"},
+      {"Channel 6:", "Channel 7:", "Channel 8:", "Channel 9:", "Channel 10:"},
+      {"Channel 11:", "Channel 12:"}};
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(pages[static_cast<std::size_t>(i)].kind, PageKind::Channel);
+    EXPECT_EQ(pages[static_cast<std::size_t>(i)].channelPage, i);
+    EXPECT_EQ(channelHeadings(pages[static_cast<std::size_t>(i)]), expected[static_cast<std::size_t>(i - 1)]);
+  }
+  const PageGeometry g = geometry();
+  EXPECT_EQ(textAt(pages[3].items, 45 * g.unit(), -36 * g.titleLine), "Page 4 of 4");
+  EXPECT_EQ(textAt(pages[3].items, 10 * g.unit(), -36 * g.titleLine), "ACME Radio");
+}
+
+TEST(PrintPlan, NothingSelectedOrNothingToShowGivesNoPages) {
+  const ChannelGrid grid = gridWithRows(firstRows(12));
+  EXPECT_TRUE(report(SectionFlags{}, grid).empty());
+  // Channel Info of a document without channels has no page either.
+  EXPECT_TRUE(report(only({Section::Channels}), ChannelGrid{}).empty());
+  EXPECT_EQ(report(defaultSections(), ChannelGrid{}).size(), 1u);
+}
+
+TEST(PrintPlan, SkippedSectionsShiftTheLayoutNotThePageNumber) {
+  const ChannelGrid grid = gridWithRows({2, 4, 6});
+  const auto pages = report(only({Section::Msk, Section::Channels}), grid);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(pages[0].kind, PageKind::Msk);
+  EXPECT_EQ(pages[1].kind, PageKind::Channel);
+  EXPECT_EQ(pages[1].channelPage, 1);
+  EXPECT_EQ(textAt(pages[1].items, 45 * geometry().unit(), -36 * geometry().titleLine), "Page 2 of 2");
+
+  const PrintPlan plan(only({Section::Dtmf, Section::TwoTone, Section::Channels}), 3);
+  EXPECT_EQ(plan.totalPages(), 6);
+  const PageKind kinds[] = {PageKind::Dtmf,    PageKind::TwoToneDecode, PageKind::TwoToneEncode,
+                            PageKind::Channel, PageKind::Channel,       PageKind::Channel};
+  for (int page = 1; page <= 6; ++page) EXPECT_EQ(plan.kindOf(page), kinds[page - 1]) << page;
+  EXPECT_EQ(plan.absolutePage(2), 4);
+  EXPECT_EQ(plan.channelPageOf(4), 1);
+  EXPECT_EQ(plan.channelPageOf(3), 0);
+  // Every section, in report order.
+  const PrintPlan all(SectionFlags{true, true, true, true, true}, 2);
+  const PageKind order[] = {PageKind::Dtmf,          PageKind::Msk,     PageKind::Optional, PageKind::TwoToneDecode,
+                            PageKind::TwoToneEncode, PageKind::Channel, PageKind::Channel};
+  for (int page = 1; page <= 7; ++page) EXPECT_EQ(all.kindOf(page), order[page - 1]) << page;
+}
+
+TEST(PrintPlan, ChannelPagesEndAtEveryFifthProgrammedRow) {
+  // Programmed rows with gaps: 3 5 8 9 20 | 21 40 41 77 100 | 128 129
+  const ChannelGrid grid = gridWithRows({3, 5, 8, 9, 20, 21, 40, 41, 77, 100, 128, 129});
+  EXPECT_EQ(channelPageEnds(grid), (std::vector<int>{0, 20, 100, 129}));
+  EXPECT_EQ(channelPageRows(grid, 2), (std::vector<int>{21, 40, 41, 77, 100}));
+  EXPECT_EQ(channelPageRows(grid, 3), (std::vector<int>{128, 129}));
+  EXPECT_TRUE(channelPageRows(grid, 4).empty());
+  // A row counts as programmed by its receive text alone.
+  ChannelGrid rxOnly;
+  rxOnly.cell(7, ColRx) = "150.00000";
+  rxOnly.cell(8, ColTx) = "150.00000";
+  EXPECT_EQ(channelPageEnds(rxOnly), (std::vector<int>{0, 129}));
+  EXPECT_EQ(channelPageRows(rxOnly, 1), (std::vector<int>{7}));
+  // Exactly ten channels: two full pages, no empty third one.
+  EXPECT_EQ(channelPageEnds(gridWithRows(firstRows(10))), (std::vector<int>{0, 5, 10}));
+}
+
+TEST(PrintPlan, SectionListsFromTheCommandLine) {
+  SectionFlags flags{};
+  std::string bad;
+  ASSERT_TRUE(parseSectionList("channels, DTMF,2tone", flags, bad));
+  EXPECT_EQ(flags, (SectionFlags{true, false, false, true, true}));
+  ASSERT_TRUE(parseSectionList("all", flags, bad));
+  EXPECT_EQ(flags, (SectionFlags{true, true, true, true, true}));
+  ASSERT_TRUE(parseSectionList("", flags, bad));
+  EXPECT_EQ(flags, SectionFlags{});
+  flags = defaultSections();
+  EXPECT_FALSE(parseSectionList("msk,keys", flags, bad));
+  EXPECT_EQ(bad, "keys");
+  EXPECT_EQ(flags, defaultSections());  // untouched on error
+}
+
+// ---- Page layouts -----------------------------------------------------------
 
 constexpr Language En = Language::English;
 constexpr Language Zh = Language::Chinese;
@@ -62,10 +203,8 @@ TEST(DtmfLayout, EncodeAndDecodeValues) {
     const char* zh;
   };
   const Case cases[] = {
-      {{{0x1308, 0}}, -5, "6", "6"},
       {{{0x1308, 0xFF}}, -5, "15", "15"},
       {{{0x1309, 3}}, -6, "150", "150"},
-      {{{0x130A, 0}}, -7, "0", "0"},
       {{{0x130B, 0xFF}}, -8, "12750", "12750"},
       {{{0x12A8, 0x40}}, -9, "√", "√"},
       {{{0x12A8, 0xBF}}, -9, "×", "×"},
@@ -97,10 +236,10 @@ TEST(DtmfLayout, FastCallListEntries) {
   const auto items = dtmf(image);
   const int u = geometry().unit();
   const int b = geometry().bodyLine;
-  EXPECT_EQ(test::textAt(items, 18 * u, -20 * b - 50), "1234567890123456");
-  EXPECT_EQ(test::textAt(items, 10 * u, -28 * b - 50), "9");
-  EXPECT_EQ(test::textAt(items, 18 * u, -28 * b - 50), "*#0");
-  EXPECT_EQ(test::textAt(items, 18 * u, -21 * b - 50), "");
+  EXPECT_EQ(textAt(items, 18 * u, -20 * b - 50), "1234567890123456");
+  EXPECT_EQ(textAt(items, 10 * u, -28 * b - 50), "9");
+  EXPECT_EQ(textAt(items, 18 * u, -28 * b - 50), "*#0");
+  EXPECT_EQ(textAt(items, 18 * u, -21 * b - 50), "");
 }
 
 TEST(MskLayout, OwnCodeAndCallListSlots) {
@@ -115,7 +254,7 @@ TEST(MskLayout, OwnCodeAndCallListSlots) {
   const int b = geometry().bodyLine;
   EXPECT_EQ(cell(items, 15, -4), "1234");
   const std::pair<int, const char*> slots[] = {{8, "0001"}, {10, "0003"}, {11, "04"}, {16, "0009"}};
-  for (const auto& [line, text] : slots) EXPECT_EQ(test::textAt(items, 17 * u, -line * b - 25), text) << line;
+  for (const auto& [line, text] : slots) EXPECT_EQ(textAt(items, 17 * u, -line * b - 25), text) << line;
 }
 
 // The lines no dialog shows keep the printout's own readings.
@@ -256,7 +395,7 @@ TEST(TwoToneEncodeLayout, TimingFormatsAndToneTableHalves) {
       {13, row(0), "670.0"}, {23, row(0), "1000.0"}, {13, row(15), "250.0"}, {35, row(0), "17"},
       {41, row(0), "444.4"}, {51, row(0), ""},       {35, row(15), "32"},    {41, row(15), ""},
   };
-  for (const auto& [x, y, text] : table) EXPECT_EQ(test::textAt(items, x * u, y), text) << x << " " << y;
+  for (const auto& [x, y, text] : table) EXPECT_EQ(textAt(items, x * u, y), text) << x << " " << y;
 }
 
 TEST(ChannelLayout, BlocksPrintTheGridTexts) {
