@@ -1,15 +1,34 @@
-// The channel grid driven as a user drives it: clicks on cells, keys typed into
-// the in-place editors, leaving a cell, Enter, Save, undo, whole-row selection.
+// The channel grid driven as a user drives it (clicks on cells, keys typed into
+// the in-place editors, leaving a cell, Enter, Save, undo, whole-row selection),
+// and Read, Write and the verify after it through the Process window against the
+// in-process virtual radio: the window, the worker thread, Cancel, the messages,
+// the backups and what the document holds afterwards.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <semaphore>
 #include <vector>
 
+#include "TestImages.h"
 #include "channels/widgets/CProgramView.h"
+#include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"
+#include "link/RadioMemoryMap.h"
+#include "link/VirtualRadio.h"
+#include "link/VirtualRadioLink.h"
+#include "link/widgets/TransferController.h"
 
 namespace radio::gui {
 namespace {
@@ -21,10 +40,26 @@ class ChannelGridView : public ::testing::Test {
     doc = std::make_unique<CProgramDoc>(state);
     doc->newDocument();
     view = std::make_unique<CProgramView>(*doc);
-    answers = std::make_unique<ScopedPrompts>([this](QWidget*, const MessageRequest& request) {
+    Prompts answered;
+    answered.message = [this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
-      return QMessageBox::Ok;
-    });
+      return request.buttons & QMessageBox::Retry ? QMessageBox::Cancel : QMessageBox::Ok;
+    };
+    // A window of differences is read, not run.
+    answered.runDialog = [this](QDialog& dialog) {
+      if (auto* differences = qobject_cast<CDifferencesDlg*>(&dialog)) {
+        listed.push_back(differences->windowTitle().toStdString());
+        for (const QString& line : differences->listText().split(QLatin1Char('\n')))
+          listed.push_back(line.toStdString());
+      }
+      return 0;
+    };
+    // The password asked for after "Password Error!": none unless a test gives one.
+    answered.digits = [this](QWidget*, const QString&, const QString&, int maxDigits) {
+      asked.push_back(maxDigits);
+      return password;
+    };
+    answers = std::make_unique<ScopedPrompts>(std::move(answered));
     view->resize(1000, 600);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -60,6 +95,9 @@ class ChannelGridView : public ::testing::Test {
   std::unique_ptr<ScopedPrompts> answers;
   std::unique_ptr<CProgramView> view;
   std::vector<MessageRequest> messages;
+  std::vector<std::string> listed;  // the title and lines of each window of differences
+  std::optional<QString> password;  // the answer to the password question
+  std::vector<int> asked;           // each password question, by its number of digits
 };
 
 // A refused frequency keeps the row, its editor and the current cell, so that the
@@ -148,6 +186,203 @@ TEST_F(ChannelGridView, UnreadableFieldsSurviveEditorsOpenedAndLeft) {
   EXPECT_TRUE(messages.empty());
   view->storeGrid();
   EXPECT_EQ(std::vector<Byte>(doc->image().channel(3).begin(), doc->image().channel(3).end()), before);
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+// A radio holding channel 1 at 145.5 MHz and a setting byte the image lacks.
+RadioMemory radioWithAChannel() {
+  RadioImage image = test::newDocument();
+  test::putChannel(image, 1, "145.50000", "RADIO");
+  RadioMemory memory = radioMemoryFromImage(image);
+  memory[radioaddr::kBandType] = 0x03;
+  return memory;
+}
+
+// The grid's window with the transfer commands bound, its radio a virtual one.
+class TransferWindow : public ChannelGridView {
+ protected:
+  void SetUp() override {
+    ChannelGridView::SetUp();
+    state.portName = "virtual";
+    transfers = std::make_unique<TransferController>(doc->document(), state.lang, view.get());
+    transfers->setPortName([this] { return state.portName; });
+    transfers->setBackupFolder(backups.filePath("backups").toStdString());
+    view->bindTransfers(*transfers);
+    transfers->setLinkOpener([this](const std::string& device, Language) {
+      openedDevice = device;
+      OpenedLink opened;
+      auto link = std::make_unique<VirtualRadioLink>(*radio);
+      link->beforeWrite = [this](const VirtualRadioLink::Event& event) {
+        if (onWrite) onWrite(event);
+      };
+      opened.link = std::move(link);
+      return opened;
+    });
+  }
+
+  void TearDown() override {
+    transfers.reset();
+    view.reset();
+    doc.reset();
+  }
+
+  // Runs the open Process window's transfer to its end.
+  void startAndWait() {
+    CProcessDlg* dlg = transfers->processWindow();
+    ASSERT_NE(dlg, nullptr);
+    QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
+    QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr; }));
+  }
+
+  QTemporaryDir backups;
+  std::unique_ptr<TransferController> transfers;
+  std::unique_ptr<VirtualRadio> radio = std::make_unique<VirtualRadio>(radioWithAChannel());
+  std::string openedDevice;
+  std::function<void(const VirtualRadioLink::Event&)> onWrite;  // runs on the worker thread
+  std::binary_semaphore reached{0};
+  std::binary_semaphore goOn{0};
+};
+
+// A read fills the grid and keeps a backup; a backup that cannot be saved (a plain
+// file where its folder should be) is reported, and the read still fills the grid.
+TEST_F(TransferWindow, ReadFillsTheGridAndKeepsABackupOrReportsItsFailure) {
+  const std::string folder = backups.filePath("backups").toStdString();
+  for (const bool blocked : {true, false}) {
+    if (blocked) std::ofstream(folder) << "in the way";
+    if (!blocked) std::filesystem::remove(folder);
+    messages.clear();
+    transfers->startRead();
+    startAndWait();
+    EXPECT_EQ(view->table()->item(0, ColRx)->text(), "145.50000");
+    EXPECT_TRUE(doc->isModified());
+    // The refresh after the read rewrites the band record.
+    EXPECT_EQ(doc->image().bandRecord(), kGridBandRecord);
+    if (blocked) {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_TRUE(messages[0].text.startsWith("The radio was read, but its backup could not be saved:"));
+    } else {
+      EXPECT_TRUE(messages.empty());
+      const auto backup = std::filesystem::directory_iterator(folder)->path();
+      EXPECT_EQ(std::filesystem::file_size(backup), kImageSize);
+    }
+  }
+}
+
+// A radio with a password refuses the read; the user is asked for the password,
+// which goes into the document, and the read is run again and completes.
+TEST_F(TransferWindow, PasswordErrorAsksForThePasswordAndReadsAgain) {
+  RadioFaults faults;
+  faults.password = "4321";
+  radio = std::make_unique<VirtualRadio>(radioWithAChannel(), faults);
+  password = QStringLiteral("4321");
+  transfers->startRead();
+  QTest::mouseClick(transfers->processWindow()->startButton(), Qt::LeftButton);
+  ASSERT_TRUE(waitUntil([&] { return view->grid().cell(1, ColRx) == "145.50000"; }));
+  EXPECT_EQ(asked, std::vector<int>{6});
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text.toStdString(), "Password Error!");
+  EXPECT_EQ(doc->image().text(addr::kPassword, 4), "4321");
+  EXPECT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr && !transfers->running(); }));
+}
+
+// Verify after writing reads the radio back in the same window: a good radio is
+// reported as holding the document, a cell that keeps its old value is named by
+// channel and field.
+TEST_F(TransferWindow, VerifyAfterWritingNamesACellThatKeptItsOldValue) {
+  transfers->setVerifyAfterWrite([] { return true; });
+  // Channel 1 of the document is the radio's, its name beginning with X.
+  transfers->startRead();
+  startAndWait();
+  doc->change("Test", [](RadioImage& image) { image.set(0x0010, 'X'); });
+  for (const bool stuck : {false, true}) {
+    RadioFaults faults;
+    if (stuck) faults.stuckCell = 0x0010;
+    radio = std::make_unique<VirtualRadio>(radioWithAChannel(), faults);
+    messages.clear();
+    listed.clear();
+    transfers->startWrite();
+    startAndWait();
+    EXPECT_TRUE(radio->violations().empty());
+    const std::vector<std::string> differences{"Verify", "channel 1: name: XADIO -> RADIO"};
+    EXPECT_EQ(listed, stuck ? differences : std::vector<std::string>{});
+    EXPECT_EQ(messages.size(), stuck ? 0u : 1u);
+  }
+}
+
+TEST_F(TransferWindow, WriteSendsTheGridIncludingTheCellBeingEdited) {
+  // A channel typed into the grid, its name editor still open.
+  click(2, ColRx);
+  type("440.5");
+  click(2, ColName);
+  type("NEW");
+  transfers->startWrite();
+  startAndWait();
+  EXPECT_TRUE(messages.empty());
+  const RadioMemory& memory = radio->memory();
+  EXPECT_EQ(memory[24 + 3], 0x44);  // channel 2 receive frequency, top BCD pair
+  EXPECT_EQ(memory[24 + 16], 'N');
+  // Channel 1 of the radio was overwritten by the document's empty row.
+  EXPECT_EQ(memory[3], 0xFF);
+}
+
+// Cancel before Start or right after it: the window goes, the port is never opened
+// and the commands open a fresh window afterwards.
+TEST_F(TransferWindow, CancelBeforeOrRightAfterStartSendsNothing) {
+  for (const bool started : {false, true}) {
+    transfers->startWrite();
+    QPointer<CProcessDlg> dlg = transfers->processWindow();
+    if (started) QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+    QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); })) << started;
+    EXPECT_EQ(radio->wakeUps(), 0) << started;
+    EXPECT_EQ(openedDevice, "") << started;
+  }
+}
+
+// Cancel or the close box while the transfer runs: the grid takes no edits, the
+// window stays until the worker stops, then goes silently; the read changed nothing.
+TEST_F(TransferWindow, StoppingARunningReadEndsItSilentlyAndChangesNothing) {
+  const std::function<void(CProcessDlg*)> stops[] = {
+      [](CProcessDlg* dlg) { QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton); },
+      [](CProcessDlg* dlg) { dlg->close(); }};
+  for (const auto& stop : stops) {
+    radio = std::make_unique<VirtualRadio>(radioWithAChannel());
+    int writes = 0;  // held at the 120th write, well into the read
+    onWrite = [&](const VirtualRadioLink::Event&) {
+      if (++writes == 120) reached.release(), goOn.acquire();
+    };
+    const RadioImage before = doc->image();
+    transfers->startRead();
+    QPointer<CProcessDlg> dlg = transfers->processWindow();
+    QSignalSpy spy(transfers.get(), &TransferController::runningChanged);
+    QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return reached.try_acquire(); }));
+    click(4, ColRx);
+    EXPECT_EQ(view->visibleEditor(), nullptr);
+    stop(dlg);
+    EXPECT_FALSE(dlg.isNull());
+    goOn.release();
+    ASSERT_TRUE(waitUntil([&] { return spy.count() == 2; }));
+    EXPECT_TRUE(waitUntil([&] { return dlg.isNull(); }));
+    EXPECT_TRUE(messages.empty());
+    // The grid was stored before the transfer; the read itself changed nothing.
+    RadioImage stored = before;
+    gridToImage(view->grid(), stored, state.band.limits, Language::English);
+    stored.setBit(addr::kMskFlags, 3, doc->image().bit(addr::kMskFlags, 3));
+    EXPECT_TRUE(doc->image() == stored);
+  }
 }
 
 }  // namespace

@@ -1,17 +1,66 @@
-// The transfer engine and the squelch exchanges against the in-process virtual
-// radio: the exact exchange, the image after every way a transfer ends,
-// Retry/Cancel and cancellation.
+// The radio exchanges against the in-process virtual radio: the virtual radio's
+// own rules; the transfer engine (the exact exchange, the image after every way a
+// transfer ends, Retry/Cancel and cancellation); the squelch exchanges; verify and
+// identify.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "LinkTestSupport.h"
+#include "TestImages.h"
+#include "channels/ChannelGrid.h"
+#include "link/RadioInfo.h"
 #include "link/RadioMemoryMap.h"
 #include "link/SquelchExchange.h"
 #include "link/TransferEngine.h"
+#include "link/Verify.h"
+#include "link/VirtualRadio.h"
 
 namespace radio {
 namespace {
+
+std::vector<Byte> feed(VirtualRadio& radio, std::initializer_list<Byte> bytes) {
+  std::vector<Byte> out;
+  for (Byte b : bytes) radio.receive(b, out);
+  return out;
+}
+
+TEST(VirtualRadio, AnswersOnlyInProtocolOrderAndRecordsSlips) {
+  VirtualRadio radio(test::randomMemory(1));
+  // A read request before any wake-up is ignored like line noise.
+  EXPECT_TRUE(feed(radio, {0x52, 0x00, 0x00, 0x08}).empty());
+  EXPECT_EQ(feed(radio, {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41}), std::vector<Byte>{0x06});
+  // A read request instead of Identify is a protocol slip.
+  EXPECT_TRUE(feed(radio, {0x52}).empty());
+  EXPECT_EQ(radio.violations().size(), 1u);
+  feed(radio, {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41});
+  EXPECT_EQ(feed(radio, {0x4D, 0x02}).size(), 8u);
+  EXPECT_EQ(feed(radio, {0x06}), std::vector<Byte>{0x06});
+  // An acknowledge with no read reply to confirm is a slip too.
+  EXPECT_TRUE(feed(radio, {0x06}).empty());
+  EXPECT_EQ(radio.violations().size(), 2u);
+  // Data bytes of a write may look like STX without restarting the wake-up.
+  EXPECT_EQ(feed(radio, {0x57, 0x00, 0x10, 0x02, 0x02, 0x06}), std::vector<Byte>{0x06});
+  EXPECT_EQ(radio.memory()[0x10], 0x02);
+  EXPECT_EQ(radio.memory()[0x11], 0x06);
+  // Requests past the memory end are refused.
+  EXPECT_TRUE(feed(radio, {0x52, 0x0F, 0xFC, 0x08}).empty());
+  EXPECT_EQ(radio.violations().size(), 3u);
+}
+
+TEST(RadioMemoryMap, EveryRadioAddressHasItsOwnImageByte) {
+  std::vector<int> hits(kImageSize, 0);
+  for (unsigned a = 0; a < kRadioMemorySize; ++a) ++hits[imageOffsetForRadioAddress(static_cast<std::uint16_t>(a))];
+  for (std::size_t off = 0; off < kImageSize; ++off) {
+    const std::size_t row = off / kRecordSize;
+    const bool moved = row <= 129 || (row >= 195 && off % kRecordSize < 16);
+    ASSERT_EQ(hits[off], moved ? 1 : 0) << off;
+  }
+  EXPECT_EQ(imageOffsetForRadioAddress(0x0FD1), addr::kBandType);
+  EXPECT_EQ(imageOffsetForRadioAddress(0x0FE2), addr::kPassword);
+  EXPECT_EQ(imageOffsetForRadioAddress(0x0FF6), addr::kSquelch);
+  EXPECT_EQ(imageOffsetForRadioAddress(0x0C73), addr::kMskFlags);
+}
 
 using test::Harness;
 using test::newDocument;
@@ -441,6 +490,86 @@ TEST(SquelchExchange, FailuresAndWhatTheImageHoldsAfterThem) {
     } else {
       EXPECT_EQ(h.questions, 2);
     }
+  }
+}
+
+// A document with channel 1 on 145.125 MHz, as the grid stores it.
+RadioImage document() {
+  RadioImage image = test::newDocument();
+  test::putChannel(image, 1, "145.12500");
+  return image;
+}
+
+TEST(Verify, AgreesAfterAWriteAndNamesWhatDiffersLater) {
+  Harness h(defaultRadioMemory());
+  RadioImage image = document();
+  ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok());
+  const int written = h.radio.blocksWritten();
+
+  const VerifyResult same = verifyRadio(h.link, image, {}, h.callbacks);
+  EXPECT_TRUE(same.agrees()) << (same.differences.empty() ? same.link.text : same.differences[0]);
+  EXPECT_EQ(h.radio.blocksWritten(), written);  // verify never writes
+
+  RadioImage edited = image;
+  RowTexts row = decodeChannel(edited.channel(1), Language::English);
+  row[ColName] = "BASE";
+  encodeChannel(row, edited.channel(1), Language::English);
+  edited.set(0x0C20, 0x00);          // a byte no field shows
+  edited.set(addr::kBandRecord, 0);  // never written: not compared
+  const VerifyResult differs = verifyRadio(h.link, edited, {}, h.callbacks);
+  EXPECT_TRUE(differs.link.ok());
+  EXPECT_EQ(differs.differences, (std::vector<std::string>{"channel 1: name: BASE -> CALL", "bytes 0x0C20-0x0C20"}));
+  EXPECT_EQ(h.radio.blocksWritten(), written);
+  EXPECT_TRUE(h.radio.violations().empty());
+}
+
+TEST(Verify, FindsACellThatKeepsItsOldValue) {
+  RadioFaults faults;
+  faults.stuckCell = 0x0002;  // a byte of channel 1's receive frequency
+  Harness h(defaultRadioMemory(), faults);
+  RadioImage image = document();
+  ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok());
+  const VerifyResult v = verifyRadio(h.link, image, {}, h.callbacks);
+  ASSERT_TRUE(v.link.ok());
+  ASSERT_EQ(v.differences.size(), 1u);
+  EXPECT_EQ(v.differences[0].rfind("channel 1: rx: 145.12500 -> ", 0), 0u) << v.differences[0];
+}
+
+TEST(Verify, ARefusedPasswordIsTheLinksFailure) {
+  RadioFaults faults;
+  faults.password = "1234";
+  Harness h(defaultRadioMemory(), faults);
+  const VerifyResult v = verifyRadio(h.link, document(), {}, h.callbacks);
+  EXPECT_EQ(v.link.outcome, LinkOutcome::PasswordError);
+  EXPECT_FALSE(v.agrees());
+}
+
+TEST(Identify, ReportsWithoutReadingTheChannels) {
+  struct Case {
+    RadioFaults faults;
+    LinkOutcome outcome;
+    std::optional<std::string> password;
+  };
+  RadioFaults refused;
+  refused.bandType = 2;
+  RadioFaults locked;
+  locked.password = "8888";
+  const Case cases[] = {{{}, LinkOutcome::Completed, ""},
+                        {locked, LinkOutcome::Completed, "8888"},
+                        {refused, LinkOutcome::BandTypeError, std::nullopt}};
+  for (const Case& c : cases) {
+    Harness h(defaultRadioMemory(), c.faults);
+    const RadioInfo info = identifyRadio(h.link, Language::English, h.callbacks);
+    EXPECT_EQ(info.link.outcome, c.outcome);
+    EXPECT_TRUE(info.identified);
+    EXPECT_EQ(info.password, c.password);
+    EXPECT_LE(h.radio.blocksRead(), 5);
+    EXPECT_EQ(h.radio.blocksWritten(), 0);
+    const auto lines = describeRadio(info, {"KV-240T"}, Language::English);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(
+        lines[1].rfind(c.outcome == LinkOutcome::Completed ? "Band type: 3 (accepted" : "Band type: 2 (refused", 0), 0u)
+        << lines[1];
   }
 }
 
