@@ -192,7 +192,6 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
       {"3,A,145.0025,,,,,,,,,,", "receive frequency 145.0025 is not on a 5 kHz or 6.25 kHz step"},
       {"3,A,300,,,,,,,,,,", "receive frequency 300 is outside the bands 136-174 MHz, 400-520 MHz"},
       {"3,A,146.52,x,,,,,,,,,", "duplex 'x' is not empty, +, -, split or off"},
-      {"3,A,146.52,+,abc,,,,,,,,", "offset 'abc' is not a number"},
       {"3,A,140,-,10,,,,,,,,", "transmit frequency 130.000000 is outside the bands 136-174 MHz, 400-520 MHz"},
       {"3,A,146.52,,,Foo,,,,,,,", "tone mode 'Foo' is not known"},
       {"3,A,146.52,,,TSQL-R,,,,,,,", "tone mode TSQL-R (reverse squelch) has no equivalent in the radio"},
@@ -204,7 +203,7 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
       {"3,A,146.52,,,,,,,,,X,", "skip 'X' is not empty, S or P"},
       {"3,A,146.52,,,,,,,,,,Sometimes", "busy lock 'Sometimes' is not Off, Carrier or QT/DQT"},
       {"3,A,146.52,,,,,,,,,,", ""},  // goes in
-      {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 21"},
+      {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 20"},
       {"4,\xFF,146.55,,,,,,,,,,", "the row is not UTF-8 text"},
   };
   std::string csv =

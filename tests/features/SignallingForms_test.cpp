@@ -177,13 +177,10 @@ TEST(Msk, StoreWritesTheCodesPaddedWithFF) {
 // ---- 2-Tone -----------------------------------------------------------------
 
 TEST(TwoToneNumber, ParsesLikeAnEditAndFormatsLikePrintf) {
-  const std::pair<const char*, std::int64_t> parsed[] = {{"1000.0", 1000 * kMicro},
-                                                         {" 5.0", 5 * kMicro},
-                                                         {"0.35", 350'000},
-                                                         {"1.2.3", 1'200'000},
-                                                         {"abc", 0},
-                                                         {"", 0},
-                                                         {".5", 500'000}};
+  const std::pair<const char*, std::int64_t> parsed[] = {
+      {"1000.0", 1000 * kMicro}, {" 5.0", 5 * kMicro}, {"0.35", 350'000}, {"1.2.3", 1'200'000}, {"abc", 0}, {"", 0},
+      {".5", 500'000},
+  };
   for (const auto& [text, micros] : parsed) EXPECT_EQ(parseMicros(text), micros) << text;
   EXPECT_EQ(formatMicros(5 * kMicro, 4, 1), " 5.0");
   EXPECT_EQ(formatMicros(3'276'750'000, 2, 1), "3276.8");  // halves away from zero

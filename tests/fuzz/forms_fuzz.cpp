@@ -66,46 +66,38 @@ std::vector<FormCase> formCases() {
                        storeDtmfCallList(form, image);
                      }});
   }
-  {
-    Owned o;
-    o.bytes(0x1320, 10).bytes(0x132F, 1).bytes(0x1338, 10);  // ID code, group code, stun code
-    o.bits(0x12A8, 0x30);                                    // stun activation and type
-    cases.push_back({"dtmf decode", o, [](RadioImage& image, Language lang, fuzz::FuzzInput* in) {
-                       DtmfDecodeForm form = loadDtmfDecode(image, lang);
-                       if (in) {
-                         form.idCode = typed(in);
-                         form.groupCode = typed(in);
-                         form.stunActivation = in->flag();
-                         form.stunCode = typed(in);
-                         form.stunType = typed(in);
-                       }
-                       storeDtmfDecode(form, image);
-                     }});
-  }
-  {
-    Owned o;
-    o.bits(0x1308, 0x03).bytes(0x1309, 3).bits(0x12A8, 0x40);  // speed, the three times, side tone
-    cases.push_back({"dtmf encode", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
-                       DtmfEncodeForm form = loadDtmfEncode(image);
-                       if (in) {
-                         form.speed = typed(in);
-                         form.firstDelay = typed(in);
-                         form.firstTime = typed(in);
-                         form.starHashTime = typed(in);
-                         form.sideTone = in->flag();
-                       }
-                       storeDtmfEncode(form, image);
-                     }});
-  }
-  {
-    Owned o;
-    o.bits(addr::kKeyAssign, 0x03);
-    cases.push_back({"key assignment", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
-                       KeyAssignForm form = loadKeyAssign(image);
-                       if (in) form.choice = static_cast<signed char>(in->byte());
-                       storeKeyAssign(form, image);
-                     }});
-  }
+  // The ID, group and stun codes, stun activation and type.
+  cases.push_back({"dtmf decode", Owned().bytes(0x1320, 10).bytes(0x132F, 1).bytes(0x1338, 10).bits(0x12A8, 0x30),
+                   [](RadioImage& image, Language lang, fuzz::FuzzInput* in) {
+                     DtmfDecodeForm form = loadDtmfDecode(image, lang);
+                     if (in) {
+                       form.idCode = typed(in);
+                       form.groupCode = typed(in);
+                       form.stunActivation = in->flag();
+                       form.stunCode = typed(in);
+                       form.stunType = typed(in);
+                     }
+                     storeDtmfDecode(form, image);
+                   }});
+  // The speed, the three times, the side tone.
+  cases.push_back({"dtmf encode", Owned().bits(0x1308, 0x03).bytes(0x1309, 3).bits(0x12A8, 0x40),
+                   [](RadioImage& image, Language, fuzz::FuzzInput* in) {
+                     DtmfEncodeForm form = loadDtmfEncode(image);
+                     if (in) {
+                       form.speed = typed(in);
+                       form.firstDelay = typed(in);
+                       form.firstTime = typed(in);
+                       form.starHashTime = typed(in);
+                       form.sideTone = in->flag();
+                     }
+                     storeDtmfEncode(form, image);
+                   }});
+  cases.push_back(
+      {"key assignment", Owned().bits(addr::kKeyAssign, 0x03), [](RadioImage& image, Language, fuzz::FuzzInput* in) {
+         KeyAssignForm form = loadKeyAssign(image);
+         if (in) form.choice = static_cast<signed char>(in->byte());
+         storeKeyAssign(form, image);
+       }});
   {
     Owned o;
     for (int code = 0; code <= kMskCallCount; ++code) o.bytes(mskCodeOffset(code), kMskCodeLength);
@@ -132,35 +124,29 @@ std::vector<FormCase> formCases() {
                        storeOptionalFeatures(form, image, lang);
                      }});
   }
-  {
-    Owned o;
-    o.bytes(addr::kModelIndex, 1).bytes(addr::kBandRecord, 6);
-    cases.push_back(
-        {"product information", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
-           BandState band;
-           band.limits = bandLimitsFromRecord(normalisedBandRecord(image.bandRecord()));
-           const std::optional<std::int64_t> remembered =
-               in ? std::optional<std::int64_t>(static_cast<signed char>(in->byte())) : std::nullopt;
-           ProductInfoForm form = loadProductInfo(image, band.limits, {"A", "B", "C"}, remembered);
-           if (in) {
-             form.model = static_cast<signed char>(in->byte());
-             for (std::int32_t* edge : {&form.edges.low1, &form.edges.high1, &form.edges.low2, &form.edges.high2})
-               *edge = static_cast<std::int32_t>(in->byte() * 256 + in->byte()) - 1000;
-           }
-           (void)storeProductInfo(form, image, band);
-         }});
-  }
-  {
-    Owned o;
-    o.bytes(addr::kSquelch, kSquelchRows);
-    cases.push_back({"squelch", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
-                       SquelchForm form = loadSquelch(image);
-                       if (in)
-                         for (auto& shown : form.shown)
-                           shown = in->flag() ? std::optional<int>(static_cast<signed char>(in->byte())) : std::nullopt;
-                       storeSquelch(form, image);
-                     }});
-  }
+  cases.push_back(
+      {"product information", Owned().bytes(addr::kModelIndex, 1).bytes(addr::kBandRecord, 6),
+       [](RadioImage& image, Language, fuzz::FuzzInput* in) {
+         BandState band;
+         band.limits = bandLimitsFromRecord(normalisedBandRecord(image.bandRecord()));
+         const std::optional<std::int64_t> remembered =
+             in ? std::optional<std::int64_t>(static_cast<signed char>(in->byte())) : std::nullopt;
+         ProductInfoForm form = loadProductInfo(image, band.limits, {"A", "B", "C"}, remembered);
+         if (in) {
+           form.model = static_cast<signed char>(in->byte());
+           for (std::int32_t* edge : {&form.edges.low1, &form.edges.high1, &form.edges.low2, &form.edges.high2})
+             *edge = static_cast<std::int32_t>(in->byte() * 256 + in->byte()) - 1000;
+         }
+         (void)storeProductInfo(form, image, band);
+       }});
+  cases.push_back(
+      {"squelch", Owned().bytes(addr::kSquelch, kSquelchRows), [](RadioImage& image, Language, fuzz::FuzzInput* in) {
+         SquelchForm form = loadSquelch(image);
+         if (in)
+           for (auto& shown : form.shown)
+             shown = in->flag() ? std::optional<int>(static_cast<signed char>(in->byte())) : std::nullopt;
+         storeSquelch(form, image);
+       }});
   for (int k = 1; k <= kTwoToneDecodeEntries; ++k) {
     Owned o;
     o.bytes(twoToneDecodeOffset(k), 8).bytes(twoToneDecodeOffset(k) + twotone::kRadioOffset, 8);

@@ -1,12 +1,35 @@
-// The desktop application as a whole: start-up and shut-down, and the main
-// window's document commands (File New, Save, closing with changes).
+// The desktop application as a whole: start-up and shut-down, the main window's
+// document commands (File New, Save, closing with changes), the Port Setting
+// window (the current port checked when it can be opened, a device path typed
+// into its field, what OK and Cancel store), and F1 in the windows (the help id
+// asked for is the focused control's, else the window's, and the ids around the
+// asking widget find the window's page).
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+#include <string>
 
 #include "ShellTestSupport.h"
+#include "app/HelpTopics.h"
+#include "features/OptionalFeaturesForm.h"
+#include "features/widgets/COptionalFeaturesDlg.h"
+#include "gui/AppState.h"
 #include "gui/CProgramDoc.h"
+#include "gui/HelpHook.h"
+#include "gui/ProgramSettings.h"
+#include "link/serial/SerialLink.h"
+#include "link/widgets/CPortSettingDlg.h"
+#include "link/widgets/CProcessDlg.h"
+#include "model/RadioImage.h"
 #include "shell/widgets/CChildFrame.h"
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/CMyDocManager.h"
@@ -15,6 +38,8 @@
 
 namespace radio::gui::test {
 namespace {
+
+// ---- Start-up and the main window -------------------------------------------
 
 using StartupTest = ShellFixture;
 
@@ -132,6 +157,107 @@ TEST_F(MainFrameTest, ClosedDocumentTakesNoCommands) {
   for (const auto id : {EditCommands::Undo, EditCommands::Paste, EditCommands::Delete})
     EXPECT_FALSE(frame_->editCommands().action(id)->isEnabled()) << id;
   EXPECT_FALSE(frame_->action(cmd::kOptionalFeatures)->isEnabled());
+}
+
+// ---- Port Setting -----------------------------------------------------------
+
+// A pseudo-terminal whose device path a port can be opened at.
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) path_ = ptsname(master_);
+  }
+  ~PseudoTerminal() {
+    if (master_ >= 0) close(master_);
+  }
+  [[nodiscard]] const std::string& path() const { return path_; }
+
+ private:
+  int master_ = -1;
+  std::string path_;
+};
+
+class PortSettingWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { state.appName = "radioprog-port-test"; }
+  QString storedPort() const { return ProgramSettings("radioprog-port-test").value(Setting::Port).toString(); }
+
+  AppState state;
+};
+
+TEST_F(PortSettingWindow, DevicePathTypedIntoTheFieldIsStoredOnOk) {
+  PseudoTerminal pty;
+  ASSERT_FALSE(pty.path().empty());
+  state.portName = "/dev/does-not-exist";
+  CPortSettingDlg dlg(state);
+  // The stored port is gone: it is shown but not chosen.
+  EXPECT_EQ(dlg.deviceEdit()->text(), "/dev/does-not-exist");
+  dlg.deviceEdit()->clear();
+  QTest::keyClicks(dlg.deviceEdit(), QString::fromStdString(pty.path()));
+  dlg.accept();
+  EXPECT_EQ(state.portName, pty.path());
+  EXPECT_EQ(ProgramSettings(state.appName).port(), pty.path());
+}
+
+// Nothing chosen, Cancel, or a blank path: the stored port stays.
+TEST_F(PortSettingWindow, NothingChosenOrCancelChangesNothing) {
+  state.portName = "/dev/does-not-exist";
+  const struct {
+    const char* typed;  // nullptr: the field as the window shows it
+    bool ok;
+  } cases[] = {{nullptr, true}, {"/dev/ttyUSB7", false}, {"   ", true}};
+  for (const auto& c : cases) {
+    CPortSettingDlg dlg(state);
+    if (c.typed) {
+      dlg.deviceEdit()->clear();
+      QTest::keyClicks(dlg.deviceEdit(), c.typed);
+    } else {
+      ASSERT_TRUE(dlg.chosenDevice().isEmpty());
+    }
+    c.ok ? dlg.accept() : dlg.reject();
+    EXPECT_EQ(dlg.result(), c.ok ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(state.portName, "/dev/does-not-exist") << (c.typed ? c.typed : "");
+  }
+}
+
+// ---- Help key ---------------------------------------------------------------
+
+struct Asked {
+  int id = -1;
+  std::string page;
+};
+
+// Shows window, focuses target (the window itself when null), presses F1.
+Asked pressF1(QWidget& window, QWidget* target) {
+  Asked asked;
+  setHelpHandler([&](QWidget* from, int id) {
+    asked.id = id;
+    asked.page = helpPageFor(id, helpIdsAround(from));
+  });
+  window.show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  QWidget* focus = target ? target : &window;
+  focus->setFocus();
+  QTest::keyClick(focus, Qt::Key_F1);
+  setHelpHandler({});
+  window.close();
+  return asked;
+}
+
+TEST(HelpKey, AsksWithTheFocusedControlOrTheWindowAndFindsItsPage) {
+  RadioImage image;
+  AppState state;
+
+  CProcessDlg process(QStringLiteral("Read Data"), Language::English);
+  const Asked fromProcess = pressF1(process, nullptr);
+  EXPECT_EQ(fromProcess.id, windowhelp::kProcess.id);
+  EXPECT_EQ(fromProcess.page, "transfer.html");
+
+  COptionalFeaturesDlg optional(image, state);
+  const Asked fromPassword = pressF1(optional, optional.findChild<QLineEdit*>());
+  EXPECT_EQ(fromPassword.id, optionalPasswordInfo().helpId);
+  EXPECT_EQ(fromPassword.page, "optional.html");
 }
 
 }  // namespace
