@@ -4,11 +4,69 @@
 // dialog shows them, refusals that leave the file as it was; the encodings
 // themselves are the forms' tests).
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "CliRunner.h"
+#include <atomic>
+#include <sstream>
+
+#include "TempFolder.h"
 
 namespace radio::test {
 namespace {
+
+// Runs radioprog-cli from the build folder and captures what it prints.
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string quote(const std::string& s) {
+  std::string out = "'";
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+CliRun runCli(const std::vector<std::string>& args) {
+  static std::atomic<int> counter{0};
+  const auto base = std::filesystem::temp_directory_path() /
+                    ("radioprog-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::string command = quote(std::string(RADIOPROG_BIN_DIR) + "/radioprog-cli");
+  for (const auto& a : args) command += " " + quote(a);
+  command += " >" + quote(base.string() + ".out") + " 2>" + quote(base.string() + ".err") + " </dev/null";
+  const int status = std::system(command.c_str());
+  CliRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.out = readFile(base.string() + ".out");
+  run.err = readFile(base.string() + ".err");
+  std::filesystem::remove(base.string() + ".out");
+  std::filesystem::remove(base.string() + ".err");
+  return run;
+}
+
+// The value column of one key in the output of get.
+std::string valueOf(const std::string& out, const std::string& key) {
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind(key + '\t', 0) != 0) continue;
+    const auto first = line.find('\t');
+    return line.substr(first + 1, line.find('\t', first + 1) - first - 1);
+  }
+  return "<missing>";
+}
+
+// A folder of the test's own for the documents the commands work on.
+class CliTest : public TempFolderTest {
+ protected:
+  [[nodiscard]] std::string file(const std::string& name) const { return (dir_ / name).string(); }
+  // A new document at file(name).
+  std::string newFile(const std::string& name) {
+    const std::string path = file(name);
+    EXPECT_EQ(runCli({"new", "-o", path}).exitCode, 0);
+    return path;
+  }
+};
 
 using CliDocument = CliTest;
 
