@@ -29,6 +29,22 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+#ifdef Q_OS_UNIX
+std::int64_t monotonicNs() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<std::int64_t>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
+
+timespec timespecOf(std::int64_t ns) {
+  return timespec{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+}
+
+// The last stretch of each pause waited out on the clock: about the system's
+// usual wake-up latency, a tenth of the protocol's shortest pause.
+constexpr std::int64_t kPauseSpinNs = 100'000;
+#endif
+
 constexpr qint64 kInputQueueSize = 1024;
 
 class SerialPortLink : public Link {
@@ -145,13 +161,14 @@ class SerialPortLink : public Link {
     (void)tight;
 #endif
 #ifdef Q_OS_UNIX
-    // An absolute deadline: an interrupted sleep resumes without drifting.
-    timespec until{};
-    clock_gettime(CLOCK_MONOTONIC, &until);
-    until.tv_nsec += static_cast<long>(milliseconds) * 1'000'000;
-    until.tv_sec += until.tv_nsec / 1'000'000'000;
-    until.tv_nsec %= 1'000'000'000;
+    // An absolute deadline: an interrupted sleep resumes without drifting. A
+    // sleep wakes late by the system's wake-up latency (tens of microseconds,
+    // more under load), and a transfer has hundreds of these pauses: the thread
+    // sleeps until shortly before the deadline and waits out the rest on the clock.
+    const std::int64_t deadline = monotonicNs() + static_cast<std::int64_t>(milliseconds) * 1'000'000;
+    const timespec until = timespecOf(deadline - kPauseSpinNs);
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {}
+    while (monotonicNs() < deadline) {}
 #else
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 #endif
