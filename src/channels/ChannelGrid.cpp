@@ -8,20 +8,18 @@
 namespace radio {
 namespace {
 
-constexpr std::array<Text, kGridColumns> kHeaders = {{
-    {"CH", "信道"},
-    {"Rx Frequency", "接收频率"},
-    {"Tx Frequency", "发射频率"},
-    {"QT/DQT Dec", "QT/DQT解码"},
-    {"QT/DQT Enc", "QT/DQT编码"},
-    {"Chnnel Name", "信道名字"},
-    {"Power", "功率"},
-    {" W/N ", "宽/窄"},
-    {"Scan Add", "扫描添加"},
-    {"Busy Lock", "繁忙锁定"},
+constexpr std::array<ColumnInfo, kGridColumns> kColumns = {{
+    {"", {"CH", "信道"}, 0.5, EditorKind::None},
+    {"rx", {"Rx Frequency", "接收频率"}, 1.06, EditorKind::Frequency, 1127, 2127},
+    {"tx", {"Tx Frequency", "发射频率"}, 1.06, EditorKind::Frequency, 1127, 2128},
+    {"dec", {"QT/DQT Dec", "QT/DQT解码"}, 1.1, EditorKind::ToneList, 1132, 2132},
+    {"enc", {"QT/DQT Enc", "QT/DQT编码"}, 1.1, EditorKind::ToneList, 1132, 2133},
+    {"name", {"Chnnel Name", "信道名字"}, 1.08, EditorKind::Name, 1126, 1126},
+    {"power", {"Power", "功率"}, 0.7, EditorKind::FlagList, 1129, 1129},
+    {"wn", {" W/N ", "宽/窄"}, 0.86, EditorKind::FlagList, 1128, 1128},
+    {"scan", {"Scan Add", "扫描添加"}, 0.8, EditorKind::FlagList, 1134, 1134},
+    {"busy", {"Busy Lock", "繁忙锁定"}, 1.05, EditorKind::FlagList, 1130, 1130},
 }};
-
-constexpr std::array<double, kGridColumns> kWidths = {0.5, 1.06, 1.06, 1.1, 1.1, 1.08, 0.7, 0.86, 0.8, 1.05};
 
 FlagField flagOfColumn(int column) {
   switch (column) {
@@ -101,9 +99,15 @@ int rowFromLabel(std::string_view label) {
   return n >= 1 && n < kChannelRows ? n : 0;
 }
 
-std::string columnHeader(int column, Language lang) { return kHeaders.at(static_cast<std::size_t>(column)).in(lang); }
+const ColumnInfo& columnInfo(int column) { return kColumns.at(static_cast<std::size_t>(column)); }
 
-double columnWidthFactor(int column) { return kWidths.at(static_cast<std::size_t>(column)); }
+int columnForKey(std::string_view key) {
+  for (int c = ColRx; c < kGridColumns; ++c)
+    if (key == columnInfo(c).key) return c;
+  return 0;
+}
+
+std::string columnHeader(int column, Language lang) { return columnInfo(column).header.in(lang); }
 
 RowTexts decodeChannel(std::span<const Byte> rec, Language lang) {
   RowTexts row;
@@ -170,18 +174,7 @@ void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& l
 }
 
 EditorKind editorForColumn(int column) {
-  switch (column) {
-    case ColRx:
-    case ColTx: return EditorKind::Frequency;
-    case ColDecode:
-    case ColEncode: return EditorKind::ToneList;
-    case ColName: return EditorKind::Name;
-    case ColPower:
-    case ColBandwidth:
-    case ColScan:
-    case ColBusy: return EditorKind::FlagList;
-    default: return EditorKind::None;
-  }
+  return column >= 0 && column < kGridColumns ? columnInfo(column).editor : EditorKind::None;
 }
 
 std::vector<std::string> listItemsForColumn(int column, Language lang) {

@@ -22,6 +22,30 @@ inline constexpr int kGridColumns = 10;
 inline constexpr int kNameEditLimit = 7;       // characters the name editor takes
 inline constexpr int kFrequencyEditLimit = 9;  // characters the frequency editor takes
 
+// The editor a column uses.
+enum class EditorKind { None, Frequency, Name, ToneList, FlagList };
+
+// One grid column as every surface names it: the field key of `edit` and `diff`,
+// the header in both languages, the width, the editor, and the help ids. The
+// receive and transmit columns share the frequency editor, the two tone columns
+// the tone list; F1 in a shared editor answers for the column it is shown in.
+struct ColumnInfo {
+  const char* key;       // "rx" ... "busy"; "" for column 0
+  Text header;           // the grid's column header
+  double widthFactor;    // width as a factor of the grid's initial column-0 width
+  EditorKind editor;     // the in-place editor of the column's cells
+  int editorHelpId = 0;  // help id of that editor; 0 when the column has none
+  int helpId = 0;        // help context of F1 in that editor
+};
+
+// Help id of the grid itself (F1 with no editor open).
+inline constexpr int kChannelGridHelpId = 1022;
+
+// Columns 0..9.
+[[nodiscard]] const ColumnInfo& columnInfo(int column);
+// The column whose key is key ("rx" ... "busy"); 0 when none is.
+[[nodiscard]] int columnForKey(std::string_view key);
+
 // Texts of columns 1..9 of one row (index 0 is column 1).
 struct RowTexts {
   std::array<std::string, 9> cells;
@@ -54,8 +78,6 @@ class ChannelGrid {
 [[nodiscard]] int rowFromLabel(std::string_view label);
 // Column headers 0..9 in the language.
 [[nodiscard]] std::string columnHeader(int column, Language lang);
-// Column widths as factors of the grid's initial column-0 width.
-[[nodiscard]] double columnWidthFactor(int column);
 
 // Fills every row from the image; then takes the image's band record into
 // band.record (the default replacing an absent one), writes the grid's band
@@ -73,7 +95,6 @@ void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& l
 void encodeChannel(const RowTexts& row, std::span<Byte> record, Language lang);
 
 // The editor a column uses and the texts of its list.
-enum class EditorKind { None, Frequency, Name, ToneList, FlagList };
 [[nodiscard]] EditorKind editorForColumn(int column);
 [[nodiscard]] std::vector<std::string> listItemsForColumn(int column, Language lang);
 // The item a list shows when it opens over a cell: the first that begins with the

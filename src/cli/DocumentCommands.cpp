@@ -52,14 +52,6 @@ int runShow(const std::vector<std::string>& argv) {
   return kExitOk;
 }
 
-struct FieldName {
-  const char* name;
-  int column;
-};
-constexpr FieldName kFields[] = {{"rx", ColRx},        {"tx", ColTx},     {"dec", ColDecode},
-                                 {"enc", ColEncode},   {"name", ColName}, {"power", ColPower},
-                                 {"wn", ColBandwidth}, {"scan", ColScan}, {"busy", ColBusy}};
-
 // What the column's editor would hold after the user typed or picked value;
 // empty optional with a reason when the editor could not hold it.
 std::optional<std::string> editorTextFor(int column, const std::string& value, Language lang, std::string& why) {
@@ -128,9 +120,7 @@ int runEdit(const std::vector<std::string>& argv) {
     const auto eq = pos[i].find('=');
     if (eq == std::string::npos) return usage("edit", "'" + pos[i] + "' is not FIELD=VALUE");
     const std::string field = lowerAscii(pos[i].substr(0, eq));
-    int column = 0;
-    for (const auto& f : kFields)
-      if (field == f.name) column = f.column;
+    const int column = columnForKey(field);
     if (column == 0)
       return usage("edit", "unknown field '" + field + "' (fields: rx tx dec enc name power wn scan busy)");
     edits.emplace_back(column, pos[i].substr(eq + 1));

@@ -37,11 +37,6 @@ std::string hex4(std::size_t offset) {
 
 }  // namespace
 
-const char* channelFieldKey(int column) {
-  static constexpr const char* kKeys[] = {"rx", "tx", "dec", "enc", "name", "power", "wn", "scan", "busy"};
-  return column >= ColRx && column <= ColBusy ? kKeys[column - ColRx] : "";
-}
-
 std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, const SectionContext& ctx) {
   std::vector<std::string> out;
   if (a == b) return out;
@@ -53,7 +48,7 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
     const RowTexts& rowB = rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
     for (int c = ColRx; c <= ColBusy; ++c)
       if (rowA[c] != rowB[c])
-        out.push_back(change("channel " + rowLabel(n) + ": " + channelFieldKey(c), rowA[c], rowB[c]));
+        out.push_back(change("channel " + rowLabel(n) + ": " + columnInfo(c).key, rowA[c], rowB[c]));
   }
 
   const std::vector<SettingLine> settingsA = settingLines(a, ctx);

@@ -18,10 +18,6 @@
 
 namespace radio {
 
-// The field names of the channel rows, as `edit` takes them: rx tx dec enc name
-// power wn scan busy (grid columns 1..9).
-[[nodiscard]] const char* channelFieldKey(int column);
-
 // The differences from a to b, in this order: channel rows ("channel N: FIELD:
 // OLD -> NEW", N being 1..128 or Fr), settings ("section.key: OLD -> NEW"), then
 // the differing bytes whose change no field shows ("bytes 0xADDR-0xADDR", image

@@ -26,21 +26,6 @@ namespace radio::gui {
 
 namespace {
 
-// Control ids of the view; F1 asks for help at these context ids.
-constexpr int kGridId = 1022;
-constexpr int kNameEditId = 1126;
-constexpr int kFrequencyEditId = 1127;
-constexpr int kBandwidthListId = 1128;
-constexpr int kPowerListId = 1129;
-constexpr int kBusyListId = 1130;
-constexpr int kToneListId = 1132;
-constexpr int kScanListId = 1134;
-// The frequency editor and the tone list answer per column.
-constexpr int kRxFrequencyHelp = 2127;
-constexpr int kTxFrequencyHelp = 2128;
-constexpr int kDecodeToneHelp = 2132;
-constexpr int kEncodeToneHelp = 2133;
-
 // The labels of the document changes made here.
 constexpr Text kGridStoreLabel{"Edit", "编辑"};
 constexpr std::string_view kRefreshLabel = "Refresh";
@@ -68,7 +53,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
   setHelpId(this, windowhelp::kChannelView.id);
 
   table_ = new QTableWidget(kChannelRows, kGridColumns, this);
-  setHelpId(table_, kGridId);
+  setHelpId(table_, kChannelGridHelpId);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -129,9 +114,9 @@ QString CProgramView::text(const Text& t) const { return QString::fromUtf8(t.in(
 
 void CProgramView::buildEditors() {
   QWidget* host = table_->viewport();
-  auto makeEdit = [&](int id, int limit) {
+  auto makeEdit = [&](int column, int limit) {
     auto* edit = new QLineEdit(host);
-    setHelpId(edit, id);
+    setHelpId(edit, columnInfo(column).editorHelpId);
     edit->setMaxLength(limit);
     edit->setFrame(false);
     edit->setAlignment(Qt::AlignCenter);
@@ -139,16 +124,16 @@ void CProgramView::buildEditors() {
     edit->installEventFilter(this);
     return edit;
   };
-  frequencyEdit_ = makeEdit(kFrequencyEditId, kFrequencyEditLimit);
+  frequencyEdit_ = makeEdit(ColRx, kFrequencyEditLimit);
   // A pasted text would get past the key filter; the commit parses only the leading
   // number anyway, but there is no reason to offer it.
   frequencyEdit_->setContextMenuPolicy(Qt::NoContextMenu);
-  nameEdit_ = makeEdit(kNameEditId, kNameEditLimit);
+  nameEdit_ = makeEdit(ColName, kNameEditLimit);
   nameEdit_->setFont(fixedPitchFont(font()));
 
-  auto makeList = [&](int id, int column) {
+  auto makeList = [&](int column) {
     auto* list = new QComboBox(host);
-    setHelpId(list, id);
+    setHelpId(list, columnInfo(column).editorHelpId);
     for (const std::string& item : listItemsForColumn(column, lang_)) list->addItem(qs(item));
     list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
     list->hide();
@@ -157,11 +142,17 @@ void CProgramView::buildEditors() {
     list->view()->installEventFilter(this);
     return list;
   };
-  toneList_ = makeList(kToneListId, ColDecode);
-  powerList_ = makeList(kPowerListId, ColPower);
-  bandwidthList_ = makeList(kBandwidthListId, ColBandwidth);
-  scanList_ = makeList(kScanListId, ColScan);
-  busyList_ = makeList(kBusyListId, ColBusy);
+  QComboBox* toneList = makeList(ColDecode);
+  for (int c = ColRx; c < kGridColumns; ++c) {
+    QWidget*& editor = editors_.at(static_cast<std::size_t>(c));
+    switch (columnInfo(c).editor) {
+      case EditorKind::Frequency: editor = frequencyEdit_; break;
+      case EditorKind::Name: editor = nameEdit_; break;
+      case EditorKind::ToneList: editor = toneList; break;
+      case EditorKind::FlagList: editor = makeList(c); break;
+      case EditorKind::None: break;
+    }
+  }
 }
 
 void CProgramView::fillTable() {
@@ -218,7 +209,7 @@ void CProgramView::applyColumnWidths() {
   int base = 0;
   const QFontMetrics metrics(table_->horizontalHeader()->font());
   for (int c = 0; c < kGridColumns; ++c) {
-    const double factor = columnWidthFactor(c);
+    const double factor = columnInfo(c).widthFactor;
     factorSum += factor;
     const int needed = metrics.horizontalAdvance(qs(columnHeader(c, lang_))) + 12;
     base = std::max(base, static_cast<int>(needed / factor) + 1);
@@ -227,7 +218,7 @@ void CProgramView::applyColumnWidths() {
   base = std::max(base, static_cast<int>(available / factorSum));
   if (base == baseColumnWidth_) return;
   baseColumnWidth_ = base;
-  for (int c = 0; c < kGridColumns; ++c) table_->setColumnWidth(c, static_cast<int>(base * columnWidthFactor(c)));
+  for (int c = 0; c < kGridColumns; ++c) table_->setColumnWidth(c, static_cast<int>(base * columnInfo(c).widthFactor));
   if (QWidget* editor = visibleEditor()) placeEditor(editor, table_->currentRow(), table_->currentColumn());
 }
 
@@ -245,26 +236,12 @@ void CProgramView::resizeEvent(QResizeEvent* event) {
 // Editors
 
 QWidget* CProgramView::editorForColumn(int column) const {
-  switch (column) {
-    case ColRx:
-    case ColTx: return frequencyEdit_;
-    case ColDecode:
-    case ColEncode: return toneList_;
-    case ColName: return nameEdit_;
-    case ColPower: return powerList_;
-    case ColBandwidth: return bandwidthList_;
-    case ColScan: return scanList_;
-    case ColBusy: return busyList_;
-    default: return nullptr;
-  }
+  return column >= 0 && column < kGridColumns ? editors_.at(static_cast<std::size_t>(column)) : nullptr;
 }
 
 QWidget* CProgramView::visibleEditor() const {
-  for (QWidget* editor :
-       {static_cast<QWidget*>(frequencyEdit_), static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(toneList_),
-        static_cast<QWidget*>(powerList_), static_cast<QWidget*>(bandwidthList_), static_cast<QWidget*>(scanList_),
-        static_cast<QWidget*>(busyList_)})
-    if (!editor->isHidden()) return editor;
+  for (QWidget* editor : editors_)
+    if (editor && !editor->isHidden()) return editor;
   return nullptr;
 }
 
@@ -454,11 +431,11 @@ int CProgramView::helpContextForFocus() const {
   for (QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
     const auto id = helpIdOf(w);
     if (!id) continue;
-    if (w == frequencyEdit_) return column == ColRx ? kRxFrequencyHelp : kTxFrequencyHelp;
-    if (w == toneList_) return column == ColDecode ? kDecodeToneHelp : kEncodeToneHelp;
+    // An editor is shown only over the current cell, and answers for its column.
+    if (w == editorForColumn(column)) return columnInfo(column).helpId;
     return *id;
   }
-  return kGridId;
+  return kChannelGridHelpId;
 }
 
 void CProgramView::mouseWheelOverGrid(int delta) {
@@ -503,8 +480,9 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
       if (enter && watched != table_ && watched != table_->viewport()) {
         // Return in an open drop-down: the list takes the entry first, then it is
         // committed as Tab would.
-        for (QComboBox* list : {toneList_, powerList_, bandwidthList_, scanList_, busyList_}) {
-          if (watched != list->view()) continue;
+        for (QWidget* editor : editors_) {
+          auto* list = qobject_cast<QComboBox*>(editor);
+          if (!list || watched != list->view()) continue;
           QTimer::singleShot(0, list, [this, list] { commitAndMoveNext(list); });
           return false;
         }

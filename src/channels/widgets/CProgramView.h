@@ -137,13 +137,11 @@ class CProgramView : public QWidget {
   Language lang_;
   ChannelGrid grid_;
   QTableWidget* table_ = nullptr;
+  // The in-place editor of each column, none for column 0; the receive and
+  // transmit columns share the frequency editor, the two tone columns one list.
+  std::array<QWidget*, kGridColumns> editors_{};
   QLineEdit* frequencyEdit_ = nullptr;
   QLineEdit* nameEdit_ = nullptr;
-  QComboBox* toneList_ = nullptr;
-  QComboBox* powerList_ = nullptr;
-  QComboBox* bandwidthList_ = nullptr;
-  QComboBox* scanList_ = nullptr;
-  QComboBox* busyList_ = nullptr;
   int baseColumnWidth_ = 0;
   int wheelRemainder_ = 0;
   bool filling_ = false;    // the grid is being filled: no cell events
