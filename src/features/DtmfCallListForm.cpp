@@ -4,14 +4,12 @@ namespace radio {
 
 DtmfCallListForm loadDtmfCallList(const RadioImage& image) {
   DtmfCallListForm form;
-  for (int n = 1; n <= kDtmfCallCount; ++n)
-    form.entries[static_cast<std::size_t>(n - 1)] = image.text(dtmfCallOffset(n), kDtmfCallLength);
+  for (std::size_t i = 0; i < form.entries.size(); ++i) form.entries[i] = image.code(addr::kDtmfCalls, i);
   return form;
 }
 
 void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image) {
-  for (int n = 1; n <= kDtmfCallCount; ++n)
-    image.setText(dtmfCallOffset(n), kDtmfCallLength, form.entries[static_cast<std::size_t>(n - 1)]);
+  for (std::size_t i = 0; i < form.entries.size(); ++i) image.setCode(addr::kDtmfCalls, i, form.entries[i]);
 }
 
 KeyDecision dtmfCallListKey(const KeyStroke& key) {

@@ -11,15 +11,10 @@
 
 namespace radio {
 
+// Entries 1..9 are the codes of addr::kDtmfCalls.
 inline constexpr int kDtmfCallCount = 9;
-inline constexpr std::size_t kDtmfCallLength = 16;
 // Characters an entry can hold through the keyboard.
 inline constexpr std::string_view kDtmfCallCharacters = "0123456789ABCD*#";
-
-// Entry n (1..9): the data bytes of the n-th call list row.
-[[nodiscard]] constexpr std::size_t dtmfCallOffset(int n) {
-  return rowSlotOffset(addr::kDtmfCallList, kDtmfCallLength, static_cast<std::size_t>(n - 1));
-}
 
 // Entry n is "call<n>", labelled "<label> n"; the grid carries the help id.
 inline constexpr FieldInfo kDtmfCallField{

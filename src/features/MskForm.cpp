@@ -4,16 +4,14 @@ namespace radio {
 
 MskForm loadMsk(const RadioImage& image) {
   MskForm form;
-  form.idCode = image.text(mskCodeOffset(0), kMskCodeLength);
-  for (int n = 1; n <= kMskCallCount; ++n)
-    form.calls[static_cast<std::size_t>(n - 1)] = image.text(mskCodeOffset(n), kMskCodeLength);
+  form.idCode = image.code(addr::kMskCodes, 0);
+  for (std::size_t i = 0; i < form.calls.size(); ++i) form.calls[i] = image.code(addr::kMskCodes, i + 1);
   return form;
 }
 
 void storeMsk(const MskForm& form, RadioImage& image) {
-  image.setText(mskCodeOffset(0), kMskCodeLength, form.idCode);
-  for (int n = 1; n <= kMskCallCount; ++n)
-    image.setText(mskCodeOffset(n), kMskCodeLength, form.calls[static_cast<std::size_t>(n - 1)]);
+  image.setCode(addr::kMskCodes, 0, form.idCode);
+  for (std::size_t i = 0; i < form.calls.size(); ++i) image.setCode(addr::kMskCodes, i + 1, form.calls[i]);
 }
 
 KeyDecision mskKey(const KeyStroke& key) {

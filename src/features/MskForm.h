@@ -13,14 +13,9 @@
 
 namespace radio {
 
+// The ID code is code 0 of addr::kMskCodes, the calls codes 1..9.
 inline constexpr int kMskCallCount = 9;
-inline constexpr std::size_t kMskCodeLength = 4;
 inline constexpr std::string_view kMskCharacters = "0123456789ABCDEF";
-
-// Code 0 is the ID code, codes 1..9 the call list entries.
-[[nodiscard]] constexpr std::size_t mskCodeOffset(int code) {
-  return rowSlotOffset(addr::kMsk, kMskCodeLength, static_cast<std::size_t>(code));
-}
 
 inline constexpr FieldInfo kMskIdField{"id", {"ID Code", "ID码"}, 1048, {"ID Code:", "身份码:"}};
 // Call n is "call<n>", labelled "<label> n"; the grid carries the help id.

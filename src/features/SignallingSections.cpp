@@ -160,8 +160,8 @@ Error setDtmf(RadioImage& image, const SectionContext& ctx, const std::string& k
     return setDtmfDecode(image, ctx.lang, key, value);
   if (const auto n = indexAfter(key, "call", kDtmfCallCount)) {
     DtmfCallListForm form = loadDtmfCallList(image);
-    if (auto error =
-            codeText(value, kDtmfCallLength, kDtmfCallCharacters, form.entries[static_cast<std::size_t>(*n - 1)]))
+    if (auto error = codeText(value, addr::kDtmfCalls.length, kDtmfCallCharacters,
+                              form.entries[static_cast<std::size_t>(*n - 1)]))
       return error;
     storeDtmfCallList(form, image);
     return std::nullopt;
@@ -204,7 +204,7 @@ Error setMsk(RadioImage& image, const SectionContext&, const std::string& key, c
   else if (const auto n = indexAfter(key, "call", kMskCallCount))
     target = &form.calls[static_cast<std::size_t>(*n - 1)];
   if (!target) return "unknown key '" + key + "'";
-  if (auto error = codeText(value, kMskCodeLength, kMskCharacters, *target)) return error;
+  if (auto error = codeText(value, addr::kMskCodes.length, kMskCharacters, *target)) return error;
   storeMsk(form, image);
   return std::nullopt;
 }

@@ -11,7 +11,7 @@
 // Usage:
 //   image.field(field::kScanMode)                 // bits 5-6 of the key flags byte
 //   image.setFlag(field::kChannelGridFlag, true)
-//   rowSlotOffset(addr::kMsk, kMskCodeLength, n)  // MSK code n
+//   image.code(addr::kMskCodes, n)                // MSK code n
 //   imageOffsetForRadioAddress(0x0C70)            // the radio's byte in the image
 #pragma once
 
@@ -53,6 +53,14 @@ inline constexpr std::size_t kRowDataBytes = 16;
   return rowDataOffset(base, n * slotSize);
 }
 
+// Codes of one length in consecutive slots of the data bytes of the rows from
+// base. A code ends at its first 0xFF; stored, the rest of its slot is 0xFF.
+struct CodeSlots {
+  std::size_t base;
+  std::size_t length;  // bytes of one slot, a divisor of 16
+  [[nodiscard]] constexpr std::size_t offset(std::size_t n) const { return rowSlotOffset(base, length, n); }
+};
+
 // ---- areas and bytes -------------------------------------------------------------
 
 namespace addr {
@@ -86,8 +94,9 @@ inline constexpr std::size_t kPriorityChannel = kOptionalFlags + 1;
 inline constexpr std::size_t kKeyAssign = kOptionalFlags + 2;
 inline constexpr std::size_t kMskFlags = kOptionalFlags + 3;  // MSK type, reset, channel grid flag
 
-// MSK: own code and nine call codes, four bytes each, through the row data bytes.
+// MSK: the own ID code (code 0) and nine call codes (1..9), four bytes each.
 inline constexpr std::size_t kMsk = 0x12C0;
+inline constexpr CodeSlots kMskCodes{kMsk, 4};
 
 // DTMF encode timing.
 inline constexpr std::size_t kDtmf = 0x1308;
@@ -103,8 +112,9 @@ inline constexpr std::size_t kDtmfGroupCode = kDtmfDecode + 15;
 inline constexpr std::size_t kDtmfStunCode = kDtmfDecode + kRecordSize;
 inline constexpr std::size_t kDtmfDecodeLast = kDtmfDecode + 39;  // no page uses it; a new document sets 0
 inline constexpr std::size_t kDtmfCodeLength = 10;
-// DTMF call list: nine entries of 16 characters, one row each.
+// DTMF call list: nine entries of 16 characters, one row each (entry n is code n-1).
 inline constexpr std::size_t kDtmfCallList = 0x1380;
+inline constexpr CodeSlots kDtmfCalls{kDtmfCallList, 16};
 
 // 2-Tone: every value kept twice, a display form (the one read back) and a radio
 // form kTwoToneRadioForm further on.

@@ -66,6 +66,9 @@ class RadioImage {
   [[nodiscard]] std::string text(std::size_t offset, std::size_t maxLength) const;
   // Writes up to fieldLength bytes of text, pads the rest of the field with 0xFF.
   void setText(std::size_t offset, std::size_t fieldLength, std::string_view text);
+  // Code n of a run of code slots.
+  [[nodiscard]] std::string code(CodeSlots run, std::size_t n) const { return text(run.offset(n), run.length); }
+  void setCode(CodeSlots run, std::size_t n, std::string_view code) { setText(run.offset(n), run.length, code); }
 
   [[nodiscard]] std::span<const Byte> span(std::size_t offset, std::size_t length) const;
   [[nodiscard]] std::span<Byte> span(std::size_t offset, std::size_t length);

@@ -92,6 +92,11 @@ std::string imageText(const RadioImage& image, std::size_t offset, std::size_t m
   return printable(decodeCodePage(bytes, lang));
 }
 
+// Code n of a run of code slots, read as imageText reads.
+std::string imageCode(const RadioImage& image, CodeSlots run, int n, Language lang) {
+  return imageText(image, run.offset(static_cast<std::size_t>(n)), run.length, lang);
+}
+
 const char* pageTitle(PageKind kind, Language lang) {
   switch (kind) {
     case PageKind::Dtmf: return "DTMF";
@@ -146,7 +151,7 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   for (int n = 1; n <= 9; ++n) {
     const int y = -page.b(n + 19) - 50;
     page.textAt(page.u(10), y, number(n));
-    page.textAt(page.u(18), y, imageText(image, dtmfCallOffset(n), kDtmfCallLength, lang));
+    page.textAt(page.u(18), y, imageCode(image, addr::kDtmfCalls, n - 1, lang));
   }
 }
 
@@ -156,7 +161,7 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
 void drawMskPage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::Msk, lang);
   page.text(6, -4, kMskIdField.printed.in(lang));
-  page.text(15, -4, imageText(image, mskCodeOffset(0), kMskCodeLength, lang));
+  page.text(15, -4, imageCode(image, addr::kMskCodes, 0, lang));
   page.text(6, -6, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -7, Text{"Num", "编号"}.in(lang));
   page.text(16, -7, kMskCallField.printed.in(lang));
@@ -165,7 +170,7 @@ void drawMskPage(PageWriter& page, const RadioImage& image, Language lang) {
   for (int n = 1; n <= 9; ++n) {
     const int y = -page.b(n + 7) - 25;
     page.textAt(page.u(10), y, number(n));
-    page.textAt(page.u(17), y, imageText(image, mskCodeOffset(n), kMskCodeLength, lang));
+    page.textAt(page.u(17), y, imageCode(image, addr::kMskCodes, n, lang));
   }
 }
 

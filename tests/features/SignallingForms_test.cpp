@@ -142,9 +142,9 @@ TEST(DtmfDecode, CodesFillTenBytes) {
 
 TEST(DtmfCallList, EntriesAtTheirRowsCutAtSixteen) {
   RadioImage image;
-  image.setText(dtmfCallOffset(2), 16, "12");
-  image.set(dtmfCallOffset(2) + 2, 0xFF);
-  image.set(dtmfCallOffset(2) + 3, '9');  // after the 0xFF: not part of the entry
+  image.setText(addr::kDtmfCalls.offset(1), 16, "12");
+  image.set(addr::kDtmfCalls.offset(1) + 2, 0xFF);
+  image.set(addr::kDtmfCalls.offset(1) + 3, '9');  // after the 0xFF: not part of the entry
   DtmfCallListForm form = loadDtmfCallList(image);
   EXPECT_EQ(form.entries[1], "12");
 

@@ -58,7 +58,7 @@ std::vector<FormCase> formCases() {
   std::vector<FormCase> cases;
   {
     Owned o;
-    for (int n = 1; n <= kDtmfCallCount; ++n) o.bytes(dtmfCallOffset(n), kDtmfCallLength);
+    for (int n = 1; n <= kDtmfCallCount; ++n) o.bytes(addr::kDtmfCalls.offset(n - 1), addr::kDtmfCalls.length);
     cases.push_back({"dtmf call list", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
                        DtmfCallListForm form = loadDtmfCallList(image);
                        if (in)
@@ -100,7 +100,7 @@ std::vector<FormCase> formCases() {
        }});
   {
     Owned o;
-    for (int code = 0; code <= kMskCallCount; ++code) o.bytes(mskCodeOffset(code), kMskCodeLength);
+    for (int code = 0; code <= kMskCallCount; ++code) o.bytes(addr::kMskCodes.offset(code), addr::kMskCodes.length);
     cases.push_back({"msk", o, [](RadioImage& image, Language, fuzz::FuzzInput* in) {
                        MskForm form = loadMsk(image);
                        if (in) {

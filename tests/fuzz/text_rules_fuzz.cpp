@@ -71,13 +71,13 @@ void checkDtmf(const std::string& text, int step) {
 void checkCodes(const std::string& text, Language lang) {
   RadioImage image;
   MskForm msk;
-  msk.idCode = cellEditorText(text, kMskCodeLength);
+  msk.idCode = cellEditorText(text, addr::kMskCodes.length);
   msk.calls[0] = msk.idCode;
   storeMsk(msk, image);
   if (onlyCharacters(msk.idCode, kMskCharacters)) FUZZ_CHECK(loadMsk(image).idCode == msk.idCode);
 
   DtmfCallListForm calls;
-  calls.entries[8] = cellEditorText(text, kDtmfCallLength);
+  calls.entries[8] = cellEditorText(text, addr::kDtmfCalls.length);
   storeDtmfCallList(calls, image);
   if (onlyCharacters(calls.entries[8], kDtmfCallCharacters))
     FUZZ_CHECK(loadDtmfCallList(image).entries[8] == calls.entries[8]);

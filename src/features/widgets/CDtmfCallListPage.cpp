@@ -13,7 +13,6 @@
 namespace radio::gui {
 
 namespace {
-constexpr Text kNum{"Num", "编号"};
 constexpr int kBaseColumnWidth = 60;  // the number column as the grid is created, in pixels
 }  // namespace
 
@@ -23,28 +22,12 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget
   auto* layout = new QVBoxLayout(this);
   grid_ = new QTableWidget(this);
   setHelpId(grid_, kDtmfCallField.helpId);
-  setUpCallGrid(grid_, kDtmfCallCount + 1, 2);
-  grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
-  grid_->item(0, 1)->setText(QString::fromUtf8(kDtmfCallField.label.in(state_.lang)));
-  for (int n = 1; n <= kDtmfCallCount; ++n) grid_->item(n, 0)->setText(QString::number(n));
-  grid_->setColumnWidth(0, static_cast<int>(kBaseColumnWidth * 0.8));
-  grid_->setColumnWidth(1, static_cast<int>(kBaseColumnWidth * 2.3));
-  QFont courier(QStringLiteral("Courier"));
-  courier.setStyleHint(QFont::TypeWriter);
-  for (int n = 1; n <= kDtmfCallCount; ++n) grid_->item(n, 1)->setFont(courier);
-  // Room for every row, so the grid never needs to scroll.
-  int height = 2 * grid_->frameWidth();
-  for (int r = 0; r <= kDtmfCallCount; ++r) height += grid_->rowHeight(r);
-  grid_->setMinimumHeight(height);
-  grid_->setMinimumWidth(grid_->columnWidth(0) + grid_->columnWidth(1) + 2 * grid_->frameWidth());
+  editor_ = setUpCodeGrid(grid_, kDtmfCallCount, QString::fromUtf8(kDtmfCallField.label.in(state_.lang)), state_.lang,
+                          {static_cast<int>(kBaseColumnWidth * 0.8), static_cast<int>(kBaseColumnWidth * 2.3)},
+                          addr::kDtmfCalls.length, font());
+  setHelpId(editor_, 1125);
   layout->addWidget(grid_);
   layout->addStretch(1);
-
-  editor_ = new CGridCellEditor(grid_, static_cast<int>(kDtmfCallLength), true);
-  setHelpId(editor_, 1125);
-  editor_->setFont(font());
-  editor_->setContextMenuPolicy(Qt::NoContextMenu);
-  editor_->setAcceptDrops(false);
 
   auto* filter =
       new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); }, this);

@@ -25,6 +25,8 @@ class UpperCaseValidator : public QValidator {
 // Colour of the fixed cells' texts.
 const QColor kFixedText(0, 70, 213);
 
+constexpr Text kNum{"Num", "编号"};
+
 }  // namespace
 
 void setUpperCaseInput(QLineEdit* edit) { edit->setValidator(new UpperCaseValidator(edit)); }
@@ -70,6 +72,29 @@ void setUpCallGrid(QTableWidget* grid, int rows, int cols) {
       grid->setItem(r, c, item);
     }
   }
+}
+
+CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, Language lang,
+                               std::pair<int, int> columnWidths, std::size_t codeLength, const QFont& font) {
+  setUpCallGrid(grid, count + 1, 2);
+  grid->item(0, 0)->setText(QString::fromUtf8(kNum.in(lang)));
+  grid->item(0, 1)->setText(heading);
+  for (int n = 1; n <= count; ++n) grid->item(n, 0)->setText(QString::number(n));
+  grid->setColumnWidth(0, columnWidths.first);
+  grid->setColumnWidth(1, columnWidths.second);
+  QFont courier(QStringLiteral("Courier"));
+  courier.setStyleHint(QFont::TypeWriter);
+  for (int n = 1; n <= count; ++n) grid->item(n, 1)->setFont(courier);
+  int height = 2 * grid->frameWidth();
+  for (int r = 0; r <= count; ++r) height += grid->rowHeight(r);
+  grid->setMinimumHeight(height);
+  grid->setMinimumWidth(grid->columnWidth(0) + grid->columnWidth(1) + 2 * grid->frameWidth());
+
+  auto* editor = new CGridCellEditor(grid, static_cast<int>(codeLength), true);
+  editor->setFont(font);
+  editor->setContextMenuPolicy(Qt::NoContextMenu);
+  editor->setAcceptDrops(false);
+  return editor;
 }
 
 CGridCellEditor::CGridCellEditor(QTableWidget* grid, int maxLength, bool upperCase, QWidget* parent)

@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <functional>
 #include <string>
+#include <utility>
+
+#include "model/Language.h"
 
 class QTableWidget;
 class QWidget;
@@ -23,6 +26,17 @@ void setUpperCaseInput(QLineEdit* edit);
 // Sets up a grid of rows x cols with a fixed heading row and number column:
 // the fixed cells can be neither current nor edited.
 void setUpCallGrid(QTableWidget* grid, int rows, int cols);
+
+class CGridCellEditor;
+
+// A call grid of count codes: the heading row ("Num" and heading), the numbers
+// 1..count, the codes in Courier, the two columns as wide as given, and room for
+// every row so that it never scrolls. Its cell editor takes at most codeLength
+// characters in upper case, in font, with no context menu and no drops (a paste
+// would get past the key filter).
+[[nodiscard]] CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, Language lang,
+                                             std::pair<int, int> columnWidths, std::size_t codeLength,
+                                             const QFont& font);
 
 class CGridCellEditor : public QLineEdit {
   Q_OBJECT

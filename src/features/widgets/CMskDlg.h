@@ -3,10 +3,7 @@
 // committed first); Cancel and the close box leave the image as it was.
 #pragma once
 
-#include <QDialog>
-
-#include "gui/AppState.h"
-#include "model/RadioImage.h"
+#include "features/widgets/CFormDlg.h"
 
 class QLineEdit;
 class QPushButton;
@@ -16,7 +13,7 @@ namespace radio::gui {
 
 class CGridCellEditor;
 
-class CMskDlg : public QDialog {
+class CMskDlg : public CFormDlg {
   Q_OBJECT
 
  public:
@@ -28,24 +25,19 @@ class CMskDlg : public QDialog {
   [[nodiscard]] QPushButton* okButton() const { return ok_; }
   [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 
-  void done(int result) override;
+  void accept() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
-  void load();
-  void onOk();
+  void load() override;
 
-  RadioImage& image_;
-  AppState& state_;
   QLineEdit* idCode_ = nullptr;
   QTableWidget* grid_ = nullptr;
   CGridCellEditor* editor_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  bool loaded_ = false;
 };
 
 }  // namespace radio::gui
