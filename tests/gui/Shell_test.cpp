@@ -340,7 +340,7 @@ TEST(HelpKey, AsksWithTheFocusedControlOrTheWindowAndFindsItsPage) {
   RadioImage image;
   AppState state;
 
-  CProcessDlg process(QStringLiteral("Read Data"), Language::English);
+  CProcessDlg process(QStringLiteral("Read Data"));
   const Asked fromProcess = pressF1(process, nullptr);
   EXPECT_EQ(fromProcess.id, windowhelp::kProcess.id);
   EXPECT_EQ(fromProcess.page, "transfer.html");

@@ -46,42 +46,43 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* pa
   layout->addWidget(new QLabel(label(0), this), 0, 0);
   layout->addWidget(idCode_, 0, 1);
 
-  groupCode_ = new QLineEdit(this);
-  setHelpId(groupCode_, kDtmfDecodeFields[1].helpId);
-  groupCode_->setReadOnly(true);
-  groupCode_->installEventFilter(this);
+  groupCode_.edit = new QLineEdit(this);
+  setHelpId(groupCode_.edit, kDtmfDecodeFields[1].helpId);
+  groupCode_.edit->setReadOnly(true);
+  groupCode_.edit->installEventFilter(this);
   layout->addWidget(new QLabel(label(1), this), 1, 0);
-  layout->addWidget(groupCode_, 1, 1);
+  layout->addWidget(groupCode_.edit, 1, 1);
 
   auto* stunBox = new QGroupBox(tr("Stun"), this);
   auto* stun = new QGridLayout(stunBox);
   stunActivation_ = new QCheckBox(label(2), stunBox);
   setHelpId(stunActivation_, kDtmfDecodeFields[2].helpId);
-  stunCodeLabel_ = new QLabel(label(3), stunBox);
+  auto* stunCodeLabel = new QLabel(label(3), stunBox);
   stunCode_ = new QLineEdit(stunBox);
   setHelpId(stunCode_, kDtmfDecodeFields[3].helpId);
   stunCode_->setMaxLength(static_cast<int>(dtmf::kCodeLength));
   stunCode_->setContextMenuPolicy(Qt::NoContextMenu);
   stunCode_->setAcceptDrops(false);
   setUpperCaseInput(stunCode_);
-  stunTypeLabel_ = new QLabel(label(4), stunBox);
-  stunType_ = new QLineEdit(stunBox);
-  setHelpId(stunType_, kDtmfDecodeFields[4].helpId);
-  stunType_->setReadOnly(true);
-  stunType_->installEventFilter(this);
+  auto* stunTypeLabel = new QLabel(label(4), stunBox);
+  stunType_.edit = new QLineEdit(stunBox);
+  setHelpId(stunType_.edit, kDtmfDecodeFields[4].helpId);
+  stunType_.edit->setReadOnly(true);
+  stunType_.edit->installEventFilter(this);
   stun->addWidget(stunActivation_, 0, 0, 1, 2);
-  stun->addWidget(stunCodeLabel_, 1, 0);
+  stun->addWidget(stunCodeLabel, 1, 0);
   stun->addWidget(stunCode_, 1, 1);
-  stun->addWidget(stunTypeLabel_, 2, 0);
-  stun->addWidget(stunType_, 2, 1);
+  stun->addWidget(stunTypeLabel, 2, 0);
+  stun->addWidget(stunType_.edit, 2, 1);
+  stunControls_ = {stunCodeLabel, stunCode_, stunTypeLabel, stunType_.edit};
   layout->addWidget(stunBox, 2, 0, 1, 2);
   layout->setRowStretch(3, 1);
 
   // The two lists laid over their edits while these have the focus.
-  groupList_ = makeList(this, dtmfGroupCodeChoices(state_.lang), 1124);
-  stunTypeList_ = makeList(stunBox, dtmfStunTypeChoices(state_.lang), 1136);
-  groupList_->installEventFilter(this);
-  stunTypeList_->installEventFilter(this);
+  groupCode_.list = makeList(this, dtmfGroupCodeChoices(state_.lang), 1124);
+  stunType_.list = makeList(stunBox, dtmfStunTypeChoices(state_.lang), 1136);
+  groupCode_.list->installEventFilter(this);
+  stunType_.list->installEventFilter(this);
 
   connect(stunActivation_, &QCheckBox::clicked, this, [this] { enableStunControls(); });
 
@@ -94,10 +95,10 @@ void CDtmfDecodePage::load() {
   closeLists();
   const DtmfDecodeForm form = loadDtmfDecode(image_, state_.lang);
   idCode_->setText(latin1(form.idCode));
-  groupCode_->setText(QString::fromStdString(form.groupCode));
+  groupCode_.edit->setText(QString::fromStdString(form.groupCode));
   stunActivation_->setChecked(form.stunActivation);
   stunCode_->setText(latin1(form.stunCode));
-  stunType_->setText(QString::fromStdString(form.stunType));
+  stunType_.edit->setText(QString::fromStdString(form.stunType));
   enableStunControls();
 }
 
@@ -108,23 +109,23 @@ void CDtmfDecodePage::store() {
   form.idCode = bytes(idCode_->text());
   // "Off" is compared as the text it is (the Chinese one is no Latin-1 text); a
   // code is its character's byte.
-  const QString group = groupCode_->text();
+  const QString group = groupCode_.edit->text();
   const bool off = group == QString::fromUtf8(kGroupCodeOff.en) || group == QString::fromUtf8(kGroupCodeOff.zh);
   form.groupCode = off ? group.toStdString() : bytes(group);
   form.stunActivation = stunActivation_->isChecked();
   form.stunCode = bytes(stunCode_->text());
-  form.stunType = stunType_->text().toStdString();
+  form.stunType = stunType_.edit->text().toStdString();
   storeDtmfDecode(form, image_);
 }
 
 void CDtmfDecodePage::enableStunControls() {
   const bool on = stunActivation_->isChecked();
-  for (QWidget* w : {static_cast<QWidget*>(stunCodeLabel_), static_cast<QWidget*>(stunCode_),
-                     static_cast<QWidget*>(stunTypeLabel_), static_cast<QWidget*>(stunType_)})
-    w->setEnabled(on);
+  for (QWidget* w : stunControls_) w->setEnabled(on);
 }
 
-void CDtmfDecodePage::openList(QLineEdit* edit, QComboBox* list) {
+void CDtmfDecodePage::openList(const ChoiceEdit& choice) {
+  QLineEdit* edit = choice.edit;
+  QComboBox* list = choice.list;
   int index = list->findText(edit->text());
   if (index < 0 && !edit->text().isEmpty()) {
     // A stored value the list does not offer stays choosable, so leaving the
@@ -140,33 +141,25 @@ void CDtmfDecodePage::openList(QLineEdit* edit, QComboBox* list) {
   edit->hide();
 }
 
-void CDtmfDecodePage::closeList(QLineEdit* edit, QComboBox* list) {
-  if (list->isHidden()) return;
-  list->hide();
-  edit->setText(list->currentText());
-  edit->show();
+void CDtmfDecodePage::closeList(const ChoiceEdit& choice) {
+  if (choice.list->isHidden()) return;
+  choice.list->hide();
+  choice.edit->setText(choice.list->currentText());
+  choice.edit->show();
 }
 
 void CDtmfDecodePage::closeLists() {
-  closeList(groupCode_, groupList_);
-  closeList(stunType_, stunTypeList_);
+  closeList(groupCode_);
+  closeList(stunType_);
 }
 
 bool CDtmfDecodePage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    if (watched == groupCode_)
-      openList(groupCode_, groupList_);
-    else if (watched == stunType_)
-      openList(stunType_, stunTypeList_);
-  } else if (event->type() == QEvent::FocusOut) {
+  for (const ChoiceEdit* choice : {&groupCode_, &stunType_}) {
+    if (event->type() == QEvent::FocusIn && watched == choice->edit) openList(*choice);
     // The list's own drop-down takes the focus for a moment: that is no leaving.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::PopupFocusReason) {
-      if (watched == groupList_)
-        closeList(groupCode_, groupList_);
-      else if (watched == stunTypeList_)
-        closeList(stunType_, stunTypeList_);
-    }
+    if (event->type() == QEvent::FocusOut && watched == choice->list &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+      closeList(*choice);
   }
   return QWidget::eventFilter(watched, event);
 }

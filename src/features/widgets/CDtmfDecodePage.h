@@ -4,13 +4,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "gui/AppState.h"
 #include "model/RadioImage.h"
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 
 namespace radio::gui {
@@ -24,34 +24,30 @@ class CDtmfDecodePage : public QWidget {
   void load();
   void store();
 
-  [[nodiscard]] QLineEdit* idCode() const { return idCode_; }
-  [[nodiscard]] QLineEdit* groupCode() const { return groupCode_; }
-  [[nodiscard]] QComboBox* groupList() const { return groupList_; }
-  [[nodiscard]] QCheckBox* stunActivation() const { return stunActivation_; }
-  [[nodiscard]] QLineEdit* stunCode() const { return stunCode_; }
-  [[nodiscard]] QLineEdit* stunType() const { return stunType_; }
-  [[nodiscard]] QComboBox* stunTypeList() const { return stunTypeList_; }
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void openList(QLineEdit* edit, QComboBox* list);
-  void closeList(QLineEdit* edit, QComboBox* list);
+  // An edit that a drop-down list covers while it has the focus.
+  struct ChoiceEdit {
+    QLineEdit* edit = nullptr;
+    QComboBox* list = nullptr;
+  };
+
+  void openList(const ChoiceEdit& choice);
+  void closeList(const ChoiceEdit& choice);
   void closeLists();
   void enableStunControls();
 
   RadioImage& image_;
   AppState& state_;
   QLineEdit* idCode_ = nullptr;
-  QLineEdit* groupCode_ = nullptr;
+  ChoiceEdit groupCode_;
   QCheckBox* stunActivation_ = nullptr;
-  QLabel* stunCodeLabel_ = nullptr;
   QLineEdit* stunCode_ = nullptr;
-  QLabel* stunTypeLabel_ = nullptr;
-  QLineEdit* stunType_ = nullptr;
-  QComboBox* groupList_ = nullptr;
-  QComboBox* stunTypeList_ = nullptr;
+  ChoiceEdit stunType_;
+  // What the stun activation enables: the code and the type with their labels.
+  std::array<QWidget*, 4> stunControls_{};
 };
 
 }  // namespace radio::gui

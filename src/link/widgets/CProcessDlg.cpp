@@ -14,7 +14,7 @@
 
 namespace radio::gui {
 
-CProcessDlg::CProcessDlg(const QString& title, Language lang, QWidget* parent) : QDialog(parent), lang_(lang) {
+CProcessDlg::CProcessDlg(const QString& title, QWidget* parent) : QDialog(parent) {
   setWindowTitle(title);
   // The window has one help page; its buttons carry no help id of their own.
   setHelpId(this, windowhelp::kProcess.id);

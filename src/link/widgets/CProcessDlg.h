@@ -8,7 +8,6 @@
 #include <QString>
 
 #include "gui/Prompts.h"
-#include "model/Language.h"
 
 class QLabel;
 class QProgressBar;
@@ -20,7 +19,7 @@ class CProcessDlg : public QDialog {
   Q_OBJECT
 
  public:
-  CProcessDlg(const QString& title, Language lang, QWidget* parent = nullptr);
+  CProcessDlg(const QString& title, QWidget* parent = nullptr);
 
   [[nodiscard]] bool started() const { return started_; }
   [[nodiscard]] bool cancelled() const { return cancelled_; }
@@ -48,7 +47,6 @@ class CProcessDlg : public QDialog {
  private:
   void onStart();
 
-  Language lang_;
   QPushButton* startButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   QProgressBar* progress_ = nullptr;

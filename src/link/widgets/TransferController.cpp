@@ -58,7 +58,7 @@ void TransferController::openProcessWindow(TransferRunner::Job job) {
     case TransferRunner::Job::Verify: title = text({"Verify", "校验"}); break;
     case TransferRunner::Job::Identify: title = text({"Identify Radio", "识别电台"}); break;
   }
-  processDlg_ = new CProcessDlg(title, lang_, owner_ ? owner_->window() : nullptr);
+  processDlg_ = new CProcessDlg(title, owner_ ? owner_->window() : nullptr);
   processDlg_->setAttribute(Qt::WA_DeleteOnClose);
   // Start asks for the transfer once the button's own handling has returned.
   connect(processDlg_, &CProcessDlg::startRequested, this, &TransferController::onStart, Qt::QueuedConnection);
