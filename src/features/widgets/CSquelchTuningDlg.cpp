@@ -73,11 +73,7 @@ CSquelchTuningDlg::~CSquelchTuningDlg() {
   if (!thread_) return;
   // Closing the application mid-exchange: the worker stops at its next check and
   // a pending question counts as Cancel. The exchange's bytes are dropped.
-  {
-    std::lock_guard lock(mutex_);
-    abandon_ = true;
-  }
-  answered_.notify_all();
+  question_.cancel();
   thread_->wait();
   delete thread_;
   thread_ = nullptr;
@@ -132,8 +128,7 @@ void CSquelchTuningDlg::startExchange(Exchange kind) {
   values_ = squelchBytes(shown);
   result_ = {};
   device_ = state_.portName;
-  abandon_ = false;
-  retry_.reset();
+  question_.reset();
   setBusy(true);
   thread_ = QThread::create([this] { runExchange(); });
   connect(thread_, &QThread::finished, this, &CSquelchTuningDlg::onThreadFinished);
@@ -148,30 +143,17 @@ void CSquelchTuningDlg::runExchange() {
     return;
   }
   LinkCallbacks callbacks;
-  callbacks.askRetry = [this] { return askRetry(); };
-  callbacks.cancelRequested = [this] { return abandon_.load(); };
+  callbacks.askRetry = [this] { return question_.ask([this] { emit retryQuestion(); }); };
+  callbacks.cancelRequested = [this] { return question_.cancelled(); };
   result_ = kind_ == Exchange::Read ? readSquelch(*opened.link, work_, state_.lang, callbacks)
                                     : writeSquelch(*opened.link, work_, values_, state_.lang, callbacks);
-}
-
-bool CSquelchTuningDlg::askRetry() {
-  std::unique_lock lock(mutex_);
-  retry_.reset();
-  if (abandon_) return false;
-  emit retryQuestion();
-  answered_.wait(lock, [this] { return retry_.has_value() || abandon_.load(); });
-  return retry_.value_or(false) && !abandon_;
 }
 
 void CSquelchTuningDlg::answerRetryQuestion() {
   const auto button = showMessage(this, {QApplication::applicationDisplayName(),
                                          QString::fromUtf8(messageText(MessageId::CommunicationError, state_.lang)),
                                          QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel});
-  {
-    std::lock_guard lock(mutex_);
-    retry_ = button == QMessageBox::Retry;
-  }
-  answered_.notify_all();
+  question_.answer(button == QMessageBox::Retry);
 }
 
 void CSquelchTuningDlg::onThreadFinished() {

@@ -8,15 +8,12 @@
 #pragma once
 
 #include <array>
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <optional>
 
 #include "features/SquelchForm.h"
 #include "features/widgets/CFormDlg.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
+#include "gui/RetryQuestion.h"
 #include "link/LinkResult.h"
 #include "link/widgets/TransferRunner.h"
 
@@ -61,8 +58,7 @@ class CSquelchTuningDlg : public CFormDlg {
 
   void load() override;
   void startExchange(Exchange kind);
-  void runExchange();             // on the worker thread
-  [[nodiscard]] bool askRetry();  // on the worker thread
+  void runExchange();  // on the worker thread
   void answerRetryQuestion();
   void onThreadFinished();
   void setBusy(bool busy);
@@ -83,11 +79,7 @@ class CSquelchTuningDlg : public CFormDlg {
   std::array<Byte, kSquelchRows> values_{};
   LinkResult result_;
   std::string device_;
-
-  std::atomic<bool> abandon_{false};
-  std::mutex mutex_;
-  std::condition_variable answered_;
-  std::optional<bool> retry_;
+  RetryQuestion question_;
 };
 
 }  // namespace radio::gui

@@ -24,8 +24,7 @@ void TransferRunner::start(Job job, const RadioImage& image, Options options) {
   result_.job = job;
   result_.image = image;
   options_ = std::move(options);
-  cancel_ = false;
-  retry_.reset();
+  question_.reset();
   running_ = true;
   thread_ = QThread::create([this] { run(); });
   connect(thread_, &QThread::finished, this, &TransferRunner::onThreadFinished);
@@ -42,8 +41,8 @@ void TransferRunner::run() {
   LinkCallbacks callbacks;
   callbacks.progress = [this](int position) { emit progressChanged(position); };
   callbacks.status = [this](const std::string& text) { emit statusChanged(QString::fromStdString(text)); };
-  callbacks.askRetry = [this] { return askRetry(); };
-  callbacks.cancelRequested = [this] { return cancel_.load(); };
+  callbacks.askRetry = [this] { return question_.ask([this] { emit retryQuestion(); }); };
+  callbacks.cancelRequested = [this] { return question_.cancelled(); };
   switch (result_.job) {
     case Job::Verify:
       result_.verify = verifyRadio(*opened.link, result_.image, options_.context, verifyCallbacks(callbacks));
@@ -91,30 +90,9 @@ LinkCallbacks TransferRunner::verifyCallbacks(const LinkCallbacks& callbacks) {
   return verify;
 }
 
-bool TransferRunner::askRetry() {
-  std::unique_lock lock(mutex_);
-  retry_.reset();
-  if (cancel_) return false;
-  emit retryQuestion();
-  answered_.wait(lock, [this] { return retry_.has_value() || cancel_.load(); });
-  return retry_.value_or(false) && !cancel_;
-}
+void TransferRunner::answer(QMessageBox::StandardButton button) { question_.answer(button == QMessageBox::Retry); }
 
-void TransferRunner::answer(QMessageBox::StandardButton button) {
-  {
-    std::lock_guard lock(mutex_);
-    retry_ = button == QMessageBox::Retry;
-  }
-  answered_.notify_all();
-}
-
-void TransferRunner::cancel() {
-  {
-    std::lock_guard lock(mutex_);
-    cancel_ = true;
-  }
-  answered_.notify_all();
-}
+void TransferRunner::cancel() { question_.cancel(); }
 
 void TransferRunner::cancelAndWait() {
   if (!thread_) return;

@@ -14,14 +14,12 @@
 
 #include <QObject>
 #include <QString>
-#include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 #include "gui/Prompts.h"
+#include "gui/RetryQuestion.h"
 #include "link/Link.h"
 #include "link/LinkResult.h"
 #include "link/RadioInfo.h"
@@ -76,7 +74,7 @@ class TransferRunner : public QObject {
 
   void start(Job job, const RadioImage& image, Options options);
   [[nodiscard]] bool running() const { return running_; }
-  [[nodiscard]] bool cancelled() const { return cancel_; }
+  [[nodiscard]] bool cancelled() const { return question_.cancelled(); }
   // The result, once finished() has been emitted.
   [[nodiscard]] const Result& result() const { return result_; }
 
@@ -99,7 +97,6 @@ class TransferRunner : public QObject {
  private:
   void run();
   [[nodiscard]] LinkCallbacks verifyCallbacks(const LinkCallbacks& callbacks);
-  [[nodiscard]] bool askRetry();
   void onThreadFinished();
 
   std::string device_;
@@ -109,11 +106,7 @@ class TransferRunner : public QObject {
   bool running_ = false;
   Result result_;
   Options options_;
-
-  std::atomic<bool> cancel_{false};
-  std::mutex mutex_;
-  std::condition_variable answered_;
-  std::optional<bool> retry_;  // the answer to the pending question
+  RetryQuestion question_;
 };
 
 }  // namespace radio::gui
