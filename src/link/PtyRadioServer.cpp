@@ -110,14 +110,17 @@ void PtyRadioServer::process(std::int64_t now) {
 void PtyRadioServer::sendDue(std::int64_t now) {
   Byte buffer[256];
   std::size_t n = 0;
+  std::int64_t lastAt = 0;
   while (!fromRadio_.empty() && fromRadio_.front().atNs <= now && n < sizeof buffer) {
     buffer[n++] = fromRadio_.front().byte;
+    lastAt = fromRadio_.front().atNs;
     fromRadio_.pop_front();
   }
   // A full terminal buffer means nobody reads: those bytes are lost, as on a wire.
   if (n > 0) {
     (void)!::write(master_, buffer, n);
     answerEndNs_ = fromRadio_.empty() ? monotonicNs() : -1;
+    if (answerEndNs_ >= 0) lateNs_ += answerEndNs_ - lastAt;
   }
 }
 
@@ -140,6 +143,9 @@ PtyRadioServer::End PtyRadioServer::serve(const std::atomic<bool>& stop) {
     std::int64_t waitNs = 50'000'000;
     if (!toRadio_.empty()) waitNs = std::min(waitNs, toRadio_.front().atNs - now);
     if (!fromRadio_.empty()) waitNs = std::min(waitNs, fromRadio_.front().atNs - now);
+    // A wire sends each byte on time: paced, the thread wakes a little before the
+    // next byte is due and waits out the rest awake, as the wake-up itself is late.
+    if (paced_) waitNs -= kWakeEarlyNs;
     waitNs = std::max<std::int64_t>(waitNs, 0);
     pollfd fd{master_, POLLIN, 0};
     const timespec timeout{static_cast<time_t>(waitNs / 1'000'000'000), static_cast<long>(waitNs % 1'000'000'000)};

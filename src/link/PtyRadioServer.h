@@ -23,6 +23,8 @@ class PtyRadioServer {
  public:
   // Time an unpaced radio takes before it answers a request.
   static constexpr std::int64_t kTurnaroundNs = 2'000'000;
+  // How early a paced radio wakes before its next byte is due.
+  static constexpr std::int64_t kWakeEarlyNs = 100'000;
 
   PtyRadioServer(VirtualRadio& radio, bool paced) : radio_(radio), paced_(paced) {}
   ~PtyRadioServer();
@@ -37,11 +39,14 @@ class PtyRadioServer {
   // The program's turns: from the moment the last byte of an answer was handed
   // to the terminal to the moment the program's next byte arrived. Prescribed
   // pauses of the program fall inside them too.
+  // lateNs: how much later than its time on the wire the last byte of each
+  // answer went out, summed; the serving thread's own wake-up latency.
   struct Turns {
     std::int64_t totalNs = 0;
     int count = 0;
+    std::int64_t lateNs = 0;
   };
-  [[nodiscard]] Turns turns() const { return {turnsNs_.load(), turnCount_.load()}; }
+  [[nodiscard]] Turns turns() const { return {turnsNs_.load(), turnCount_.load(), lateNs_.load()}; }
 
   enum class End { Stopped, Disconnected, Failed };
   // Serves until stop is set (seen within 50 ms), the radio disconnects (the
@@ -70,6 +75,7 @@ class PtyRadioServer {
   std::int64_t answerEndNs_ = -1;  // when the last answer went out; -1: none pending
   std::atomic<std::int64_t> turnsNs_{0};
   std::atomic<int> turnCount_{0};
+  std::atomic<std::int64_t> lateNs_{0};
 };
 
 }  // namespace radio
