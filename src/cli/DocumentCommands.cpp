@@ -52,6 +52,13 @@ int runShow(const std::vector<std::string>& argv) {
   return kExitOk;
 }
 
+// The field keys `edit` takes, in column order: "rx tx ... busy".
+std::string fieldKeys() {
+  std::string keys;
+  for (int c = ColRx; c < kGridColumns; ++c) keys += std::string(keys.empty() ? "" : " ") + columnInfo(c).key;
+  return keys;
+}
+
 // What the column's editor would hold after the user typed or picked value;
 // empty optional with a reason when the editor could not hold it.
 std::optional<std::string> editorTextFor(int column, const std::string& value, Language lang, std::string& why) {
@@ -121,8 +128,7 @@ int runEdit(const std::vector<std::string>& argv) {
     if (eq == std::string::npos) return usage("edit", "'" + pos[i] + "' is not FIELD=VALUE");
     const std::string field = lowerAscii(pos[i].substr(0, eq));
     const int column = columnForKey(field);
-    if (column == 0)
-      return usage("edit", "unknown field '" + field + "' (fields: rx tx dec enc name power wn scan busy)");
+    if (column == 0) return usage("edit", "unknown field '" + field + "' (fields: " + fieldKeys() + ")");
     edits.emplace_back(column, pos[i].substr(eq + 1));
   }
   auto doc = openDocument(pos[0]);

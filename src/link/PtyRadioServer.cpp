@@ -12,18 +12,10 @@
 #include <cstring>
 #include <ctime>
 
+#include "link/MonotonicTime.h"
 #include "link/VirtualRadioLink.h"
 
 namespace radio {
-namespace {
-
-std::int64_t monotonicNs() {
-  timespec ts{};
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<std::int64_t>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
-}
-
-}  // namespace
 
 PtyRadioServer::~PtyRadioServer() { close(); }
 
@@ -148,7 +140,7 @@ PtyRadioServer::End PtyRadioServer::serve(const std::atomic<bool>& stop) {
     if (paced_) waitNs -= kWakeEarlyNs;
     waitNs = std::max<std::int64_t>(waitNs, 0);
     pollfd fd{master_, POLLIN, 0};
-    const timespec timeout{static_cast<time_t>(waitNs / 1'000'000'000), static_cast<long>(waitNs % 1'000'000'000)};
+    const timespec timeout = timespecOf(waitNs);
     const int ready = ppoll(&fd, 1, &timeout, nullptr);
     if (ready < 0 && errno != EINTR) return End::Failed;
     if (ready > 0 && (fd.revents & (POLLHUP | POLLERR)) && !(fd.revents & POLLIN)) {

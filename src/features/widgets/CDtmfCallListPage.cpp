@@ -9,6 +9,7 @@
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
 #include "gui/HelpHook.h"
+#include "gui/Text.h"
 
 namespace radio::gui {
 
@@ -37,10 +38,8 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget
 void CDtmfCallListPage::load() {
   editor_->commit();
   const DtmfCallListForm form = loadDtmfCallList(image_);
-  for (int n = 1; n <= kDtmfCallCount; ++n) {
-    const std::string& e = form.entries[static_cast<std::size_t>(n - 1)];
-    grid_->item(n, 1)->setText(QString::fromLatin1(e.data(), static_cast<qsizetype>(e.size())));
-  }
+  for (int n = 1; n <= kDtmfCallCount; ++n)
+    grid_->item(n, 1)->setText(codeQs(form.entries[static_cast<std::size_t>(n - 1)]));
   // The page opens with the first entry current and its editor open.
   {
     const QSignalBlocker block(grid_);
@@ -53,7 +52,7 @@ void CDtmfCallListPage::store() {
   editor_->commit();
   DtmfCallListForm form;
   for (int n = 1; n <= kDtmfCallCount; ++n)
-    form.entries[static_cast<std::size_t>(n - 1)] = grid_->item(n, 1)->text().toLatin1().toStdString();
+    form.entries[static_cast<std::size_t>(n - 1)] = codeBytes(grid_->item(n, 1)->text());
   storeDtmfCallList(form, image_);
 }
 

@@ -12,13 +12,11 @@
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
 #include "gui/HelpHook.h"
+#include "gui/Text.h"
 
 namespace radio::gui {
 
 namespace {
-
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
 
 QComboBox* makeList(QWidget* parent, const std::vector<std::string>& entries, int id) {
   auto* list = new QComboBox(parent);
@@ -94,10 +92,10 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* pa
 void CDtmfDecodePage::load() {
   closeLists();
   const DtmfDecodeForm form = loadDtmfDecode(image_, state_.lang);
-  idCode_->setText(latin1(form.idCode));
+  idCode_->setText(codeQs(form.idCode));
   groupCode_.edit->setText(QString::fromStdString(form.groupCode));
   stunActivation_->setChecked(form.stunActivation);
-  stunCode_->setText(latin1(form.stunCode));
+  stunCode_->setText(codeQs(form.stunCode));
   stunType_.edit->setText(QString::fromStdString(form.stunType));
   enableStunControls();
 }
@@ -106,14 +104,14 @@ void CDtmfDecodePage::store() {
   // An open list writes its choice back first.
   closeLists();
   DtmfDecodeForm form;
-  form.idCode = bytes(idCode_->text());
+  form.idCode = codeBytes(idCode_->text());
   // "Off" is compared as the text it is (the Chinese one is no Latin-1 text); a
   // code is its character's byte.
   const QString group = groupCode_.edit->text();
   const bool off = group == QString::fromUtf8(kGroupCodeOff.en) || group == QString::fromUtf8(kGroupCodeOff.zh);
-  form.groupCode = off ? group.toStdString() : bytes(group);
+  form.groupCode = off ? group.toStdString() : codeBytes(group);
   form.stunActivation = stunActivation_->isChecked();
-  form.stunCode = bytes(stunCode_->text());
+  form.stunCode = codeBytes(stunCode_->text());
   form.stunType = stunType_.edit->text().toStdString();
   storeDtmfDecode(form, image_);
 }

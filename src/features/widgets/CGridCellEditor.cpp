@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "gui/Text.h"
+
 namespace radio::gui {
 
 namespace {
@@ -135,9 +137,9 @@ void CGridCellEditor::openOnCurrentCell() {
 void CGridCellEditor::commit() {
   if (isHidden()) return;
   if (QTableWidgetItem* item = grid_->item(row_, col_)) {
-    std::string value = text().toLatin1().toStdString();
+    std::string value = codeBytes(text());
     if (commitRule_) value = commitRule_(value);
-    item->setText(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
+    item->setText(codeQs(value));
   }
   hide();
   grid_->viewport()->update();

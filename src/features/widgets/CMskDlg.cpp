@@ -16,13 +16,12 @@
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CGridCellEditorKeyFilter.h"
 #include "gui/HelpHook.h"
+#include "gui/Text.h"
 
 namespace radio::gui {
 
 namespace {
 constexpr int kBaseColumnWidth = 80;  // the number column as the grid is created, in pixels
-
-QString latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent)
@@ -77,19 +76,19 @@ void CMskDlg::load() {
   {
     const QSignalBlocker block(grid_);
     for (int n = 1; n <= kMskCallCount; ++n)
-      grid_->item(n, 1)->setText(latin1(form.calls[static_cast<std::size_t>(n - 1)]));
+      grid_->item(n, 1)->setText(codeQs(form.calls[static_cast<std::size_t>(n - 1)]));
     grid_->setCurrentCell(1, 1);
   }
-  idCode_->setText(latin1(form.idCode));
+  idCode_->setText(codeQs(form.idCode));
   editor_->hide();
 }
 
 void CMskDlg::accept() {
   editor_->commit();
   MskForm form;
-  form.idCode = idCode_->text().toLatin1().toStdString();
+  form.idCode = codeBytes(idCode_->text());
   for (int n = 1; n <= kMskCallCount; ++n)
-    form.calls[static_cast<std::size_t>(n - 1)] = grid_->item(n, 1)->text().toLatin1().toStdString();
+    form.calls[static_cast<std::size_t>(n - 1)] = codeBytes(grid_->item(n, 1)->text());
   storeMsk(form, image_);
   QDialog::accept();
 }

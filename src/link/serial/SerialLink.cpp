@@ -17,6 +17,8 @@
 
 #include <cerrno>
 #include <ctime>
+
+#include "link/MonotonicTime.h"
 #endif
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
@@ -30,16 +32,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 #ifdef Q_OS_UNIX
-std::int64_t monotonicNs() {
-  timespec ts{};
-  clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<std::int64_t>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
-}
-
-timespec timespecOf(std::int64_t ns) {
-  return timespec{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
-}
-
 // The last stretch of each pause waited out on the clock: about the system's
 // usual wake-up latency, a tenth of the protocol's shortest pause.
 constexpr std::int64_t kPauseSpinNs = 100'000;
@@ -190,7 +182,7 @@ class SerialPortLink : public Link {
       const auto left = until - Clock::now();
       if (left <= Clock::duration::zero()) return false;
       const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
-      const timespec timeout{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
+      const timespec timeout = timespecOf(ns);
       pollfd p{fd, events, 0};
       const int ready = ::ppoll(&p, 1, &timeout, nullptr);
       if (ready < 0) {
