@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringList>
@@ -205,7 +206,8 @@ TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
   run(cmd::kFileSave);
   EXPECT_TRUE(child->document().isModified());  // cancelled: nothing saved
   ASSERT_EQ(proposedNames_.size(), 1);
-  EXPECT_TRUE(proposedNames_.first().endsWith(appName_ + ".dat"));  // the [Setup] AppName
+  EXPECT_TRUE(proposedNames_.first().endsWith(appName_ + ".dat"));        // the [Setup] AppName
+  EXPECT_TRUE(QFileInfo(proposedNames_.first()).absoluteDir().exists());  // no Documents folder in the test home
 
   saveAsAnswer_ = path(QStringLiteral("saved.dat"));
   run(cmd::kFileSave);

@@ -455,12 +455,14 @@ void CMainFrame::fileNew() {
 }
 
 QString CMainFrame::startFolder() const {
-  // The folder of the file last opened or saved, else the user's documents.
+  // The folder of the file last opened or saved, else the user's documents, else
+  // home: a proposed name in a folder that is not there could not be saved.
   for (const QString& file : recent_.files()) {
     const QFileInfo info(file);
     if (info.absoluteDir().exists()) return info.absolutePath();
   }
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 void CMainFrame::onFileOpen() {
