@@ -169,20 +169,6 @@ std::string mhz6(std::int64_t value) {
   return (negative ? "-" : "") + std::to_string(value / 100000) + "." + fraction + "0";
 }
 
-// A band edge in MHz, without decimals when whole.
-std::string mhzShort(std::int32_t value) {
-  if (value % 100000 == 0) return std::to_string(value / 100000);
-  std::string text = mhz6(value);
-  while (text.back() == '0') text.pop_back();
-  return text;
-}
-
-std::string bandsText(const BandLimits& l, Language lang) {
-  const char* joiner = lang == Language::Chinese ? "、" : ", ";
-  return mhzShort(l.low1) + "-" + mhzShort(l.high1) + " MHz" + joiner + mhzShort(l.low2) + "-" + mhzShort(l.high2) +
-         " MHz";
-}
-
 // Indexes into the tone list: 0 None, 1-50 CTCSS, 51-155 DCS normal, 156-260 DCS inverted.
 constexpr int kFirstDcsNormal = 51;
 constexpr int kFirstDcsInverted = 156;

@@ -30,6 +30,22 @@ std::filesystem::path backupFolder(const Environment& env) {
 #endif
 }
 
+bool isInsideFolder(const std::filesystem::path& file, const std::filesystem::path& folder) {
+  if (file.empty() || folder.empty()) return false;
+  std::error_code ec;
+  const auto f = std::filesystem::weakly_canonical(std::filesystem::absolute(file, ec), ec);
+  if (ec) return false;
+  const auto d = std::filesystem::weakly_canonical(std::filesystem::absolute(folder, ec), ec);
+  if (ec) return false;
+  // Component by component: /a/backups-old is not inside /a/backups.
+  auto fi = f.begin();
+  for (auto di = d.begin(); di != d.end(); ++di, ++fi) {
+    if (di->empty() && std::next(di) == d.end()) break;  // a trailing separator
+    if (fi == f.end() || *fi != *di) return false;
+  }
+  return fi != f.end();
+}
+
 std::string backupModelName(const RadioImage& image, const std::vector<std::string>& models) {
   const std::size_t index = image.at(addr::kModelIndex);
   if (index >= models.size() || models[index].empty()) return "radio";

@@ -36,6 +36,10 @@ using Environment = std::function<std::optional<std::string>(const char* name)>;
 // YYYY-MM-DD_HHMMSS_<model>.dat in local time; suffix n > 1 adds "-n" before ".dat".
 [[nodiscard]] std::string backupFileName(std::time_t when, std::string_view model, int suffix = 1);
 
+// True when file lies in folder or below it, comparing weakly canonical paths, so a
+// backup opened by any route (a relative name, a link, "..") is recognised.
+[[nodiscard]] bool isInsideFolder(const std::filesystem::path& file, const std::filesystem::path& folder);
+
 struct BackupResult {
   std::filesystem::path path;  // the file written
   std::string error;           // one line for the user when no file was written

@@ -154,6 +154,18 @@ ParsedFrequency parseFrequencyText(std::string_view text) {
 
 std::string formatFrequency(std::int32_t value) { return formatFixed(value / 100000.0, 5); }
 
+std::string bandsText(const BandLimits& l, Language lang) {
+  // An edge in MHz, without decimals when whole.
+  auto edge = [](std::int32_t value) {
+    if (value % 100000 == 0) return std::to_string(value / 100000);
+    std::string text = formatFrequency(value);
+    while (text.back() == '0') text.pop_back();
+    return text;
+  };
+  const char* joiner = lang == Language::Chinese ? "、" : ", ";
+  return edge(l.low1) + "-" + edge(l.high1) + " MHz" + joiner + edge(l.low2) + "-" + edge(l.high2) + " MHz";
+}
+
 std::array<Byte, 4> encodeFrequencyField(std::int32_t value) {
   std::array<Byte, 4> out{};
   std::uint32_t v = value < 0 ? 0u : static_cast<std::uint32_t>(value);

@@ -55,6 +55,13 @@ struct ParsedFrequency {
 [[nodiscard]] bool isRawFieldText(std::string_view text);
 // A frequency field counts as empty when its most significant byte is 0x00 or 0xFF.
 [[nodiscard]] constexpr bool isEmptyFrequencyByte(Byte top) { return top == 0x00 || top == 0xFF; }
+// A channel is in use when it has a receive frequency; one without a transmit
+// frequency (byte 7 empty) is a receive-only channel, with its name and flags.
+[[nodiscard]] inline bool isChannelInUse(std::span<const Byte> record) {
+  return !isEmptyFrequencyByte(record[chan::kRx + 3]);
+}
+// The two bands as the user reads them: "136-174 MHz, 400-520 MHz".
+[[nodiscard]] std::string bandsText(const BandLimits& limits, Language lang);
 
 // The 261 tone texts: "None", 50 CTCSS tones, 105 DCS codes "N" then "I".
 inline constexpr int kToneCount = 261;

@@ -221,5 +221,28 @@ TEST_F(TempDir, BackupsNeverReplaceAnEarlierOne) {
   EXPECT_FALSE(saveBackup(first, dir_ / "file" / "sub", "radio", 1'700'000'000));
 }
 
+TEST_F(TempDir, BackupIsRecognisedWhateverRouteNamesIt) {
+  const fs::path folder = dir_ / "backups";
+  fs::create_directories(folder / "old");
+  writeFile(folder / "a.dat", "x");
+  fs::create_directory_symlink(folder, dir_ / "link");
+  fs::create_directories(dir_ / "elsewhere");
+
+  EXPECT_TRUE(isInsideFolder(folder / "a.dat", folder));
+  EXPECT_TRUE(isInsideFolder(folder / "old" / "b.dat", folder));  // below it, and not there yet
+  EXPECT_TRUE(isInsideFolder(dir_ / "elsewhere" / ".." / "backups" / "a.dat", folder));
+  EXPECT_TRUE(isInsideFolder(dir_ / "link" / "a.dat", folder));
+  EXPECT_TRUE(isInsideFolder(folder / "a.dat", dir_ / "link" / ""));
+  const fs::path cwd = fs::current_path();
+  fs::current_path(folder);
+  EXPECT_TRUE(isInsideFolder("a.dat", folder));
+  fs::current_path(cwd);
+
+  EXPECT_FALSE(isInsideFolder(folder, folder));
+  EXPECT_FALSE(isInsideFolder(dir_ / "backups-old" / "a.dat", folder));
+  EXPECT_FALSE(isInsideFolder(dir_ / "elsewhere" / "a.dat", folder));
+  EXPECT_FALSE(isInsideFolder(folder / "a.dat", {}));
+}
+
 }  // namespace
 }  // namespace radio
