@@ -5,7 +5,7 @@
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
-#include "features/ImageDiff.h"
+#include "compare/ImageDiff.h"
 #include "features/SettingsSections.h"
 #include "model/CodePage.h"
 #include "model/Document.h"

@@ -4,8 +4,8 @@
 #include <QSettings>
 #include <array>
 
+#include "app/PortName.h"
 #include "app/StartupConfig.h"
-#include "link/PortName.h"
 
 namespace radio::gui {
 namespace {

@@ -1,6 +1,6 @@
 #include "link/Verify.h"
 
-#include "features/ImageDiff.h"
+#include "compare/ImageDiff.h"
 #include "link/RadioMemoryMap.h"
 
 namespace radio {

@@ -2,7 +2,7 @@
 // changed, in both languages. An image has no differences from itself; two images
 // that differ always have at least one, and as many one way as the other.
 #include "FuzzInput.h"
-#include "features/ImageDiff.h"
+#include "compare/ImageDiff.h"
 
 using namespace radio;
 

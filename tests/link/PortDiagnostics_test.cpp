@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
+#include "app/PortName.h"
 #include "link/PortDiagnostics.h"
-#include "link/PortName.h"
 
 namespace radio {
 namespace {

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <thread>
 
+#include "app/PortName.h"
 #include "link/PortDiagnostics.h"
-#include "link/PortName.h"
 
 #ifdef Q_OS_UNIX
 #include <poll.h>

@@ -16,7 +16,7 @@
 #include "channels/ChannelCsv.h"
 #include "channels/widgets/CChannelListReportDlg.h"
 #include "channels/widgets/CProgramView.h"
-#include "features/ImageDiff.h"
+#include "compare/ImageDiff.h"
 #include "features/ProductInfoForm.h"
 #include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"

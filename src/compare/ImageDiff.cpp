@@ -1,4 +1,4 @@
-#include "features/ImageDiff.h"
+#include "compare/ImageDiff.h"
 
 #include <cstdio>
 #include <map>

@@ -1,4 +1,4 @@
-#include "link/PortName.h"
+#include "app/PortName.h"
 
 #include <cctype>
 
