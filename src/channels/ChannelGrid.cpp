@@ -237,8 +237,7 @@ EditorAction editorKeyAction(EditorKind editor, EditorKey key) {
     case EditorKey::Escape: return EditorAction::Cancel;
     case EditorKey::Return:
       if (editor == EditorKind::Frequency) return EditorAction::CommitOnEnter;
-      if (editor == EditorKind::ToneList || editor == EditorKind::FlagList) return EditorAction::CommitAndMoveNext;
-      return EditorAction::PassOn;
+      return EditorAction::CommitAndMoveNext;
     case EditorKey::Other: break;
   }
   return EditorAction::PassOn;

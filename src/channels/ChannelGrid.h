@@ -131,6 +131,8 @@ enum class EditorAction {
   CommitOnEnter,      // commitFrequencyOnEnter
   CommitAndMoveNext,  // as Tab: commit the cell and move to the next one
 };
+// Return commits every editor: the frequency editor in place, the others as Tab
+// does; Escape cancels every editor.
 [[nodiscard]] EditorAction editorKeyAction(EditorKind editor, EditorKey key);
 
 // The in-place edit of one cell as the view drives it. A refused value shows its

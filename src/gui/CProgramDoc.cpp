@@ -54,6 +54,7 @@ void CProgramDoc::restoreImage(const RadioImage& image, std::string_view label) 
 
 void CProgramDoc::newDocument() {
   doc_.reset(newDocumentImage(state_.band.record));
+  copy_ = false;
   undo_.clear();
   filePath_ = state_.config ? QString::fromStdString(state_.config->get("Setup", "AppName", "")) : QString();
 }
@@ -62,6 +63,19 @@ FileResult CProgramDoc::open(const QString& path) {
   const FileResult result = doc_.load(path.toStdString());
   if (result) {
     filePath_ = path;
+    copy_ = false;
+    undo_.clear();
+  }
+  return result;
+}
+
+FileResult CProgramDoc::openCopy(const QString& path) {
+  Document file;
+  const FileResult result = file.load(path.toStdString());
+  if (result) {
+    doc_.reset(file.image());
+    filePath_ = path;
+    copy_ = true;
     undo_.clear();
   }
   return result;
@@ -72,6 +86,7 @@ FileResult CProgramDoc::save(const QString& path) {
   const FileResult result = doc_.saveAs(path.toStdString());
   if (result) {
     filePath_ = path;
+    copy_ = false;
     undo_.setClean();
   }
   return result;

@@ -38,6 +38,12 @@ class CProgramDoc : public QObject {
   void newDocument();
   // Loads a .dat file; a refused file leaves this document as it was.
   [[nodiscard]] FileResult open(const QString& path);
+  // Loads a .dat file as an untitled copy (a backup, which stays as it was read):
+  // the document has no file, so Save asks for a name; filePath() names the
+  // file it came from until then.
+  [[nodiscard]] FileResult openCopy(const QString& path);
+  // True while the document is an untitled copy of the file filePath() names.
+  [[nodiscard]] bool isCopy() const { return copy_; }
   // Stores the channel grid into the image first, then writes the file atomically.
   [[nodiscard]] FileResult save(const QString& path);
 
@@ -82,6 +88,7 @@ class CProgramDoc : public QObject {
   std::function<void()> gridStore_;
   QUndoStack undo_;
   bool restoring_ = false;  // undo/redo is applying an image: not a new step
+  bool copy_ = false;
 };
 
 }  // namespace radio::gui

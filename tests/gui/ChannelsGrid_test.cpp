@@ -188,6 +188,48 @@ TEST_F(ChannelGridView, UnreadableFieldsSurviveEditorsOpenedAndLeft) {
   EXPECT_EQ(std::vector<Byte>(doc->image().channel(3).begin(), doc->image().channel(3).end()), before);
 }
 
+// Return commits every kind of cell, as leaving it does: an Escape right after
+// takes nothing back.
+TEST_F(ChannelGridView, ReturnCommitsEveryKindOfCell) {
+  enterChannel(2, "145");
+  const struct {
+    int column;
+    Qt::Key key;  // typed before Return: text, or a move in a list
+    const char* text;
+    const char* committed;
+  } cases[] = {{ColName, Qt::Key_unknown, "CALL", "CALL"},
+               {ColRx, Qt::Key_unknown, "146", "146.00000"},
+               {ColPower, Qt::Key_Up, "", "Low"}};
+  for (const auto& c : cases) {
+    click(2, c.column);
+    QWidget* editor = view->visibleEditor();
+    ASSERT_NE(editor, nullptr) << c.column;
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+      edit->clear();
+      type(c.text);
+    } else {
+      QTest::keyClick(editor, c.key);
+    }
+    QTest::keyClick(editor, Qt::Key_Return);
+    if (QWidget* next = view->visibleEditor()) QTest::keyClick(next, Qt::Key_Escape);
+    EXPECT_EQ(cell(2, c.column), c.committed) << c.column;
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+// Storing the grid (before a save, a transfer, an import) is no undo step and no
+// change of its own: an undone edit can still be redone.
+TEST_F(ChannelGridView, StoringTheGridKeepsTheRedoList) {
+  enterChannel(3, "147.5");
+  doc->undoStack()->undo();
+  ASSERT_TRUE(doc->undoStack()->canRedo());
+  view->storeGrid();
+  EXPECT_TRUE(doc->undoStack()->canRedo());
+  EXPECT_FALSE(doc->isModified());
+  doc->undoStack()->redo();
+  EXPECT_EQ(shown(3, ColRx), QStringLiteral("147.50000"));
+}
+
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
   QElapsedTimer timer;
   timer.start();

@@ -15,10 +15,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QUndoStack>
 #include <memory>
 #include <string>
 
@@ -35,11 +38,13 @@
 #include "link/widgets/CProcessDlg.h"
 #include "model/RadioImage.h"
 #include "shell/widgets/CChildFrame.h"
+#include "shell/widgets/CHelpWindow.h"
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/CMyDocManager.h"
 #include "shell/widgets/CProgramApp.h"
 #include "shell/widgets/Commands.h"
 #include "shell/widgets/EditCommands.h"
+#include "shell/widgets/MdiBackground.h"
 
 namespace radio::gui::test {
 namespace {
@@ -98,20 +103,43 @@ class ShellFixture : public ::testing::Test {
     return start(std::move(arguments));
   }
 
+  bool startChinese() {
+    QFile f(path(QStringLiteral("Program.ini")));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(QStringLiteral("[Setup]\nLanguage=Chinese\nAppName=%1\nShowLang=1\n[Chinese]\nCompany=C\nTitle=T\n")
+                .arg(appName_)
+                .toUtf8());
+    f.close();
+    copyFromBuild(QStringLiteral("Chinese.qm"));
+    return start();
+  }
+
+  // A .dat file of the test's folder whose first byte is first.
+  QString writeDocument(const QString& name, unsigned char first) {
+    QByteArray data(6144, '\xFF');
+    data[0] = static_cast<char>(first);
+    QFile file(path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+    return path(name);
+  }
+
   // Records every message and answers OK/Cancel questions with confirmAnswer_,
   // Save/Discard/Cancel questions with saveAnswer_, the rest with OK.
   Prompts prompts() {
     Prompts p;
     p.message = [this](QWidget*, const MessageRequest& request) {
       messages_.append(request.text);
-      if (request.buttons & QMessageBox::Discard)
-        return saveAnswer_ == SaveAnswer::Save      ? QMessageBox::Save
-               : saveAnswer_ == SaveAnswer::Discard ? QMessageBox::Discard
-                                                    : QMessageBox::Cancel;
+      if (request.buttons & QMessageBox::Discard) {
+        const SaveAnswer answer = saveAnswers_.isEmpty() ? saveAnswer_ : saveAnswers_.takeFirst();
+        return answer == SaveAnswer::Save      ? QMessageBox::Save
+               : answer == SaveAnswer::Discard ? QMessageBox::Discard
+                                               : QMessageBox::Cancel;
+      }
       if (request.buttons & QMessageBox::Cancel) return confirmAnswer_ ? QMessageBox::Ok : QMessageBox::Cancel;
       return QMessageBox::Ok;
     };
-    p.openFileName = [](QWidget*, FileKind, const QString&) { return QString(); };
+    p.openFileName = [this](QWidget*, FileKind, const QString&) { return openAnswer_; };
     p.saveFileName = [this](QWidget*, const QString& proposed, FileKind) {
       proposedNames_.append(proposed);
       return saveAsAnswer_;
@@ -128,7 +156,9 @@ class ShellFixture : public ::testing::Test {
   QStringList proposedNames_;
   bool confirmAnswer_ = true;
   SaveAnswer saveAnswer_ = SaveAnswer::Discard;
+  QList<SaveAnswer> saveAnswers_;  // answered first, in turn, before saveAnswer_
   QString saveAsAnswer_;
+  QString openAnswer_;
 };
 
 // ---- Start-up and the main window -------------------------------------------
@@ -250,6 +280,143 @@ TEST_F(MainFrameTest, ClosedDocumentTakesNoCommands) {
   for (const auto id : {EditCommands::Undo, EditCommands::Paste, EditCommands::Delete})
     EXPECT_FALSE(frame_->editCommands().action(id)->isEnabled()) << id;
   EXPECT_FALSE(frame_->action(cmd::kOptionalFeatures)->isEnabled());
+}
+
+// After Discard no document holds the discarded changes, whichever way the
+// document came to be asked about, and Exit asks once about each modified one.
+TEST_F(MainFrameTest, DiscardedChangesLeaveEveryDocumentAndExitAsksOnce) {
+  frame_->show();
+  const QString a = writeDocument(QStringLiteral("a.dat"), 0x01);
+  const QString b = writeDocument(QStringLiteral("b.dat"), 0x02);
+  const auto edit = [](CChildFrame* f) { f->document().change("Edit", [](RadioImage& i) { i.set(0x100, 0x55); }); };
+  const auto anyHoldsTheEdit = [this] {
+    QApplication::processEvents();
+    for (CChildFrame* f : frames())
+      if (f->document().image().at(0x100) == 0x55) return true;
+    return false;
+  };
+  saveAnswer_ = SaveAnswer::Discard;
+
+  // The same file opened again over its modified copy.
+  ASSERT_TRUE(frame_->openFile(a));
+  edit(frame_->shownChildFrame());
+  ASSERT_TRUE(frame_->openFile(a));
+  EXPECT_FALSE(anyHoldsTheEdit());
+
+  // A modified document closed, shown again from the Window menu, then left by Open.
+  edit(frame_->shownChildFrame());
+  run(cmd::kFileClose);
+  ASSERT_TRUE(frame_->openFile(b));
+  emit frame_->windowMenu()->aboutToShow();
+  QAction* closed = nullptr;
+  for (QAction* item : frame_->windowMenu()->actions())
+    if (item->text().contains(QStringLiteral("a.dat (closed)"))) closed = item;
+  ASSERT_NE(closed, nullptr);
+  closed->trigger();
+  ASSERT_EQ(frame_->shownChildFrame()->document().image().at(0x100), 0x55);
+  messages_.clear();
+  ASSERT_TRUE(frame_->openFile(b));
+  EXPECT_EQ(messages_.size(), 1);
+  EXPECT_FALSE(anyHoldsTheEdit());
+
+  // Exit: the first discarded, the second cancelled; the next Exit asks about the
+  // second alone.
+  for (CChildFrame* f : frames()) edit(f);
+  const qsizetype modified = frames().size();
+  ASSERT_GE(modified, 2);
+  messages_.clear();
+  saveAnswers_ = {SaveAnswer::Discard, SaveAnswer::Cancel};
+  EXPECT_FALSE(frame_->close());
+  EXPECT_EQ(messages_.size(), 2);
+  QApplication::processEvents();
+  EXPECT_EQ(frames().size(), modified - 1);
+  messages_.clear();
+  EXPECT_TRUE(frame_->close());
+  EXPECT_EQ(messages_.size(), modified - 1);
+}
+
+TEST_F(MainFrameTest, ImportThatTakesNothingLeavesTheDocumentAsItWas) {
+  frame_->show();
+  CProgramDoc& doc = frames().first()->document();
+  doc.change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x01); });
+  doc.undoStack()->undo();
+  const RadioImage before = doc.image();
+  QFile csv(path(QStringLiteral("nothing.csv")));
+  ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+  csv.write(
+      "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep\n"
+      "1,FAR,999.000000,,0.000000,,88.5,88.5,023,NN,FM,5.00\n");
+  csv.close();
+  openAnswer_ = csv.fileName();
+  run(cmd::kImportChannels);
+  EXPECT_TRUE(doc.image() == before);
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  EXPECT_TRUE(doc.undoStack()->canRedo());
+}
+
+// With a work area smaller than a document window (a small screen, a large scale
+// factor) the window is made to fit, the new one and those already shown.
+TEST_F(MainFrameTest, DocumentWindowsFitTheWorkArea) {
+  frame_->showNormal();
+  frame_->resize(700, 420);
+  QApplication::processEvents();
+  const QRect area = frame_->mdiArea()->viewport()->rect();
+  ASSERT_LT(area.width(), CChildFrame::kInitialWidth);
+  EXPECT_TRUE(area.contains(frames().first()->geometry()));
+  confirmAnswer_ = true;
+  run(cmd::kFileNew);
+  EXPECT_TRUE(area.contains(frame_->shownChildFrame()->geometry()));
+}
+
+// Every menu and every item of the menu bar and of the grid's context menu has a
+// letter of its own, in either language.
+void expectOwnLetters(const QList<QAction*>& actions, const std::string& where) {
+  QStringList seen;
+  for (QAction* a : actions) {
+    if (a->isSeparator() || !a->isVisible()) continue;
+    const QString key = QKeySequence::mnemonic(a->text()).toString();
+    EXPECT_FALSE(key.isEmpty()) << where << ": " << a->text().toStdString();
+    EXPECT_FALSE(seen.contains(key)) << where << ": " << a->text().toStdString();
+    seen << key;
+    if (a->menu()) expectOwnLetters(a->menu()->actions(), where + " > " + a->text().toStdString());
+  }
+}
+
+TEST_F(ShellFixture, EveryMenuAndItemHasALetterOfItsOwn) {
+  for (const bool chinese : {false, true}) {
+    ASSERT_TRUE(chinese ? startChinese() : startEnglish());
+    CMainFrame* frame = app_->mainFrame();
+    QList<QAction*> bar;
+    for (QMenu* menu : frame->visibleMenus()) {
+      emit menu->aboutToShow();
+      bar << menu->menuAction();
+    }
+    ASSERT_GE(bar.size(), 8);
+    expectOwnLetters(bar, chinese ? "zh" : "en");
+    expectOwnLetters(frame->editCommands().gridActions(), chinese ? "zh context" : "en context");
+    EXPECT_EQ(frame->setupMenu()->title(), chinese ? QStringLiteral("设置(&S)") : QStringLiteral("&Setup"));
+    app_.reset();
+  }
+}
+
+TEST_F(MainFrameTest, UndoHistoryAndHelpCloseOnEscape) {
+  frame_->show();
+  frame_->editCommands().action(EditCommands::UndoHistory)->trigger();
+  QWidget* history = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->windowTitle() == QStringLiteral("Undo History")) history = w;
+  ASSERT_NE(history, nullptr);
+  history->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+  QTest::keyClick(history, Qt::Key_Escape);
+  EXPECT_FALSE(history->isVisible());
+
+  CHelpWindow help(dir_.path(), QStringLiteral("Help"));
+  help.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  QTest::keyClick(help.browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
 }
 
 // ---- Port Setting -----------------------------------------------------------

@@ -148,16 +148,16 @@
         <translation>Write Data To Radio</translation>
     </message>
     <message>
-        <source>Com Setup</source>
-        <translation>Com Setup</translation>
+        <source>&amp;Com Setup</source>
+        <translation>&amp;Com Setup</translation>
     </message>
     <message>
         <source>Choose the serial port of the programming cable</source>
         <translation>Choose the serial port of the programming cable</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>Language</translation>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>Choose the language of the program</source>
@@ -216,8 +216,8 @@
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <source>Setup</source>
-        <translation>Setup</translation>
+        <source>&amp;Setup</source>
+        <translation>&amp;Setup</translation>
     </message>
     <message>
         <source>&amp;View</source>

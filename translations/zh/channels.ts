@@ -67,4 +67,23 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>radio::gui::CProgramView</name>
+    <message>
+        <source>Set P&amp;ower</source>
+        <translation>设置功率(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Set &amp;W/N</source>
+        <translation>设置宽/窄(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Scan Add</source>
+        <translation>设置扫描添加(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Set &amp;Busy Lock</source>
+        <translation>设置繁忙锁定(&amp;B)</translation>
+    </message>
+</context>
 </TS>

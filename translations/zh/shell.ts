@@ -148,16 +148,16 @@
         <translation>把数据写入电台</translation>
     </message>
     <message>
-        <source>Com Setup</source>
-        <translation>端口设置</translation>
+        <source>&amp;Com Setup</source>
+        <translation>端口设置(&amp;C)</translation>
     </message>
     <message>
         <source>Choose the serial port of the programming cable</source>
         <translation>选择写频线所用的串口</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>语言</translation>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
     </message>
     <message>
         <source>Choose the language of the program</source>
@@ -216,8 +216,8 @@
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <source>Setup</source>
-        <translation>设置</translation>
+        <source>&amp;Setup</source>
+        <translation>设置(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -234,6 +234,42 @@
     <message>
         <source>Ready</source>
         <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Product &amp;Information</source>
+        <translation>机型设置(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Channel I&amp;nformation</source>
+        <translation>信道信息(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Optional Features</source>
+        <translation>可选功能(&amp;O)</translation>
+    </message>
+    <message>
+        <source>DT&amp;MF</source>
+        <translation>DTMF(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Key Assignment</source>
+        <translation>侧键设定(&amp;K)</translation>
+    </message>
+    <message>
+        <source>M&amp;SK</source>
+        <translation>MSK(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;2-Tone</source>
+        <translation>2-Tone(&amp;2)</translation>
+    </message>
+    <message>
+        <source>S&amp;quelch Tuning</source>
+        <translation>静噪微调(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>信道(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -271,6 +307,13 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::EditCommands</name>
+    <message>
+        <source>C&amp;hannels</source>
+        <translation>信道(&amp;H)</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,8 @@ CChannelListReportDlg::CChannelListReportDlg(const CsvImportResult& result, cons
   for (const CsvReportLine& line : result.notes) lines << QString::fromStdString(line.text(lang));
   lines_ = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
   lines_->setReadOnly(true);
-  lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Long lines wrap: every message is read whole without scrolling sideways.
+  lines_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   lines_->setVisible(!lines.isEmpty());
 

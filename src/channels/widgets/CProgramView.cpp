@@ -199,7 +199,14 @@ void CProgramView::takeBandRecord() {
 
 void CProgramView::storeGrid() {
   commitEdit();
-  storeRows(text(kGridStoreLabel));
+  storeRows(text(kGridStoreLabel), ChangeKind::View);
+}
+
+RadioImage CProgramView::storedImage() {
+  commitEdit();
+  RadioImage image = doc_.image();
+  gridToImage(grid_, image, doc_.state().band.limits, lang_);
+  return image;
 }
 
 void CProgramView::applyColumnWidths() {

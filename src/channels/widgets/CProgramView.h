@@ -39,8 +39,13 @@ class CProgramView : public QWidget {
 
   // Commits the open editor into its cell, as leaving the cell does.
   void commitEdit();
-  // Commits the open editor, then writes the whole grid into the image.
+  // Commits the open editor, then writes the whole grid into the image. Every
+  // committed cell is in the image already, so the store only rewrites the bytes
+  // the grid keeps in its own form: no undo step, and the modified mark stays.
   void storeGrid();
+  // Commits the open editor; the image as storeGrid() would leave it, the
+  // document untouched (what an import starts from).
+  [[nodiscard]] RadioImage storedImage();
   [[nodiscard]] const ChannelGrid& grid() const { return grid_; }
 
   // Editing like a spreadsheet. Each command commits the open editor first and is
@@ -124,12 +129,17 @@ class CProgramView : public QWidget {
   // the grid goes only when a row changed.
   void showChangedRows();
   // Writes the grid into the image as one change named label.
-  void storeRows(const QString& label);
+  void storeRows(const QString& label, ChangeKind kind = ChangeKind::Edit);
   // Takes next as the grid, stored as one change named label.
   void applyGrid(const ChannelGrid& next, const QString& label);
   // Stores the grid and edits the channel records in the image, as one change.
   void moveRecords(const QString& label, const std::function<void(RadioImage&)>& edit);
   void showContextMenu(const QPoint& pos);
+  // The context menu's "Set Power" and the like, with their letters.
+  [[nodiscard]] QString setListMenuText(int column) const;
+  // A list entry as a menu item with a letter of its own, its first letter
+  // (entries of one list start differently) or else its number.
+  [[nodiscard]] static QString withMnemonic(const QString& item, int number);
   [[nodiscard]] std::vector<int> selectedRows() const;
 
   CProgramDoc& doc_;

@@ -61,10 +61,11 @@ std::vector<int> CProgramView::selectedRows() const {
   return {rows.begin(), rows.end()};
 }
 
-void CProgramView::storeRows(const QString& label) {
+void CProgramView::storeRows(const QString& label, ChangeKind kind) {
   ownChange_ = true;
-  doc_.change(label.toStdString(),
-              [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); });
+  doc_.change(
+      label.toStdString(), [this](RadioImage& image) { gridToImage(grid_, image, doc_.state().band.limits, lang_); },
+      kind);
   ownChange_ = false;
 }
 
@@ -241,6 +242,24 @@ bool CProgramView::editingKeyEvent(QObject* watched, QKeyEvent* key) {
   return false;
 }
 
+QString CProgramView::setListMenuText(int column) const {
+  // Letters apart from those of the commands above them.
+  switch (column) {
+    case ColPower: return tr("Set P&ower");
+    case ColBandwidth: return tr("Set &W/N");
+    case ColScan: return tr("Set &Scan Add");
+    case ColBusy: return tr("Set &Busy Lock");
+    default: return qs(columnHeader(column, lang_)).trimmed();
+  }
+}
+
+QString CProgramView::withMnemonic(const QString& item, int number) {
+  // A list entry that starts with a letter takes it; the others (Chinese entries)
+  // take their number, as "低(&1)".
+  if (!item.isEmpty() && item.front().isLetter() && item.front().unicode() < 0x80) return QLatin1Char('&') + item;
+  return item + QStringLiteral("(&%1)").arg(number);
+}
+
 void CProgramView::showContextMenu(const QPoint& pos) {
   QMenu menu(this);
   menu.addActions(contextActions_);
@@ -251,10 +270,12 @@ void CProgramView::showContextMenu(const QPoint& pos) {
   // The short lists can be set on every selected row from here.
   menu.addSeparator();
   for (int column : {ColPower, ColBandwidth, ColScan, ColBusy}) {
-    QMenu* sub = menu.addMenu(text({"Set ", "设置"}) + qs(columnHeader(column, lang_)).trimmed());
+    QMenu* sub = menu.addMenu(setListMenuText(column));
     sub->setEnabled(!transferRunning());
-    for (const std::string& item : listItemsForColumn(column, lang_)) {
-      sub->addAction(qs(item), this, [this, column, item] {
+    const std::vector<std::string> items = listItemsForColumn(column, lang_);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      const std::string& item = items[i];
+      sub->addAction(withMnemonic(qs(item), static_cast<int>(i) + 1), this, [this, column, item] {
         commitEdit();
         setListOnRows(selectedRows(), column, item);
       });

@@ -97,12 +97,13 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 QString CChildFrame::documentName() const {
+  if (doc_->isCopy()) return QFileInfo(doc_->filePath()).fileName() + tr(" (backup copy)");
   return doc_->hasFile() ? QFileInfo(doc_->filePath()).fileName() : doc_->title();
 }
 
 void CChildFrame::updateTitle() {
   QString caption = doc_->title();
-  if (doc_->hasFile()) caption += QStringLiteral(" - ") + documentName();
+  if (doc_->hasFile() || doc_->isCopy()) caption += QStringLiteral(" - ") + documentName();
   setWindowTitle(caption + QStringLiteral("[*]"));
   setWindowModified(doc_->isModified());
 }

@@ -41,7 +41,8 @@ class CChildFrame : public QMdiSubWindow {
   // Closes the window for good: the document and its grid go with it.
   void destroyFrame();
 
-  // The document's file name, or the title of a document never saved.
+  // The document's file name, or the title of a document never saved; an
+  // untitled copy of a backup is "<name> (backup copy)".
   [[nodiscard]] QString documentName() const;
   // The caption: the title and the file name ("Channel Information - radio.dat");
   // "*" marks unsaved changes.

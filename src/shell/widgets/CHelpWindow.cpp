@@ -1,5 +1,6 @@
 #include "shell/widgets/CHelpWindow.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QStyle>
@@ -35,6 +36,12 @@ CHelpWindow::CHelpWindow(const QString& helpFolder, const QString& caption, QWid
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
   home->setObjectName(QStringLiteral("contents"));
+  // Esc closes the window, as it closes a dialog.
+  auto* close = new QAction(this);
+  close->setShortcut(QKeySequence(Qt::Key_Escape));
+  close->setShortcutContext(Qt::WindowShortcut);
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  addAction(close);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -138,6 +138,22 @@ CMainFrame::~CMainFrame() {
 
 QString CMainFrame::text(const Text& t) const { return QString::fromUtf8(t.in(state_.lang)); }
 
+QString CMainFrame::pageMenuText(Page page) const {
+  // Letters of their own in the Edit menu, beside Undo, Redo, the clipboard and
+  // Undo History.
+  switch (page) {
+    case Page::ProductInformation: return tr("Product &Information");
+    case Page::ChannelInformation: return tr("Channel I&nformation");
+    case Page::OptionalFeatures: return tr("&Optional Features");
+    case Page::Dtmf: return tr("DT&MF");
+    case Page::KeyAssignment: return tr("&Key Assignment");
+    case Page::Msk: return tr("M&SK");
+    case Page::TwoTone: return tr("&2-Tone");
+    case Page::SquelchTuning: return tr("S&quelch Tuning");
+  }
+  return {};
+}
+
 QAction* CMainFrame::addCommand(int id, const QString& label, const QKeySequence& shortcut, const QString& statusTip) {
   auto* a = new QAction(label, this);
   a->setData(id);
@@ -177,8 +193,8 @@ void CMainFrame::createActions() {
 
   for (const Page page : {Page::ProductInformation, Page::ChannelInformation, Page::OptionalFeatures, Page::Dtmf,
                           Page::KeyAssignment, Page::Msk, Page::TwoTone, Page::SquelchTuning}) {
-    on(addCommand(pageCommandId(page), text({pageLabel(page, Language::English), pageLabel(page, Language::Chinese)}),
-                  {}, text({pageLabel(page, Language::English), pageLabel(page, Language::Chinese)})),
+    on(addCommand(pageCommandId(page), pageMenuText(page), {},
+                  text({pageLabel(page, Language::English), pageLabel(page, Language::Chinese)})),
        [this, page] { openPage(page); });
   }
 
@@ -206,9 +222,9 @@ void CMainFrame::createActions() {
      [this] { onCompareWith(); });
   on(addCommand(cmd::kOpenBackup, tr("Open &Backup..."), {}, tr("Open a backup kept by a read from the radio")),
      [this] { onOpenBackup(); });
-  on(addCommand(cmd::kComSetup, tr("Com Setup"), {}, tr("Choose the serial port of the programming cable")),
+  on(addCommand(cmd::kComSetup, tr("&Com Setup"), {}, tr("Choose the serial port of the programming cable")),
      [this] { onComSetup(); });
-  on(addCommand(cmd::kLanguage, tr("Language"), {}, tr("Choose the language of the program")),
+  on(addCommand(cmd::kLanguage, tr("&Language"), {}, tr("Choose the language of the program")),
      [this] { onLanguage(); });
 
   QAction* toolbar = addCommand(cmd::kToolbar, tr("&Toolbar"), {}, tr("Show or hide the toolbar"));
@@ -272,13 +288,17 @@ void CMainFrame::createMenus() {
   edit_ = new EditCommands(this, state_.lang, [this] { return shownChildFrame(); });
   edit_->addToMenu(editMenu_);
 
+  // The channel-row commands; the channel-plan commands join them here.
+  channelsMenu_ = menuBar()->addMenu(tr("&Channels"));
+  edit_->addChannelsTo(channelsMenu_);
+
   programMenu_ = menuBar()->addMenu(tr("&Program"));
   programMenu_->addAction(action(cmd::kRead));
   programMenu_->addAction(action(cmd::kWrite));
   programMenu_->addSeparator();
   for (int id : {cmd::kVerify, cmd::kIdentifyRadio, cmd::kVerifyAfterWrite}) programMenu_->addAction(action(id));
 
-  setupMenu_ = menuBar()->addMenu(tr("Setup"));
+  setupMenu_ = menuBar()->addMenu(tr("&Setup"));
   setupMenu_->addAction(action(cmd::kComSetup));
   if (config_.showLanguageCommand) setupMenu_->addAction(action(cmd::kLanguage));
 
@@ -343,7 +363,7 @@ void CMainFrame::createStatusBar() {
 
 QList<QMenu*> CMainFrame::visibleMenus() const {
   QList<QMenu*> result;
-  for (QMenu* menu : {fileMenu_, editMenu_, programMenu_, setupMenu_, viewMenu_, windowMenu_, helpMenu_})
+  for (QMenu* menu : {fileMenu_, editMenu_, channelsMenu_, programMenu_, setupMenu_, viewMenu_, windowMenu_, helpMenu_})
     if (menu->menuAction()->isVisible()) result.append(menu);
   return result;
 }
@@ -368,7 +388,8 @@ bool CMainFrame::activeTransferRunning() const {
 
 void CMainFrame::updateCommandStates() {
   const bool hasDocument = !docs_->frames().isEmpty();
-  for (QMenu* menu : {editMenu_, programMenu_, setupMenu_, windowMenu_}) menu->menuAction()->setVisible(hasDocument);
+  for (QMenu* menu : {editMenu_, channelsMenu_, programMenu_, setupMenu_, windowMenu_})
+    menu->menuAction()->setVisible(hasDocument);
   for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
     if (!needs(it.key(), kWithoutDocument) && it.key() != 57670) it.value()->setVisible(hasDocument);
   }
@@ -438,6 +459,7 @@ void CMainFrame::onBackupSaved(const QString& path) {
 void CMainFrame::showFrame(CChildFrame* frame) {
   watchFrame(frame);
   frame->showNormal();
+  mdi_->fitWindow(frame);
   mdi_->setActiveSubWindow(frame);
   lastActive_ = frame;
   if (frame->widget()) frame->widget()->setFocus();
@@ -634,14 +656,16 @@ void CMainFrame::onImportChannels() {
     return;
   }
   const QByteArray bytes = file.readAll();
-  // The grid's pending edits go into the image first, so the import starts from them.
+  // The import starts from the grid as it would be stored; the document changes
+  // only when a channel is taken, so an import that takes nothing leaves the
+  // image, the modified mark and the undo steps as they were.
   CProgramDoc& doc = frame->document();
-  doc.storeGrid();
+  const RadioImage base = frame->view().storedImage();
   CsvImportOptions options;
   options.lang = state_.lang;
   options.limits = state_.band.limits;
-  const CsvImportResult result = importChannelsCsv(
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), doc.image(), options);
+  const CsvImportResult result =
+      importChannelsCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), base, options);
   const QString name = QFileInfo(path).fileName();
   if (!result.readable()) {
     inform(this, text({"%1 is not a channel list that can be read:", "%1 不是可以读取的信道列表："}).arg(name) +
@@ -719,12 +743,18 @@ void CMainFrame::onLanguage() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  // Each modified document is asked about once. A discarded one goes at once with
+  // its window: when a later question is cancelled and the program stays, no
+  // document holds the discarded changes, and the next Exit does not ask again.
   for (CChildFrame* frame : docs_->frames()) {
-    CProgramDoc& doc = frame->document();
-    if (!doc.isModified()) continue;
+    if (!frame->document().isModified()) continue;
     showFrame(frame);
     const SaveAnswer answer = askSave(this, saveQuestion(frame));
-    if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(frame, false))) {
+    if (answer == SaveAnswer::Discard) {
+      frame->destroyFrame();
+      continue;
+    }
+    if (answer == SaveAnswer::Cancel || !saveDocument(frame, false)) {
       event->ignore();
       return;
     }

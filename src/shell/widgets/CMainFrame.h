@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow {
   // The menus of the menu bar as they stand (the document-less set shows fewer).
   [[nodiscard]] QList<QMenu*> visibleMenus() const;
   [[nodiscard]] QMenu* editMenu() const { return editMenu_; }
+  [[nodiscard]] QMenu* channelsMenu() const { return channelsMenu_; }
   [[nodiscard]] QMenu* setupMenu() const { return setupMenu_; }
   // The grid's editing commands (Undo, Redo, clipboard, channel rows).
   [[nodiscard]] EditCommands& editCommands() const { return *edit_; }
@@ -116,6 +117,8 @@ class CMainFrame : public QMainWindow {
   void runFeatureDialog();
 
   [[nodiscard]] QString text(const Text& t) const;
+  // A page's command as the Edit menu shows it, with its letter.
+  [[nodiscard]] QString pageMenuText(Page page) const;
   [[nodiscard]] bool activeTransferRunning() const;
 
   AppState& state_;
@@ -132,6 +135,7 @@ class CMainFrame : public QMainWindow {
   QAction* recentSeparator_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* editMenu_ = nullptr;
+  QMenu* channelsMenu_ = nullptr;
   QMenu* programMenu_ = nullptr;
   QMenu* setupMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;

@@ -26,6 +26,12 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
       auto* w = new QWidget(window_, Qt::Tool);
       w->setAttribute(Qt::WA_DeleteOnClose);
       w->setWindowTitle(text("Undo History", "撤销历史"));
+      // Esc closes it, as it closes a dialog.
+      auto* close = new QAction(w);
+      close->setShortcut(QKeySequence(Qt::Key_Escape));
+      close->setShortcutContext(Qt::WindowShortcut);
+      connect(close, &QAction::triggered, w, &QWidget::close);
+      w->addAction(close);
       auto* layout = new QVBoxLayout(w);
       auto* list = new QUndoView(&group_, w);
       list->setEmptyLabel(text("<opened>", "<打开时>"));
@@ -51,9 +57,13 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
     a->setSeparator(true);
     return a;
   };
-  gridActions_ = {action(Undo),          action(Redo),          separator(),    action(Cut),
-                  action(Copy),          action(Paste),         action(Delete), separator(),
-                  action(InsertChannel), action(RemoveChannel), action(MoveUp), action(MoveDown)};
+  // The channel-row commands have a menu of their own, whose letters would meet
+  // Undo's and Redo's in one list; in the grid's context menu they are a submenu.
+  channelActions_ = {action(InsertChannel), action(RemoveChannel), action(MoveUp), action(MoveDown)};
+  auto* channels = new QMenu(tr("C&hannels"), window_);
+  channels->addActions(channelActions_);
+  gridActions_ = {action(Undo),  action(Redo),   separator(), action(Cut),           action(Copy),
+                  action(Paste), action(Delete), separator(), channels->menuAction()};
   connect(&group_, &QUndoGroup::undoTextChanged, this, &EditCommands::refreshUndoTexts);
   connect(&group_, &QUndoGroup::redoTextChanged, this, &EditCommands::refreshUndoTexts);
   connect(&group_, &QUndoGroup::canUndoChanged, this, &EditCommands::refreshUndoTexts);
@@ -85,10 +95,14 @@ CProgramView* EditCommands::activeView() const {
 
 void EditCommands::addToMenu(QMenu* menu) {
   menu->addSeparator();
-  menu->addActions(gridActions_);
+  for (Id id : {Undo, Redo}) menu->addAction(action(id));
+  menu->addSeparator();
+  for (Id id : {Cut, Copy, Paste, Delete}) menu->addAction(action(id));
   menu->addSeparator();
   menu->addAction(action(UndoHistory));
 }
+
+void EditCommands::addChannelsTo(QMenu* menu) { menu->addActions(channelActions_); }
 
 void EditCommands::update(bool transferRunning) {
   busy_ = transferRunning;

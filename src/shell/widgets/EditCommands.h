@@ -30,9 +30,12 @@ class EditCommands : public QObject {
   EditCommands(QWidget* window, Language lang, std::function<CChildFrame*()> activeFrame);
 
   [[nodiscard]] QAction* action(Id id) const { return actions_.value(id); }
-  // Appends the commands to the Edit menu, below a separator.
+  // Appends Undo, Redo, the clipboard commands and Undo History to the Edit menu.
   void addToMenu(QMenu* menu);
-  // The commands the grid's context menu offers, separators included.
+  // Appends the channel-row commands (insert, remove, move) to the Channels menu.
+  void addChannelsTo(QMenu* menu);
+  // The commands the grid's context menu offers, separators included; the
+  // channel-row commands there are a submenu.
   [[nodiscard]] const QList<QAction*>& gridActions() const { return gridActions_; }
   // Follows the active document window (its undo stack) and whether a transfer runs.
   void update(bool transferRunning);
@@ -49,6 +52,7 @@ class EditCommands : public QObject {
   QUndoGroup group_;
   QMap<int, QAction*> actions_;
   QList<QAction*> gridActions_;
+  QList<QAction*> channelActions_;
   QPointer<QWidget> history_;
   bool busy_ = false;
 };

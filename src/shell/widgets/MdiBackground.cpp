@@ -2,7 +2,10 @@
 
 #include <QBrush>
 #include <QDir>
+#include <QMdiSubWindow>
 #include <QPixmap>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace radio::gui {
 
@@ -13,6 +16,27 @@ MdiBackground::MdiBackground(const QString& programDirectory, QWidget* parent) :
   // A texture brush repeats the picture from the top-left corner in rows and
   // columns, and is redrawn whole when the area changes size.
   setBackground(QBrush(picture));
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void MdiBackground::fitWindow(QMdiSubWindow* window) const {
+  if (!window || window->isMaximized() || window->isMinimized()) return;
+  const QSize area = viewport()->size();
+  if (area.isEmpty()) return;
+  QRect frame = window->geometry();
+  const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+  frame.setWidth(std::max(std::min(frame.width(), area.width()), least.width()));
+  frame.setHeight(std::max(std::min(frame.height(), area.height()), least.height()));
+  frame.moveLeft(std::max(0, std::min(frame.left(), area.width() - frame.width())));
+  frame.moveTop(std::max(0, std::min(frame.top(), area.height() - frame.height())));
+  if (frame != window->geometry()) window->setGeometry(frame);
+}
+
+void MdiBackground::resizeEvent(QResizeEvent* event) {
+  QMdiArea::resizeEvent(event);
+  for (QMdiSubWindow* window : subWindowList())
+    if (!window->isHidden()) fitWindow(window);
 }
 
 }  // namespace radio::gui
