@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -333,6 +334,48 @@ TEST_F(MainFrameTest, DiscardedChangesLeaveEveryDocumentAndExitAsksOnce) {
   messages_.clear();
   EXPECT_TRUE(frame_->close());
   EXPECT_EQ(messages_.size(), modified - 1);
+}
+
+// A file in the backups folder opens as an untitled copy: Save asks for a name,
+// proposes one outside the folder and refuses one inside it.
+TEST_F(MainFrameTest, BackupsOpenAsUntitledCopiesThatAreNeverSavedBack) {
+  const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", dir_.path().toUtf8());
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("radioprog/backups")));
+  const QString backup = writeDocument(QStringLiteral("radioprog/backups/read.dat"), 0x07);
+  ASSERT_TRUE(frame_->openFile(backup));
+  CChildFrame* copy = frame_->shownChildFrame();
+  EXPECT_TRUE(copy->windowTitle().contains(QStringLiteral("read.dat (backup copy)")));
+  copy->document().change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x01); });
+
+  for (const QString& answer : {QString(), backup}) {
+    saveAsAnswer_ = answer;
+    run(cmd::kFileSave);
+    EXPECT_TRUE(copy->document().isModified());
+  }
+  ASSERT_EQ(proposedNames_.size(), 2);
+  EXPECT_EQ(QFileInfo(proposedNames_.first()).fileName(), QStringLiteral("read.dat"));
+  EXPECT_FALSE(CMyDocManager::isBackup(proposedNames_.first()));
+  QFile kept(backup);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(static_cast<unsigned char>(kept.readAll().at(0x17F8)), 0xFF);
+
+  saveAsAnswer_ = path(QStringLiteral("mine.dat"));
+  run(cmd::kFileSave);
+  EXPECT_FALSE(copy->document().isModified());
+  EXPECT_FALSE(copy->windowTitle().contains(QStringLiteral("backup copy")));
+  qputenv("XDG_DATA_HOME", dataHome);
+}
+
+TEST_F(MainFrameTest, OpeningSaysHowManyChannelValuesCannotBeDecoded) {
+  QByteArray data(6144, '\xFF');
+  data.replace(0, 4, QByteArray::fromHex("000000FA"));  // channel 1 Rx: not decimal digits
+  QFile file(path(QStringLiteral("damaged.dat")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(data);
+  file.close();
+  ASSERT_TRUE(frame_->openFile(file.fileName()));
+  EXPECT_TRUE(frame_->statusBar()->currentMessage().startsWith(QStringLiteral("1 frequencies and tones")));
 }
 
 TEST_F(MainFrameTest, ImportThatTakesNothingLeavesTheDocumentAsItWas) {

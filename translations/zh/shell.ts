@@ -271,6 +271,14 @@
         <source>&amp;Channels</source>
         <translation>信道(&amp;C)</translation>
     </message>
+    <message>
+        <source>%1 is in the backups folder, whose files stay as they were read. Save the document under a name outside that folder.</source>
+        <translation>%1 位于备份文件夹中，其中的文件保持读取时的原样。请把文档以该文件夹之外的名字保存。</translation>
+    </message>
+    <message>
+        <source>%1 frequencies and tones of the channel rows (Fr included) cannot be decoded: they are shown as Invalid.</source>
+        <translation>信道行（含 Fr）中有 %1 个频率和亚音无法解码，显示为“无效”。</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>
@@ -314,6 +322,13 @@
     <message>
         <source>C&amp;hannels</source>
         <translation>信道(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CChildFrame</name>
+    <message>
+        <source> (backup copy)</source>
+        <translation>（备份副本）</translation>
     </message>
 </context>
 </TS>

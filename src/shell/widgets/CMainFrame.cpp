@@ -44,6 +44,7 @@
 #include "features/widgets/CTwoToneDlg.h"
 #include "link/widgets/CPortSettingDlg.h"
 #include "model/Backups.h"
+#include "model/ImageCheck.h"
 #include "print/widgets/ReportPrinter.h"
 
 namespace radio::gui {
@@ -479,9 +480,10 @@ void CMainFrame::fileNew() {
 QString CMainFrame::startFolder() const {
   // The folder of the file last opened or saved, else the user's documents, else
   // home: a proposed name in a folder that is not there could not be saved.
+  // The backups folder is never proposed: nothing is saved there.
   for (const QString& file : recent_.files()) {
     const QFileInfo info(file);
-    if (info.absoluteDir().exists()) return info.absolutePath();
+    if (info.absoluteDir().exists() && !CMyDocManager::isBackup(file)) return info.absolutePath();
   }
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
@@ -518,6 +520,12 @@ CMainFrame::OpenOutcome CMainFrame::openFileAsking(const QString& path) {
   // The window that was shown steps back (hidden, still open, in the Window menu).
   if (previous) previous->close();
   showFrame(frame);
+  // Bytes that no frequency or tone can be read from are shown as Invalid; the
+  // status bar says once how many there are.
+  if (const int unreadable = undecodableChannelValues(frame->document().image()); unreadable > 0)
+    showStatusMessage(tr("%1 frequencies and tones of the channel rows (Fr included) cannot be decoded: they are "
+                         "shown as Invalid.")
+                          .arg(unreadable));
   recent_.add(frame->document().filePath());
   updateRecentFileMenu();
   return OpenOutcome::Opened;
@@ -538,12 +546,21 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
     if (doc.hasFile()) {
       proposed = QFileInfo(path).absoluteFilePath();
     } else {
+      // A copy of a backup proposes the backup's name, outside the backups folder.
       QString name = QFileInfo(path).fileName().trimmed();
+      if (name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) name.chop(4);
       if (name.isEmpty()) name = QStringLiteral("radio");
       proposed = QDir(startFolder()).filePath(name + QStringLiteral(".dat"));
     }
     path = askSaveFileName(this, proposed);
     if (path.isEmpty()) return false;
+  }
+  // The backups stay as a read left them: no save goes into their folder.
+  if (CMyDocManager::isBackup(path)) {
+    inform(this, tr("%1 is in the backups folder, whose files stay as they were read. Save the document "
+                    "under a name outside that folder.")
+                     .arg(QDir::toNativeSeparators(path)));
+    return false;
   }
   const FileResult result = doc.save(path);
   if (!result) {

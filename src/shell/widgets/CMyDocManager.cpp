@@ -5,6 +5,7 @@
 #include <QMdiArea>
 
 #include "gui/CProgramDoc.h"
+#include "model/Backups.h"
 #include "shell/widgets/CChildFrame.h"
 
 namespace radio::gui {
@@ -34,8 +35,10 @@ CChildFrame* CMyDocManager::openDocumentFile(const QString& path, QString* error
 
   // The document is loaded before its window exists, so a refused file leaves no
   // trace; an open copy of the same file does not matter.
+  // A backup stays as it was read: whatever route opened it, it becomes an
+  // untitled copy, which Save never writes back over it.
   auto* frame = new CChildFrame(state_);
-  const FileResult result = frame->document().open(name);
+  const FileResult result = isBackup(name) ? frame->document().openCopy(name) : frame->document().open(name);
   if (!result) {
     if (error) *error = QString::fromStdString(result.error);
     delete frame;
@@ -45,6 +48,11 @@ CChildFrame* CMyDocManager::openDocumentFile(const QString& path, QString* error
   frame->updateTitle();
   addFrame(frame);
   return frame;
+}
+
+bool CMyDocManager::isBackup(const QString& path) {
+  const std::filesystem::path folder = backupFolder(systemEnvironment);
+  return !folder.empty() && isInsideFolder(path.toStdString(), folder);
 }
 
 QList<CChildFrame*> CMyDocManager::frames() const {
