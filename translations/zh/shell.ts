@@ -276,8 +276,8 @@
         <translation>%1 位于备份文件夹中，其中的文件保持读取时的原样。请把文档以该文件夹之外的名字保存。</translation>
     </message>
     <message>
-        <source>%1 frequencies and tones of the channel rows (Fr included) cannot be decoded: they are shown as Invalid.</source>
-        <translation>信道行（含 Fr）中有 %1 个频率和亚音无法解码，显示为“无效”。</translation>
+        <source>Channel frequencies and tones that cannot be decoded (Fr included): %1. They are shown as Invalid.</source>
+        <translation>无法解码的信道频率和亚音（含 Fr）：%1 个，显示为“无效”。</translation>
     </message>
 </context>
 <context>

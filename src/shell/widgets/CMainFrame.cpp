@@ -523,9 +523,9 @@ CMainFrame::OpenOutcome CMainFrame::openFileAsking(const QString& path) {
   // Bytes that no frequency or tone can be read from are shown as Invalid; the
   // status bar says once how many there are.
   if (const int unreadable = undecodableChannelValues(frame->document().image()); unreadable > 0)
-    showStatusMessage(tr("%1 frequencies and tones of the channel rows (Fr included) cannot be decoded: they are "
-                         "shown as Invalid.")
-                          .arg(unreadable));
+    showStatusMessage(
+        tr("Channel frequencies and tones that cannot be decoded (Fr included): %1. They are shown as Invalid.")
+            .arg(unreadable));
   recent_.add(frame->document().filePath());
   updateRecentFileMenu();
   return OpenOutcome::Opened;

@@ -21,7 +21,9 @@ MdiBackground::MdiBackground(const QString& programDirectory, QWidget* parent) :
 }
 
 void MdiBackground::fitWindow(QMdiSubWindow* window) const {
-  if (!window || window->isMaximized() || window->isMinimized()) return;
+  // Before the area is shown its size is not yet the one laid out: the windows
+  // are fitted when it is (a resize event comes with the showing).
+  if (!window || !isVisible() || window->isMaximized() || window->isMinimized()) return;
   const QSize area = viewport()->size();
   if (area.isEmpty()) return;
   QRect frame = window->geometry();
