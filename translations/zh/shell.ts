@@ -279,6 +279,10 @@
         <source>Channel frequencies and tones that cannot be decoded (Fr included): %1. They are shown as Invalid.</source>
         <translation>无法解码的信道频率和亚音（含 Fr）：%1 个，显示为“无效”。</translation>
     </message>
+    <message>
+        <source>A transfer with the radio is running. Open the file when it has ended.</source>
+        <translation>正在与电台传输数据。请在传输结束后再打开文件。</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>

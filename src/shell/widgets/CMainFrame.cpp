@@ -60,8 +60,8 @@ enum Need : unsigned {
 };
 constexpr std::pair<int, unsigned> kCommandNeeds[] = {
     {cmd::kFileNew, kWithoutDocument | kNoTransfer},
-    {cmd::kFileOpen, kWithoutDocument},
-    {cmd::kOpenBackup, kWithoutDocument},
+    {cmd::kFileOpen, kWithoutDocument | kNoTransfer},
+    {cmd::kOpenBackup, kWithoutDocument | kNoTransfer},
     {cmd::kPrintSetup, kWithoutDocument},
     {cmd::kExit, kWithoutDocument},
     {cmd::kToolbar, kWithoutDocument},
@@ -498,10 +498,15 @@ bool CMainFrame::openFile(const QString& path) { return openFileAsking(path) == 
 
 CMainFrame::OpenOutcome CMainFrame::openFileAsking(const QString& path) {
   CChildFrame* previous = shownChildFrame();
+  // Stepping back would stop the transfer of the window shown (a recent file or
+  // a dropped one can still be asked for while it runs).
+  if (previous && previous->transferRunning()) {
+    inform(this, tr("A transfer with the radio is running. Open the file when it has ended."));
+    return OpenOutcome::Cancelled;
+  }
   // The window shown steps back for the new one: unsaved changes are asked about
   // first, and Cancel abandons the open.
   if (previous && previous->document().isModified()) {
-    if (previous->transferRunning()) return OpenOutcome::Cancelled;
     const SaveAnswer answer = askSave(this, saveQuestion(previous));
     if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !saveDocument(previous, false)))
       return OpenOutcome::Cancelled;
