@@ -133,7 +133,9 @@ CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, QWidget* pa
 }
 
 CMainFrame::~CMainFrame() {
-  // Document windows go before the printer and the state they use.
+  // Document windows go before the printer and the state they use, those
+  // discarded on the way out too (their deferred deletion never comes then).
+  for (const QPointer<CChildFrame>& frame : std::as_const(discarded_)) delete frame.data();
   for (CChildFrame* frame : docs_->frames()) delete frame;
 }
 
@@ -773,6 +775,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     showFrame(frame);
     const SaveAnswer answer = askSave(this, saveQuestion(frame));
     if (answer == SaveAnswer::Discard) {
+      discarded_.append(frame);
       frame->destroyFrame();
       continue;
     }

@@ -144,6 +144,8 @@ class CMainFrame : public QMainWindow {
   // The document window last active. Held as a plain object so that it is never
   // cast while the window is half destroyed (its activation signal still fires then).
   QPointer<QObject> lastActive_;
+  // Windows discarded by the questions of Exit, deleted with this window at the latest.
+  QList<QPointer<CChildFrame>> discarded_;
 };
 
 }  // namespace radio::gui
