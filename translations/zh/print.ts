@@ -44,4 +44,19 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>radio::gui::ReportPrinter</name>
+    <message>
+        <source>There is nothing to print: the chosen sections have no pages.</source>
+        <translation>没有可打印的内容：所选项目没有页面。</translation>
+    </message>
+    <message>
+        <source>The printer could not be opened.</source>
+        <translation>无法打开打印机。</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+</context>
 </TS>

@@ -8,37 +8,27 @@
 #include <QVBoxLayout>
 
 namespace radio::gui {
-namespace {
-
-QString localText(const Text& t, Language lang) { return QString::fromUtf8(t.in(lang)); }
-
-}  // namespace
 
 CChannelListReportDlg::CChannelListReportDlg(const CsvImportResult& result, const QString& fileName, Language lang,
                                              QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("channelListReport"));
-  setWindowTitle(localText({"Import Channels", "导入信道"}, lang));
+  setWindowTitle(tr("Import Channels"));
   setAttribute(Qt::WA_DeleteOnClose);
 
-  const QString text =
-      result.imported() == 0
-          ? localText(
-                {"No channel was imported from %1; the document is unchanged.", "未从 %1 导入任何信道，文档未改变。"},
-                lang)
-                .arg(fileName)
-          : localText({"%1 channel(s) imported from %2, %3 row(s) skipped.", "已从 %2 导入 %1 个信道，跳过 %3 行。"},
-                      lang)
-                .arg(result.imported())
-                .arg(fileName)
-                .arg(result.skipped.size());
+  const QString text = result.imported() == 0
+                           ? tr("No channel was imported from %1; the document is unchanged.").arg(fileName)
+                           : tr("%1 channel(s) imported from %2, %3 row(s) skipped.")
+                                 .arg(result.imported())
+                                 .arg(fileName)
+                                 .arg(result.skipped.size());
   summary_ = new QLabel(text, this);
   summary_->setWordWrap(true);
 
   QStringList lines;
-  if (!result.skipped.empty()) lines << localText({"Skipped rows:", "跳过的行："}, lang);
+  if (!result.skipped.empty()) lines << tr("Skipped rows:");
   for (const CsvReportLine& line : result.skipped) lines << QString::fromStdString(line.text(lang));
-  if (!result.notes.empty()) lines << localText({"Changed on the way:", "导入时的改动："}, lang);
+  if (!result.notes.empty()) lines << tr("Changed on the way:");
   for (const CsvReportLine& line : result.notes) lines << QString::fromStdString(line.text(lang));
   lines_ = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
   lines_->setReadOnly(true);
@@ -48,7 +38,7 @@ CChannelListReportDlg::CChannelListReportDlg(const CsvImportResult& result, cons
   lines_->setVisible(!lines.isEmpty());
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  buttons->button(QDialogButtonBox::Close)->setText(localText({"Close", "关闭"}, lang));
+  buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
   auto* layout = new QVBoxLayout(this);

@@ -26,8 +26,7 @@ namespace radio::gui {
 
 namespace {
 
-// The labels of the document changes made here.
-constexpr Text kGridStoreLabel{"Edit", "编辑"};
+// The label of the change a refresh of the grid makes to the document.
 constexpr std::string_view kRefreshLabel = "Refresh";
 
 const QColor kHeaderColour(0, 50, 240);
@@ -49,7 +48,7 @@ QFont fixedPitchFont(const QFont& base) {
 }  // namespace
 
 CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc), lang_(doc.state().lang) {
-  setWindowTitle(text({"Channel Information", "信道信息"}));
+  setWindowTitle(tr("Channel Information"));
   setHelpId(this, windowhelp::kChannelView.id);
 
   table_ = new QTableWidget(kChannelRows, kGridColumns, this);
@@ -106,8 +105,6 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
 CProgramView::~CProgramView() {
   if (docGuard_) docGuard_->setGridStore({});
 }
-
-QString CProgramView::text(const Text& t) const { return QString::fromUtf8(t.in(lang_)); }
 
 // ---------------------------------------------------------------------------
 // Grid set-up and filling
@@ -199,7 +196,7 @@ void CProgramView::takeBandRecord() {
 
 void CProgramView::storeGrid() {
   commitEdit();
-  storeRows(text(kGridStoreLabel), ChangeKind::View);
+  storeRows(tr("Edit"), ChangeKind::View);
 }
 
 RadioImage CProgramView::storedImage() {
@@ -328,7 +325,7 @@ bool CProgramView::commitCell(int row, int column) {
   const CommitResult result = radio::commitCellEdit(grid_.row(row), column, typed, doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
-    storeRows(text({"Typing", "输入"}));
+    storeRows(tr("Typing"));
   }
   // A refusal that keeps the editor is told once; leaving again with the same
   // text keeps the editor without repeating the box.
@@ -357,7 +354,7 @@ void CProgramView::commitFrequencyOnEnter() {
       grid_.row(row), column, editorText(row, column).toStdString(), doc_.state().band.limits, lang_);
   if (!(result.row == grid_.row(row))) {
     setRowTexts(row, result.row);
-    storeRows(text({"Typing", "输入"}));
+    storeRows(tr("Typing"));
   }
   if (!result.message.valid()) showCaution(result.message);
   if (result.editorShown) {

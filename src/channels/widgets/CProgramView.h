@@ -110,7 +110,6 @@ class CProgramView : public QWidget {
   [[nodiscard]] int helpContextForFocus() const;
   [[nodiscard]] bool frequencyKeyPassesFilter(const class QKeyEvent& key) const;
   void showCaution(const Validation& validation);
-  [[nodiscard]] QString text(const Text& t) const;
 
   // Editing (CProgramViewEditing.cpp).
   void setupEditing();

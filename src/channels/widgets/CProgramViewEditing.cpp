@@ -102,7 +102,7 @@ void CProgramView::cutSelection() {
   const CellRange range = selectedRange();
   QApplication::clipboard()->setText(qs(copyCells(grid_, range)));
   ChannelGrid next = grid_;
-  if (!deleteCells(next, range, doc_.state().band.limits, lang_).empty()) applyGrid(next, text({"Cut", "剪切"}));
+  if (!deleteCells(next, range, doc_.state().band.limits, lang_).empty()) applyGrid(next, tr("Cut"));
 }
 
 void CProgramView::deleteSelection() {
@@ -111,7 +111,7 @@ void CProgramView::deleteSelection() {
   ChannelGrid next = grid_;
   if (!deleteCells(next, selectedRange(), doc_.state().band.limits, lang_).empty()) {
     hideCellEditors();
-    applyGrid(next, text({"Delete", "删除"}));
+    applyGrid(next, tr("Delete"));
   }
 }
 
@@ -125,12 +125,12 @@ void CProgramView::pasteText(const QString& pasted) {
   const PasteResult result = pasteCells(next, selectedRange(), ss(pasted), doc_.state().band.limits, lang_);
   if (!result.changedRows.empty()) {
     hideCellEditors();
-    applyGrid(next, text({"Paste", "粘贴"}));
+    applyGrid(next, tr("Paste"));
   }
   const std::string report = pasteReport(result, lang_);
   if (report.empty()) return;
   MessageRequest request;
-  request.caption = text({"Paste", "粘贴"});
+  request.caption = tr("Paste");
   request.text = qs(report);
   request.icon = QMessageBox::Warning;
   request.buttons = QMessageBox::Ok;
@@ -150,13 +150,11 @@ void CProgramView::insertChannel() {
   if (rows.empty() || rows.front() >= kChannelRows) return;
   const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
   bool refused = false;
-  moveRecords(text({"Insert Channel", "插入信道"}),
-              [&](RadioImage& image) { refused = !insertChannels(image, rows.front(), count); });
+  moveRecords(tr("Insert Channel"), [&](RadioImage& image) { refused = !insertChannels(image, rows.front(), count); });
   if (!refused) return;
   MessageRequest request;
   request.caption = QString::fromUtf8(messageText(MessageId::Caution, lang_));
-  request.text = text({"Channel 128 is in use: no channel can be inserted before it is removed.",
-                       "信道128已被使用：删除它之后才能插入信道。"});
+  request.text = tr("Channel 128 is in use: no channel can be inserted before it is removed.");
   request.icon = QMessageBox::Warning;
   request.buttons = QMessageBox::Ok;
   (void)showMessage(this, request);
@@ -166,8 +164,7 @@ void CProgramView::removeChannel() {
   const std::vector<int> rows = selectedRows();
   if (rows.empty() || rows.front() >= kChannelRows) return;
   const int count = std::min(rows.back(), kChannelRows - 1) - rows.front() + 1;
-  moveRecords(text({"Remove Channel", "移除信道"}),
-              [&](RadioImage& image) { removeChannels(image, rows.front(), count); });
+  moveRecords(tr("Remove Channel"), [&](RadioImage& image) { removeChannels(image, rows.front(), count); });
 }
 
 void CProgramView::moveSelection(int delta) {
@@ -177,7 +174,7 @@ void CProgramView::moveSelection(int delta) {
   const int first = rows.front();
   const int last = rows.back();
   bool moved = false;
-  moveRecords(delta < 0 ? text({"Move Up", "上移"}) : text({"Move Down", "下移"}),
+  moveRecords(delta < 0 ? tr("Move Up") : tr("Move Down"),
               [&](RadioImage& image) { moved = moveChannels(image, first, last, delta); });
   if (!moved) return;
   // The selection goes with the channels.
@@ -215,7 +212,7 @@ void CProgramView::onListActivated(int column) {
 void CProgramView::setListOnRows(const std::vector<int>& rows, int column, const std::string& value) {
   ChannelGrid next = grid_;
   if (!setListValue(next, rows, column, value, doc_.state().band.limits, lang_).empty())
-    applyGrid(next, text({"Set %1", "设置%1"}).arg(qs(columnHeader(column, lang_)).trimmed()));
+    applyGrid(next, tr("Set %1").arg(qs(columnHeader(column, lang_)).trimmed()));
 }
 
 bool CProgramView::editingKeyEvent(QObject* watched, QKeyEvent* key) {
@@ -255,7 +252,7 @@ QString CProgramView::setListMenuText(int column) const {
 
 QString CProgramView::withMnemonic(const QString& item, int number) {
   // A list entry that starts with a letter takes it; the others (Chinese entries)
-  // take their number, as "低(&1)".
+  // take their number after the name, as "(&1)".
   if (!item.isEmpty() && item.front().isLetter() && item.front().unicode() < 0x80) return QLatin1Char('&') + item;
   return item + QStringLiteral("(&%1)").arg(number);
 }
@@ -264,7 +261,7 @@ void CProgramView::showContextMenu(const QPoint& pos) {
   QMenu menu(this);
   menu.addActions(contextActions_);
   if (!contextActions_.isEmpty()) menu.addSeparator();
-  QAction* all = menu.addAction(text({"Select &All", "全选(&A)"}), table_, &QTableWidget::selectAll);
+  QAction* all = menu.addAction(tr("Select &All"), table_, &QTableWidget::selectAll);
   all->setShortcut(QKeySequence::SelectAll);
   all->setEnabled(!transferRunning());
   // The short lists can be set on every selected row from here.

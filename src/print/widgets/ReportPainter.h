@@ -69,7 +69,8 @@ int renderReport(QPagedPaintDevice& device, const radio::print::SectionFlags& se
 // PDF files name each drawn glyph's character in a text map. The CJK faces draw
 // many Han characters with the same glyph as their look-alike radicals (U+2E80 to
 // U+2FDF), and the writer then names the radical, so copying or searching the text
-// of a Chinese report would find "⾝份码" instead of "身份码". This puts the Han
+// of a Chinese report would find the radical U+2F9D where the page shows U+8EAB
+// (the first character of the label of the radio's ID code). This puts the Han
 // characters back, in place (the file keeps its length). Returns the characters
 // changed.
 int restoreHanCharactersInPdf(QByteArray& pdf);

@@ -21,9 +21,6 @@ namespace radio::gui {
 
 namespace {
 
-const radio::Text kNothingToPrint{"There is nothing to print: the chosen sections have no pages.",
-                                  "没有可打印的内容：所选项目没有页面。"};
-
 // Runs the PrintList window; nullopt when it was cancelled.
 std::optional<radio::print::SectionFlags> chooseSections(QWidget* parent, const radio::ChannelGrid& grid) {
   CPrintListDlg dialog(radio::print::channelPageCount(grid), parent);
@@ -50,11 +47,10 @@ radio::print::ReportSource makeSource(const radio::AppState& state, const radio:
   return radio::print::ReportSource{image, grid, state.lang, owner};
 }
 
-bool hasPages(QWidget* parent, const radio::print::SectionFlags& sections, const radio::ChannelGrid& grid,
-              radio::Language lang) {
+bool hasPages(QWidget* parent, const radio::print::SectionFlags& sections, const radio::ChannelGrid& grid) {
   if (radio::print::planReport(sections, grid).totalPages() > 0) return true;
   QMessageBox::information(parent, parent ? parent->window()->windowTitle() : QString(),
-                           QString::fromUtf8(kNothingToPrint.in(lang)));
+                           ReportPrinter::tr("There is nothing to print: the chosen sections have no pages."));
   return false;
 }
 
@@ -74,7 +70,7 @@ void restoreHanCharactersInPdfFile(const QString& path) {
 
 void ReportPrinter::print(QWidget* parent, const radio::RadioImage& image, const radio::ChannelGrid& grid) {
   const auto sections = chooseSections(parent, grid);
-  if (!sections || !hasPages(parent, *sections, grid, state_.lang)) return;
+  if (!sections || !hasPages(parent, *sections, grid)) return;
   const int total = radio::print::planReport(*sections, grid).totalPages();
 
   printer_->setPrintRange(QPrinter::AllPages);
@@ -94,9 +90,8 @@ void ReportPrinter::print(QWidget* parent, const radio::RadioImage& image, const
   const int copies = printer_->supportsMultipleCopies() ? 1 : printer_->copyCount();
   const radio::print::ReportSource source = makeSource(state_, image, grid);
   if (renderReport(*printer_, *sections, source, from, to, copies) == 0) {
-    QMessageBox::warning(
-        parent, parent ? parent->window()->windowTitle() : QString(),
-        QString::fromUtf8(radio::Text{"The printer could not be opened.", "无法打开打印机。"}.in(state_.lang)));
+    QMessageBox::warning(parent, parent ? parent->window()->windowTitle() : QString(),
+                         tr("The printer could not be opened."));
     return;
   }
   if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty())
@@ -105,11 +100,11 @@ void ReportPrinter::print(QWidget* parent, const radio::RadioImage& image, const
 
 void ReportPrinter::preview(QWidget* parent, const radio::RadioImage& image, const radio::ChannelGrid& grid) {
   const auto sections = chooseSections(parent, grid);
-  if (!sections || !hasPages(parent, *sections, grid, state_.lang)) return;
+  if (!sections || !hasPages(parent, *sections, grid)) return;
   const radio::print::ReportSource source = makeSource(state_, image, grid);
   printer_->setPrintRange(QPrinter::AllPages);
   QPrintPreviewDialog dialog(printer_.get(), parent);
-  dialog.setWindowTitle(QString::fromUtf8(radio::Text{"Print Preview", "打印预览"}.in(state_.lang)));
+  dialog.setWindowTitle(tr("Print Preview"));
   const radio::print::SectionFlags chosen = *sections;
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&source, chosen](QPrinter* target) {
     int from = 0;

@@ -3,6 +3,7 @@
 // that the choices made in Print Setup and in the print dialog persist.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 
 class QPrinter;
@@ -17,6 +18,8 @@ class RadioImage;
 namespace radio::gui {
 
 class ReportPrinter {
+  Q_DECLARE_TR_FUNCTIONS(radio::gui::ReportPrinter)
+
  public:
   explicit ReportPrinter(radio::AppState& state);
   ~ReportPrinter();
