@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # radioprog: two commands set everything up on a fresh Debian 12 machine.
 #   make run   installs what is missing, builds, starts the application
 #   make test  installs what is missing, builds, runs every test through CTest
@@ -5,7 +6,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean sanitize bench fuzz format check-format check-portable install package
+.PHONY: all deps configure build run test clean sanitize bench fuzz format check-format check-portable install package dist
 
 all: build
 
@@ -62,17 +63,30 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
+# The source release radioprog-<version>.tar.gz of the committed tree (HEAD) in
+# DIST_DIR, the version taken from CMakeLists.txt. Changes not committed are not in it.
+DIST_DIR ?= .
+VERSION = $(shell sed -En 's/^project[(]radioprog VERSION ([0-9.]+) LANGUAGES CXX[)]$$/\1/p' CMakeLists.txt)
+dist:
+	@git rev-parse --is-inside-work-tree >/dev/null 2>&1 || { echo "dist: needs a git checkout"; exit 1; }
+	@git diff --quiet HEAD || echo "dist: changes not committed are left out"
+	git archive --format=tar.gz --prefix=radioprog-$(VERSION)/ -o $(DIST_DIR)/radioprog-$(VERSION).tar.gz HEAD
+	@echo "dist: $(DIST_DIR)/radioprog-$(VERSION).tar.gz"
+
 # Every fuzz target for FUZZ_SECONDS each, one after the other (clang, libFuzzer).
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	JOBS=$(JOBS) tests/fuzz/fuzz.sh all $(BUILD)/fuzz $(FUZZ_SECONDS)
 
-# Every C++ file of the tree in the style of .clang-format.
+# Every C++ file of the tree in the style of .clang-format (found without git, so
+# that an unpacked source release is checked too; build folders left out).
+CPP_FILES = find . \( -type d \( -name 'build*' -o -name '.*' ! -name . \) -prune \) -o -type f \
+  \( -name '*.cpp' -o -name '*.h' \) -print0
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	$(CPP_FILES) | xargs -0 clang-format -i
 
 check-format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror && echo "check-format: clean"
+	@$(CPP_FILES) | xargs -0 clang-format --dry-run --Werror && echo "check-format: clean"
 
 clean:
-	rm -rf $(BUILD) build-asan $(PORTABLE_BUILD)
+	rm -rf $(BUILD) build-asan $(PORTABLE_BUILD) radioprog-*.tar.gz

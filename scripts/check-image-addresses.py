@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lists hex literals of 0x0100 and above that are spelled in more than one unit of src/.
 
 A unit is a .h/.cpp pair (same folder, same base name). Image addresses are named

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the application icon's PNG sizes into resources/icons/: 16 to 64 pixels
 # are the frames of resources/title.ico (drawn pixel by pixel), 128 and 256 come
 # from resources/icons/radioprog.svg, which draws the same picture. Needs

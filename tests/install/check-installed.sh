@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix, makes the prefix read-only, and checks
 # what a user meets: the files are in place and valid, the installed tool and the
 # installed application work from another folder with an empty home folder, and
@@ -18,7 +19,8 @@ for f in bin/radioprog bin/radioprog-cli libexec/radioprog/radioprog-cli-whole s
   share/radioprog/Chinese.qm share/radioprog/help/en/index.html share/radioprog/help/zh/index.html \
   share/applications/org.radioprog.radioprog.desktop share/metainfo/org.radioprog.radioprog.metainfo.xml \
   share/icons/hicolor/48x48/apps/radioprog.png share/icons/hicolor/scalable/apps/radioprog.svg \
-  share/man/man1/radioprog.1 share/man/man1/radioprog-cli.1 share/bash-completion/completions/radioprog-cli; do
+  share/man/man1/radioprog.1.gz share/man/man1/radioprog-cli.1.gz share/bash-completion/completions/radioprog-cli \
+  share/doc/radioprog/copyright share/doc/radioprog/changelog.gz; do
   [[ -e $prefix/$f ]] || fail "missing $f"
 done
 
@@ -26,10 +28,10 @@ desktop-file-validate "$share/applications/org.radioprog.radioprog.desktop"
 appstreamcli validate --pedantic --no-net "$share/metainfo/org.radioprog.radioprog.metainfo.xml" >/dev/null ||
   { appstreamcli validate --pedantic --no-net "$share/metainfo/org.radioprog.radioprog.metainfo.xml"; fail "metainfo"; }
 for page in radioprog radioprog-cli; do
-  warnings=$(groff -man -Tutf8 -ww -z "$share/man/man1/$page.1" 2>&1)
+  warnings=$(zcat "$share/man/man1/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
   [[ -z $warnings ]] || fail "$page.1: $warnings"
 done
-grep -q '^\.SS set' "$share/man/man1/radioprog-cli.1" || fail "radioprog-cli.1 lacks the commands"
+grep -q '^\.SS set' <<<"$(zcat "$share/man/man1/radioprog-cli.1.gz")" || fail "radioprog-cli.1 lacks the commands"
 
 # The completion offers commands, options and get/set keys.
 completion=$share/bash-completion/completions/radioprog-cli

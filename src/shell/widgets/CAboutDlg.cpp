@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/Version.h"
 #include "gui/HelpHook.h"
 #include "shell/widgets/Commands.h"
 
@@ -22,7 +23,8 @@ CAboutDlg::CAboutDlg(const AboutTexts& texts, const QString& programDirectory, Q
   const QIcon icon(QDir(programDirectory).filePath(QStringLiteral("title.ico")));
   if (!icon.isNull()) picture_->setPixmap(icon.pixmap(32, 32));
   picture_->setFixedSize(40, 40);
-  version_ = new QLabel(QString::fromStdString(texts.version), this);
+  // The built-in version, in the words of Program.ini's line.
+  version_ = new QLabel(QString::fromStdString(aboutVersionLine(texts.version, programVersion())), this);
   copyrights_ = new QLabel(QString::fromStdString(texts.copyrights), this);
   owner_ = new QLabel(QString::fromStdString(texts.copyrightOwner), this);
   for (QLabel* label : {version_, copyrights_, owner_}) label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -1,5 +1,6 @@
 // The About box: caption, version and the two copyright lines from the language
-// section of Program.ini, and the program's icon "title.ico" when it is there.
+// section of Program.ini, and the program's icon "title.ico" when it is there. The
+// version shown is the one the program was built as (aboutVersionLine).
 #pragma once
 
 #include <QDialog>
