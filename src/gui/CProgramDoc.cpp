@@ -92,9 +92,7 @@ FileResult CProgramDoc::save(const QString& path) {
   return result;
 }
 
-QString CProgramDoc::title() const {
-  return QString::fromUtf8(Text{"Channel Information", "信道信息"}.in(state_.lang));
-}
+QString CProgramDoc::title() const { return tr("Channel Information"); }
 
 void CProgramDoc::storeGrid() {
   if (gridStore_) gridStore_();

@@ -235,6 +235,70 @@
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source> (closed)</source>
+        <translation> (closed)</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>Backup saved: %1</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>Failed to open document.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>Failed to save document.</translation>
+    </message>
+    <message>
+        <source>The document and %1 are the same.</source>
+        <translation>The document and %1 are the same.</translation>
+    </message>
+    <message>
+        <source>From the document to %1:</source>
+        <translation>From the document to %1:</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Cannot read %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list that can be read:</source>
+        <translation>%1 is not a channel list that can be read:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Failed to export the channels.</source>
+        <translation>Failed to export the channels.</translation>
+    </message>
+    <message>
+        <source>%1 channel(s) exported. Other programs may refuse:</source>
+        <translation>%1 channel(s) exported. Other programs may refuse:</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>
@@ -260,6 +324,86 @@
     <message>
         <source>Program Document (*.dat)</source>
         <translation>Program Document (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::EditCommands</name>
+    <message>
+        <source>Undo &amp;History</source>
+        <translation>Undo &amp;History</translation>
+    </message>
+    <message>
+        <source>Undo History</source>
+        <translation>Undo History</translation>
+    </message>
+    <message>
+        <source>&lt;opened&gt;</source>
+        <translation>&lt;opened&gt;</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>&amp;Insert Channel</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Channel</source>
+        <translation>&amp;Remove Channel</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::NavigationBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CProgramApp</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>The program could not be started again.</source>
+        <translation>The program could not be started again.</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CProgramDoc</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>Channel Information</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,70 @@
         <source>A transfer with the radio is running. Open the file when it has ended.</source>
         <translation>正在与电台传输数据。请在传输结束后再打开文件。</translation>
     </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>层叠(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>平铺(&amp;T)</translation>
+    </message>
+    <message>
+        <source> (closed)</source>
+        <translation>（已关闭）</translation>
+    </message>
+    <message>
+        <source>Backup saved: %1</source>
+        <translation>已保存备份：%1</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>打开文档失败。</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>保存文档失败。</translation>
+    </message>
+    <message>
+        <source>The document and %1 are the same.</source>
+        <translation>文档与 %1 相同。</translation>
+    </message>
+    <message>
+        <source>From the document to %1:</source>
+        <translation>从文档到 %1：</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a channel list that can be read:</source>
+        <translation>%1 不是可以读取的信道列表：</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Failed to export the channels.</source>
+        <translation>导出信道失败。</translation>
+    </message>
+    <message>
+        <source>%1 channel(s) exported. Other programs may refuse:</source>
+        <translation>已导出 %1 个信道。其他程序可能不接受：</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>
@@ -327,12 +391,89 @@
         <source>C&amp;hannels</source>
         <translation>信道(&amp;H)</translation>
     </message>
+    <message>
+        <source>Undo &amp;History</source>
+        <translation>撤销历史(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Undo History</source>
+        <translation>撤销历史</translation>
+    </message>
+    <message>
+        <source>&lt;opened&gt;</source>
+        <translation>&lt;打开时&gt;</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Channel</source>
+        <translation>移除信道(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CChildFrame</name>
     <message>
         <source> (backup copy)</source>
         <translation>（备份副本）</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::NavigationBar</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CProgramApp</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>The program could not be started again.</source>
+        <translation>无法重新启动程序。</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CProgramDoc</name>
+    <message>
+        <source>Channel Information</source>
+        <translation>信道信息</translation>
     </message>
 </context>
 </TS>

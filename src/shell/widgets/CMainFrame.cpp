@@ -139,8 +139,6 @@ CMainFrame::~CMainFrame() {
   for (CChildFrame* frame : docs_->frames()) delete frame;
 }
 
-QString CMainFrame::text(const Text& t) const { return QString::fromUtf8(t.in(state_.lang)); }
-
 QString CMainFrame::pageMenuText(Page page) const {
   // Letters of their own in the Edit menu, beside Undo, Redo, the clipboard and
   // Undo History.
@@ -196,8 +194,7 @@ void CMainFrame::createActions() {
 
   for (const Page page : {Page::ProductInformation, Page::ChannelInformation, Page::OptionalFeatures, Page::Dtmf,
                           Page::KeyAssignment, Page::Msk, Page::TwoTone, Page::SquelchTuning}) {
-    on(addCommand(pageCommandId(page), pageMenuText(page), {},
-                  text({pageLabel(page, Language::English), pageLabel(page, Language::Chinese)})),
+    on(addCommand(pageCommandId(page), pageMenuText(page), {}, QString::fromUtf8(pageLabel(page, state_.lang))),
        [this, page] { openPage(page); });
   }
 
@@ -288,7 +285,7 @@ void CMainFrame::createMenus() {
   for (int id : {cmd::kDtmf, cmd::kKeyAssignment, cmd::kMsk, cmd::kTwoTone, cmd::kSquelchTuning})
     editMenu_->addAction(action(id));
   // A closed (hidden) document takes no edits, as it takes no other command.
-  edit_ = new EditCommands(this, state_.lang, [this] { return shownChildFrame(); });
+  edit_ = new EditCommands(this, [this] { return shownChildFrame(); });
   edit_->addToMenu(editMenu_);
 
   // The channel-row commands; the channel-plan commands join them here.
@@ -311,7 +308,7 @@ void CMainFrame::createMenus() {
   viewMenu_->addSeparator();
   viewMenu_->addAction(action(cmd::kControlBar));
 
-  windowMenu_ = menuBar()->addMenu(text({"&Window", "窗口(&W)"}));
+  windowMenu_ = menuBar()->addMenu(tr("&Window"));
   connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::updateWindowMenu);
   updateWindowMenu();
 
@@ -412,8 +409,8 @@ void CMainFrame::showStatusMessage(const QString& message) { statusBar()->showMe
 
 void CMainFrame::updateWindowMenu() {
   windowMenu_->clear();
-  windowMenu_->addAction(text({"&Cascade", "层叠(&C)"}), mdi_, &QMdiArea::cascadeSubWindows);
-  windowMenu_->addAction(text({"&Tile", "平铺(&T)"}), mdi_, &QMdiArea::tileSubWindows);
+  windowMenu_->addAction(tr("&Cascade"), mdi_, &QMdiArea::cascadeSubWindows);
+  windowMenu_->addAction(tr("&Tile"), mdi_, &QMdiArea::tileSubWindows);
   // Every open document, closed (hidden) ones too: choosing one shows it again.
   const QList<CChildFrame*> frames = docs_->frames();
   if (!frames.isEmpty()) windowMenu_->addSeparator();
@@ -421,7 +418,7 @@ void CMainFrame::updateWindowMenu() {
   for (int i = 0; i < frames.size(); ++i) {
     CChildFrame* frame = frames.at(i);
     QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(frame->documentName());
-    if (frame->isHidden()) label += text({" (closed)", "（已关闭）"});
+    if (frame->isHidden()) label += tr(" (closed)");
     QAction* a = windowMenu_->addAction(label);
     a->setCheckable(true);
     a->setChecked(frame == shown);
@@ -456,7 +453,7 @@ void CMainFrame::watchFrame(CChildFrame* frame) {
 
 void CMainFrame::onBackupSaved(const QString& path) {
   // Where the read was kept, for a while in the status bar.
-  statusBar()->showMessage(text({"Backup saved: %1", "已保存备份：%1"}).arg(QDir::toNativeSeparators(path)), 15000);
+  statusBar()->showMessage(tr("Backup saved: %1").arg(QDir::toNativeSeparators(path)), 15000);
 }
 
 void CMainFrame::showFrame(CChildFrame* frame) {
@@ -521,7 +518,7 @@ CMainFrame::OpenOutcome CMainFrame::openFileAsking(const QString& path) {
   QString error;
   CChildFrame* frame = docs_->openDocumentFile(path, &error);
   if (!frame) {
-    inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') + error);
+    inform(this, tr("Failed to open document.") + QLatin1Char('\n') + error);
     return OpenOutcome::Refused;
   }
   // The window that was shown steps back (hidden, still open, in the Window menu).
@@ -539,7 +536,7 @@ CMainFrame::OpenOutcome CMainFrame::openFileAsking(const QString& path) {
 }
 
 QString CMainFrame::saveQuestion(CChildFrame* frame) const {
-  return text({"Save changes to %1?", "是否保存对 %1 的更改？"}).arg(frame->documentName());
+  return tr("Save changes to %1?").arg(frame->documentName());
 }
 
 bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
@@ -571,8 +568,7 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askName) {
   }
   const FileResult result = doc.save(path);
   if (!result) {
-    inform(this, text({"Failed to save document.", "保存文档失败。"}) + QLatin1Char('\n') +
-                     QString::fromStdString(result.error));
+    inform(this, tr("Failed to save document.") + QLatin1Char('\n') + QString::fromStdString(result.error));
     return false;
   }
   recent_.add(path);
@@ -640,8 +636,7 @@ void CMainFrame::onCompareWith() {
   if (path.isEmpty()) return;
   Document other;
   if (const FileResult loaded = other.load(path.toStdString()); !loaded) {
-    inform(this, text({"Failed to open document.", "打开文档失败。"}) + QLatin1Char('\n') +
-                     QString::fromStdString(loaded.error));
+    inform(this, tr("Failed to open document.") + QLatin1Char('\n') + QString::fromStdString(loaded.error));
     return;
   }
   // The grid's edits count: the document as it would be saved.
@@ -652,9 +647,9 @@ void CMainFrame::onCompareWith() {
   context.models = modelNames(state_.config);
   const std::vector<std::string> lines = diffImages(frame->document().image(), other.image(), context);
   const QString name = QDir::toNativeSeparators(path);
-  const QString summary = lines.empty() ? text({"The document and %1 are the same.", "文档与 %1 相同。"}).arg(name)
-                                        : text({"From the document to %1:", "从文档到 %1："}).arg(name);
-  CDifferencesDlg dialog(text({"Compare", "比较"}), summary, lines, this);
+  const QString summary =
+      lines.empty() ? tr("The document and %1 are the same.").arg(name) : tr("From the document to %1:").arg(name);
+  CDifferencesDlg dialog(tr("Compare"), summary, lines, this);
   (void)runDialog(dialog);
 }
 
@@ -676,7 +671,7 @@ void CMainFrame::onImportChannels() {
   constexpr qint64 kMaxBytes = qint64{16} << 20;
   QFile file(path);
   if (file.size() > kMaxBytes || !file.open(QIODevice::ReadOnly)) {
-    inform(this, text({"Cannot read %1.", "无法读取 %1。"}).arg(QDir::toNativeSeparators(path)));
+    inform(this, tr("Cannot read %1.").arg(QDir::toNativeSeparators(path)));
     return;
   }
   const QByteArray bytes = file.readAll();
@@ -692,12 +687,12 @@ void CMainFrame::onImportChannels() {
       importChannelsCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), base, options);
   const QString name = QFileInfo(path).fileName();
   if (!result.readable()) {
-    inform(this, text({"%1 is not a channel list that can be read:", "%1 不是可以读取的信道列表："}).arg(name) +
-                     QLatin1Char('\n') + QString::fromStdString(result.error));
+    inform(this, tr("%1 is not a channel list that can be read:").arg(name) + QLatin1Char('\n') +
+                     QString::fromStdString(result.error));
     return;
   }
   // All imported channels change the document in one step; the views refresh from it.
-  if (result.imported() > 0) doc.replaceImage(result.image, text({"Import", "导入"}).toStdString());
+  if (result.imported() > 0) doc.replaceImage(result.image, tr("Import").toStdString());
   auto* report = new CChannelListReportDlg(result, name, state_.lang, this);
   report->show();
 }
@@ -715,16 +710,14 @@ void CMainFrame::onExportChannels() {
   doc.storeGrid();
   const CsvExportResult result = exportChannelsCsv(doc.image(), state_.lang);
   if (const FileResult written = writeFileAtomically(path.toStdString(), result.text); !written) {
-    inform(this, text({"Failed to export the channels.", "导出信道失败。"}) + QLatin1Char('\n') +
-                     QString::fromStdString(written.error));
+    inform(this, tr("Failed to export the channels.") + QLatin1Char('\n') + QString::fromStdString(written.error));
     return;
   }
   if (!result.notes.empty()) {
     QStringList notes;
     for (const std::string& note : result.notes) notes << QString::fromStdString(note);
-    inform(this, text({"%1 channel(s) exported. Other programs may refuse:", "已导出 %1 个信道。其他程序可能不接受："})
-                         .arg(result.channels) +
-                     QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
+    inform(this, tr("%1 channel(s) exported. Other programs may refuse:").arg(result.channels) + QLatin1Char('\n') +
+                     notes.join(QLatin1Char('\n')));
   }
 }
 

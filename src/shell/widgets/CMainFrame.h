@@ -116,7 +116,6 @@ class CMainFrame : public QMainWindow {
   template <class Dialog>
   void runFeatureDialog();
 
-  [[nodiscard]] QString text(const Text& t) const;
   // A page's command as the Edit menu shows it, with its letter.
   [[nodiscard]] QString pageMenuText(Page page) const;
   [[nodiscard]] bool activeTransferRunning() const;

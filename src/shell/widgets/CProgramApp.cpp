@@ -83,8 +83,7 @@ bool CProgramApp::initInstance(const QStringList& arguments, const QString& prog
   SplashWindow* splash =
       splashAllowed ? SplashWindow::showPicture(dir.filePath(QStringLiteral("startup.bmp"))) : nullptr;
 
-  help_ = std::make_unique<HelpController>(dir.filePath(QString::fromStdString(state_.helpFileName)),
-                                           QString::fromUtf8(Text{"Help", "帮助"}.in(state_.lang)));
+  help_ = std::make_unique<HelpController>(dir.filePath(QString::fromStdString(state_.helpFileName)), tr("Help"));
   setHelpHandler([this](QWidget* from, int contextId) {
     if (contextId == 32793)
       help_->showContents(from);
@@ -121,9 +120,7 @@ void CProgramApp::writeBandRecord() { ProgramSettings(state_.appName).setBandRec
 void CProgramApp::onRestartRequested() {
   // The new instance reads the band record this one has now.
   writeBandRecord();
-  if (!restart_ || !restart_())
-    inform(frame_.get(),
-           QString::fromUtf8(Text{"The program could not be started again.", "无法重新启动程序。"}.in(state_.lang)));
+  if (!restart_ || !restart_()) inform(frame_.get(), tr("The program could not be started again."));
 }
 
 void CProgramApp::exitInstance() {

@@ -12,8 +12,8 @@
 
 namespace radio::gui {
 
-EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildFrame*()> activeFrame)
-    : QObject(window), window_(window), lang_(lang), activeFrame_(std::move(activeFrame)) {
+EditCommands::EditCommands(QWidget* window, std::function<CChildFrame*()> activeFrame)
+    : QObject(window), window_(window), activeFrame_(std::move(activeFrame)) {
   add(Undo, {}, {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this](CProgramView& view) {
     // What the open editor holds is committed first, so it is the step undone.
     view.commitEdit();
@@ -21,11 +21,11 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
   });
   add(Redo, {}, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
       [this](CProgramView&) { group_.redo(); });
-  add(UndoHistory, text("Undo &History", "撤销历史(&H)"), {}, [this](CProgramView&) {
+  add(UndoHistory, tr("Undo &History"), {}, [this](CProgramView&) {
     if (!history_) {
       auto* w = new QWidget(window_, Qt::Tool);
       w->setAttribute(Qt::WA_DeleteOnClose);
-      w->setWindowTitle(text("Undo History", "撤销历史"));
+      w->setWindowTitle(tr("Undo History"));
       // Esc closes it, as it closes a dialog.
       auto* close = new QAction(w);
       close->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -34,7 +34,7 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
       w->addAction(close);
       auto* layout = new QVBoxLayout(w);
       auto* list = new QUndoView(&group_, w);
-      list->setEmptyLabel(text("<opened>", "<打开时>"));
+      list->setEmptyLabel(tr("<opened>"));
       layout->addWidget(list);
       w->resize(280, 320);
       history_ = w;
@@ -42,15 +42,14 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
     history_->show();
     history_->raise();
   });
-  add(Cut, text("Cu&t", "剪切(&T)"), {QKeySequence(Qt::CTRL | Qt::Key_X)}, &CProgramView::cutSelection);
-  add(Copy, text("&Copy", "复制(&C)"), {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CProgramView::copySelection);
-  add(Paste, text("&Paste", "粘贴(&P)"), {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CProgramView::pasteClipboard);
-  add(Delete, text("&Delete", "删除(&D)"), {QKeySequence(Qt::Key_Delete)}, &CProgramView::deleteSelection);
-  add(InsertChannel, text("&Insert Channel", "插入信道(&I)"), {}, &CProgramView::insertChannel);
-  add(RemoveChannel, text("&Remove Channel", "移除信道(&R)"), {}, &CProgramView::removeChannel);
-  add(MoveUp, text("Move &Up", "上移(&U)"), {QKeySequence(Qt::ALT | Qt::Key_Up)},
-      [](CProgramView& view) { view.moveSelection(-1); });
-  add(MoveDown, text("Move Do&wn", "下移(&W)"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+  add(Cut, tr("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X)}, &CProgramView::cutSelection);
+  add(Copy, tr("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CProgramView::copySelection);
+  add(Paste, tr("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V)}, &CProgramView::pasteClipboard);
+  add(Delete, tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &CProgramView::deleteSelection);
+  add(InsertChannel, tr("&Insert Channel"), {}, &CProgramView::insertChannel);
+  add(RemoveChannel, tr("&Remove Channel"), {}, &CProgramView::removeChannel);
+  add(MoveUp, tr("Move &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, [](CProgramView& view) { view.moveSelection(-1); });
+  add(MoveDown, tr("Move Do&wn"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
       [](CProgramView& view) { view.moveSelection(1); });
   const auto separator = [this] {
     auto* a = new QAction(this);
@@ -69,10 +68,6 @@ EditCommands::EditCommands(QWidget* window, Language lang, std::function<CChildF
   connect(&group_, &QUndoGroup::canUndoChanged, this, &EditCommands::refreshUndoTexts);
   connect(&group_, &QUndoGroup::canRedoChanged, this, &EditCommands::refreshUndoTexts);
   refreshUndoTexts();
-}
-
-QString EditCommands::text(const char* en, const char* zh) const {
-  return QString::fromUtf8(lang_ == Language::Chinese ? zh : en);
 }
 
 QAction* EditCommands::add(Id id, const QString& label, const QList<QKeySequence>& keys,
@@ -117,8 +112,8 @@ void EditCommands::update(bool transferRunning) {
 }
 
 void EditCommands::refreshUndoTexts() {
-  const QString undo = text("&Undo", "撤销(&U)");
-  const QString redo = text("&Redo", "重做(&R)");
+  const QString undo = tr("&Undo");
+  const QString redo = tr("&Redo");
   const QString undoText = group_.undoText();
   const QString redoText = group_.redoText();
   action(Undo)->setText(undoText.isEmpty() ? undo : undo + QLatin1Char(' ') + undoText);

@@ -9,8 +9,6 @@
 #include <QUndoGroup>
 #include <functional>
 
-#include "model/Language.h"
-
 class QAction;
 class QMenu;
 class QWidget;
@@ -27,7 +25,7 @@ class EditCommands : public QObject {
   enum Id { Undo, Redo, UndoHistory, Cut, Copy, Paste, Delete, InsertChannel, RemoveChannel, MoveUp, MoveDown };
 
   // The commands' shortcuts work anywhere in window.
-  EditCommands(QWidget* window, Language lang, std::function<CChildFrame*()> activeFrame);
+  EditCommands(QWidget* window, std::function<CChildFrame*()> activeFrame);
 
   [[nodiscard]] QAction* action(Id id) const { return actions_.value(id); }
   // Appends Undo, Redo, the clipboard commands and Undo History to the Edit menu.
@@ -43,11 +41,9 @@ class EditCommands : public QObject {
  private:
   QAction* add(Id id, const QString& label, const QList<QKeySequence>& keys, std::function<void(CProgramView&)> run);
   [[nodiscard]] CProgramView* activeView() const;
-  [[nodiscard]] QString text(const char* en, const char* zh) const;
   void refreshUndoTexts();
 
   QWidget* window_;
-  Language lang_;
   std::function<CChildFrame*()> activeFrame_;
   QUndoGroup group_;
   QMap<int, QAction*> actions_;

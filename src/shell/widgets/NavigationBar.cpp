@@ -61,7 +61,7 @@ NavigationBar::NavigationBar(const QString& caption, const QString& rootLabel, L
   closeButton_->setAutoRaise(true);  // raised while hot, sunken while pressed
   closeButton_->setIcon(closeIcon(palette().color(QPalette::WindowText)));
   closeButton_->setIconSize(QSize(kCloseSize, kCloseSize));
-  closeButton_->setToolTip(QString::fromUtf8(Text{"Close", "关闭"}.in(lang)));
+  closeButton_->setToolTip(tr("Close"));
   closeButton_->setFocusPolicy(Qt::NoFocus);
   connect(closeButton_, &QToolButton::clicked, this, [this] {
     hide();
