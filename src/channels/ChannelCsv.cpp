@@ -71,6 +71,8 @@ constexpr Text kRxBand{"receive frequency %1 is outside the bands %2", "接收�
 constexpr Text kDuplex{"duplex '%1' is not empty, +, -, split or off", "双工“%1”不是空、+、-、split 或 off"};
 constexpr Text kOffsetNotNumber{"offset '%1' is not a number", "偏移“%1”不是数字"};
 constexpr Text kTxBand{"transmit frequency %1 is outside the bands %2", "发射频率 %1 超出频段 %2"};
+constexpr Text kTxStep{"transmit frequency %1 is not on a 5 kHz or 6.25 kHz step",
+                       "发射频率 %1 不在 5 kHz 或 6.25 kHz 步进上"};
 constexpr Text kToneMode{"tone mode '%1' is not known", "亚音模式“%1”无法识别"};
 constexpr Text kReverse{"tone mode %1 (reverse squelch) has no equivalent in the radio",
                         "亚音模式 %1（反向静噪）在电台中没有对应功能"};
@@ -105,14 +107,15 @@ std::string shown(std::string_view value) {
   return out;
 }
 
-// A text with %1, %2, ... replaced by the arguments, each as shown().
-std::string fill(const Text& text, Language lang, std::initializer_list<std::string_view> args) {
+// A text with %1, %2, ... replaced by the arguments: values of the file as
+// shown(), texts of our own (asShown false) whole.
+std::string fill(const Text& text, Language lang, std::initializer_list<std::string_view> args, bool asShown = true) {
   std::string out;
   const std::string_view pattern = text.in(lang);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
       const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
-      if (n < args.size()) out += shown(*(args.begin() + n));
+      if (n < args.size()) out += asShown ? shown(*(args.begin() + n)) : std::string(*(args.begin() + n));
       ++i;
       continue;
     }
@@ -333,8 +336,12 @@ RowOutcome readRow(const RowCells& row, const CsvImportOptions& options) {
       return skip(fill(msg::kOffsetNotNumber, lang, {offsetText}));
     const std::int64_t offset = parseFrequencyText(offsetText).value;
     tx = duplex == "+" ? rx + offset : duplex == "-" ? rx - offset : offset;
-    if (tx <= 0 || tx > INT32_MAX || !limits.contains(static_cast<std::int32_t>(tx)))
-      return skip(fill(msg::kTxBand, lang, {mhz6(tx), bandsText(limits, lang)}));
+    // Refused as the grid refuses a typed one: never replaced by another.
+    const MessageId refusal = tx <= 0 || tx > INT32_MAX
+                                  ? MessageId::OutOfRange
+                                  : validateTransmitFrequency(static_cast<std::int32_t>(tx), limits).message;
+    if (refusal == MessageId::StepValue) return skip(fill(msg::kTxStep, lang, {mhz6(tx)}));
+    if (refusal != MessageId::None) return skip(fill(msg::kTxBand, lang, {mhz6(tx), bandsText(limits, lang)}));
   } else if (duplex == "off") {
     tx = 0;
   } else if (!duplex.empty()) {
@@ -451,7 +458,7 @@ CsvImportResult importChannelsCsv(std::string_view text, const RadioImage& image
     const Text* why = table.error == CsvError::UnclosedQuote    ? &msg::kUnclosedQuote
                       : table.error == CsvError::TextAfterQuote ? &msg::kTextAfterQuote
                                                                 : &msg::kQuoteInsideField;
-    result.error = fill(msg::kLine, lang, {std::to_string(table.errorLine), why->in(lang)});
+    result.error = fill(msg::kLine, lang, {std::to_string(table.errorLine), why->in(lang)}, false);
     return result;
   }
   if (table.records.empty()) {

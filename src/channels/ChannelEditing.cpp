@@ -183,8 +183,10 @@ std::vector<int> deleteCells(ChannelGrid& grid, const CellRange& range, const Ba
     RowTexts row = grid.row(r);
     if (range.wholeRows() || range.left == ColRx) {
       row = RowTexts{};  // an emptied receive frequency empties its channel
-    } else if (ColName >= range.left && ColName <= range.right) {
-      row = commitCellEdit(row, ColName, "", limits, lang).row;
+    } else {
+      // A cleared transmit frequency leaves a receive-only channel.
+      for (const int column : {ColTx, ColName})
+        if (column >= range.left && column <= range.right) row = commitCellEdit(row, column, "", limits, lang).row;
     }
     if (!(row == grid.row(r))) {
       grid.row(r) = row;

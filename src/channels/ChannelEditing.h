@@ -61,8 +61,9 @@ struct PasteResult {
 [[nodiscard]] std::string pasteReport(const PasteResult& result, Language lang);
 
 // Delete: whole rows become empty channels; otherwise the cells whose value may be
-// empty (a receive frequency, which empties its channel as typing does, and the
-// name) are emptied. Returns the rows that changed.
+// empty (a receive frequency, which empties its channel as typing does, a transmit
+// frequency, which leaves a receive-only channel, and the name) are emptied.
+// Returns the rows that changed.
 std::vector<int> deleteCells(ChannelGrid& grid, const CellRange& range, const BandLimits& limits, Language lang);
 
 // Sets one list text (power, W/N, scan, busy lock, tones) on each of rows through

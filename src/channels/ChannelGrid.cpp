@@ -41,12 +41,12 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 RowTexts emptyRow() { return {}; }
 
 // A frequency cell into its four bytes: the frequency, the bytes of a raw-field
-// text, or, for an empty cell, 0xFF in the last emptyBytes bytes.
-void storeFrequencyCell(std::string_view text, std::span<Byte> field, std::size_t emptyBytes) {
+// text, or, for an empty cell, 0xFF in all four.
+void storeFrequencyCell(std::string_view text, std::span<Byte> field) {
   if (parseRawFieldText(text, field)) return;
   const std::int32_t value = parseFrequencyText(text).value;
   if (value == 0) {
-    std::fill(field.end() - static_cast<std::ptrdiff_t>(emptyBytes), field.end(), Byte{0xFF});
+    std::fill(field.begin(), field.end(), Byte{0xFF});
     return;
   }
   const auto bytes = encodeFrequencyField(value);
@@ -75,6 +75,25 @@ CommitResult commitReceive(const RowTexts& row, std::string_view editorText, con
     const auto defaults = newChannelDefaults(lang);
     for (int c = ColDecode; c <= ColBusy; ++c) r.row[c] = defaults[static_cast<std::size_t>(c - ColDecode)];
   }
+  return r;
+}
+
+// An empty transmit text makes the channel receive-only; any other text passes the
+// receive frequency's checks, and a refused one leaves the cell and the editor.
+CommitResult commitTransmit(const RowTexts& row, std::string_view editorText, const BandLimits& limits) {
+  CommitResult r{row, {}, false, {}};
+  if (!rowTakesValue(row, ColTx) || editorText.empty()) {
+    r.row[ColTx].clear();
+    return r;
+  }
+  const ParsedFrequency parsed = parseFrequencyText(editorText);
+  r.message = validateTransmitFrequency(parsed.value, limits);
+  if (!r.message.valid()) {
+    r.editorShown = true;
+    r.editorText = std::string(editorText);
+    return r;
+  }
+  r.row[ColTx] = parsed.text;
   return r;
 }
 
@@ -111,11 +130,10 @@ std::string columnHeader(int column, Language lang) { return columnInfo(column).
 
 RowTexts decodeChannel(std::span<const Byte> rec, Language lang) {
   RowTexts row;
-  const bool rxPresent = !isEmptyFrequencyByte(rec[3]);
-  const bool txPresent = !isEmptyFrequencyByte(rec[7]);
-  if (rxPresent) row[ColRx] = frequencyFieldText(rec.subspan(chan::kRx, 4), lang);
-  if (txPresent) row[ColTx] = frequencyFieldText(rec.subspan(chan::kTx, 4), lang);
-  const bool inUse = rxPresent && txPresent;
+  if (!isEmptyFrequencyByte(rec[chan::kRx + 3])) row[ColRx] = frequencyFieldText(rec.subspan(chan::kRx, 4), lang);
+  if (!isEmptyFrequencyByte(rec[chan::kTx + 3])) row[ColTx] = frequencyFieldText(rec.subspan(chan::kTx, 4), lang);
+  // A receive-only channel shows its name and flags like any other.
+  const bool inUse = isChannelInUse(rec);
   row[ColDecode] = decodeToneField(rec[chan::kRxTone], rec[chan::kRxTone + 1], inUse, lang);
   row[ColEncode] = decodeToneField(rec[chan::kTxTone], rec[chan::kTxTone + 1], inUse, lang);
   if (inUse) {
@@ -133,8 +151,8 @@ RowTexts decodeChannel(std::span<const Byte> rec, Language lang) {
 }
 
 void encodeChannel(const RowTexts& row, std::span<Byte> rec, Language lang) {
-  storeFrequencyCell(row[ColRx], rec.subspan(chan::kRx, 4), 4);
-  storeFrequencyCell(row[ColTx], rec.subspan(chan::kTx, 4), 1);  // bytes 4-6 keep what they held
+  storeFrequencyCell(row[ColRx], rec.subspan(chan::kRx, 4));
+  storeFrequencyCell(row[ColTx], rec.subspan(chan::kTx, 4));
   const ToneBytes dec = encodeToneField(row[ColDecode]);
   rec[chan::kRxTone] = dec.low;
   rec[chan::kRxTone + 1] = dec.high;
@@ -209,11 +227,7 @@ CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view ed
   // frequency) is never changed by a look at it.
   if (column >= ColRx && column <= ColBusy && editorText == row[column]) return r;
   if (column == ColRx) return commitReceive(row, editorText, limits, lang);
-  if (column == ColTx) {
-    std::string text = validateTransmitFrequency(parseFrequencyText(editorText), limits);
-    r.row[ColTx] = rowTakesValue(row, column) ? std::move(text) : std::string();
-    return r;
-  }
+  if (column == ColTx) return commitTransmit(row, editorText, limits);
   if (column < ColDecode || column > ColBusy) return r;
   // Nothing can be set on an empty row.
   r.row[column] = rowTakesValue(row, column) ? std::string(editorText) : std::string();

@@ -84,8 +84,8 @@ class ChannelGrid {
 // record 13 17 64 40 52 00 into the image and sets band.limits from it.
 void imageToGrid(RadioImage& image, ChannelGrid& grid, BandState& band, Language lang);
 
-// Stores every row into the image: the band record from the limits, frequencies,
-// tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. A channel
+// Stores every row into the image: the band record from the limits, frequencies
+// (an empty one as four 0xFF bytes), tones, name, flags; bytes 12, 14, 15 and bit 0 of byte 13 are kept. A channel
 // whose texts are what its record shows keeps its record unchanged. Sets
 // field::kChannelGridFlag.
 void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& limits, Language lang);
@@ -115,7 +115,11 @@ struct CommitResult {
 // row as it was.
 [[nodiscard]] bool rowTakesValue(const RowTexts& row, int column);
 
-// Leaving the cell (or before a transfer or a save) with its editor shown.
+// Leaving the cell (or before a transfer or a save) with its editor shown. A receive
+// or transmit frequency outside 67-600 MHz, off the 5 kHz and 6.25 kHz steps or
+// outside the bands is refused with its message: the cell keeps its value and the
+// editor stays. An empty receive text empties the row; an empty transmit text
+// leaves a receive-only channel.
 [[nodiscard]] CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText,
                                           const BandLimits& limits, Language lang);
 // Enter in the frequency editor: on each of the three refusals the editor is

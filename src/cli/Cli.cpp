@@ -9,6 +9,7 @@
 #include "app/IniFile.h"
 #include "app/ProgramFiles.h"
 #include "features/ProductInfoForm.h"
+#include "model/Backups.h"
 #include "model/Document.h"
 
 namespace radio::cli {
@@ -80,6 +81,25 @@ int usage(const std::string& command, const std::string& message) {
   return kExitUsage;
 }
 
+std::string filled(const Text& text, Language lang, const std::string& a, const std::string& b) {
+  // One pass over the pattern, so a "%2" inside a stays as it is.
+  const std::string_view pattern = text.in(lang);
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+      out += pattern[++i] == '1' ? a : b;
+      continue;
+    }
+    out.push_back(pattern[i]);
+  }
+  return out;
+}
+
+std::optional<int> extraArgument(const std::string& command, const Args& args, std::size_t takes) {
+  if (args.positional().size() <= takes) return std::nullopt;
+  return usage(command, "unexpected argument '" + args.positional()[takes] + "'");
+}
+
 bool languageOption(const Args& args, Language& lang) {
   lang = Language::English;
   const auto value = args.value("--lang");
@@ -105,9 +125,32 @@ bool reported(const FileResult& r) {
 }
 }  // namespace
 
-bool saveDocument(Document& doc) { return reported(doc.save()); }
+std::optional<std::string> backupRefusal(const std::filesystem::path& path, Language lang) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return std::nullopt;
+  const std::filesystem::path folder = backupFolder(systemEnvironment);
+  if (!isInsideFolder(path, folder)) return std::nullopt;
+  return path.string() + Text{" is a backup of a read (in ", " 是读取时保存的备份（位于 "}.in(lang) + folder.string() +
+         Text{") and is kept as it was read: copy it first and change the copy",
+              "），应保持读取时的原样：请先复制，再修改副本"}
+             .in(lang);
+}
 
-bool saveDocumentAs(Document& doc, const std::filesystem::path& path) { return reported(doc.saveAs(path)); }
+bool saveDocument(Document& doc, Language lang) {
+  if (const auto refusal = backupRefusal(doc.path(), lang)) {
+    fail(*refusal);
+    return false;
+  }
+  return reported(doc.save());
+}
+
+bool saveDocumentAs(Document& doc, const std::filesystem::path& path, Language lang) {
+  if (const auto refusal = backupRefusal(path, lang)) {
+    fail(*refusal);
+    return false;
+  }
+  return reported(doc.saveAs(path));
+}
 
 BandRecord initialBandRecord() { return BandRecord{}; }
 

@@ -66,6 +66,12 @@ class Args {
 int fail(const std::string& message, int code = kExitFailure);
 // Prints the usage error and a pointer to --help; returns kExitUsage.
 int usage(const std::string& command, const std::string& message);
+// The usage error for the first positional argument past the count a command
+// takes ("unexpected argument 'x'"); nullopt when there is none.
+[[nodiscard]] std::optional<int> extraArgument(const std::string& command, const Args& args, std::size_t takes);
+
+// The text in the language with %1 and %2 replaced by a and b.
+[[nodiscard]] std::string filled(const Text& text, Language lang, const std::string& a, const std::string& b = {});
 
 // The --lang option (en when absent); false with a message when unknown.
 [[nodiscard]] bool languageOption(const Args& args, Language& lang);
@@ -73,9 +79,12 @@ int usage(const std::string& command, const std::string& message);
 // Opens a .dat file as a document; on failure prints the error and returns nullopt.
 [[nodiscard]] std::optional<Document> openDocument(const std::filesystem::path& path);
 // Saves the document atomically to its own file, or to path; on failure prints the
-// error and returns false.
-[[nodiscard]] bool saveDocument(Document& doc);
-[[nodiscard]] bool saveDocumentAs(Document& doc, const std::filesystem::path& path);
+// error and returns false. A backup of a read (a file in the backups folder) is
+// never changed: saving over one is refused, and the user is told to copy it first.
+[[nodiscard]] bool saveDocument(Document& doc, Language lang = Language::English);
+[[nodiscard]] bool saveDocumentAs(Document& doc, const std::filesystem::path& path, Language lang = Language::English);
+// The refusal to change path, or nothing when it is no existing file of the backups folder.
+[[nodiscard]] std::optional<std::string> backupRefusal(const std::filesystem::path& path, Language lang);
 
 // The band record a command starts from: none stored yet, as at a first start.
 [[nodiscard]] BandRecord initialBandRecord();

@@ -1,4 +1,6 @@
 // Commands that move channel lists in and out as CSV: export, import.
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -12,14 +14,51 @@ namespace {
 
 // Some rows were skipped, the others imported.
 constexpr int kExitSomeSkipped = 3;
+
 // A channel list is small; anything far larger is not one.
 constexpr std::uintmax_t kMaxCsvBytes = 16u << 20;
+
+constexpr Text kCannotRead{"cannot read %1: %2", "无法读取 %1：%2"};
+constexpr Text kTooLarge{"%1: too large for a channel list", "%1：文件太大，不是信道列表"};
+constexpr Text kNothingImported{"%1: no row can be imported; %2 is unchanged", "%1：没有可以导入的行；%2 未改变"};
+constexpr Text kStrict{"%1 row(s) skipped with --strict; %2 is unchanged", "使用 --strict 时跳过了 %1 行；%2 未改变"};
+constexpr Text kSummary{"%1 channel(s) imported, %2 row(s) skipped", "已导入 %1 个信道，跳过 %2 行"};
+constexpr Text kCannotWriteStdout{"cannot write to the standard output", "无法写入标准输出"};
+
+// The channel list's text, or the reason it cannot be had (the system's own for a
+// file that cannot be opened or read).
+std::optional<std::string> readChannelList(const std::string& path, Language lang, std::string& error) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    error = filled(kCannotRead, lang, path, std::strerror(EISDIR));
+    return std::nullopt;
+  }
+  const auto size = std::filesystem::file_size(path, ec);
+  if (!ec && size > kMaxCsvBytes) {
+    error = filled(kTooLarge, lang, path);
+    return std::nullopt;
+  }
+  errno = 0;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = filled(kCannotRead, lang, path, std::strerror(errno != 0 ? errno : ENOENT));
+    return std::nullopt;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) {
+    error = filled(kCannotRead, lang, path, std::strerror(errno != 0 ? errno : EIO));
+    return std::nullopt;
+  }
+  return text.str();
+}
 
 int runExport(const std::vector<std::string>& argv) {
   const Args args(argv, {"-o", "--output", "--lang"}, {});
   if (!args.ok()) return usage("export", args.error());
   auto out = args.value("-o");
   if (!out) out = args.value("--output");
+  if (const auto extra = extraArgument("export", args, 1)) return *extra;
   if (!out || args.positional().size() != 1)
     return usage("export", "give one FILE.dat and the file to write with -o CHANNELS.csv (- for stdout)");
   Language lang;
@@ -30,7 +69,7 @@ int runExport(const std::vector<std::string>& argv) {
   for (const auto& note : result.notes) std::cerr << "radioprog-cli: " << note << '\n';
   if (*out == "-") {
     std::cout << result.text << std::flush;
-    return std::cout ? kExitOk : fail("cannot write to the standard output");
+    return std::cout ? kExitOk : fail(kCannotWriteStdout.in(lang));
   }
   if (const FileResult r = writeFileAtomically(*out, result.text); !r) return fail(r.error);
   return kExitOk;
@@ -39,6 +78,7 @@ int runExport(const std::vector<std::string>& argv) {
 int runImport(const std::vector<std::string>& argv) {
   const Args args(argv, {"--at", "--lang"}, {"--strict"});
   if (!args.ok()) return usage("import", args.error());
+  if (const auto extra = extraArgument("import", args, 2)) return *extra;
   if (args.positional().size() != 2) return usage("import", "give FILE.dat and CHANNELS.csv");
   CsvImportOptions options;
   if (!languageOption(args, options.lang)) return kExitUsage;
@@ -51,31 +91,25 @@ int runImport(const std::vector<std::string>& argv) {
   }
   const std::string& datPath = args.positional()[0];
   const std::string& csvPath = args.positional()[1];
+  const Language lang = options.lang;
   auto doc = openDocument(datPath);
   if (!doc) return kExitFailure;
+  std::string error;
+  const auto text = readChannelList(csvPath, lang, error);
+  if (!text) return fail(error);
 
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(csvPath, ec);
-  if (!ec && size > kMaxCsvBytes) return fail(csvPath + ": too large for a channel list");
-  std::ifstream in(csvPath, std::ios::binary);
-  if (!in || std::filesystem::is_directory(csvPath, ec)) return fail("cannot read " + csvPath);
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return fail("cannot read " + csvPath);
-
-  const CsvImportResult result = importChannelsCsv(text.str(), doc->image(), options);
+  const CsvImportResult result = importChannelsCsv(*text, doc->image(), options);
   if (!result.readable()) return fail(csvPath + ": " + result.error);
   std::ostringstream report;
   for (const auto& line : result.skipped) report << line.text(options.lang) << '\n';
   for (const auto& line : result.notes) report << line.text(options.lang) << '\n';
   std::cout << report.str();
-  const std::string unchanged = "; " + datPath + " is unchanged";
-  if (result.imported() == 0) return fail(csvPath + ": no row can be imported" + unchanged);
+  if (result.imported() == 0) return fail(filled(kNothingImported, lang, csvPath, datPath));
   if (args.has("--strict") && !result.skipped.empty())
-    return fail(std::to_string(result.skipped.size()) + " row(s) skipped with --strict" + unchanged);
+    return fail(filled(kStrict, lang, std::to_string(result.skipped.size()), datPath));
   doc->replaceImage(result.image, "Import");
-  if (!saveDocument(*doc)) return kExitFailure;
-  std::cout << result.imported() << " channel(s) imported, " << result.skipped.size() << " row(s) skipped\n";
+  if (!saveDocument(*doc, lang)) return kExitFailure;
+  std::cout << filled(kSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size())) << '\n';
   return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
 }
 

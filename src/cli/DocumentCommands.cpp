@@ -18,7 +18,8 @@ int runNew(const std::vector<std::string>& argv) {
   if (!args.ok()) return usage("new", args.error());
   auto out = args.value("-o");
   if (!out) out = args.value("--output");
-  if (!out || !args.positional().empty()) return usage("new", "give the file to write with -o FILE.dat");
+  if (const auto extra = extraArgument("new", args, 0)) return *extra;
+  if (!out) return usage("new", "give the file to write with -o FILE.dat");
   BandRecord band = initialBandRecord();
   Document doc(newDocumentImage(band));
   return saveDocumentAs(doc, *out) ? kExitOk : kExitFailure;
@@ -27,6 +28,7 @@ int runNew(const std::vector<std::string>& argv) {
 int runShow(const std::vector<std::string>& argv) {
   const Args args(argv, {"--lang"}, {"--all"});
   if (!args.ok()) return usage("show", args.error());
+  if (const auto extra = extraArgument("show", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("show", "give one FILE.dat");
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
@@ -59,25 +61,36 @@ std::string fieldKeys() {
   return keys;
 }
 
+constexpr Text kFrequencyTooLong{"a frequency takes at most 9 characters", "频率最多 9 个字符"};
+constexpr Text kFrequencyCharacters{"a frequency takes only digits and '.'", "频率只能包含数字和“.”"};
+constexpr Text kNameTooLong{"a channel name takes at most 7 characters", "信道名字最多 7 个字符"};
+constexpr Text kNotInList{"'%1' is not in the list (%2)", "“%1”不在列表中（%2）"};
+constexpr Text kToneChoices{", a CTCSS tone such as 67.0, or a DCS code such as D023N or D023I",
+                            "、CTCSS 亚音（如 67.0）或 DCS 码（如 D023N、D023I）"};
+constexpr Text kNotEditable{"this column cannot be edited", "该列不能编辑"};
+constexpr Text kEmptyChannel{"channel %1 is empty: it needs a receive frequency first (rx=...)",
+                             "信道 %1 是空的：请先设置接收频率（rx=...）"};
+constexpr Text kBandsInForce{" (bands in force: %1)", "（现行频段：%1）"};
+
 // What the column's editor would hold after the user typed or picked value;
 // empty optional with a reason when the editor could not hold it.
 std::optional<std::string> editorTextFor(int column, const std::string& value, Language lang, std::string& why) {
   switch (editorForColumn(column)) {
     case EditorKind::Frequency:
       if (value.size() > static_cast<std::size_t>(kFrequencyEditLimit)) {
-        why = "a frequency takes at most 9 characters";
+        why = kFrequencyTooLong.in(lang);
         return std::nullopt;
       }
       for (char c : value) {
         if (!frequencyEditorAccepts(c)) {
-          why = "a frequency takes only digits and '.'";
+          why = kFrequencyCharacters.in(lang);
           return std::nullopt;
         }
       }
       return value;
     case EditorKind::Name:
       if (utf8Length(value) > static_cast<std::size_t>(kNameEditLimit)) {
-        why = "a channel name takes at most 7 characters";
+        why = kNameTooLong.in(lang);
         return std::nullopt;
       }
       return value;
@@ -93,23 +106,18 @@ std::optional<std::string> editorTextFor(int column, const std::string& value, L
         if (lowerAscii(otherItems[i]) == lowerAscii(value)) return items[i];
       std::string choices;
       if (items.size() <= 3) {
-        for (const auto& item : items) choices += (choices.empty() ? "" : ", ") + item;
+        for (const auto& item : items)
+          choices += (choices.empty() ? "" : lang == Language::Chinese ? "、" : ", ") + item;
       } else {
-        choices = items[0] + ", a CTCSS tone such as 67.0, or a DCS code such as D023N or D023I";
+        choices = items[0] + kToneChoices.in(lang);
       }
-      why = "'" + value + "' is not in the list (" + choices + ")";
+      why = filled(kNotInList, lang, value, choices);
       return std::nullopt;
     }
     case EditorKind::None: break;
   }
-  why = "this column cannot be edited";
+  why = kNotEditable.in(lang);
   return std::nullopt;
-}
-
-// The bands a frequency must fall in, for the out-of-range message.
-std::string bandsInForce(const BandLimits& l) {
-  return "(bands in force: " + formatFrequency(l.low1) + "-" + formatFrequency(l.high1) + " and " +
-         formatFrequency(l.low2) + "-" + formatFrequency(l.high2) + " MHz)";
 }
 
 int runEdit(const std::vector<std::string>& argv) {
@@ -141,23 +149,25 @@ int runEdit(const std::vector<std::string>& argv) {
     std::string why;
     const auto editorText = editorTextFor(column, value, lang, why);
     if (!editorText) return fail(why);
-    if (!rowTakesValue(grid.row(rowNumber), column))
-      return fail("channel " + pos[1] + " is empty: it needs a receive frequency first (rx=...)");
+    if (!rowTakesValue(grid.row(rowNumber), column)) return fail(filled(kEmptyChannel, lang, pos[1]));
     const CommitResult result = commitCellEdit(grid.row(rowNumber), column, *editorText, band.limits, lang);
     if (!result.message.valid()) {
+      // The grid's message, with the bands it means (the step message names the steps).
       std::string message = messageText(result.message.message, lang);
-      if (result.message.message == MessageId::OutOfRange) message += " " + bandsInForce(band.limits);
+      if (result.message.message == MessageId::OutOfRange)
+        message += filled(kBandsInForce, lang, bandsText(band.limits, lang));
       return fail(message);
     }
     grid.row(rowNumber) = result.row;
   }
   doc->change("Edit", [&](RadioImage& image) { gridToImage(grid, image, band.limits, lang); });
-  return saveDocument(*doc) ? kExitOk : kExitFailure;
+  return saveDocument(*doc, lang) ? kExitOk : kExitFailure;
 }
 
 int runDump(const std::vector<std::string>& argv) {
   const Args args(argv, {}, {});
   if (!args.ok()) return usage("dump", args.error());
+  if (const auto extra = extraArgument("dump", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("dump", "give one FILE.dat");
   const auto doc = openDocument(args.positional()[0]);
   if (!doc) return kExitFailure;
@@ -199,6 +209,7 @@ int runDump(const std::vector<std::string>& argv) {
 int runDiff(const std::vector<std::string>& argv) {
   const Args args(argv, {"--lang"}, {});
   if (!args.ok()) return usage("diff", args.error());
+  if (const auto extra = extraArgument("diff", args, 2)) return *extra;
   if (args.positional().size() != 2) return usage("diff", "give two files, A.dat and B.dat");
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
@@ -239,12 +250,15 @@ Command editCommand() {
           "Edits one channel the way typing into the grid does, field by field in the\n"
           "order given, with the grid's checks, then saves the file.\n"
           "ROW: 1-128 or Fr. FIELD: rx, tx (frequency in MHz, e.g. 145.125; rx= deletes\n"
-          "the channel), dec, enc (None, a CTCSS tone such as 67.0, a DCS code such as\n"
+          "the channel, tx= makes it receive-only), dec, enc (None, a CTCSS tone such as 67.0, a DCS code such as\n"
           "D023N or D754I), name (up to 7 characters), power (High, Low), wn (Wide,\n"
           "Narrow), scan (Yes, No), busy (Off, Carrier, QT/DQT).\n"
-          "A refused value prints the grid's message, exits with 1 and leaves the file\n"
-          "unchanged. With --lang zh list texts are the Chinese ones and the name is\n"
-          "stored in GBK.\n",
+          "A frequency, receive or transmit, outside 67-600 MHz, off the 5 kHz and\n"
+          "6.25 kHz steps or outside the bands in force is refused: the grid's message\n"
+          "(naming the bands or the steps) is printed, the exit code is 1 and the file\n"
+          "is left unchanged. A file in the backups folder is never changed (copy it\n"
+          "first). With --lang zh messages and list texts are the Chinese ones and the\n"
+          "name is stored in GBK.\n",
           runEdit};
 }
 

@@ -18,6 +18,7 @@
 #include "link/serial/SerialLink.h"
 #include "model/Backups.h"
 #include "model/Document.h"
+#include "model/ImageCheck.h"
 
 namespace radio::cli {
 namespace {
@@ -30,12 +31,15 @@ enum LinkExitCode : int {
   kExitPassword = 13,     // the radio's password differs from the document's
   kExitInterrupted = 14,  // a reply or acknowledge went missing mid-way
   kExitCancelled = 15,    // Ctrl+C
+  kExitDamaged = 16,      // the document fails the check before a write; nothing was sent
 };
 
 constexpr const char* kExitCodeHelp =
     "Exit codes: 0 done, 1 file error, 2 usage, 10 port could not be opened, 11 no answer\n"
     "from the radio, 12 band type refused, 13 password refused, 14 transfer interrupted,\n"
-    "15 cancelled by Ctrl+C, 20 the radio differs from the document (verify).\n";
+    "15 cancelled by Ctrl+C, 16 the document fails the check before a write (nothing\n"
+    "sent; write --force sends it anyway), 20 the radio differs from the document\n"
+    "(verify).\n";
 
 int exitCodeFor(LinkOutcome outcome) {
   switch (outcome) {
@@ -178,7 +182,8 @@ int finishLink(const LinkResult& result) {
   return exitCodeFor(result.outcome);
 }
 
-// Opens the port, or reports 61451 (with the access hint) and gives nullptr.
+// Opens the port, or reports that it cannot be opened (with the access hint) and
+// gives nullptr.
 std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
   ensureCoreApplication();
   SerialOpenResult opened = openSerialLink(options.port, options.lang);
@@ -186,15 +191,39 @@ std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
   return std::move(opened.link);
 }
 
-// The document as the channel view sends it (shown in the grid, then the grid
-// stored into the image), and the port opened for it; null with exitCode set
-// when the port cannot be had.
-std::unique_ptr<Link> prepareTransfer(RadioImage& image, BandState& band, const LinkOptions& options, int& exitCode) {
+// The document as the channel view sends it: shown in the grid, then the grid
+// stored into the image.
+void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
   ChannelGrid grid;
-  imageToGrid(image, grid, band, options.lang);
-  gridToImage(grid, image, band.limits, options.lang);
+  imageToGrid(image, grid, band, lang);
+  gridToImage(grid, image, band.limits, lang);
+}
+
+// The image stored as the view sends it, and the port opened for it; null with
+// exitCode set when the port cannot be had.
+std::unique_ptr<Link> prepareTransfer(RadioImage& image, BandState& band, const LinkOptions& options, int& exitCode) {
+  storeLikeTheView(image, band, options.lang);
   catchInterrupt();
   return openPort(options, exitCode);
+}
+
+// The check of an image before it is written: its problems on stderr, and with
+// them kExitDamaged unless force sends it anyway; nullopt when it may be sent.
+std::optional<int> refuseDamagedImage(const RadioImage& document, const BandState& initial, bool force, Language lang) {
+  RadioImage image = document;
+  BandState band = initial;
+  storeLikeTheView(image, band, lang);
+  const auto problems = writeProblems(image, band.limits, lang);
+  if (problems.empty()) return std::nullopt;
+  for (const std::string& problem : problems) std::cerr << problem << '\n';
+  if (force) {
+    std::cerr << Text{"write: sent anyway (--force)", "写入：仍然发送（--force）"}.in(lang) << '\n';
+    return std::nullopt;
+  }
+  return fail(Text{"write: the document was not sent to the radio; fix it, or send it anyway with --force",
+                   "写入：文档未发送到电台；请先修正，或使用 --force 仍然发送"}
+                  .in(lang),
+              kExitDamaged);
 }
 
 // Reads the radio back and prints how it differs from what a write of image
@@ -252,7 +281,7 @@ int runRead(const std::vector<std::string>& argv) {
   const Args args(argv, {"--port", "-o", "--output", "--into", "--password", "--retry", "--lang"},
                   {"--quiet", "--no-backup"});
   if (!args.ok()) return usage("read", args.error());
-  if (!args.positional().empty()) return usage("read", "unexpected argument '" + args.positional()[0] + "'");
+  if (const auto extra = extraArgument("read", args, 0)) return *extra;
   LinkOptions options;
   if (const auto code = parseLinkOptions("read", args, options)) return *code;
   auto out = args.value("-o");
@@ -266,6 +295,7 @@ int runRead(const std::vector<std::string>& argv) {
   }
   // The output must be writable before the radio is contacted, not after the read.
   if (const FileResult writable = checkOutputPath(*out); !writable) return fail(writable.error);
+  if (const auto refusal = backupRefusal(*out, options.lang)) return fail(*refusal);
 
   // The document the application would hold: a new one, or the file opened.
   BandState band;
@@ -298,12 +328,13 @@ int runRead(const std::vector<std::string>& argv) {
   ChannelGrid grid;
   imageToGrid(image, grid, band, options.lang);
   doc.replaceImage(image, "Read");
-  return saveDocumentAs(doc, *out) ? kExitOk : kExitFailure;
+  return saveDocumentAs(doc, *out, options.lang) ? kExitOk : kExitFailure;
 }
 
 int runWrite(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify"});
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify", "--force"});
   if (!args.ok()) return usage("write", args.error());
+  if (const auto extra = extraArgument("write", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
   LinkOptions options;
   if (const auto code = parseLinkOptions("write", args, options)) return *code;
@@ -313,12 +344,16 @@ int runWrite(const std::vector<std::string>& argv) {
   RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
+  // A damaged document would program the radio with values nobody chose (a
+  // password that locks it out); the port is not even opened for it.
+  if (const auto refused = refuseDamagedImage(image, band, args.has("--force"), options.lang)) return *refused;
   return transferLikeTheView(TransferDirection::Write, image, band, options, args.has("--verify"));
 }
 
 int runVerify(const std::vector<std::string>& argv) {
   const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
   if (!args.ok()) return usage("verify", args.error());
+  if (const auto extra = extraArgument("verify", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("verify", "give one FILE.dat to compare with the radio");
   LinkOptions options;
   if (const auto code = parseLinkOptions("verify", args, options)) return *code;
@@ -337,7 +372,7 @@ int runVerify(const std::vector<std::string>& argv) {
 int runInfo(const std::vector<std::string>& argv) {
   const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
   if (!args.ok()) return usage("info", args.error());
-  if (!args.positional().empty()) return usage("info", "unexpected argument '" + args.positional()[0] + "'");
+  if (const auto extra = extraArgument("info", args, 0)) return *extra;
   LinkOptions options;
   if (const auto code = parseLinkOptions("info", args, options)) return *code;
   catchInterrupt();
@@ -403,6 +438,7 @@ int runSquelch(const std::vector<std::string>& argv) {
 int runPorts(const std::vector<std::string>& argv) {
   const Args args(argv, {}, {});
   if (!args.ok()) return usage("ports", args.error());
+  if (const auto extra = extraArgument("ports", args, 0)) return *extra;
   ensureCoreApplication();
   const auto ports = listSerialPorts();
   if (ports.empty()) std::cerr << "radioprog-cli: no serial ports found\n";
@@ -442,10 +478,15 @@ Command readCommand() {
 
 Command writeCommand() {
   return {"write", "write a document into the radio",
-          std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify] [--retry N] [--quiet]\n"
-                      "                           [--lang en|zh]\n"
+          std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify] [--force] [--retry N]\n"
+                      "                           [--quiet] [--lang en|zh]\n"
                       "Sends FILE.dat as the application sends it after opening it and choosing\n"
                       "Write. The file itself is not changed.\n"
+                      "Before the port is opened the document is checked: the radio password must\n"
+                      "be up to six digits, and every channel with a receive frequency must hold\n"
+                      "frequencies (decimal digits) inside the bands in force. A document that\n"
+                      "fails has each problem listed on stderr and is not sent (exit 16).\n"
+                      "--force   sends it anyway, after listing the problems.\n"
                       "--verify  reads the radio back afterwards and compares it as 'verify' does.\n") +
               kExitCodeHelp,
           runWrite};

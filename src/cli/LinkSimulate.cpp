@@ -50,7 +50,7 @@ bool saveMemory(const std::string& path, const RadioMemory& memory) {
 int runSimulate(const std::vector<std::string>& argv) {
   const Args args(argv, {"--memory", "--fault", "--save"}, {"--pace"});
   if (!args.ok()) return usage("simulate", args.error());
-  if (!args.positional().empty()) return usage("simulate", "unexpected argument '" + args.positional()[0] + "'");
+  if (const auto extra = extraArgument("simulate", args, 0)) return *extra;
   RadioMemory memory = defaultRadioMemory();
   if (const auto path = args.value("--memory"); path && !loadMemory(*path, memory)) return kExitFailure;
   RadioFaults faults;

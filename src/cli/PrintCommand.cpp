@@ -52,6 +52,7 @@ std::string ownerFromIni(const std::filesystem::path& path, Language lang) {
 int runPrint(const std::vector<std::string>& argv) {
   const Args args(argv, {"-o", "--output", "--sections", "--lang", "--paper", "--owner", "--ini"}, {});
   if (!args.ok()) return usage("print", args.error());
+  if (const auto extra = extraArgument("print", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("print", "give one FILE.dat");
   auto out = args.value("-o");
   if (!out) out = args.value("--output");

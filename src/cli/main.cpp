@@ -67,6 +67,10 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && (args[0] == "--version" || args[0] == "-V")) {
+    if (args.size() > 1) {
+      std::cerr << "radioprog-cli: unexpected argument '" << args[1] << "' after " << args[0] << '\n';
+      return radio::cli::kExitUsage;
+    }
     std::cout << "radioprog-cli " << RADIOPROG_VERSION << '\n';
     return radio::cli::kExitOk;
   }

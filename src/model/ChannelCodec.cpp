@@ -318,9 +318,8 @@ Validation validateReceiveFrequency(std::int32_t value, const BandLimits& limits
   return {};
 }
 
-std::string validateTransmitFrequency(const ParsedFrequency& parsed, const BandLimits& limits) {
-  if (limits.contains(parsed.value)) return parsed.text;
-  return formatFrequency(limits.low1);
+Validation validateTransmitFrequency(std::int32_t value, const BandLimits& limits) {
+  return validateReceiveFrequency(value, limits);
 }
 
 }  // namespace radio

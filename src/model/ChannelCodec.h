@@ -100,7 +100,8 @@ struct Validation {
   [[nodiscard]] bool valid() const { return message == MessageId::None; }
 };
 [[nodiscard]] Validation validateReceiveFrequency(std::int32_t value, const BandLimits& limits);
-// A transmit frequency outside both bands becomes the band-1 lower edge.
-[[nodiscard]] std::string validateTransmitFrequency(const ParsedFrequency& parsed, const BandLimits& limits);
+// A transmit frequency passes the same checks as a receive frequency: a value the
+// radio cannot send on is refused, never replaced by another.
+[[nodiscard]] Validation validateTransmitFrequency(std::int32_t value, const BandLimits& limits);
 
 }  // namespace radio

@@ -193,6 +193,7 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
       {"3,A,300,,,,,,,,,,", "receive frequency 300 is outside the bands 136-174 MHz, 400-520 MHz"},
       {"3,A,146.52,x,,,,,,,,,", "duplex 'x' is not empty, +, -, split or off"},
       {"3,A,140,-,10,,,,,,,,", "transmit frequency 130.000000 is outside the bands 136-174 MHz, 400-520 MHz"},
+      {"3,A,146.52,split,146.52001,,,,,,,,", "transmit frequency 146.520010 is not on a 5 kHz or 6.25 kHz step"},
       {"3,A,146.52,,,Foo,,,,,,,", "tone mode 'Foo' is not known"},
       {"3,A,146.52,,,TSQL-R,,,,,,,", "tone mode TSQL-R (reverse squelch) has no equivalent in the radio"},
       {"3,A,146.52,,,Tone,69.4,,,,,,", "CTCSS tone '69.4' is not in the radio's tone list"},
@@ -203,7 +204,7 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
       {"3,A,146.52,,,,,,,,,X,", "skip 'X' is not empty, S or P"},
       {"3,A,146.52,,,,,,,,,,Sometimes", "busy lock 'Sometimes' is not Off, Carrier or QT/DQT"},
       {"3,A,146.52,,,,,,,,,,", ""},  // goes in
-      {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 20"},
+      {"3,B,146.55,,,,,,,,,,", "channel 3 already comes from line 21"},
       {"4,\xFF,146.55,,,,,,,,,,", "the row is not UTF-8 text"},
   };
   std::string csv =
@@ -249,6 +250,9 @@ TEST(CsvImport, RefusedFilesLeaveTheImageAsItWas) {
       {"Location,Name\n1,A\n", "the header has no Frequency column"},
       {"Location,Frequency,frequency\n1,146.52,146.52\n", "the header names the Frequency column twice"},
       {"Location,Name,Frequency\n1,\"Open,146.52\n2,B,146.55\n", "line 2: a quoted field is not closed"},
+      {"Location,Name,Frequency\n1,Op\"en,146.52\n", "line 2: a quote inside a field that does not start with one"},
+      // Read, but no row goes in: not a byte of the image is rewritten.
+      {"Location,Frequency\n1,300\n2,146.52001\n", ""},
   };
   for (const auto& f : files) {
     const CsvImportResult r = importChannelsCsv(f[0], before);

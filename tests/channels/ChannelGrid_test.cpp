@@ -37,23 +37,36 @@ TEST(GridRefresh, BandRecordOfTheImageIsTakenThenReplaced) {
   }
 }
 
-TEST(GridRefresh, HalfProgrammedRecordShowsOnlyWhatIsThere) {
+// A record with a receive frequency and no transmit frequency is a receive-only
+// channel: every column shows, and its name and flags survive edits of any cell.
+TEST(GridRefresh, ReceiveOnlyChannelShowsAndKeepsEveryColumn) {
   RadioImage image;
   auto rec = image.channel(6);
-  const auto rx = encodeFrequencyField(14'512'500);
-  std::copy(rx.begin(), rx.end(), rec.begin());
+  image.copyIn(5 * kRecordSize, encodeFrequencyField(14'512'500));
   rec[8] = 0x70;  // receive tone 67.0, transmit tone absent
   rec[9] = 0x06;
   rec[16] = 'A';
-  rec[13] = 0x38;
+  rec[13] = 0x3B;  // high, wide, scan, busy lock on carrier, bit 0
   ChannelGrid grid;
   BandState band;
   imageToGrid(image, grid, band, Language::English);
-  const RowTexts& row = grid.row(6);
-  EXPECT_EQ(row[ColRx], "145.12500");
-  EXPECT_EQ(row[ColTx], "");
-  EXPECT_EQ(row[ColDecode], "67.0");
-  for (int c = ColEncode; c <= ColBusy; ++c) EXPECT_EQ(row[c], "") << c;
+  const RowTexts expected{{"145.12500", "", "67.0", "None", "A", "High", "Wide", "Yes", "Carrier"}};
+  EXPECT_EQ(grid.row(6), expected);
+  // Any cell edited: the others are stored as they show.
+  grid.row(6) = typed(grid.row(6), ColRx, "146");
+  grid.row(6) = typed(grid.row(6), ColEncode, "D023N");
+  gridToImage(grid, image, band.limits, Language::English);
+  EXPECT_EQ(rec[13], 0x3B);
+  EXPECT_EQ(rec[16], 'A');
+  for (int i = 4; i < 8; ++i) EXPECT_EQ(rec[i], 0xFF) << i;
+  RowTexts reread = expected;
+  reread[ColRx] = "146.00000";
+  reread[ColEncode] = "D023N";
+  EXPECT_EQ(decodeChannel(rec, Language::English), reread);
+  // A transmit frequency without a receive frequency is no channel in use.
+  rec[3] = 0xFF;
+  rec[7] = 0x14;
+  EXPECT_EQ(decodeChannel(rec, Language::English)[ColName], "");
 }
 
 TEST(GridRefresh, ChannelInUseDecodesEveryColumn) {
@@ -97,19 +110,18 @@ TEST(GridStore, UntouchedBytesAndBitsSurvive) {
   ChannelGrid grid;
   BandState band;
   imageToGrid(image, grid, band, Language::English);
-  grid.row(1) = typed(grid.row(1), ColTx, "");  // emptied transmit frequency
+  grid.row(1) = typed(grid.row(1), ColTx, "");  // emptied transmit frequency: receive only
   gridToImage(grid, image, band.limits, Language::English);
   rec = image.channel(1);
   EXPECT_EQ(rec[12], 0x12);
   EXPECT_EQ(rec[14], 0x34);
   EXPECT_EQ(rec[15], 0x56);
-  EXPECT_EQ(rec[13] & 0x01, 0x01);
-  // Transmit became the band-1 lower edge (not empty: the channel has a receive).
-  EXPECT_EQ(grid.row(1)[ColTx], "136.00000");
-  EXPECT_EQ(rec[13] & 0xC0, 0x40);
+  EXPECT_EQ(rec[13], 0x3D);  // flags kept (both busy bits read as QT/DQT), no offset direction
+  for (int i = 4; i < 8; ++i) EXPECT_EQ(rec[i], 0xFF) << i;
+  EXPECT_EQ(rec[16], 'A');
 }
 
-TEST(GridStore, ClearedRowEmptiesItsRecordButKeepsTransmitDigits) {
+TEST(GridStore, ClearedRowEmptiesItsRecord) {
   RadioImage image;
   ChannelGrid grid;
   BandState band;
@@ -120,9 +132,7 @@ TEST(GridStore, ClearedRowEmptiesItsRecordButKeepsTransmitDigits) {
   EXPECT_TRUE(grid.row(3).empty());
   gridToImage(grid, image, band.limits, Language::English);
   const auto rec = image.channel(3);
-  for (int i : {0, 1, 2, 3, 7, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21, 22, 23}) EXPECT_EQ(rec[i], 0xFF) << i;
-  EXPECT_EQ(rec[4], 0x00);  // bytes 4-6 keep the old digits
-  EXPECT_EQ(rec[6], 0x65);
+  for (int i = 0; i < 24; i += i == 11 ? 5 : 1) EXPECT_EQ(rec[i], 0xFF) << i;  // all but bytes 12-15
 }
 
 // Fields a damaged file holds: shown as their bytes, never changed unless typed over.
@@ -182,24 +192,36 @@ TEST(CellCommit, NewChannelGetsDefaultsAndBothFrequencies) {
 
 // A refused receive frequency leaves the row as it was and the editor open:
 // with the text when the editor loses focus, empty after Enter.
-TEST(CellCommit, RefusedReceiveFrequenciesLeaveRowAndEditor) {
+// A refused frequency, receive or transmit, leaves the row as it was and the
+// editor open: with the text when the editor loses focus, empty after Enter.
+TEST(CellCommit, RefusedFrequenciesLeaveRowAndEditor) {
   const RowTexts row = typed({}, ColRx, "145.125");
-  for (const auto& [text, message] :
-       {std::pair{"66", MessageId::DataFormat}, std::pair{"145.0025", MessageId::StepValue},
-        std::pair{"300", MessageId::OutOfRange}}) {
-    for (const bool enter : {false, true}) {
-      const CommitResult r = enter ? commitFrequencyOnEnter(row, ColRx, text, kGridLimits, Language::English)
-                                   : commitCellEdit(row, ColRx, text, kGridLimits, Language::English);
-      EXPECT_EQ(r.message.message, message) << text;
-      EXPECT_EQ(r.row, row) << text;  // an off-step value no longer empties the channel
-      EXPECT_TRUE(r.editorShown);
-      EXPECT_EQ(r.editorText, enter ? "" : text);
+  for (const int column : {ColRx, ColTx}) {
+    for (const auto& [text, message] :
+         {std::pair{"66", MessageId::DataFormat}, std::pair{"0", MessageId::DataFormat},
+          std::pair{"145.0025", MessageId::StepValue}, std::pair{"145.00001", MessageId::StepValue},
+          std::pair{"300", MessageId::OutOfRange}}) {
+      for (const bool enter : {false, true}) {
+        const CommitResult r = enter ? commitFrequencyOnEnter(row, column, text, kGridLimits, Language::English)
+                                     : commitCellEdit(row, column, text, kGridLimits, Language::English);
+        EXPECT_EQ(r.message.message, message) << column << " " << text;
+        EXPECT_EQ(r.row, row) << text;  // an off-step value no longer empties the channel
+        EXPECT_TRUE(r.editorShown);
+        EXPECT_EQ(r.editorText, enter ? "" : text);
+      }
     }
+    const CommitResult ok = commitFrequencyOnEnter(row, column, "147", kGridLimits, Language::English);
+    EXPECT_TRUE(ok.message.valid());
+    EXPECT_FALSE(ok.editorShown);
+    EXPECT_EQ(ok.row[column], "147.00000");
   }
-  const CommitResult ok = commitFrequencyOnEnter(row, ColRx, "147", kGridLimits, Language::English);
-  EXPECT_TRUE(ok.message.valid());
-  EXPECT_FALSE(ok.editorShown);
-  EXPECT_EQ(ok.row[ColRx], "147.00000");
+  // An emptied transmit frequency is no refusal: the channel becomes receive-only.
+  const CommitResult cleared = commitFrequencyOnEnter(row, ColTx, "", kGridLimits, Language::English);
+  EXPECT_TRUE(cleared.message.valid());
+  EXPECT_FALSE(cleared.editorShown);
+  RowTexts receiveOnly = row;
+  receiveOnly[ColTx] = "";
+  EXPECT_EQ(cleared.row, receiveOnly);
 }
 
 TEST(CellCommit, NothingCanBeSetOnAnEmptyRow) {
@@ -323,6 +345,9 @@ TEST(ChannelDelete, WholeRowsEmptyAndCellsOnlyWhereTheyMayBeEmpty) {
   EXPECT_EQ(deleteCells(grid, {1, ColName, 1, ColBusy}, kGridLimits, kEn), (std::vector<int>{1}));
   EXPECT_EQ(grid.cell(1, ColName), "");
   EXPECT_EQ(grid.cell(1, ColPower), listItemsForColumn(ColPower, kEn)[1]);  // a list keeps its value
+  EXPECT_EQ(deleteCells(grid, {1, ColTx, 1, ColDecode}, kGridLimits, kEn), (std::vector<int>{1}));
+  EXPECT_EQ(grid.cell(1, ColTx), "");  // receive only
+  EXPECT_EQ(grid.cell(1, ColRx), "145.00000");
   EXPECT_EQ(deleteCells(grid, {2, ColRx, 2, ColRx}, kGridLimits, kEn), (std::vector<int>{2}));
   EXPECT_TRUE(grid.row(2).empty());
   (void)deleteCells(grid, rowsRange(3, 3), kGridLimits, kEn);

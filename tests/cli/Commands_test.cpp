@@ -45,6 +45,10 @@ CliRun runCli(const std::vector<std::string>& args) {
   return run;
 }
 
+std::string fixture(const std::string& name) {
+  return std::string(RADIOPROG_SOURCE_DIR) + "/tests/channels/csv/" + name;
+}
+
 // The value column of one key in the output of get.
 std::string valueOf(const std::string& out, const std::string& key) {
   std::istringstream in(out);
@@ -97,8 +101,11 @@ TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
   const std::string before = readFile(doc);
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"edit", doc, "5", "rx=66"}, "Error Data Format, please input again."},
-      {{"edit", doc, "5", "rx=300"},
-       "Out of range, please input again. (bands in force: 136.00000-174.00000 and 400.00000-520.00000 MHz)"},
+      {{"edit", doc, "5", "rx=300"}, "Out of range, please input again. (bands in force: 136-174 MHz, 400-520 MHz)"},
+      // A transmit frequency is refused as a receive one is, never replaced.
+      {{"edit", doc, "5", "tx=300"}, "Out of range, please input again. (bands in force: 136-174 MHz, 400-520 MHz)"},
+      {{"edit", doc, "5", "tx=145.00001"}, "according the step value(6.25K/5k)"},
+      {{"edit", "--lang", "zh", doc, "5", "tx=600"}, "超出范围，请重新输入。（现行频段：136-174 MHz、400-520 MHz）"},
       {{"edit", doc, "50", "name=X"}, "channel 50 is empty: it needs a receive frequency first"},
       {{"show", file(".")}, "is a folder"},
       // A later refusal undoes the earlier fields of the same call.
@@ -114,6 +121,94 @@ TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
   EXPECT_EQ(runCli({"edit", doc, "129", "rx=145"}).exitCode, 2) << "row 129 is only called Fr";
   EXPECT_EQ(runCli({"edit", doc, "5", "color=red"}).exitCode, 2);
   EXPECT_EQ(readFile(doc), before);
+}
+
+// A channel with a receive frequency and no transmit frequency keeps its name and
+// flags through every edit, and clearing tx makes one.
+TEST_F(CliDocument, ReceiveOnlyChannelsAreShownEditedAndKept) {
+  const std::string doc = newFile("radio.dat");
+  ASSERT_EQ(runCli({"edit", doc, "7", "rx=145.5", "name=Listen", "power=low", "scan=no"}).exitCode, 0);
+  ASSERT_EQ(runCli({"edit", doc, "7", "tx="}).exitCode, 0);
+  const std::string image = readFile(doc);
+  EXPECT_EQ(image.substr(6 * 24 + 4, 4), std::string(4, '\xFF'));
+  ASSERT_EQ(runCli({"edit", doc, "7", "busy=carrier"}).exitCode, 0);
+  ASSERT_EQ(runCli({"edit", doc, "7", "rx=146"}).exitCode, 0);
+  EXPECT_NE(runCli({"show", doc}).out.find("7\t146.00000\t\tNone\tNone\tListen\tLow\tWide\tNo\tCarrier\n"),
+            std::string::npos)
+      << runCli({"show", doc}).out;
+  // And it goes out as a receive-only row.
+  EXPECT_NE(runCli({"export", doc, "-o", "-"}).out.find("7,Listen,146.000000,off,"), std::string::npos);
+}
+
+// Arguments nobody asked for are usage errors that name them, and nothing is done.
+TEST_F(CliDocument, UnexpectedArgumentsAreNamed) {
+  const std::string doc = newFile("radio.dat");
+  const std::vector<std::vector<std::string>> calls = {
+      {"--version", "extra"},      {"new", "-o", file("x.dat"), "extra"},
+      {"show", doc, "extra"},      {"dump", doc, "extra"},
+      {"diff", doc, doc, "extra"}, {"export", doc, "-o", "-", "extra"},
+      {"ports", "extra"},          {"write", "--port", file("no-port"), doc, "extra"},
+  };
+  for (const auto& call : calls) {
+    const CliRun r = runCli(call);
+    EXPECT_EQ(r.exitCode, 2) << call[0];
+    EXPECT_NE(r.err.find("unexpected argument 'extra'"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+  }
+  EXPECT_FALSE(fs::exists(file("x.dat")));
+}
+
+// Backups of reads stay as they were read: a command that would save over one
+// refuses, however the file is named, and a copy takes the change.
+TEST_F(CliDocument, BackupsAreNeverChangedInPlace) {
+  const fs::path data = dir_ / "data";
+  const fs::path backups = data / "radioprog" / "backups";
+  fs::create_directories(backups);
+  ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+  const std::string backup = (backups / "2026-01-01_120000_radio.dat").string();
+  ASSERT_EQ(runCli({"new", "-o", backup}).exitCode, 0);
+  const std::string original = readFile(backup);
+  const std::string sideways =
+      (data / "radioprog" / ".." / "radioprog" / "backups" / "2026-01-01_120000_radio.dat").string();
+  for (const auto& call : std::vector<std::vector<std::string>>{{"edit", backup, "1", "rx=145"},
+                                                                {"edit", sideways, "1", "rx=145"},
+                                                                {"import", backup, fixture("published.csv")},
+                                                                {"set", backup, "optional.tot=60"},
+                                                                {"new", "-o", backup}}) {
+    const CliRun r = runCli(call);
+    EXPECT_EQ(r.exitCode, 1) << call[0];
+    EXPECT_NE(r.err.find("copy it first"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(backup), original) << call[0];
+  }
+  EXPECT_NE(runCli({"edit", "--lang", "zh", backup, "1", "rx=145"}).err.find("请先复制"), std::string::npos);
+  fs::copy_file(backup, file("copy.dat"));
+  EXPECT_EQ(runCli({"edit", file("copy.dat"), "1", "rx=145"}).exitCode, 0);
+  ::unsetenv("XDG_DATA_HOME");
+}
+
+// A damaged document is checked before the port is even opened: its problems are
+// listed and nothing is sent unless --force says so.
+TEST_F(CliDocument, WriteRefusesADamagedDocumentUnlessForced) {
+  std::string bytes = readFile(newFile("bad.dat"));
+  bytes.replace(0x17D2, 6, "\x12\x34\xFF\xFF\xFF\xFF");                          // a password of no digits
+  bytes.replace(24 * 2, 8, std::string("\x00\x50\x45\x14\x00\x00\x00\x60", 8));  // channel 3: 600 MHz transmit
+  writeFile(file("bad.dat"), bytes);
+  const std::string port = file("no-such-port");
+  for (const char* lang : {"en", "zh"}) {
+    const CliRun refused = runCli({"write", "--port", port, file("bad.dat"), "--lang", lang});
+    EXPECT_EQ(refused.exitCode, 16) << refused.err;
+    EXPECT_EQ(refused.err.find(port), std::string::npos) << "the port was not opened: " << refused.err;
+  }
+  const CliRun refused = runCli({"write", "--port", port, file("bad.dat"), "--verify"});
+  EXPECT_EQ(refused.exitCode, 16);
+  EXPECT_NE(refused.err.find("Radio password: the bytes 12 34 FF FF FF FF"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("Channel 3: the transmit frequency 600.00000 MHz is outside the bands"),
+            std::string::npos);
+  EXPECT_NE(refused.err.find("--force"), std::string::npos);
+  EXPECT_EQ(readFile(file("bad.dat")), bytes);
+  // Forced, the write goes on to the port (which does not exist here).
+  EXPECT_EQ(runCli({"write", "--port", port, file("bad.dat"), "--force"}).exitCode, 10);
+  EXPECT_EQ(runCli({"write", "--port", port, newFile("good.dat")}).exitCode, 10);
 }
 
 TEST_F(CliDocument, ChineseNamesAreStoredInGbk) {
@@ -154,10 +249,6 @@ TEST_F(CliDocument, DiffExitCodesAndLines) {
   EXPECT_EQ(runCli({"diff", a}).exitCode, 2);
 }
 
-std::string fixture(const std::string& name) {
-  return std::string(RADIOPROG_SOURCE_DIR) + "/tests/channels/csv/" + name;
-}
-
 using CliCsv = CliTest;
 
 TEST_F(CliCsv, ImportExportRoundTrip) {
@@ -191,7 +282,9 @@ TEST_F(CliCsv, ExitCodesAndReports) {
        1,
        "line 6: location 12 Tower: mode 'AM'",
        "2 row(s) skipped with --strict"},
-      {{"import", dat, file("missing.csv")}, 1, "", "cannot read"},
+      {{"import", dat, file("missing.csv")}, 1, "", "missing.csv: No such file or directory"},
+      {{"import", dat, file("")}, 1, "", ": Is a directory"},
+      {{"import", dat, fixture("malformed.csv"), "--lang", "zh"}, 1, "", "第 2 行：引号中的字段没有结束"},
       {{"import", dat, fixture("mixed.csv"), "--at", "0"}, 2, "", "--at takes a channel from 1 to 128"},
       {{"export", dat}, 2, "", "-o CHANNELS.csv"},
   };
@@ -203,9 +296,9 @@ TEST_F(CliCsv, ExitCodesAndReports) {
     EXPECT_EQ(readFile(dat), original) << "the document changed";
   }
 
-  const CliRun some = runCli({"import", dat, fixture("mixed.csv")});
+  const CliRun some = runCli({"import", dat, fixture("mixed.csv"), "--lang", "zh"});
   EXPECT_EQ(some.exitCode, 3);
-  EXPECT_NE(some.out.find("2 channel(s) imported, 2 row(s) skipped\n"), std::string::npos) << some.out;
+  EXPECT_NE(some.out.find("已导入 2 个信道，跳过 2 行\n"), std::string::npos) << some.out;
 
   const CliRun at = runCli({"import", dat, fixture("published.csv"), "--at", "126"});
   EXPECT_EQ(at.exitCode, 3);

@@ -45,7 +45,10 @@ TEST(ImageDiff, NamesEveryDifferenceInWords) {
          std::copy_n(image.channel(5).begin(), 4, image.channel(kChannelRows).begin());  // the receive frequency
          image.set(kRecordSize * (kChannelRows - 1) + 12, 0x00);                         // a byte no column shows
        },
-       {"channel Fr: rx: \"\" -> 145.12500", "bytes 0x0C0C-0x0C0C"}},
+       // A receive frequency alone makes a receive-only channel: its tones and flags show.
+       {"channel Fr: rx: \"\" -> 145.12500", "channel Fr: dec: \"\" -> None", "channel Fr: enc: \"\" -> None",
+        "channel Fr: power: \"\" -> High", "channel Fr: wn: \"\" -> Wide", "channel Fr: scan: \"\" -> Yes",
+        "channel Fr: busy: \"\" -> QT/DQT", "bytes 0x0C0C-0x0C0C"}},
       {"settings", [](RadioImage& image) { setting(image, "optional", "tot", "60"); }, {"optional.tot: 30 -> 60"}},
       {"bytes no field shows, neighbours merged",
        [](RadioImage& image) {

@@ -63,7 +63,7 @@ TEST_F(PtyLink, FullReadAndWriteMatchTheRadioByteForByte) {
   for (std::size_t a = 0; a < 0x0C30; ++a) ASSERT_EQ(radio_->memory()[a], static_cast<Byte>(a));
 }
 
-TEST_F(PtyLink, ABusyOrMissingPortIsRefusedWith61451) {
+TEST_F(PtyLink, ABusyOrMissingPortIsReportedAsNotOpened) {
   start(test::randomMemory(24));
   auto first = openSerialLink(server_->devicePath(), Language::English);
   ASSERT_TRUE(first.link);
