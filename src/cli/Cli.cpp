@@ -109,18 +109,18 @@ bool languageOption(const Args& args, Language& lang) {
   return false;
 }
 
-std::optional<Document> openDocument(const std::filesystem::path& path) {
+std::optional<Document> openDocument(const std::filesystem::path& path, Language lang) {
   Document doc;
   if (const FileResult r = doc.load(path); !r) {
-    fail(r.error);
+    fail(r.text(lang));
     return std::nullopt;
   }
   return doc;
 }
 
 namespace {
-bool reported(const FileResult& r) {
-  if (!r) fail(r.error);
+bool reported(const FileResult& r, Language lang) {
+  if (!r) fail(r.text(lang));
   return r.ok;
 }
 }  // namespace
@@ -141,7 +141,7 @@ bool saveDocument(Document& doc, Language lang) {
     fail(*refusal);
     return false;
   }
-  return reported(doc.save());
+  return reported(doc.save(), lang);
 }
 
 bool saveDocumentAs(Document& doc, const std::filesystem::path& path, Language lang) {
@@ -149,7 +149,7 @@ bool saveDocumentAs(Document& doc, const std::filesystem::path& path, Language l
     fail(*refusal);
     return false;
   }
-  return reported(doc.saveAs(path));
+  return reported(doc.saveAs(path), lang);
 }
 
 BandRecord initialBandRecord() { return BandRecord{}; }

@@ -77,7 +77,8 @@ int usage(const std::string& command, const std::string& message);
 [[nodiscard]] bool languageOption(const Args& args, Language& lang);
 
 // Opens a .dat file as a document; on failure prints the error and returns nullopt.
-[[nodiscard]] std::optional<Document> openDocument(const std::filesystem::path& path);
+[[nodiscard]] std::optional<Document> openDocument(const std::filesystem::path& path,
+                                                   Language lang = Language::English);
 // Saves the document atomically to its own file, or to path; on failure prints the
 // error and returns false. A backup of a read (a file in the backups folder) is
 // never changed: saving over one is refused, and the user is told to copy it first.

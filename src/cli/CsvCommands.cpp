@@ -63,7 +63,7 @@ int runExport(const std::vector<std::string>& argv) {
     return usage("export", "give one FILE.dat and the file to write with -o CHANNELS.csv (- for stdout)");
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
-  const auto doc = openDocument(args.positional()[0]);
+  const auto doc = openDocument(args.positional()[0], lang);
   if (!doc) return kExitFailure;
   const CsvExportResult result = exportChannelsCsv(doc->image(), lang);
   for (const auto& note : result.notes) std::cerr << "radioprog-cli: " << note << '\n';
@@ -71,7 +71,7 @@ int runExport(const std::vector<std::string>& argv) {
     std::cout << result.text << std::flush;
     return std::cout ? kExitOk : fail(kCannotWriteStdout.in(lang));
   }
-  if (const FileResult r = writeFileAtomically(*out, result.text); !r) return fail(r.error);
+  if (const FileResult r = writeFileAtomically(*out, result.text); !r) return fail(r.text(lang));
   return kExitOk;
 }
 
@@ -92,7 +92,7 @@ int runImport(const std::vector<std::string>& argv) {
   const std::string& datPath = args.positional()[0];
   const std::string& csvPath = args.positional()[1];
   const Language lang = options.lang;
-  auto doc = openDocument(datPath);
+  auto doc = openDocument(datPath, lang);
   if (!doc) return kExitFailure;
   std::string error;
   const auto text = readChannelList(csvPath, lang, error);

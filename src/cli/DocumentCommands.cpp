@@ -32,7 +32,7 @@ int runShow(const std::vector<std::string>& argv) {
   if (args.positional().size() != 1) return usage("show", "give one FILE.dat");
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
-  const auto doc = openDocument(args.positional()[0]);
+  const auto doc = openDocument(args.positional()[0], lang);
   if (!doc) return kExitFailure;
   ChannelGrid grid;
   BandState band;
@@ -139,7 +139,7 @@ int runEdit(const std::vector<std::string>& argv) {
     if (column == 0) return usage("edit", "unknown field '" + field + "' (fields: " + fieldKeys() + ")");
     edits.emplace_back(column, pos[i].substr(eq + 1));
   }
-  auto doc = openDocument(pos[0]);
+  auto doc = openDocument(pos[0], lang);
   if (!doc) return kExitFailure;
   ChannelGrid grid;
   BandState band;
@@ -214,9 +214,9 @@ int runDiff(const std::vector<std::string>& argv) {
   Language lang;
   if (!languageOption(args, lang)) return kExitUsage;
   const SectionContext ctx = sectionContext(lang);
-  const auto a = openDocument(args.positional()[0]);
+  const auto a = openDocument(args.positional()[0], lang);
   if (!a) return kExitFailure;
-  const auto b = openDocument(args.positional()[1]);
+  const auto b = openDocument(args.positional()[1], lang);
   if (!b) return kExitFailure;
   std::ostringstream out;
   const auto lines = diffImages(a->image(), b->image(), ctx);

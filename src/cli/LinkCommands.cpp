@@ -294,7 +294,7 @@ int runRead(const std::vector<std::string>& argv) {
       return usage("read", std::string("--password: ") + error->in(Language::English));
   }
   // The output must be writable before the radio is contacted, not after the read.
-  if (const FileResult writable = checkOutputPath(*out); !writable) return fail(writable.error);
+  if (const FileResult writable = checkOutputPath(*out); !writable) return fail(writable.text(options.lang));
   if (const auto refusal = backupRefusal(*out, options.lang)) return fail(*refusal);
 
   // The document the application would hold: a new one, or the file opened.
@@ -302,7 +302,7 @@ int runRead(const std::vector<std::string>& argv) {
   band.record = initialBandRecord();
   Document doc;
   if (const auto base = args.value("--into")) {
-    auto loaded = openDocument(*base);
+    auto loaded = openDocument(*base, options.lang);
     if (!loaded) return kExitFailure;
     doc = std::move(*loaded);
   } else {
@@ -338,7 +338,7 @@ int runWrite(const std::vector<std::string>& argv) {
   if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
   LinkOptions options;
   if (const auto code = parseLinkOptions("write", args, options)) return *code;
-  const auto doc = openDocument(args.positional()[0]);
+  const auto doc = openDocument(args.positional()[0], options.lang);
   if (!doc) return kExitFailure;
   // The engine works on a copy: a write never changes the file.
   RadioImage image = doc->image();
@@ -357,7 +357,7 @@ int runVerify(const std::vector<std::string>& argv) {
   if (args.positional().size() != 1) return usage("verify", "give one FILE.dat to compare with the radio");
   LinkOptions options;
   if (const auto code = parseLinkOptions("verify", args, options)) return *code;
-  const auto doc = openDocument(args.positional()[0]);
+  const auto doc = openDocument(args.positional()[0], options.lang);
   if (!doc) return kExitFailure;
   // Compared as a write would send it; the file is never changed.
   RadioImage image = doc->image();

@@ -77,7 +77,7 @@ int runPrint(const std::vector<std::string>& argv) {
     }
   }
 
-  const auto doc = openDocument(args.positional()[0]);
+  const auto doc = openDocument(args.positional()[0], lang);
   if (!doc) return kExitFailure;
 
   // The report needs fonts, which need a GUI application object; the offscreen
@@ -111,14 +111,16 @@ int runPrint(const std::vector<std::string>& argv) {
   imageToGrid(image, grid, band, lang);
   const print::ReportSource source{image, grid, lang, owner};
   const int pages = print::planReport(sections, grid).totalPages();
-  if (pages == 0) return fail("nothing to print: the chosen sections have no pages");
+  if (pages == 0)
+    return fail(
+        Text{"nothing to print: the chosen sections have no pages", "没有可打印的内容：所选部分没有页面"}.in(lang));
 
   const QString title = QString::fromStdString(std::filesystem::path(args.positional()[0]).filename().string());
   const QByteArray pdf = gui::renderReportPdf(sections, source, layout, title);
-  if (pdf.isEmpty()) return fail("the report could not be rendered");
+  if (pdf.isEmpty()) return fail(Text{"the report could not be rendered", "无法生成报表"}.in(lang));
   const FileResult written =
       writeFileAtomically(*out, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-  if (!written) return fail(written.error);
+  if (!written) return fail(written.text(lang));
   std::cout << *out << ": " << pages << (pages == 1 ? " page" : " pages") << '\n';
   return kExitOk;
 }

@@ -29,7 +29,12 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
 }
 
 FileResult cannotSave(const std::filesystem::path& path, const std::string& what, const std::string& why) {
-  return {false, "Cannot save " + path.string() + (what.empty() ? "" : " (" + what + ")") + ": " + why};
+  if (what.empty()) return fileFailure({"Cannot save %1: %2", "无法保存 %1：%2"}, {path.string(), why});
+  return fileFailure({"Cannot save %1 (%2): %3", "无法保存 %1（%2）：%3"}, {path.string(), what, why});
+}
+
+FileResult cannotWrite(const std::string& name, const std::string& why) {
+  return fileFailure({"Cannot write %1: %2", "无法写入 %1：%2"}, {name, why});
 }
 
 }  // namespace
@@ -74,7 +79,7 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
     ::DeleteFileW(temp.c_str());
     return cannotSave(path, {}, why);
   }
-  return {true, {}};
+  return {true, {}, {}};
 }
 
 #else
@@ -120,7 +125,7 @@ FileResult writeFileAtomically(const std::filesystem::path& path, std::string_vi
     ::unlink(pattern.c_str());
     return cannotSave(path, {}, std::strerror(err));
   }
-  return {true, {}};
+  return {true, {}, {}};
 }
 
 #endif
@@ -129,11 +134,14 @@ FileResult checkOutputPath(const std::filesystem::path& path) {
   namespace fs = std::filesystem;
   const std::string name = path.string();
   std::error_code ec;
-  if (path.empty() || !path.has_filename()) return {false, "Cannot write '" + name + "': no file name"};
-  if (fs::is_directory(path, ec)) return {false, "Cannot write " + name + ": it is a folder"};
+  if (path.empty() || !path.has_filename())
+    return fileFailure({"Cannot write '%1': no file name", "无法写入“%1”：没有文件名"}, {name});
+  if (fs::is_directory(path, ec))
+    return fileFailure({"Cannot write %1: it is a folder", "无法写入 %1：这是文件夹"}, {name});
   const fs::path dir = folderOf(path);
   if (!fs::is_directory(dir, ec))
-    return {false, "Cannot write " + name + ": the folder " + dir.string() + " does not exist"};
+    return fileFailure({"Cannot write %1: the folder %2 does not exist", "无法写入 %1：文件夹 %2 不存在"},
+                       {name, dir.string()});
     // A probe beside the target, as the save's temporary file will be.
 #ifdef _WIN32
   const fs::path probe =
@@ -141,16 +149,16 @@ FileResult checkOutputPath(const std::filesystem::path& path) {
   const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (file == INVALID_HANDLE_VALUE)
-    return {false, "Cannot write " + name + ": " + std::system_category().message(static_cast<int>(::GetLastError()))};
+    return cannotWrite(name, std::system_category().message(static_cast<int>(::GetLastError())));
   ::CloseHandle(file);
 #else
   std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return {false, "Cannot write " + name + ": " + std::strerror(errno)};
+  if (fd < 0) return cannotWrite(name, std::strerror(errno));
   ::close(fd);
   ::unlink(pattern.c_str());
 #endif
-  return {true, {}};
+  return {true, {}, {}};
 }
 
 }  // namespace radio

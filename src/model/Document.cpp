@@ -31,20 +31,41 @@ RadioImage newDocumentImage(BandRecord& bandRecord) {
   return image;
 }
 
+FileResult fileFailure(const Text& pattern, std::initializer_list<std::string> args) {
+  auto fill = [&](std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+        const auto n = static_cast<std::size_t>(text[++i] - '1');
+        if (n < args.size()) out += *(args.begin() + n);
+        continue;
+      }
+      out.push_back(text[i]);
+    }
+    return out;
+  };
+  return {false, fill(pattern.en), fill(pattern.zh)};
+}
+
 FileResult loadDatFile(const std::filesystem::path& path, RadioImage& image) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return {false, path.string() + " is a folder, not a .dat file."};
+  if (std::filesystem::is_directory(path, ec))
+    return fileFailure({"%1 is a folder, not a .dat file.", "%1 是文件夹，不是 .dat 文件。"}, {path.string()});
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {false, "Cannot open " + path.string() + ": " + std::strerror(errno)};
+  if (!in)
+    return fileFailure({"Cannot open %1: %2", "无法打开 %1：%2"},
+                       {path.string(), std::strerror(errno != 0 ? errno : ENOENT)});
   RadioImage loaded;
   in.read(reinterpret_cast<char*>(loaded.bytes().data()), static_cast<std::streamsize>(kImageSize));
   const auto got = static_cast<std::size_t>(in.gcount());
   if (got < kImageSize) {
-    return {false, path.string() + " is not a radio image: it holds " + std::to_string(got) +
-                       " bytes, an image needs " + std::to_string(kImageSize) + "."};
+    return fileFailure({"%1 is not a radio image: it holds %2 bytes, an image needs %3.",
+                        "%1 不是电台映像：只有 %2 字节，映像需要 %3 字节。"},
+                       {path.string(), std::to_string(got), std::to_string(kImageSize)});
   }
   image = loaded;
-  return {true, {}};
+  return {true, {}, {}};
 }
 
 FileResult saveDatFile(const std::filesystem::path& path, const RadioImage& image) {
@@ -76,7 +97,9 @@ FileResult Document::load(const std::filesystem::path& path) {
 }
 
 FileResult Document::save() {
-  if (path_.empty()) return {false, "The document has no file yet: give one to save it as."};
+  if (path_.empty())
+    return fileFailure(
+        {"The document has no file yet: give one to save it as.", "文档还没有文件：请指定保存的文件名。"}, {});
   return saveAs(path_);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Language.h"
 #include "model/RadioImage.h"
 
 namespace radio {
@@ -19,9 +20,17 @@ namespace radio {
 
 struct FileResult {
   bool ok = false;
-  std::string error;  // one line for the user when !ok
+  std::string error;    // one line for the user when !ok, in English
+  std::string errorZh;  // the same line in Chinese; empty when there is none
   explicit operator bool() const { return ok; }
+  // The line in the language (English when it has no Chinese one).
+  [[nodiscard]] const std::string& text(Language lang) const {
+    return lang == Language::Chinese && !errorZh.empty() ? errorZh : error;
+  }
 };
+
+// A failure whose line is pattern with %1, %2, ... replaced by args, in both languages.
+[[nodiscard]] FileResult fileFailure(const Text& pattern, std::initializer_list<std::string> args);
 
 // Loads the first 6144 bytes of a .dat file into image. A shorter or unreadable
 // file is refused and image is left as it was.

@@ -284,6 +284,7 @@ TEST_F(CliCsv, ExitCodesAndReports) {
        "2 row(s) skipped with --strict"},
       {{"import", dat, file("missing.csv")}, 1, "", "missing.csv: No such file or directory"},
       {{"import", dat, file("")}, 1, "", ": Is a directory"},
+      {{"import", file("missing.dat"), fixture("mixed.csv"), "--lang", "zh"}, 1, "", "missing.dat：No such file"},
       {{"import", dat, fixture("malformed.csv"), "--lang", "zh"}, 1, "", "第 2 行：引号中的字段没有结束"},
       {{"import", dat, fixture("mixed.csv"), "--at", "0"}, 2, "", "--at takes a channel from 1 to 128"},
       {{"export", dat}, 2, "", "-o CHANNELS.csv"},
