@@ -31,8 +31,9 @@ struct DtmfCallListForm {
 // 8 bytes of each row are not touched.
 void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image);
 
-// The page's key filter: digits, A-D, Backspace, Delete and the arrows; with
-// Shift only 3 and 8 ("#" and "*"); F1 asks for help and passes.
+// The page's key filter: digits, A-D (with or without Shift), Backspace, Delete,
+// the arrows and the navigation keys; of the shifted digits only 3 and 8 ("#" and
+// "*"); F1 asks for help and passes.
 [[nodiscard]] KeyDecision dtmfCallListKey(const KeyStroke& key);
 
 }  // namespace radio

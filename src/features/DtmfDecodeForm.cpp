@@ -40,8 +40,8 @@ void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image) {
 
 KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode) {
   if (key.kind == KeyKind::F1) return {true, true};
-  if (!inStunCode) return {true, false};
-  if (key.shift) return {isHashOrStar(key), false};
+  if (!inStunCode || isNavigationKey(key)) return {true, false};
+  if (key.shift) return {isHashOrStar(key) || isLetterUpTo(key, 'D'), false};
   return {isDigitOrEditingKey(key, false) || isLetterUpTo(key, 'D'), false};
 }
 

@@ -53,8 +53,9 @@ struct DtmfDecodeForm {
 void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image);
 
 // The page's key filter. Every key passes (F1 asks for help first) except in the
-// Stun Code edit, which takes digits, A-D, Backspace, Delete, Left and Right, and
-// with Shift only 3 and 8 ("#" and "*").
+// Stun Code edit, which takes digits, A-D (with or without Shift), Backspace,
+// Delete, Left and Right, the navigation keys, and of the shifted digits only 3
+// and 8 ("#" and "*").
 [[nodiscard]] KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode);
 
 // Characters the Stun Code edit can hold.

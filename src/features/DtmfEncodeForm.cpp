@@ -153,6 +153,7 @@ std::string spinDtmfDigitTime(std::string_view text, int step) {
 
 KeyDecision dtmfEncodeKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
+  if (isNavigationKey(key)) return {true, false};
   if (key.shift) return {};
   return {isDigitOrEditingKey(key, false), false};
 }

@@ -71,7 +71,8 @@ void storeDtmfEncode(DtmfEncodeForm& form, RadioImage& image);
 [[nodiscard]] std::string spinDtmfFirstDelay(std::string_view text, int step);
 [[nodiscard]] std::string spinDtmfDigitTime(std::string_view text, int step);
 
-// The page's key filter: digits, Backspace, Delete, Left and Right without Shift.
+// The page's key filter: digits, Backspace, Delete, Left and Right without Shift,
+// and the navigation keys.
 [[nodiscard]] KeyDecision dtmfEncodeKey(const KeyStroke& key);
 
 }  // namespace radio

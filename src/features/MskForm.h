@@ -31,9 +31,9 @@ struct MskForm {
 // The dialog's OK: each code's characters (at most 4), the rest of its 4 bytes 0xFF.
 void storeMsk(const MskForm& form, RadioImage& image);
 
-// The dialog's key filter, whatever control has the focus: digits, A-F,
-// Backspace, Delete and the arrows pass; nothing passes while Shift is held;
-// F1 asks for help and passes; Tab, Enter and Esc are discarded.
+// The dialog's key filter, whatever control has the focus: digits, A-F (with or
+// without Shift), Backspace, Delete, the arrows and the navigation keys pass; no
+// shifted digit passes; F1 asks for help and passes; Enter is discarded.
 [[nodiscard]] KeyDecision mskKey(const KeyStroke& key);
 
 }  // namespace radio

@@ -133,6 +133,7 @@ std::string twoToneCellCommit(std::string_view text) {
 
 KeyDecision twoToneKey(const KeyStroke& key, bool encodePage) {
   if (key.kind == KeyKind::F1) return {!encodePage, true};
+  if (isNavigationKey(key)) return {true, false};
   if (key.shift) return {};
   // The decimal point from the keypad or from the main keyboard's full stop.
   return {isDigitOrEditingKey(key, true) || key.kind == KeyKind::KeypadDecimal || key.kind == KeyKind::FullStop, false};

@@ -65,7 +65,8 @@ enum class TwoToneField {
 [[nodiscard]] std::string twoToneCellCommit(std::string_view text);
 
 // The key filter of every 2-Tone page: digits (keypad included), the keypad's
-// decimal point, Backspace, Delete and the arrows, none of them with Shift. F1
+// decimal point, Backspace, Delete and the arrows, none of them with Shift, and
+// the navigation keys. F1
 // asks for help: the encode page then swallows it, the decode pages pass it on.
 [[nodiscard]] KeyDecision twoToneKey(const KeyStroke& key, bool encodePage);
 

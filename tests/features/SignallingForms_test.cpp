@@ -80,23 +80,29 @@ struct KeyCase {
   std::vector<KeyStroke> pass, discard;
 };
 
-TEST(Dtmf, KeyFilters) {
+TEST(SignallingKeys, FiltersPassTheirCharactersAndNeverTrapTheKeyboard) {
   const KeyCase cases[] = {
       {"encode",
        dtmfEncodeKey,
        {digit('5'), digit('5', false, true), named(KeyKind::Backspace), named(KeyKind::Left)},
-       {digit('5', true), named(KeyKind::Up), named(KeyKind::Escape), named(KeyKind::Enter), letter('A')}},
+       {digit('5', true), named(KeyKind::Up), named(KeyKind::Enter), letter('A')}},
       {"stun code",
        [](const KeyStroke& k) { return dtmfDecodeKey(k, true); },
-       {letter('D'), digit('3', true), digit('8', true)},
-       {letter('E'), digit('5', true), letter('A', true), named(KeyKind::Up), named(KeyKind::Escape)}},
+       {letter('D'), letter('A', true), digit('3', true), digit('8', true)},
+       {letter('E'), letter('E', true), digit('5', true), named(KeyKind::Up)}},
       {"call list",
        dtmfCallListKey,
-       {letter('A'), letter('B'), letter('C'), letter('D'), digit('3', true), named(KeyKind::Down)},
-       {letter('E'), digit('5', true), named(KeyKind::Enter), named(KeyKind::Escape)}},
+       {letter('A'), letter('D', true), digit('3', true), named(KeyKind::Down)},
+       {letter('E'), digit('5', true), named(KeyKind::Enter)}},
+      {"msk", mskKey, {letter('F'), letter('A', true), digit('0')}, {letter('G', true), digit('3', true)}},
+      {"2-tone", [](const KeyStroke& k) { return twoToneKey(k, true); }, {}, {letter('A')}},
   };
+  // Moving between fields and pages, closing and selecting pass everywhere.
+  const KeyStroke navigation[] = {
+      named(KeyKind::Tab), {KeyKind::Tab, 0, false, true}, named(KeyKind::Escape), named(KeyKind::SelectAll)};
   for (const KeyCase& c : cases) {
     for (const KeyStroke& k : c.pass) EXPECT_TRUE(c.filter(k).pass) << c.what << " " << int(k.kind) << k.ch;
+    for (const KeyStroke& k : navigation) EXPECT_EQ(c.filter(k), (KeyDecision{true, false})) << c.what << int(k.kind);
     for (const KeyStroke& k : c.discard) EXPECT_FALSE(c.filter(k).pass) << c.what << " " << int(k.kind) << k.ch;
   }
 }
@@ -232,7 +238,7 @@ TEST(TwoToneRules, KeyFilterTakesEitherDecimalPointAndNoShiftedDigit) {
   for (const bool keypad : {false, true}) {
     for (const KeyStroke& k : {named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), digit('4', false, true)})
       EXPECT_TRUE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
-    for (const KeyStroke& k : {named(KeyKind::Other), digit('4', true), named(KeyKind::Escape), named(KeyKind::Enter)})
+    for (const KeyStroke& k : {named(KeyKind::Other), digit('4', true), named(KeyKind::Enter)})
       EXPECT_FALSE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
   }
 }

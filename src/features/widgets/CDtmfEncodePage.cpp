@@ -8,7 +8,7 @@
 
 #include "features/DtmfEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 
@@ -47,7 +47,7 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
   grid->addWidget(sideTone_, 4, 0, 1, 3);
   grid->setRowStretch(5, 1);
 
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, this);
   filter->watch(this);
 }
 

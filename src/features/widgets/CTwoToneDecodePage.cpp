@@ -3,7 +3,7 @@
 #include <QGridLayout>
 
 #include "features/TwoToneDecodeForm.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
@@ -16,8 +16,7 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
   auto* layout = new QGridLayout(this);
   fields_ = new TwoToneFields(this, layout, state_.lang, kTwoToneDecodeRows);
   layout->setRowStretch(6, 1);
-  auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);
   filter->watch(this);
 }
 

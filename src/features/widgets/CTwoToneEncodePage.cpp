@@ -12,7 +12,7 @@
 
 #include "features/TwoToneEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
@@ -20,7 +20,6 @@
 namespace radio::gui {
 
 namespace {
-constexpr Text kNum{"Num", "编号"};
 constexpr int kBaseColumnWidth = 90;  // the number column as the grid is created, in pixels
 constexpr int kRows = twotone::kEncodeEntries + 1;
 
@@ -41,7 +40,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   grid_ = new QTableWidget(this);
   setHelpId(grid_, kTwoToneToneFields[0].helpId);
   setUpCallGrid(grid_, kRows, 3);
-  grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
+  grid_->item(0, 0)->setText(tr("Num"));
   grid_->item(0, 1)->setText(QString::fromUtf8(kTwoToneToneFields[0].label.in(state_.lang)));
   grid_->item(0, 2)->setText(QString::fromUtf8(kTwoToneToneFields[1].label.in(state_.lang)));
   for (int r = 1; r < kRows; ++r) grid_->item(r, 0)->setText(QString::number(r));
@@ -60,8 +59,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   editor_->setAcceptDrops(false);
   editor_->setCommitRule([](const std::string& text) { return twoToneCellCommit(text); });
 
-  auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, this);
   filter->watch(this);
 }
 
