@@ -14,7 +14,8 @@ void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image) {
 
 KeyDecision dtmfCallListKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
-  if (key.shift) return {isHashOrStar(key), false};
+  if (isNavigationKey(key)) return {true, false};
+  if (key.shift) return {isHashOrStar(key) || isLetterUpTo(key, 'D'), false};
   return {isDigitOrEditingKey(key, true) || isLetterUpTo(key, 'D'), false};
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "features/FieldInfo.h"
+#include "features/FormFields.h"
 #include "features/KeyRules.h"
 #include "model/RadioImage.h"
 
@@ -17,13 +18,25 @@ inline constexpr int kDtmfCallCount = 9;
 inline constexpr std::string_view kDtmfCallCharacters = "0123456789ABCD*#";
 
 // Entry n is "call<n>", labelled "<label> n"; the grid carries the help id.
-inline constexpr FieldInfo kDtmfCallField{
-    "call", {"Fast Call List", "快速呼叫列表"}, 1022, {"FastCallList", "快速呼叫列表"}};
+inline constexpr FieldInfo kDtmfCallField{.key = "call#",
+                                          .label = {"Fast Call List", "快速呼叫列表"},
+                                          .helpId = 1022,
+                                          .printed = {"FastCallList", "快速呼叫列表"},
+                                          .rule = {.kind = ValueKind::Code,
+                                                   .maxLength = addr::kDtmfCalls.length,
+                                                   .alphabet = kDtmfCallCharacters,
+                                                   .note = "up to 16 of 0-9 A-D * #"}};
 
 struct DtmfCallListForm {
   std::array<std::string, kDtmfCallCount> entries;  // entry n at index n-1
   bool operator==(const DtmfCallListForm&) const = default;
 };
+
+inline constexpr std::array<FormField<DtmfCallListForm>, 1> kDtmfCallRows{{
+    {.info = &kDtmfCallField,
+     .entry = [](DtmfCallListForm& form, int n, int) -> std::string& { return form.entries.at(std::size_t(n - 1)); },
+     .count = kDtmfCallCount},
+}};
 
 // Each entry up to its first 0xFF byte.
 [[nodiscard]] DtmfCallListForm loadDtmfCallList(const RadioImage& image);
@@ -31,8 +44,9 @@ struct DtmfCallListForm {
 // 8 bytes of each row are not touched.
 void storeDtmfCallList(const DtmfCallListForm& form, RadioImage& image);
 
-// The page's key filter: digits, A-D, Backspace, Delete and the arrows; with
-// Shift only 3 and 8 ("#" and "*"); F1 asks for help and passes.
+// The page's key filter: digits, A-D (with or without Shift), Backspace, Delete,
+// the arrows and the navigation keys; of the shifted digits only 3 and 8 ("#" and
+// "*"); F1 asks for help and passes.
 [[nodiscard]] KeyDecision dtmfCallListKey(const KeyStroke& key);
 
 }  // namespace radio

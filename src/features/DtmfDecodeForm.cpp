@@ -1,6 +1,6 @@
 #include "features/DtmfDecodeForm.h"
 
-#include "features/DtmfEncodeForm.h"
+#include "features/PrintedText.h"
 
 namespace radio {
 
@@ -11,6 +11,33 @@ std::vector<std::string> dtmfGroupCodeChoices(Language lang) {
 std::vector<std::string> dtmfStunTypeChoices(Language lang) {
   return {kStunTxInhibit.in(lang), kStunTransceiverInhibit.in(lang)};
 }
+
+namespace printout {
+
+namespace {
+// The codes print one byte beyond the page's ten.
+constexpr std::size_t kPrintedCode = dtmf::kCodeLength + 1;
+}  // namespace
+
+std::string dtmfIdCode(const RadioImage& image, Language lang) {
+  return imageText(image, addr::kDtmfIdCode, kPrintedCode, lang);
+}
+
+std::string dtmfGroupCode(const RadioImage& image, Language lang) {
+  const std::size_t at = kDtmfDecodeFields[1].field.offset;
+  return image.at(at) == 0xFF ? std::string(kGroupCodeOff.en) : imageText(image, at, 1, lang);
+}
+
+std::string dtmfStunCode(const RadioImage& image, Language lang) {
+  return imageText(image, addr::kDtmfStunCode, kPrintedCode, lang);
+}
+
+std::string dtmfStunType(const RadioImage& image, Language lang) {
+  const bool tx = image.flag(kDtmfDecodeFields[4].field);
+  return (tx ? Text{"Tx inbibit", kStunTxInhibit.zh} : kStunTransceiverInhibit).in(lang);
+}
+
+}  // namespace printout
 
 DtmfDecodeForm loadDtmfDecode(const RadioImage& image, Language lang) {
   DtmfDecodeForm form;
@@ -40,8 +67,8 @@ void storeDtmfDecode(const DtmfDecodeForm& form, RadioImage& image) {
 
 KeyDecision dtmfDecodeKey(const KeyStroke& key, bool inStunCode) {
   if (key.kind == KeyKind::F1) return {true, true};
-  if (!inStunCode) return {true, false};
-  if (key.shift) return {isHashOrStar(key), false};
+  if (!inStunCode || isNavigationKey(key)) return {true, false};
+  if (key.shift) return {isHashOrStar(key) || isLetterUpTo(key, 'D'), false};
   return {isDigitOrEditingKey(key, false) || isLetterUpTo(key, 'D'), false};
 }
 

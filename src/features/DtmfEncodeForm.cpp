@@ -6,16 +6,13 @@ namespace radio {
 
 namespace {
 
-constexpr int kSpeeds[4] = {6, 8, 10, 15};
+using dtmf::kSpeeds;
 constexpr int kSaturation = 1'000'000'000;
 
-int speedCode(int digitsPerSecond) {
-  switch (digitsPerSecond) {
-    case 6: return 0;
-    case 8: return 1;
-    case 10: return 2;
-    default: return 3;
-  }
+// The code of a speed; a speed of no code is the fastest.
+unsigned speedCode(int digitsPerSecond) {
+  const auto* found = std::find(kSpeeds.begin(), kSpeeds.end(), digitsPerSecond);
+  return static_cast<unsigned>(std::min<std::ptrdiff_t>(found - kSpeeds.begin(), kSpeeds.size() - 1));
 }
 
 int floorTo50(int v) { return v >= 0 ? v / 50 * 50 : -((-v + 49) / 50 * 50); }
@@ -39,7 +36,7 @@ int readDtmfNumber(std::string_view text) {
 
 DtmfEncodeForm loadDtmfEncode(const RadioImage& image) {
   DtmfEncodeForm form;
-  form.speed = std::to_string(kSpeeds[image.field(field::kDtmfSpeed)]);
+  form.speed = std::to_string(kSpeeds.at(image.field(field::kDtmfSpeed)));
   form.firstDelay = timeText(image, field::kDtmfFirstDelay);
   form.firstTime = timeText(image, field::kDtmfFirstTime);
   form.starHashTime = timeText(image, field::kDtmfStarHashTime);
@@ -52,7 +49,7 @@ void storeDtmfEncode(DtmfEncodeForm& form, RadioImage& image) {
   form.firstDelay = normaliseDtmfFirstDelay(form.firstDelay);
   form.firstTime = normaliseDtmfDigitTime(form.firstTime);
   form.starHashTime = normaliseDtmfDigitTime(form.starHashTime);
-  image.setField(field::kDtmfSpeed, static_cast<unsigned>(speedCode(readDtmfNumber(form.speed))));
+  image.setField(field::kDtmfSpeed, speedCode(readDtmfNumber(form.speed)));
   image.set(addr::kDtmfFirstDelay, timeByte(form.firstDelay));
   image.set(addr::kDtmfFirstTime, timeByte(form.firstTime));
   image.set(addr::kDtmfStarHashTime, timeByte(form.starHashTime));
@@ -151,8 +148,22 @@ std::string spinDtmfDigitTime(std::string_view text, int step) {
   return std::to_string(out);
 }
 
+namespace printout {
+
+std::string dtmfSpeed(const RadioImage& image, Language) {
+  const std::size_t code = image.at(kDtmfEncodeFields[0].field.offset);
+  return std::to_string(kSpeeds.at(std::min(code, kSpeeds.size() - 1)));
+}
+
+std::string dtmfSideTone(const RadioImage& image, Language) {
+  return image.flag(kDtmfEncodeFields[4].field) ? "√" : "×";
+}
+
+}  // namespace printout
+
 KeyDecision dtmfEncodeKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
+  if (isNavigationKey(key)) return {true, false};
   if (key.shift) return {};
   return {isDigitOrEditingKey(key, false), false};
 }

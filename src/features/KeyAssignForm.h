@@ -10,6 +10,9 @@
 
 namespace radio {
 
+// The dialog's section of get and set.
+inline constexpr const char* kKeyAssignSection = "key";
+
 inline constexpr int kSideKeyChoices = 4;
 // Help context of the four radio buttons (the Key Assignment command).
 inline constexpr int kKeyAssignHelpContext = 32800;

@@ -2,6 +2,10 @@
 
 namespace radio {
 
+bool isNavigationKey(const KeyStroke& key) {
+  return key.kind == KeyKind::Tab || key.kind == KeyKind::Escape || key.kind == KeyKind::SelectAll;
+}
+
 bool isDigitOrEditingKey(const KeyStroke& key, bool upDown) {
   switch (key.kind) {
     case KeyKind::Digit:

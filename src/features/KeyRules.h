@@ -24,10 +24,11 @@ enum class KeyKind {
   Up,
   Down,
   F1,
-  Tab,
+  Tab,  // Tab, Shift+Tab, and with Ctrl the tab pages' own keys
   Enter,
   Escape,
-  Other,  // punctuation, function keys, shortcuts, ...
+  SelectAll,  // Ctrl+A
+  Other,      // punctuation, function keys, other shortcuts, ...
 };
 
 struct KeyStroke {
@@ -45,12 +46,17 @@ struct KeyDecision {
   bool operator==(const KeyDecision&) const = default;
 };
 
+// Keys every filtered field lets through whatever it holds: Tab and Shift+Tab move
+// between the fields (with Ctrl, between the tab pages), Esc closes the window,
+// Ctrl+A selects the field's text. No window traps the keyboard.
+[[nodiscard]] bool isNavigationKey(const KeyStroke& key);
+
 // Keys every filtered field lets through: the digits, Backspace, Delete, Left and
 // Right, and Up and Down where the field takes them.
 [[nodiscard]] bool isDigitOrEditingKey(const KeyStroke& key, bool upDown);
 // Shift+3 ('#') and Shift+8 ('*') of the main keyboard.
 [[nodiscard]] bool isHashOrStar(const KeyStroke& key);
-// A letter key from 'A' up to last.
+// A letter key from 'A' up to last, with or without Shift (the edits upper-case it).
 [[nodiscard]] constexpr bool isLetterUpTo(const KeyStroke& key, char last) {
   return key.kind == KeyKind::Letter && key.ch >= 'A' && key.ch <= last;
 }

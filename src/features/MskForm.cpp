@@ -16,7 +16,8 @@ void storeMsk(const MskForm& form, RadioImage& image) {
 
 KeyDecision mskKey(const KeyStroke& key) {
   if (key.kind == KeyKind::F1) return {true, true};
-  if (key.shift) return {};
+  if (isNavigationKey(key)) return {true, false};
+  if (key.shift) return {isLetterUpTo(key, 'F'), false};
   return {isDigitOrEditingKey(key, true) || isLetterUpTo(key, 'F'), false};
 }
 

@@ -16,6 +16,9 @@
 
 namespace radio {
 
+// The dialog's section of get and set.
+inline constexpr const char* kOptionalSection = "optional";
+
 // The dialog's lists, in the order the CLI lists them (their image fields are
 // named in model/ImageMap.h).
 enum class OptionalList : int {

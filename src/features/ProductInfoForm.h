@@ -17,17 +17,25 @@
 
 namespace radio {
 
+// The dialog's section of get and set.
+inline constexpr const char* kProductSection = "product";
+
 class IniFile;
 
 inline constexpr int kMaxModels = 19;  // [Setup] Type1 .. Type19
 
 // The model list, then the four band edges (shown, never edited).
+inline constexpr ValueRule kBandEdgeRule{.note = "MHz, read-only"};
 inline constexpr std::array<FieldInfo, 5> kProductFields{{
-    {"model", {"Model", "机型"}, 1013, {}},
-    {"band1_low", {"Field", "频段"}, 1113, {}},
-    {"band1_high", {"Field", "频段"}, 1114, {}},
-    {"band2_low", {"Field", "频段"}, 1115, {}},
-    {"band2_high", {"Field", "频段"}, 1116, {}},
+    {.key = "model",
+     .label = {"Model", "机型"},
+     .helpId = 1013,
+     .rule = {.kind = ValueKind::Choice,
+              .note = "a model name of Program.ini [Setup] Type1..Type19, or #N for the N-th from 0"}},
+    {.key = "band1_low", .label = {"Field", "频段"}, .helpId = 1113, .rule = kBandEdgeRule},
+    {.key = "band1_high", .label = {"Field", "频段"}, .helpId = 1114, .rule = kBandEdgeRule},
+    {.key = "band2_low", .label = {"Field", "频段"}, .helpId = 1115, .rule = kBandEdgeRule},
+    {.key = "band2_high", .label = {"Field", "频段"}, .helpId = 1116, .rule = kBandEdgeRule},
 }};
 
 // The band edges in whole MHz, as the four edits show them.

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "features/FormFields.h"
 #include "model/AsciiText.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -18,7 +19,7 @@
 namespace radio {
 
 struct FieldLine {
-  std::string key;    // without the section: "tot" for optional.tot
+  std::string key;    // within the section: what follows "section."
   std::string value;  // the value text as the dialog shows it
   std::string label;  // the dialog's own label
 };
@@ -32,7 +33,7 @@ struct SectionContext {
 };
 
 struct Section {
-  std::string name;         // "optional", "product", "dtmf", ...
+  std::string name;         // the section: the part of a key before the dot
   std::string description;  // one line for --help
   std::function<std::vector<FieldLine>(const RadioImage&, const SectionContext&)> get;
   // Stores key=value into image; returns an error message when the dialog could
@@ -56,5 +57,95 @@ struct Section {
 [[nodiscard]] const char* checkText(bool on, Language lang);
 // A check box value for set: those texts, 1/0, on/off, yes/no, true/false.
 [[nodiscard]] std::optional<bool> parseCheck(const std::string& value);
+
+// The entry a value names among a list's entries: its text in the language shown,
+// in English or in Chinese (ignoring case), or "#N" for the N-th entry from 0.
+[[nodiscard]] std::optional<int> findEntry(const std::vector<std::string>& shown,
+                                           const std::vector<std::string>& english,
+                                           const std::vector<std::string>& chinese, const std::string& value);
+// The refusal of a value that is no entry of the list.
+[[nodiscard]] std::string entryError(const std::vector<std::string>& items, Language lang);
+// The refusal of a key no field of the section has.
+[[nodiscard]] std::string unknownKeyError(const std::string& key, Language lang);
+
+// Types value into an edit or list of the rule as set does: checks it against
+// the rule (characters, length, list entries), upper-cases, leaves the edit, and
+// puts the result into out; a value the control could not hold is refused with
+// its message and out is left as it was.
+[[nodiscard]] std::optional<std::string> typeInto(const ValueRule& rule, const std::string& value, Language lang,
+                                                  std::string& out);
+[[nodiscard]] std::optional<std::string> checkInto(const std::string& value, Language lang, bool& out);
+
+// The get line of a field: value and label; n > 0 numbers a numbered field; a page
+// of several entries puts the entry's key and label before the field's.
+[[nodiscard]] FieldLine fieldLine(const FieldInfo& info, int n, std::string value, const std::string& entryKey,
+                                  const std::string& entryLabel, Language lang);
+// The keys of a field for --help: one key, or "first ... last" of a numbered field
+// or of a field on several entries.
+[[nodiscard]] std::pair<std::string, std::string> fieldKeys(const FieldInfo& info, int count, const char* entryKey,
+                                                            int entries);
+
+// A page of a section with its form type put away: get appends its lines, set
+// stores key=value when one of its fields has the key.
+struct SectionPage {
+  struct SetResult {
+    bool found = false;
+    std::optional<std::string> error;
+  };
+  std::function<void(const RadioImage&, Language, std::vector<FieldLine>&)> get;
+  std::function<SetResult(RadioImage&, Language, const std::string& key, const std::string& value)> set;
+  std::vector<std::pair<std::string, std::string>> keys;
+};
+
+template <class Form>
+[[nodiscard]] SectionPage sectionPage(const FormPage<Form>& page) {
+  const int first = page.entries > 0 ? 1 : 0;
+  SectionPage out;
+  out.get = [page, first](const RadioImage& image, Language lang, std::vector<FieldLine>& lines) {
+    for (int k = first; k <= page.entries; ++k) {
+      Form form = page.load(image, lang, k);
+      const std::string key = numberedKey(page.entryKey, k);
+      const std::string label = page.entries > 0 ? numberedKey(page.entryLabel.in(lang), k) : std::string();
+      for (const FormField<Form>& f : page.fields) {
+        if (f.entry) {
+          for (int n = 1; n <= f.count; ++n)
+            for (int c = 0; c < f.columns; ++c)
+              lines.push_back(fieldLine(f.info[c], n, f.entry(form, n, c), key, label, lang));
+        } else {
+          std::string value = f.check ? std::string(checkText(form.*f.check, lang)) : form.*f.text;
+          lines.push_back(fieldLine(*f.info, 0, std::move(value), key, label, lang));
+        }
+      }
+    }
+  };
+  out.set = [page, first](RadioImage& image, Language lang, const std::string& key,
+                          const std::string& value) -> SectionPage::SetResult {
+    for (int k = first; k <= page.entries; ++k) {
+      const std::string prefix = numberedKey(page.entryKey, k);
+      if (key.compare(0, prefix.size(), prefix) != 0) continue;
+      const std::string_view own = std::string_view(key).substr(prefix.size());
+      for (const FormField<Form>& f : page.fields) {
+        for (int c = 0; c < f.columns; ++c) {
+          const FieldInfo& info = f.info[c];
+          const int n = f.entry ? numberInKey(own, info.key, f.count) : 0;
+          if (f.entry ? n == 0 : own != info.key) continue;
+          Form form = page.load(image, lang, k);
+          auto error = f.check ? checkInto(value, lang, form.*f.check)
+                               : typeInto(info.rule, value, lang, f.entry ? f.entry(form, n, c) : form.*f.text);
+          if (!error) page.store(form, image, k);
+          return {true, std::move(error)};
+        }
+      }
+    }
+    return {};
+  };
+  for (const FormField<Form>& f : page.fields)
+    for (int c = 0; c < f.columns; ++c) out.keys.push_back(fieldKeys(f.info[c], f.count, page.entryKey, page.entries));
+  return out;
+}
+
+// A section of pages: get lists every page's fields in order, set stores through
+// the page that has the key.
+[[nodiscard]] Section pagesSection(std::string name, std::string description, std::vector<SectionPage> pages);
 
 }  // namespace radio

@@ -12,6 +12,9 @@
 
 namespace radio {
 
+// The dialog's section of get and set.
+inline constexpr const char* kSquelchSection = "squelch";
+
 inline constexpr int kSquelchRows = 4;
 inline constexpr int kSquelchMinShown = -55;
 inline constexpr int kSquelchMaxShown = 54;

@@ -17,26 +17,48 @@ inline constexpr int kTwoToneDecodeEntries = 8;
   return rowSlotOffset(addr::kTwoToneDecode, decodeEntry::kSize, static_cast<std::size_t>(k - 1));
 }
 
-// The page's fields in its order; "dec<k>_<key>" in the CLI.
+// Decode entry k's page: its tab label and the key before its fields' keys ("dec3_a").
+inline constexpr Text kTwoToneDecodeTab{"2-Tone#", "2-Tone#"};
+inline constexpr const char* kTwoToneDecodeKey = "dec#_";
+
+// The page's fields in its order.
 inline constexpr std::array<FieldInfo, 6> kTwoToneDecodeFields{{
-    {"a", {"A Tone(HZ)", "A音(HZ)"}, 1037, {"A Tone (Hz):", "A 音 (Hz):"}, 1068},
-    {"b", {"B Tone(HZ)", "B音(HZ)"}, 1038, {"B Tone (Hz):", "B 音 (Hz):"}, 1069},
-    {"first_delay",
-     {"The first delay time(s)", "第一延迟时间(秒)"},
-     1039,
-     {"The first delay time (s):", "第一音频持续时间 (s):"},
-     1070},
-    {"second_delay",
-     {"The second delay time(s)", "第二延迟时间(秒)"},
-     1040,
-     {"The second delay time (s):", "第二音频持续时间 (s)"},
-     1071},
-    {"interval", {"Interval time(s)", "间隔时间(秒)"}, 1041, {"Interval time (s):", "音频间隔时间 (s):"}, 1072},
-    {"long_delay",
-     {"Long tone delay time(s)", "长音延迟时间(秒)"},
-     1042,
-     {"Long tone delay time (s):", "长音持续时间 (s):"},
-     1073},
+    {.key = "a",
+     .label = {"A Tone(HZ)", "A音(HZ)"},
+     .helpId = 1037,
+     .printed = {"A Tone (Hz):", "A 音 (Hz):"},
+     .spinHelpId = 1068,
+     .rule = twoToneRule<TwoToneField::Tone>("288.5..3106.0 Hz")},
+    {.key = "b",
+     .label = {"B Tone(HZ)", "B音(HZ)"},
+     .helpId = 1038,
+     .printed = {"B Tone (Hz):", "B 音 (Hz):"},
+     .spinHelpId = 1069,
+     .rule = twoToneRule<TwoToneField::Tone>("288.5..3106.0 Hz")},
+    {.key = "first_delay",
+     .label = {"The first delay time(s)", "第一延迟时间(秒)"},
+     .helpId = 1039,
+     .printed = {"The first delay time (s):", "第一音频持续时间 (s):"},
+     .spinHelpId = 1070,
+     .rule = twoToneRule<TwoToneField::Delay>("0.5..10.0 s")},
+    {.key = "second_delay",
+     .label = {"The second delay time(s)", "第二延迟时间(秒)"},
+     .helpId = 1040,
+     .printed = {"The second delay time (s):", "第二音频持续时间 (s)"},
+     .spinHelpId = 1071,
+     .rule = twoToneRule<TwoToneField::Delay>("0.5..10.0 s")},
+    {.key = "interval",
+     .label = {"Interval time(s)", "间隔时间(秒)"},
+     .helpId = 1041,
+     .printed = {"Interval time (s):", "音频间隔时间 (s):"},
+     .spinHelpId = 1072,
+     .rule = twoToneRule<TwoToneField::DecodeInterval>("0.0..2.0 s")},
+    {.key = "long_delay",
+     .label = {"Long tone delay time(s)", "长音延迟时间(秒)"},
+     .helpId = 1042,
+     .printed = {"Long tone delay time (s):", "长音持续时间 (s):"},
+     .spinHelpId = 1073,
+     .rule = twoToneRule<TwoToneField::Delay>("0.5..10.0 s")},
 }};
 
 struct TwoToneDecodeForm {
@@ -50,14 +72,16 @@ struct TwoToneDecodeForm {
 };
 
 // A decode page's edits in its order.
-inline constexpr std::array<TwoToneRow<TwoToneDecodeForm>, 6> kTwoToneDecodeRows{{
-    {&kTwoToneDecodeFields[0], TwoToneField::Tone, &TwoToneDecodeForm::aTone},
-    {&kTwoToneDecodeFields[1], TwoToneField::Tone, &TwoToneDecodeForm::bTone},
-    {&kTwoToneDecodeFields[2], TwoToneField::Delay, &TwoToneDecodeForm::firstDelay},
-    {&kTwoToneDecodeFields[3], TwoToneField::Delay, &TwoToneDecodeForm::secondDelay},
-    {&kTwoToneDecodeFields[4], TwoToneField::DecodeInterval, &TwoToneDecodeForm::interval},
-    {&kTwoToneDecodeFields[5], TwoToneField::Delay, &TwoToneDecodeForm::longDelay},
+inline constexpr std::array<FormField<TwoToneDecodeForm>, 6> kTwoToneDecodeRows{{
+    {&kTwoToneDecodeFields[0], &TwoToneDecodeForm::aTone},
+    {&kTwoToneDecodeFields[1], &TwoToneDecodeForm::bTone},
+    {&kTwoToneDecodeFields[2], &TwoToneDecodeForm::firstDelay},
+    {&kTwoToneDecodeFields[3], &TwoToneDecodeForm::secondDelay},
+    {&kTwoToneDecodeFields[4], &TwoToneDecodeForm::interval},
+    {&kTwoToneDecodeFields[5], &TwoToneDecodeForm::longDelay},
 }};
+// The printed report lists the long tone delay before the interval.
+inline constexpr std::array<std::size_t, 6> kTwoToneDecodePrintedOrder{0, 1, 2, 3, 5, 4};
 
 // What page k shows when it becomes visible: tones "%4.1f", times "%2.1f" of the
 // stored value / 10, out-of-range values as stored.

@@ -1,5 +1,7 @@
 #include "features/TwoToneEncodeForm.h"
 
+#include <cstdio>
+
 namespace radio {
 
 namespace {
@@ -69,5 +71,30 @@ void storeTwoToneEncode(const TwoToneEncodeForm& form, RadioImage& image) {
     }
   }
 }
+
+namespace printout {
+
+namespace {
+std::string printed(const char* format, double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+}  // namespace
+
+std::string twoToneInterval(const RadioImage& image, Language) {
+  return printed("%2.1f", image.be16(addr::kTwoToneInterval) / 20.0);
+}
+
+std::string twoToneShortBeep(const RadioImage& image, Language lang) {
+  return ((image.at(addr::kTwoToneShortBeep) & 1) ? Text{"ON", "开"} : Text{"Off", "关"}).in(lang);
+}
+
+std::string twoToneEncodeTone(const RadioImage& image, int n, int t) {
+  const std::size_t offset = twoToneEncodeOffset(n, t);
+  return image.at(offset) == 0xFF ? std::string() : printed("%4.1f", image.be16(offset) / 10.0);
+}
+
+}  // namespace printout
 
 }  // namespace radio

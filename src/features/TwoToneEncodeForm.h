@@ -8,10 +8,14 @@
 #include <string>
 
 #include "features/FieldInfo.h"
+#include "features/FormFields.h"
 #include "features/TwoToneNumber.h"
 #include "model/RadioImage.h"
 
 namespace radio {
+
+// The 2-Tone window's section of get and set (encode and decode pages).
+inline constexpr const char* kTwoToneSection = "twotone";
 
 namespace twotone {
 // The delays are s x 10 in the display form and s x 20 in the radio form; the
@@ -28,41 +32,6 @@ inline constexpr int kEncodeEntries = 32;
          2 * static_cast<std::size_t>(t);
 }
 
-// The timing fields in the page's order, then the short beep check box.
-inline constexpr std::array<FieldInfo, 6> kTwoToneTimingFields{{
-    {"first_delay",
-     {"The first delay time(s)", "第一延迟时间(秒)"},
-     1250,
-     {"The first delay time(s):", "第一音频持续时间 (s):"},
-     1055},
-    {"second_delay",
-     {"The second delay time(s)", "第二延迟时间(秒)"},
-     1251,
-     {"The second delay time(s):", "第二音频持续时间 (s)"},
-     1056},
-    {"long_delay",
-     {"Long tone delay time(s)", "长音延迟时间(秒)"},
-     1252,
-     {"Long tone delay time(s):", "长音持续时间 (s):"},
-     1057},
-    {"tone_interval",
-     {"Tone interval time(ms)", "音间隔时间(毫秒)"},
-     1253,
-     {"Tone interval time(s):", "音频间隔时间 (s):"},
-     1058},
-    {"tx_rise",
-     {"Tx rise delay time(ms)", "发射上升延迟时间(毫秒)"},
-     1054,
-     {"Txrise delay time(s):", "上升发射延迟时间 (s):"},
-     1059},
-    {"short_beep", {"Short beep tone", "短提示音"}, 1061, {"Short beep tone:", "短哔音:"}},
-}};
-// The two tone columns of the encode grid: entry n's keys are "enc<n>_a", "enc<n>_b".
-inline constexpr std::array<FieldInfo, 2> kTwoToneToneFields{{
-    {"_a", {"Tone1 Fre", "音频1"}, 1060, {"Tone Fre1", "音频1"}},
-    {"_b", {"Tone2 Fre", "音频2"}, 1060, {"Tone Fre2", "音频2"}},
-}};
-
 struct TwoToneEncodeForm {
   std::string firstDelay;    // "The first delay time(s)"
   std::string secondDelay;   // "The second delay time(s)"
@@ -75,22 +44,87 @@ struct TwoToneEncodeForm {
   bool operator==(const TwoToneEncodeForm&) const = default;
 };
 
-// A timing or tone edit of the 2-Tone pages: its names, how it rounds and spins,
-// and its text in the form.
-template <class Form>
-struct TwoToneRow {
-  const FieldInfo* info;
-  TwoToneField kind;
-  std::string Form::*member;
-};
-// The encode timing edits in the page's order (the short beep follows them).
-inline constexpr std::array<TwoToneRow<TwoToneEncodeForm>, 5> kTwoToneTimingRows{{
-    {&kTwoToneTimingFields[0], TwoToneField::Delay, &TwoToneEncodeForm::firstDelay},
-    {&kTwoToneTimingFields[1], TwoToneField::Delay, &TwoToneEncodeForm::secondDelay},
-    {&kTwoToneTimingFields[2], TwoToneField::Delay, &TwoToneEncodeForm::longDelay},
-    {&kTwoToneTimingFields[3], TwoToneField::EncodeInterval, &TwoToneEncodeForm::toneInterval},
-    {&kTwoToneTimingFields[4], TwoToneField::TxRise, &TwoToneEncodeForm::txRise},
+// The printed report reads the tone interval with the C library's rounding of
+// the binary fraction (the page rounds the exact decimal), the short beep from bit
+// 0 alone (the page: any set bit), and an encode tone whose first byte is 0xFF as
+// no tone (the page: only 0xFFFF).
+namespace printout {
+[[nodiscard]] std::string twoToneInterval(const RadioImage& image, Language lang);
+[[nodiscard]] std::string twoToneShortBeep(const RadioImage& image, Language lang);
+[[nodiscard]] std::string twoToneEncodeTone(const RadioImage& image, int n, int t);
+}  // namespace printout
+
+// The timing fields in the page's order, then the short beep check box.
+inline constexpr std::array<FieldInfo, 6> kTwoToneTimingFields{{
+    {.key = "first_delay",
+     .label = {"The first delay time(s)", "第一延迟时间(秒)"},
+     .helpId = 1250,
+     .printed = {"The first delay time(s):", "第一音频持续时间 (s):"},
+     .spinHelpId = 1055,
+     .rule = twoToneRule<TwoToneField::Delay>("0.5..10.0 s")},
+    {.key = "second_delay",
+     .label = {"The second delay time(s)", "第二延迟时间(秒)"},
+     .helpId = 1251,
+     .printed = {"The second delay time(s):", "第二音频持续时间 (s)"},
+     .spinHelpId = 1056,
+     .rule = twoToneRule<TwoToneField::Delay>("0.5..10.0 s")},
+    {.key = "long_delay",
+     .label = {"Long tone delay time(s)", "长音延迟时间(秒)"},
+     .helpId = 1252,
+     .printed = {"Long tone delay time(s):", "长音持续时间 (s):"},
+     .spinHelpId = 1057,
+     .rule = twoToneRule<TwoToneField::Delay>("0.5..10.0 s")},
+    {.key = "tone_interval",
+     .label = {"Tone interval time(ms)", "音间隔时间(毫秒)"},
+     .helpId = 1253,
+     .printed = {"Tone interval time(s):", "音频间隔时间 (s):"},
+     .spinHelpId = 1058,
+     .rule = twoToneRule<TwoToneField::EncodeInterval>("0.0..2.0 s"),
+     .printedAs = printout::twoToneInterval},
+    {.key = "tx_rise",
+     .label = {"Tx rise delay time(ms)", "发射上升延迟时间(毫秒)"},
+     .helpId = 1054,
+     .printed = {"Txrise delay time(s):", "上升发射延迟时间 (s):"},
+     .spinHelpId = 1059,
+     .rule = twoToneRule<TwoToneField::TxRise>("0.10..1.00 s in steps of 0.05")},
+    {.key = "short_beep",
+     .label = {"Short beep tone", "短提示音"},
+     .helpId = 1061,
+     .printed = {"Short beep tone:", "短哔音:"},
+     .rule = {.kind = ValueKind::Check, .note = "checked, unchecked"},
+     .printedAs = printout::twoToneShortBeep},
 }};
+
+// The two tone columns of the encode grid: entry n's keys are "enc<n>_a", "enc<n>_b".
+inline constexpr std::array<FieldInfo, 2> kTwoToneToneFields{{
+    {.key = "enc#_a",
+     .label = {"Tone1 Fre", "音频1"},
+     .helpId = 1060,
+     .printed = {"Tone Fre1", "音频1"},
+     .rule = twoToneCellRule("Tone1 of entry 1..32: 288.5..3106.0 Hz, empty for none")},
+    {.key = "enc#_b",
+     .label = {"Tone2 Fre", "音频2"},
+     .helpId = 1060,
+     .printed = {"Tone Fre2", "音频2"},
+     .rule = twoToneCellRule("Tone2 of entry 1..32: 288.5..3106.0 Hz, empty for none")},
+}};
+
+inline constexpr std::array<FormField<TwoToneEncodeForm>, 7> kTwoToneEncodeRows{{
+    {&kTwoToneTimingFields[0], &TwoToneEncodeForm::firstDelay},
+    {&kTwoToneTimingFields[1], &TwoToneEncodeForm::secondDelay},
+    {&kTwoToneTimingFields[2], &TwoToneEncodeForm::longDelay},
+    {&kTwoToneTimingFields[3], &TwoToneEncodeForm::toneInterval},
+    {&kTwoToneTimingFields[4], &TwoToneEncodeForm::txRise},
+    {&kTwoToneTimingFields[5], nullptr, &TwoToneEncodeForm::shortBeep},
+    {.info = &kTwoToneToneFields[0],
+     .entry = [](TwoToneEncodeForm& form, int n, int t) -> std::string& {
+       return form.tones.at(std::size_t(n - 1)).at(std::size_t(t));
+     },
+     .count = twotone::kEncodeEntries,
+     .columns = 2},
+}};
+// The timing edits of the page: the rows before the short beep.
+inline constexpr std::span<const FormField<TwoToneEncodeForm>, 5> kTwoToneTimingRows{kTwoToneEncodeRows.data(), 5};
 
 // What the page shows when it becomes visible (from the display form).
 [[nodiscard]] TwoToneEncodeForm loadTwoToneEncode(const RadioImage& image);

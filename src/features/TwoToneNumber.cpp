@@ -75,18 +75,17 @@ struct FieldRule {
   Micros max;
   int width;
   int decimals;
-  std::size_t maxLength;
 };
 
 FieldRule ruleOf(TwoToneField field) {
   switch (field) {
-    case TwoToneField::Tone: return {288'500'000, 3'106'000'000, 4, 1, 6};
-    case TwoToneField::Delay: return {500'000, 10'000'000, 2, 1, 4};
-    case TwoToneField::DecodeInterval: return {0, 2'000'000, 1, 1, 3};
-    case TwoToneField::EncodeInterval: return {0, 2'000'000, 2, 1, 3};
-    case TwoToneField::TxRise: return {100'000, 1'000'000, 3, 2, 4};
+    case TwoToneField::Tone: return {288'500'000, 3'106'000'000, 4, 1};
+    case TwoToneField::Delay: return {500'000, 10'000'000, 2, 1};
+    case TwoToneField::DecodeInterval: return {0, 2'000'000, 1, 1};
+    case TwoToneField::EncodeInterval: return {0, 2'000'000, 2, 1};
+    case TwoToneField::TxRise: return {100'000, 1'000'000, 3, 2};
   }
-  return {0, 0, 0, 0, 0};
+  return {0, 0, 0, 0};
 }
 
 constexpr Micros kTxRiseGrid = 50'000;  // 0.05 s
@@ -96,8 +95,6 @@ Micros floorToGrid(Micros v) {
 }
 
 }  // namespace
-
-std::size_t twoToneMaxLength(TwoToneField field) { return ruleOf(field).maxLength; }
 
 std::string twoToneLeave(TwoToneField field, std::string_view text) {
   const FieldRule r = ruleOf(field);
@@ -133,6 +130,7 @@ std::string twoToneCellCommit(std::string_view text) {
 
 KeyDecision twoToneKey(const KeyStroke& key, bool encodePage) {
   if (key.kind == KeyKind::F1) return {!encodePage, true};
+  if (isNavigationKey(key)) return {true, false};
   if (key.shift) return {};
   // The decimal point from the keypad or from the main keyboard's full stop.
   return {isDigitOrEditingKey(key, true) || key.kind == KeyKind::KeypadDecimal || key.kind == KeyKind::FullStop, false};

@@ -36,6 +36,7 @@ inline constexpr Micros kMicro = 1'000'000;
 
 #include <cstddef>
 
+#include "features/FieldInfo.h"
 #include "features/KeyRules.h"
 
 namespace radio {
@@ -50,7 +51,16 @@ enum class TwoToneField {
 };
 
 // The longest text the field's edit accepts.
-[[nodiscard]] std::size_t twoToneMaxLength(TwoToneField field);
+[[nodiscard]] constexpr std::size_t twoToneMaxLength(TwoToneField field) {
+  switch (field) {
+    case TwoToneField::Tone: return 6;
+    case TwoToneField::DecodeInterval:
+    case TwoToneField::EncodeInterval: return 3;
+    case TwoToneField::Delay:
+    case TwoToneField::TxRise: return 4;
+  }
+  return 0;
+}
 
 // Leaving the edit: clamps into the range (non-numeric text reads as 0 and so
 // becomes the minimum) and formats. Tx rise is first lowered onto the 0.05 grid.
@@ -64,9 +74,41 @@ enum class TwoToneField {
 // anything else is clamped like a tone.
 [[nodiscard]] std::string twoToneCellCommit(std::string_view text);
 
+// The leaving and spinning rules of one kind of edit, as the field tables hold them.
+template <TwoToneField F>
+[[nodiscard]] std::string twoToneLeaveAs(std::string_view text) {
+  return twoToneLeave(F, text);
+}
+template <TwoToneField F>
+[[nodiscard]] std::string twoToneSpinAs(std::string_view text, int step) {
+  return twoToneSpin(F, text, step);
+}
+
+// The value rule of a 2-Tone edit: digits and a decimal point, its length, and the
+// kind's rules of leaving the edit and of the spin arrows.
+template <TwoToneField F>
+[[nodiscard]] constexpr ValueRule twoToneRule(const char* note) {
+  return {.kind = ValueKind::Number,
+          .maxLength = twoToneMaxLength(F),
+          .alphabet = "0123456789.",
+          .leave = twoToneLeaveAs<F>,
+          .spin = twoToneSpinAs<F>,
+          .note = note};
+}
+
 // The key filter of every 2-Tone page: digits (keypad included), the keypad's
-// decimal point, Backspace, Delete and the arrows, none of them with Shift. F1
+// decimal point, Backspace, Delete and the arrows, none of them with Shift, and
+// the navigation keys. F1
 // asks for help: the encode page then swallows it, the decode pages pass it on.
 [[nodiscard]] KeyDecision twoToneKey(const KeyStroke& key, bool encodePage);
+
+// The value rule of a cell of the encode tone list: a tone, or empty for none.
+[[nodiscard]] constexpr ValueRule twoToneCellRule(const char* note) {
+  return {.kind = ValueKind::Number,
+          .maxLength = twoToneMaxLength(TwoToneField::Tone),
+          .alphabet = "0123456789.",
+          .leave = twoToneCellCommit,
+          .note = note};
+}
 
 }  // namespace radio

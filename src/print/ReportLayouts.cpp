@@ -1,6 +1,8 @@
 #include "print/ReportLayouts.h"
 
+#include <array>
 #include <cstdio>
+#include <span>
 
 #include "features/DtmfCallListForm.h"
 #include "features/DtmfDecodeForm.h"
@@ -8,7 +10,6 @@
 #include "features/MskForm.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/TwoToneDecodeForm.h"
-#include "model/CodePage.h"
 
 namespace radio::print {
 
@@ -22,39 +23,28 @@ struct Label {
 
 const Text kOnOff[2] = {{"Off", "关"}, {"On", "开"}};
 
-std::string format(const char* pattern, double value) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, pattern, value);
-  return buf;
-}
-
 std::string number(int value) { return std::to_string(value); }
 
 std::string onOff(bool on, Language lang) { return kOnOff[on ? 1 : 0].in(lang); }
 
+// The lines of a form's fields, one body line each from line y down: the page's
+// label and the value, which is the printout's own reading of the field where it
+// has one and otherwise what the dialog shows (a check box as On or Off).
+template <class Rows, class Form>
+void fieldLines(PageWriter& page, const Rows& rows, const Form& form, const RadioImage& image, Language lang,
+                double labelX, double valueX, int y) {
+  for (const FormField<Form>& row : rows) {
+    std::string value = row.info->printedAs ? row.info->printedAs(image, lang)
+                        : row.check         ? onOff(form.*row.check, lang)
+                                            : form.*row.text;
+    page.text(labelX, y, row.info->printed.in(lang));
+    page.text(valueX, y--, std::move(value));
+  }
+}
+
 void drawTitle(PageWriter& page, PageKind kind, Language lang) {
   const PageGeometry& g = page.geometry();
   page.textAt(6 * g.unit(), -g.titleLine, pageTitle(kind, lang), FontRole::Title);
-}
-
-// Replaces what the code page could not decode (kept as private-use characters)
-// and control characters by "?", so that nothing unprintable reaches the page.
-std::string printable(const std::string& utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : 4;
-    len = std::min(len, utf8.size() - i);
-    unsigned cp = len == 1 ? c : len == 2 ? (c & 0x1Fu) : len == 3 ? (c & 0x0Fu) : (c & 0x07u);
-    for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
-    if (cp < 0x20 || cp == 0x7F || (cp >= 0xE000 && cp <= 0xF8FF)) {
-      out += '?';
-    } else {
-      out.append(utf8, i, len);
-    }
-    i += len;
-  }
-  return out;
 }
 
 }  // namespace
@@ -79,17 +69,6 @@ void PageWriter::line(int x1, int y1, int x2, int y2) {
   item.x2 = x2;
   item.y2 = y2;
   items_.push_back(std::move(item));
-}
-
-std::string imageText(const RadioImage& image, std::size_t offset, std::size_t maxLength, Language lang) {
-  std::string bytes;
-  for (std::size_t i = 0; i < maxLength && offset + i < kImageSize; ++i) {
-    const Byte b = image.at(offset + i);
-    // The texts end at 0xFF; a zero byte ends them as well, as in a C string.
-    if (b == 0xFF || b == 0x00) break;
-    bytes += static_cast<char>(b);
-  }
-  return printable(decodeCodePage(bytes, lang));
 }
 
 // Code n of a run of code slots, read as imageText reads.
@@ -117,31 +96,9 @@ void drawDtmfPage(PageWriter& page, const RadioImage& image, Language lang) {
   constexpr double kLabelX = 9;
   constexpr double kValueX = 40;
   page.text(6, -4, Text{"Encode", "编码"}.in(lang));
-  for (int i = 0; i < 5; ++i)
-    page.text(kLabelX, -5 - i, kDtmfEncodeFields[static_cast<std::size_t>(i)].printed.in(lang));
-  // The sheet reads the whole speed and time bytes, as the radio holds them; the
-  // DTMF dialog reads bits 0-1 and bits 0-4 (field::kDtmfSpeed, kDtmfFirstDelay...).
-  const Byte speed = image.at(addr::kDtmfSpeed);
-  page.text(kValueX, -5, number(speed == 0 ? 6 : speed == 1 ? 8 : speed == 2 ? 10 : 15));
-  page.text(kValueX, -6, number(image.at(addr::kDtmfFirstDelay) * 50));
-  page.text(kValueX, -7, number(image.at(addr::kDtmfFirstTime) * 50));
-  page.text(kValueX, -8, number(image.at(addr::kDtmfStarHashTime) * 50));
-  page.text(kValueX, -9, image.flag(field::kDtmfSideTone) ? "√" : "×");
-
+  fieldLines(page, kDtmfEncodeRows, loadDtmfEncode(image), image, lang, kLabelX, kValueX, -5);
   page.text(6, -11, Text{"Decode", "解码"}.in(lang));
-  for (int i = 0; i < 5; ++i)
-    page.text(kLabelX, -12 - i, kDtmfDecodeFields[static_cast<std::size_t>(i)].printed.in(lang));
-  // The codes print one byte beyond the dialog's ten.
-  constexpr std::size_t kPrintedCode = addr::kDtmfCodeLength + 1;
-  page.text(kValueX, -12, imageText(image, addr::kDtmfIdCode, kPrintedCode, lang));
-  page.text(
-      kValueX, -13,
-      image.at(addr::kDtmfGroupCode) == 0xFF ? std::string("Off") : imageText(image, addr::kDtmfGroupCode, 1, lang));
-  page.text(kValueX, -14, onOff(image.flag(field::kDtmfStunActivation), lang));
-  page.text(kValueX, -15, imageText(image, addr::kDtmfStunCode, kPrintedCode, lang));
-  page.text(kValueX, -16,
-            image.flag(field::kDtmfStunType) ? Text{"Tx inbibit", "禁止发射"}.in(lang)
-                                             : Text{"Transceiver inhibit", "禁止收发"}.in(lang));
+  fieldLines(page, kDtmfDecodeRows, loadDtmfDecode(image, lang), image, lang, kLabelX, kValueX, -12);
 
   page.text(6, -18, Text{"CallList", "呼叫列表"}.in(lang));
   page.text(9, -19, Text{"Num", "编号"}.in(lang));
@@ -238,25 +195,13 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
 
 void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::TwoToneDecode, lang);
-  // The page prints the long delay before the interval.
-  const auto& f = kTwoToneDecodeFields;
-  const Text labels[] = {f[0].printed, f[1].printed, f[2].printed, f[3].printed, f[5].printed, f[4].printed};
-  for (int e = 1; e <= 8; ++e) {
+  std::array<FormField<TwoToneDecodeForm>, kTwoToneDecodeRows.size()> rows{};
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = kTwoToneDecodeRows.at(kTwoToneDecodePrintedOrder[i]);
+  for (int e = 1; e <= kTwoToneDecodeEntries; ++e) {
     const int c = (e - 1) % 2;
     const int r = (e - 1) / 2;
-    const std::size_t entry = twoToneDecodeOffset(e);
     page.text(3 + 32 * c, -(4 + 9 * r), "2-Tone " + number(e) + ":");
-    using namespace decodeEntry;
-    const std::string values[] = {
-        format("%4.1f", image.be16(entry + kATone) / 10.0),    format("%4.1f", image.be16(entry + kBTone) / 10.0),
-        format("%2.1f", image.at(entry + kFirstDelay) / 10.0), format("%2.1f", image.at(entry + kSecondDelay) / 10.0),
-        format("%2.1f", image.at(entry + kLongDelay) / 10.0),  format("%2.1f", image.at(entry + kInterval) / 10.0),
-    };
-    for (int i = 0; i < 6; ++i) {
-      const int y = -(5 + i + 9 * r);
-      page.text(4 + 32 * c, y, labels[i].in(lang));
-      page.text(26 + 32 * c, y, values[i]);
-    }
+    fieldLines(page, rows, loadTwoToneDecode(image, e), image, lang, 4 + 32 * c, 26 + 32 * c, -(5 + 9 * r));
   }
 }
 
@@ -265,15 +210,7 @@ void drawTwoToneDecodePage(PageWriter& page, const RadioImage& image, Language l
 
 void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language lang) {
   drawTitle(page, PageKind::TwoToneEncode, lang);
-  for (int i = 0; i < 6; ++i) page.text(6, -4 - i, kTwoToneTimingFields[static_cast<std::size_t>(i)].printed.in(lang));
-  page.text(30, -4, format("%2.1f", image.at(addr::kTwoToneFirstDelay) / 10.0));
-  page.text(30, -5, format("%2.1f", image.at(addr::kTwoToneSecondDelay) / 10.0));
-  page.text(30, -6, format("%2.1f", image.at(addr::kTwoToneLongDelay) / 10.0));
-  page.text(30, -7, format("%2.1f", image.be16(addr::kTwoToneInterval) / 20.0));
-  page.text(30, -8, format("%3.2f", image.be16(addr::kTwoToneTxRise) / 20.0));
-  // The printout reads bit 0 of the short beep byte; the dialog, any set bit.
-  const bool shortBeep = image.at(addr::kTwoToneShortBeep) & 1;
-  page.text(30, -9, shortBeep ? Text{"ON", "开"}.in(lang) : Text{"Off", "关"}.in(lang));
+  fieldLines(page, std::span(kTwoToneEncodeRows).first(6), loadTwoToneEncode(image), image, lang, 6, 30, -4);
 
   // The Chinese heads of the tone columns sit 1.5 columns further right.
   const double toneHeadShift = lang == Language::Chinese ? 1.5 : 0.0;
@@ -287,17 +224,14 @@ void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language l
   page.line(page.u(34) - 25, ruleY, page.u(58), ruleY);
   for (const int x : {11, 39}) page.line(page.u(x), 25 - page.b(12), page.u(x), -page.b(29) - 25);
 
-  const auto tone = [&](std::size_t offset) {
-    return image.at(offset) == 0xFF ? std::string() : format("%4.1f", image.be16(offset) / 10.0);
-  };
   for (int i = 0; i < 16; ++i) {
     const int y = -page.b(i + 13) - 25;
     page.textAt(page.u(7), y, number(i + 1));
-    page.textAt(page.u(13), y, tone(twoToneEncodeOffset(i, 0)));
-    page.textAt(page.u(23), y, tone(twoToneEncodeOffset(i, 1)));
+    page.textAt(page.u(13), y, printout::twoToneEncodeTone(image, i, 0));
+    page.textAt(page.u(23), y, printout::twoToneEncodeTone(image, i, 1));
     page.textAt(page.u(35), y, number(i + 17));
-    page.textAt(page.u(41), y, tone(twoToneEncodeOffset(i + 16, 0)));
-    page.textAt(page.u(51), y, tone(twoToneEncodeOffset(i + 16, 1)));
+    page.textAt(page.u(41), y, printout::twoToneEncodeTone(image, i + 16, 0));
+    page.textAt(page.u(51), y, printout::twoToneEncodeTone(image, i + 16, 1));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "channels/ChannelGrid.h"
+#include "features/PrintedText.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 #include "print/ReportPage.h"
@@ -35,11 +36,6 @@ class PageWriter {
   PageGeometry g_;
   std::vector<PageItem> items_;
 };
-
-// Image bytes from offset up to the first 0xFF (or 0x00), at most maxLength, as
-// UTF-8 through the language's code page; a byte that is no printable character
-// shows as "?".
-[[nodiscard]] std::string imageText(const RadioImage& image, std::size_t offset, std::size_t maxLength, Language lang);
 
 // The page title texts.
 [[nodiscard]] const char* pageTitle(PageKind kind, Language lang);

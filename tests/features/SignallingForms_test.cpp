@@ -3,13 +3,17 @@
 // untouched), in both stored forms where the 2-Tone pages keep two.
 #include <gtest/gtest.h>
 
+#include "TestImages.h"
+
 #include <functional>
+#include <map>
 
 #include "features/DtmfCallListForm.h"
 #include "features/DtmfDecodeForm.h"
 #include "features/DtmfEncodeForm.h"
 #include "features/KeyRules.h"
 #include "features/MskForm.h"
+#include "features/SettingsSections.h"
 #include "features/TwoToneDecodeForm.h"
 #include "features/TwoToneEncodeForm.h"
 
@@ -80,23 +84,29 @@ struct KeyCase {
   std::vector<KeyStroke> pass, discard;
 };
 
-TEST(Dtmf, KeyFilters) {
+TEST(SignallingKeys, FiltersPassTheirCharactersAndNeverTrapTheKeyboard) {
   const KeyCase cases[] = {
       {"encode",
        dtmfEncodeKey,
        {digit('5'), digit('5', false, true), named(KeyKind::Backspace), named(KeyKind::Left)},
-       {digit('5', true), named(KeyKind::Up), named(KeyKind::Escape), named(KeyKind::Enter), letter('A')}},
+       {digit('5', true), named(KeyKind::Up), named(KeyKind::Enter), letter('A')}},
       {"stun code",
        [](const KeyStroke& k) { return dtmfDecodeKey(k, true); },
-       {letter('D'), digit('3', true), digit('8', true)},
-       {letter('E'), digit('5', true), letter('A', true), named(KeyKind::Up), named(KeyKind::Escape)}},
+       {letter('D'), letter('A', true), digit('3', true), digit('8', true)},
+       {letter('E'), letter('E', true), digit('5', true), named(KeyKind::Up)}},
       {"call list",
        dtmfCallListKey,
-       {letter('A'), letter('B'), letter('C'), letter('D'), digit('3', true), named(KeyKind::Down)},
-       {letter('E'), digit('5', true), named(KeyKind::Enter), named(KeyKind::Escape)}},
+       {letter('A'), letter('D', true), digit('3', true), named(KeyKind::Down)},
+       {letter('E'), digit('5', true), named(KeyKind::Enter)}},
+      {"msk", mskKey, {letter('F'), letter('A', true), digit('0')}, {letter('G', true), digit('3', true)}},
+      {"2-tone", [](const KeyStroke& k) { return twoToneKey(k, true); }, {}, {letter('A')}},
   };
+  // Moving between fields and pages, closing and selecting pass everywhere.
+  const KeyStroke navigation[] = {
+      named(KeyKind::Tab), {KeyKind::Tab, 0, false, true}, named(KeyKind::Escape), named(KeyKind::SelectAll)};
   for (const KeyCase& c : cases) {
     for (const KeyStroke& k : c.pass) EXPECT_TRUE(c.filter(k).pass) << c.what << " " << int(k.kind) << k.ch;
+    for (const KeyStroke& k : navigation) EXPECT_EQ(c.filter(k), (KeyDecision{true, false})) << c.what << int(k.kind);
     for (const KeyStroke& k : c.discard) EXPECT_FALSE(c.filter(k).pass) << c.what << " " << int(k.kind) << k.ch;
   }
 }
@@ -232,7 +242,7 @@ TEST(TwoToneRules, KeyFilterTakesEitherDecimalPointAndNoShiftedDigit) {
   for (const bool keypad : {false, true}) {
     for (const KeyStroke& k : {named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), digit('4', false, true)})
       EXPECT_TRUE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
-    for (const KeyStroke& k : {named(KeyKind::Other), digit('4', true), named(KeyKind::Escape), named(KeyKind::Enter)})
+    for (const KeyStroke& k : {named(KeyKind::Other), digit('4', true), named(KeyKind::Enter)})
       EXPECT_FALSE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
   }
 }
@@ -310,6 +320,96 @@ TEST(TwoToneDecode, LoadedTimesShowOneDecimalAsStored) {
   EXPECT_EQ(form.aTone, " 5.0");
   EXPECT_EQ(form.bTone, "6553.5");
   EXPECT_EQ(form.interval, "25.5");
+}
+
+// ---- get and set over the field tables --------------------------------------
+
+// The key of every field of a page's table, as get lists them.
+template <class Rows>
+void addKeys(std::vector<std::pair<std::string, const FieldInfo*>>& out, const Rows& rows, const char* entryKey = "",
+             int entries = 0) {
+  for (int k = entries ? 1 : 0; k <= entries; ++k)
+    for (const auto& row : rows)
+      for (int n = row.count ? 1 : 0; n <= row.count; ++n)
+        for (int c = 0; c < row.columns; ++c)
+          out.emplace_back(numberedKey(entryKey, k) + numberedKey(row.info[c].key, n), &row.info[c]);
+}
+
+// A value the field's control holds, as typed, and as its page then shows it.
+std::pair<std::string, std::string> typedAndShown(const ValueRule& r) {
+  switch (r.kind) {
+    case ValueKind::Check: return {"1", "checked"};
+    case ValueKind::Choice:
+      return {lowerAscii(r.choices(Language::English).back()), r.choices(Language::English).back()};
+    case ValueKind::Text: return {"ab c1", "AB C1"};
+    case ValueKind::Code: {
+      std::string code(r.alphabet.rbegin(), r.alphabet.rend());
+      code.resize(std::min(code.size(), r.maxLength));
+      return {lowerAscii(code), code};
+    }
+    case ValueKind::Number: {
+      const std::string value = r.spin ? r.spin(r.leave("1"), +1) : r.leave("1000");
+      return {value, value};
+    }
+  }
+  return {};
+}
+
+TEST(SignallingSections, EveryKeyOfEveryTableIsListedAndSetsThroughItsRule) {
+  std::map<std::string, std::vector<std::pair<std::string, const FieldInfo*>>> tables;
+  addKeys(tables["dtmf"], kDtmfEncodeRows);
+  addKeys(tables["dtmf"], kDtmfDecodeRows);
+  addKeys(tables["dtmf"], kDtmfCallRows);
+  addKeys(tables["msk"], kMskRows);
+  addKeys(tables["twotone"], kTwoToneEncodeRows);
+  addKeys(tables["twotone"], kTwoToneDecodeRows, kTwoToneDecodeKey, kTwoToneDecodeEntries);
+  const RadioImage image = test::newDocument();
+  const SectionContext ctx;
+  for (const auto& [name, keys] : tables) {
+    const Section& section = sections().at(name);
+    const std::vector<FieldLine> before = section.get(image, ctx);
+    ASSERT_EQ(before.size(), keys.size()) << name;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      const auto& [key, info] = keys[i];
+      EXPECT_EQ(before[i].key, key) << name;
+      const auto [typed, shown] = typedAndShown(info->rule);
+      RadioImage changed = image;
+      ASSERT_EQ(section.set(changed, ctx, key, typed), std::nullopt) << name << "." << key << "=" << typed;
+      const std::vector<FieldLine> after = section.get(changed, ctx);
+      // The field shows the value; every other field of the section is as it was.
+      for (std::size_t j = 0; j < after.size(); ++j)
+        EXPECT_EQ(after[j].value, j == i ? shown : before[j].value) << name << "." << key << " -> " << after[j].key;
+    }
+  }
+}
+
+TEST(SignallingSections, RefusalsNameWhatTheFieldTakesInTheLanguage) {
+  RadioImage image = test::newDocument();
+  const RadioImage before = image;
+  const Section& dtmf = sections().at("dtmf");
+  const SectionContext en;
+  const SectionContext zh{Language::Chinese, {}, {}};
+  const std::tuple<const Section*, const char*, const char*, const char*> cases[] = {
+      {&dtmf, "speed", "1a", "digits only"},
+      {&dtmf, "star_hash_time", "12345", "at most 4 digits"},
+      {&dtmf, "id_code", "\x01", "printable ASCII characters only"},
+      {&dtmf, "stun_code", "12345678901", "at most 10 characters"},
+      {&dtmf, "call9", "12e", "only the characters 0123456789ABCD*#"},
+      {&dtmf, "group_code", "E", "not an entry of the list (Off, A, B, C, D, *, #; or #0..#6)"},
+      {&dtmf, "sidetone", "maybe", "give checked or unchecked (or 1/0)"},
+      {&dtmf, "call10", "1", "unknown key 'call10' (see 'radioprog-cli set --help')"},
+      {&sections().at("twotone"), "dec9_a", "1", "unknown key 'dec9_a' (see 'radioprog-cli set --help')"},
+      {&sections().at("twotone"), "enc1_b", "1,5", "a number with digits and a decimal point"},
+  };
+  for (const auto& [section, key, value, message] : cases)
+    EXPECT_EQ(section->set(image, en, key, value), message) << key;
+  EXPECT_EQ(dtmf.set(image, zh, "call1", "x"), "只能是这些字符：0123456789ABCD*#");
+  EXPECT_EQ(image, before);
+  // A list takes its entries in either language and by number.
+  EXPECT_EQ(dtmf.set(image, en, "stun_type", "禁止发射"), std::nullopt);
+  EXPECT_EQ(dtmf.set(image, zh, "group_code", "#0"), std::nullopt);
+  EXPECT_EQ(loadDtmfDecode(image, Language::English).stunType, "Tx inhibit");
+  EXPECT_EQ(image.at(addr::kDtmfGroupCode), 0xFF);
 }
 
 // ---- Cell editors -----------------------------------------------------------

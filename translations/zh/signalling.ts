@@ -16,6 +16,21 @@
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
+    <message>
+        <location filename="../../src/features/widgets/CDtmfDlg.cpp"/>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <location filename="../../src/features/widgets/CDtmfDlg.cpp"/>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <location filename="../../src/features/widgets/CDtmfDlg.cpp"/>
+        <source>CallList</source>
+        <translation>呼叫列表</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CDtmfEncodePage</name>
@@ -48,8 +63,31 @@
         <source>2-Tone</source>
         <translation>2-Tone</translation>
     </message>
+    <message>
+        <location filename="../../src/features/widgets/CTwoToneDlg.cpp"/>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <location filename="../../src/features/widgets/CTwoToneDlg.cpp"/>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CTwoToneEncodePage</name>
+    <message>
+        <location filename="../../src/features/widgets/CTwoToneEncodePage.cpp"/>
+        <source>Num</source>
+        <translation>编号</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CGridCellEditor</name>
+    <message>
+        <location filename="../../src/features/widgets/CGridCellEditor.cpp"/>
+        <source>Num</source>
+        <translation>编号</translation>
+    </message>
 </context>
 </TS>

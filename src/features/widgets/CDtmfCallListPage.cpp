@@ -7,7 +7,7 @@
 
 #include "features/DtmfCallListForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 
@@ -23,15 +23,14 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, AppState& state, QWidget
   auto* layout = new QVBoxLayout(this);
   grid_ = new QTableWidget(this);
   setHelpId(grid_, kDtmfCallField.helpId);
-  editor_ = setUpCodeGrid(grid_, kDtmfCallCount, QString::fromUtf8(kDtmfCallField.label.in(state_.lang)), state_.lang,
+  editor_ = setUpCodeGrid(grid_, kDtmfCallCount, QString::fromUtf8(kDtmfCallField.label.in(state_.lang)),
                           {static_cast<int>(kBaseColumnWidth * 0.8), static_cast<int>(kBaseColumnWidth * 2.3)},
                           addr::kDtmfCalls.length, font());
   setHelpId(editor_, 1125);
   layout->addWidget(grid_);
   layout->addStretch(1);
 
-  auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfCallListKey(key); }, this);
   filter->watch(this);
 }
 

@@ -10,7 +10,7 @@
 
 #include "features/DtmfDecodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 
@@ -81,10 +81,15 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, AppState& state, QWidget* pa
   stunType_.list = makeList(stunBox, dtmfStunTypeChoices(state_.lang), 1136);
   groupCode_.list->installEventFilter(this);
   stunType_.list->installEventFilter(this);
+  // Tab goes from each list to the field after its edit; Shift+Tab from the
+  // field after it reaches the edit again (an open list hides its edit).
+  QWidget* order[] = {idCode_,   groupCode_.edit, groupCode_.list, stunActivation_,
+                      stunCode_, stunType_.edit,  stunType_.list};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(stunActivation_, &QCheckBox::clicked, this, [this] { enableStunControls(); });
 
-  auto* filter = new CGridCellEditorKeyFilter(
+  auto* filter = new FieldKeyFilter(
       [this](const KeyStroke& key, QWidget* focus) { return dtmfDecodeKey(key, focus == stunCode_); }, this);
   filter->watch(this);
 }

@@ -24,6 +24,8 @@ class CDtmfDecodePage : public QWidget {
   void load();
   void store();
 
+  [[nodiscard]] QLineEdit* idCode() const { return idCode_; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,19 +9,15 @@
 
 namespace radio::gui {
 
-namespace {
-constexpr Text kCallList{"CallList", "呼叫列表"};
-}  // namespace
-
 CDtmfDlg::CDtmfDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CTabDlg(state.lang, tr("DTMF"), windowhelp::kDtmf.id, 1036, parent) {
+    : CTabDlg(tr("DTMF"), windowhelp::kDtmf.id, 1036, parent) {
   tabs()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 60px; }"));
   encode_ = new CDtmfEncodePage(image, state);
   decode_ = new CDtmfDecodePage(image, state);
   callList_ = new CDtmfCallListPage(image, state);
-  addPage(encode_, kEncodeTab);
-  addPage(decode_, kDecodeTab);
-  addPage(callList_, kCallList);
+  addPage(encode_, tr("Encode"));
+  addPage(decode_, tr("Decode"));
+  addPage(callList_, tr("CallList"));
   showFirstPage();
 }
 

@@ -8,7 +8,7 @@
 
 #include "features/DtmfEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 
@@ -18,72 +18,57 @@ CDtmfEncodePage::CDtmfEncodePage(RadioImage& image, AppState& state, QWidget* pa
     : QWidget(parent), image_(image), state_(state) {
   setHelpId(this, 143);
   auto* grid = new QGridLayout(this);
-  const int maxLengths[4] = {static_cast<int>(dtmf::kSpeedMaxLength), 32767,
-                             static_cast<int>(dtmf::kDigitTimeMaxLength), static_cast<int>(dtmf::kDigitTimeMaxLength)};
-  fields_[0].leave = normaliseDtmfSpeed;
-  fields_[0].spin = spinDtmfSpeed;
-  fields_[1].leave = normaliseDtmfFirstDelay;
-  fields_[1].spin = spinDtmfFirstDelay;
-  fields_[2].leave = fields_[3].leave = normaliseDtmfDigitTime;
-  fields_[2].spin = fields_[3].spin = spinDtmfDigitTime;
-  for (int i = 0; i < 4; ++i) {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    const FieldInfo& info = *kDtmfEncodeRows[i].info;
     auto* edit = new QLineEdit(this);
-    const FieldInfo& info = kDtmfEncodeFields[static_cast<std::size_t>(i)];
     edit->setObjectName(QStringLiteral("edit%1").arg(info.helpId));
     setHelpId(edit, info.helpId);
-    edit->setMaxLength(maxLengths[i]);
+    if (info.rule.maxLength) edit->setMaxLength(static_cast<int>(info.rule.maxLength));
     edit->setContextMenuPolicy(Qt::NoContextMenu);
     edit->setAcceptDrops(false);
     edit->installEventFilter(this);
-    fields_[static_cast<std::size_t>(i)].edit = edit;
-    QWidget* arrows = makeSpinArrows(this, [this, i](int step) { spin(i, step); });
+    fields_[i] = edit;
+    const int row = static_cast<int>(i);
+    QWidget* arrows = makeSpinArrows(this, [this, row](int step) { spin(row, step); });
     setHelpId(arrows, info.spinHelpId);
-    grid->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), i, 0);
-    grid->addWidget(edit, i, 1);
-    grid->addWidget(arrows, i, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8(info.label.in(state_.lang)), this), row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(arrows, row, 2);
   }
-  sideTone_ = new QCheckBox(QString::fromUtf8(kDtmfEncodeFields[4].label.in(state_.lang)), this);
-  setHelpId(sideTone_, kDtmfEncodeFields[4].helpId);
+  const FieldInfo& sideTone = *kDtmfEncodeRows[4].info;
+  sideTone_ = new QCheckBox(QString::fromUtf8(sideTone.label.in(state_.lang)), this);
+  setHelpId(sideTone_, sideTone.helpId);
   grid->addWidget(sideTone_, 4, 0, 1, 3);
   grid->setRowStretch(5, 1);
 
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return dtmfEncodeKey(key); }, this);
   filter->watch(this);
 }
 
-void CDtmfEncodePage::load() {
-  const DtmfEncodeForm form = loadDtmfEncode(image_);
-  fields_[0].edit->setText(qs(form.speed));
-  fields_[1].edit->setText(qs(form.firstDelay));
-  fields_[2].edit->setText(qs(form.firstTime));
-  fields_[3].edit->setText(qs(form.starHashTime));
-  sideTone_->setChecked(form.sideTone);
-}
+void CDtmfEncodePage::load() { showForm(loadDtmfEncode(image_)); }
 
 void CDtmfEncodePage::store() {
   DtmfEncodeForm form;
-  form.speed = ss(fields_[0].edit->text());
-  form.firstDelay = ss(fields_[1].edit->text());
-  form.firstTime = ss(fields_[2].edit->text());
-  form.starHashTime = ss(fields_[3].edit->text());
+  for (std::size_t i = 0; i < fields_.size(); ++i) form.*kDtmfEncodeRows[i].text = ss(fields_[i]->text());
   form.sideTone = sideTone_->isChecked();
   storeDtmfEncode(form, image_);
-  // The edits show what was stored.
-  fields_[0].edit->setText(qs(form.speed));
-  fields_[1].edit->setText(qs(form.firstDelay));
-  fields_[2].edit->setText(qs(form.firstTime));
-  fields_[3].edit->setText(qs(form.starHashTime));
+  showForm(form);  // the edits show what was stored
+}
+
+void CDtmfEncodePage::showForm(const DtmfEncodeForm& form) {
+  for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(qs(form.*kDtmfEncodeRows[i].text));
+  sideTone_->setChecked(form.sideTone);
 }
 
 void CDtmfEncodePage::spin(int i, int step) {
-  Field& f = fields_.at(static_cast<std::size_t>(i));
-  f.edit->setText(qs(f.spin(ss(f.edit->text()), step)));
+  QLineEdit* edit = fields_.at(static_cast<std::size_t>(i));
+  edit->setText(qs(kDtmfEncodeRows.at(static_cast<std::size_t>(i)).info->rule.spin(ss(edit->text()), step)));
 }
 
 bool CDtmfEncodePage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
-    for (Field& f : fields_)
-      if (watched == f.edit) f.edit->setText(qs(f.leave(ss(f.edit->text()))));
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+      if (watched == fields_[i]) fields_[i]->setText(qs(kDtmfEncodeRows[i].info->rule.leave(ss(fields_[i]->text()))));
   }
   return QWidget::eventFilter(watched, event);
 }

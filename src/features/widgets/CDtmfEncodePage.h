@@ -4,10 +4,10 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "features/DtmfEncodeForm.h"
 #include "gui/AppState.h"
 #include "model/RadioImage.h"
 
@@ -27,7 +27,7 @@ class CDtmfEncodePage : public QWidget {
 
   // For tests and the window: the edits in the order speed, first delay, first
   // time, "* and #" time, and each one's spin step.
-  [[nodiscard]] QLineEdit* edit(int i) const { return fields_.at(static_cast<std::size_t>(i)).edit; }
+  [[nodiscard]] QLineEdit* edit(int i) const { return fields_.at(static_cast<std::size_t>(i)); }
   void spin(int i, int step);
   [[nodiscard]] QCheckBox* sideTone() const { return sideTone_; }
 
@@ -35,15 +35,12 @@ class CDtmfEncodePage : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct Field {
-    QLineEdit* edit = nullptr;
-    std::function<std::string(std::string_view)> leave;
-    std::function<std::string(std::string_view, int)> spin;
-  };
+  void showForm(const DtmfEncodeForm& form);
 
   RadioImage& image_;
   AppState& state_;
-  std::array<Field, 4> fields_{};
+  // The edits of the page's fields with spin arrows, in the order of its table.
+  std::array<QLineEdit*, 4> fields_{};
   QCheckBox* sideTone_ = nullptr;
 };
 

@@ -27,8 +27,6 @@ class UpperCaseValidator : public QValidator {
 // Colour of the fixed cells' texts.
 const QColor kFixedText(0, 70, 213);
 
-constexpr Text kNum{"Num", "编号"};
-
 }  // namespace
 
 void setUpperCaseInput(QLineEdit* edit) { edit->setValidator(new UpperCaseValidator(edit)); }
@@ -76,10 +74,10 @@ void setUpCallGrid(QTableWidget* grid, int rows, int cols) {
   }
 }
 
-CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, Language lang,
-                               std::pair<int, int> columnWidths, std::size_t codeLength, const QFont& font) {
+CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, std::pair<int, int> columnWidths,
+                               std::size_t codeLength, const QFont& font) {
   setUpCallGrid(grid, count + 1, 2);
-  grid->item(0, 0)->setText(QString::fromUtf8(kNum.in(lang)));
+  grid->item(0, 0)->setText(CGridCellEditor::tr("Num"));
   grid->item(0, 1)->setText(heading);
   for (int n = 1; n <= count; ++n) grid->item(n, 0)->setText(QString::number(n));
   grid->setColumnWidth(0, columnWidths.first);

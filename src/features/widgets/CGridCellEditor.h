@@ -9,8 +9,6 @@
 #include <string>
 #include <utility>
 
-#include "model/Language.h"
-
 class QTableWidget;
 class QWidget;
 
@@ -34,7 +32,7 @@ class CGridCellEditor;
 // every row so that it never scrolls. Its cell editor takes at most codeLength
 // characters in upper case, in font, with no context menu and no drops (a paste
 // would get past the key filter).
-[[nodiscard]] CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, Language lang,
+[[nodiscard]] CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading,
                                              std::pair<int, int> columnWidths, std::size_t codeLength,
                                              const QFont& font);
 

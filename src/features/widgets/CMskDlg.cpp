@@ -14,7 +14,7 @@
 #include "app/HelpTopics.h"
 #include "features/MskForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 
@@ -44,7 +44,7 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent)
   auto* boxLayout = new QVBoxLayout(box);
   grid_ = new QTableWidget(box);
   setHelpId(grid_, kMskCallField.helpId);
-  editor_ = setUpCodeGrid(grid_, kMskCallCount, QString::fromUtf8(kMskCallField.label.in(state_.lang)), state_.lang,
+  editor_ = setUpCodeGrid(grid_, kMskCallCount, QString::fromUtf8(kMskCallField.label.in(state_.lang)),
                           {static_cast<int>(kBaseColumnWidth * 0.8), static_cast<int>(kBaseColumnWidth * 1.43)},
                           addr::kMskCodes.length, font());
   setHelpId(editor_, 1123);
@@ -66,7 +66,7 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent)
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
   // One key filter for the whole dialog, whatever control has the focus.
-  auto* filter = new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return mskKey(key); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return mskKey(key); }, this);
   filter->watch(this);
   load();
 }

@@ -7,8 +7,7 @@
 
 namespace radio::gui {
 
-CTabDlg::CTabDlg(Language lang, const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent)
-    : QDialog(parent), lang_(lang) {
+CTabDlg::CTabDlg(const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent) : QDialog(parent) {
   setWindowTitle(title);
   setHelpId(this, windowHelpId);
   auto* layout = new QVBoxLayout(this);
@@ -17,8 +16,8 @@ CTabDlg::CTabDlg(Language lang, const QString& title, int windowHelpId, int tabs
   layout->addWidget(tabs_);
 }
 
-void CTabDlg::addPage(QWidget* page, const Text& label, std::function<void()> load, std::function<void()> store) {
-  tabs_->addTab(page, QString::fromUtf8(label.in(lang_)));
+void CTabDlg::addPage(QWidget* page, const QString& label, std::function<void()> load, std::function<void()> store) {
+  tabs_->addTab(page, label);
   loads_.push_back(std::move(load));
   stores_.push_back(std::move(store));
 }

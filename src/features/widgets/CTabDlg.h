@@ -9,15 +9,9 @@
 #include <functional>
 #include <vector>
 
-#include "model/Language.h"
-
 class QTabWidget;
 
 namespace radio::gui {
-
-// The labels of the pages both windows have.
-inline constexpr Text kEncodeTab{"Encode", "编码"};
-inline constexpr Text kDecodeTab{"Decode", "解码"};
 
 class CTabDlg : public QDialog {
   Q_OBJECT
@@ -29,11 +23,11 @@ class CTabDlg : public QDialog {
 
  protected:
   // windowHelpId: the window's help id; tabsHelpId: the tab control's.
-  CTabDlg(Language lang, const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent);
+  CTabDlg(const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent);
 
   // Adds a page with its label; call for every page, then showFirstPage().
   template <typename Page>
-  void addPage(Page* page, const Text& label) {
+  void addPage(Page* page, const QString& label) {
     addPage(
         page, label, [page] { page->load(); }, [page] { page->store(); });
   }
@@ -43,11 +37,10 @@ class CTabDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void addPage(QWidget* page, const Text& label, std::function<void()> load, std::function<void()> store);
+  void addPage(QWidget* page, const QString& label, std::function<void()> load, std::function<void()> store);
   void loadPage(int index);
   void switchTo(int index);
 
-  Language lang_;
   QTabWidget* tabs_ = nullptr;
   std::vector<std::function<void()>> loads_;
   std::vector<std::function<void()>> stores_;

@@ -3,7 +3,7 @@
 #include <QGridLayout>
 
 #include "features/TwoToneDecodeForm.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
@@ -14,18 +14,20 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     : QWidget(parent), image_(image), state_(state), entry_(entry) {
   setHelpId(this, 146 + entry);
   auto* layout = new QGridLayout(this);
-  fields_ = new TwoToneFields(this, layout, state_.lang, kTwoToneDecodeRows);
+  fields_ =
+      new TwoToneFields(this, layout, state_.lang, std::span<const FormField<TwoToneDecodeForm>>(kTwoToneDecodeRows));
   layout->setRowStretch(6, 1);
-  auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);
   filter->watch(this);
 }
 
-void CTwoToneDecodePage::load() { fields_->load(kTwoToneDecodeRows, loadTwoToneDecode(image_, entry_)); }
+void CTwoToneDecodePage::load() {
+  fields_->load(std::span<const FormField<TwoToneDecodeForm>>(kTwoToneDecodeRows), loadTwoToneDecode(image_, entry_));
+}
 
 void CTwoToneDecodePage::store() {
   TwoToneDecodeForm form;
-  fields_->store(kTwoToneDecodeRows, form);
+  fields_->store(std::span<const FormField<TwoToneDecodeForm>>(kTwoToneDecodeRows), form);
   storeTwoToneDecode(form, image_, entry_);
 }
 

@@ -7,11 +7,11 @@
 namespace radio::gui {
 
 CTwoToneDlg::CTwoToneDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CTabDlg(state.lang, tr("2-Tone"), windowhelp::kTwoTone.id, 1074, parent) {
+    : CTabDlg(tr("2-Tone"), windowhelp::kTwoTone.id, 1074, parent) {
   encode_ = new CTwoToneEncodePage(image, state);
   decode_ = new CTwoToneDecodeTabs(image, state);
-  addPage(encode_, kEncodeTab);
-  addPage(decode_, kDecodeTab);
+  addPage(encode_, tr("Encode"));
+  addPage(decode_, tr("Decode"));
   showFirstPage();
 }
 

@@ -12,7 +12,7 @@
 
 #include "features/TwoToneEncodeForm.h"
 #include "features/widgets/CGridCellEditor.h"
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
@@ -20,7 +20,6 @@
 namespace radio::gui {
 
 namespace {
-constexpr Text kNum{"Num", "编号"};
 constexpr int kBaseColumnWidth = 90;  // the number column as the grid is created, in pixels
 constexpr int kRows = twotone::kEncodeEntries + 1;
 
@@ -31,7 +30,8 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   setHelpId(this, 156);
   auto* layout = new QHBoxLayout(this);
   auto* timing = new QGridLayout;
-  fields_ = new TwoToneFields(this, timing, state_.lang, kTwoToneTimingRows);
+  fields_ =
+      new TwoToneFields(this, timing, state_.lang, std::span<const FormField<TwoToneEncodeForm>>(kTwoToneTimingRows));
   shortBeep_ = new QCheckBox(QString::fromUtf8(kTwoToneTimingFields[5].label.in(state_.lang)), this);
   setHelpId(shortBeep_, kTwoToneTimingFields[5].helpId);
   timing->addWidget(shortBeep_, 5, 0, 1, 3);
@@ -41,7 +41,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   grid_ = new QTableWidget(this);
   setHelpId(grid_, kTwoToneToneFields[0].helpId);
   setUpCallGrid(grid_, kRows, 3);
-  grid_->item(0, 0)->setText(QString::fromUtf8(kNum.in(state_.lang)));
+  grid_->item(0, 0)->setText(tr("Num"));
   grid_->item(0, 1)->setText(QString::fromUtf8(kTwoToneToneFields[0].label.in(state_.lang)));
   grid_->item(0, 2)->setText(QString::fromUtf8(kTwoToneToneFields[1].label.in(state_.lang)));
   for (int r = 1; r < kRows; ++r) grid_->item(r, 0)->setText(QString::number(r));
@@ -53,22 +53,21 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   grid_->setMinimumHeight(12 * grid_->rowHeight(0));
   layout->addWidget(grid_, 1);
 
-  editor_ = new CGridCellEditor(grid_, static_cast<int>(twoToneMaxLength(TwoToneField::Tone)), false);
+  editor_ = new CGridCellEditor(grid_, static_cast<int>(kTwoToneToneFields[0].rule.maxLength), false);
   setHelpId(editor_, 1135);
   editor_->setFont(font());
   editor_->setContextMenuPolicy(Qt::NoContextMenu);
   editor_->setAcceptDrops(false);
-  editor_->setCommitRule([](const std::string& text) { return twoToneCellCommit(text); });
+  editor_->setCommitRule([](const std::string& text) { return kTwoToneToneFields[0].rule.leave(text); });
 
-  auto* filter =
-      new CGridCellEditorKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, this);
+  auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, true); }, this);
   filter->watch(this);
 }
 
 void CTwoToneEncodePage::load() {
   editor_->hide();
   const TwoToneEncodeForm form = loadTwoToneEncode(image_);
-  fields_->load(kTwoToneTimingRows, form);
+  fields_->load(std::span<const FormField<TwoToneEncodeForm>>(kTwoToneTimingRows), form);
   shortBeep_->setChecked(form.shortBeep);
   const QSignalBlocker block(grid_);
   for (int n = 0; n < twotone::kEncodeEntries; ++n)
@@ -79,7 +78,7 @@ void CTwoToneEncodePage::load() {
 void CTwoToneEncodePage::store() {
   editor_->commit();
   TwoToneEncodeForm form;
-  fields_->store(kTwoToneTimingRows, form);
+  fields_->store(std::span<const FormField<TwoToneEncodeForm>>(kTwoToneTimingRows), form);
   form.shortBeep = shortBeep_->isChecked();
   for (int n = 0; n < twotone::kEncodeEntries; ++n)
     for (int t = 0; t < 2; ++t)

@@ -12,17 +12,16 @@
 
 namespace radio::gui {
 
-void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info,
-                           TwoToneField kind) {
+void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info) {
   auto* edit = new QLineEdit(page);
   setHelpId(edit, info.helpId);
-  edit->setMaxLength(static_cast<int>(twoToneMaxLength(kind)));
+  edit->setMaxLength(static_cast<int>(info.rule.maxLength));
   edit->setContextMenuPolicy(Qt::NoContextMenu);
   edit->setAcceptDrops(false);
   edit->installEventFilter(this);
   const int n = static_cast<int>(edits_.size());
   edits_.push_back(edit);
-  kinds_.push_back(kind);
+  rules_.push_back(&info.rule);
   QWidget* arrows = makeSpinArrows(page, [this, n](int step) { spin(n, step); });
   setHelpId(arrows, info.spinHelpId);
   layout->addWidget(new QLabel(QString::fromUtf8(info.label.in(lang)), page), n, 0);
@@ -32,10 +31,10 @@ void TwoToneFields::addRow(QWidget* page, QGridLayout* layout, Language lang, co
 
 void TwoToneFields::spin(int i, int step) {
   const auto n = static_cast<std::size_t>(i);
-  edits_.at(n)->setText(qs(twoToneSpin(kinds_.at(n), ss(edits_.at(n)->text()), step)));
+  edits_.at(n)->setText(qs(rules_.at(n)->spin(ss(edits_.at(n)->text()), step)));
 }
 
-void TwoToneFields::leave(std::size_t i) { edits_[i]->setText(qs(twoToneLeave(kinds_[i], ss(edits_[i]->text())))); }
+void TwoToneFields::leave(std::size_t i) { edits_[i]->setText(qs(rules_[i]->leave(ss(edits_[i]->text())))); }
 
 void TwoToneFields::setText(std::size_t i, const std::string& text) { edits_.at(i)->setText(qs(text)); }
 

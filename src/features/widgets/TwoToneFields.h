@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,21 +23,21 @@ class TwoToneFields : public QObject {
 
  public:
   // Puts one row per entry of rows into layout (rows 0.. of columns 0 to 2) on page.
-  template <class Form, std::size_t N>
-  TwoToneFields(QWidget* page, QGridLayout* layout, Language lang, const std::array<TwoToneRow<Form>, N>& rows)
+  template <class Form>
+  TwoToneFields(QWidget* page, QGridLayout* layout, Language lang, std::span<const FormField<Form>> rows)
       : QObject(page) {
-    for (const auto& row : rows) addRow(page, layout, lang, *row.info, row.kind);
+    for (const auto& row : rows) addRow(page, layout, lang, *row.info);
   }
 
   // The form's texts into the edits, and back.
-  template <class Form, std::size_t N>
-  void load(const std::array<TwoToneRow<Form>, N>& rows, const Form& form) {
-    for (std::size_t i = 0; i < N; ++i) setText(i, form.*rows[i].member);
+  template <class Form>
+  void load(std::span<const FormField<Form>> rows, const Form& form) {
+    for (std::size_t i = 0; i < rows.size(); ++i) setText(i, form.*rows[i].text);
   }
   // Every edit's text into the form, an edit still being typed in normalised first.
-  template <class Form, std::size_t N>
-  void store(const std::array<TwoToneRow<Form>, N>& rows, Form& form) {
-    for (std::size_t i = 0; i < N; ++i) form.*rows[i].member = text(i);
+  template <class Form>
+  void store(std::span<const FormField<Form>> rows, Form& form) {
+    for (std::size_t i = 0; i < rows.size(); ++i) form.*rows[i].text = text(i);
   }
 
   [[nodiscard]] QLineEdit* edit(int i) const { return edits_.at(static_cast<std::size_t>(i)); }
@@ -46,13 +47,13 @@ class TwoToneFields : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info, TwoToneField kind);
+  void addRow(QWidget* page, QGridLayout* layout, Language lang, const FieldInfo& info);
   void setText(std::size_t i, const std::string& text);
   [[nodiscard]] std::string text(std::size_t i);
   void leave(std::size_t i);
 
   std::vector<QLineEdit*> edits_;
-  std::vector<TwoToneField> kinds_;
+  std::vector<const ValueRule*> rules_;
 };
 
 }  // namespace radio::gui

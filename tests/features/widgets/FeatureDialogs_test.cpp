@@ -21,7 +21,9 @@
 #include "TestImages.h"
 #include "app/IniFile.h"
 #include "features/widgets/CDtmfCallListPage.h"
+#include "features/widgets/CDtmfDecodePage.h"
 #include "features/widgets/CDtmfDlg.h"
+#include "features/widgets/CDtmfEncodePage.h"
 #include "features/widgets/CGridCellEditor.h"
 #include "features/widgets/CKeyAssignDlg.h"
 #include "features/widgets/CMskDlg.h"
@@ -195,6 +197,33 @@ TEST(DtmfDlg, CallListEditsSurviveCellChangesTabSwitchesAndTheCloseBox) {
   EXPECT_EQ(image.at(0x1380 + 6), 0xFF);
 }
 
+TEST(DtmfDlg, KeyboardMovesBetweenFieldsAndPagesSelectsAndEscClosesAsTheCloseBox) {
+  RadioImage image = newDocument();
+  AppState state;
+  CDtmfDlg dlg(image, state);
+  showActive(&dlg);
+  CDtmfEncodePage* encode = dlg.encodePage();
+  focusOn(encode->edit(0));  // "DTMF Speed", where the window opens
+  QTest::keyClick(encode->edit(0), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), encode->edit(1));
+  QTest::keyClick(encode->edit(1), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), encode->edit(0));
+  encode->edit(0)->deselect();
+  QTest::keyClick(encode->edit(0), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(encode->edit(0)->selectedText(), encode->edit(0)->text());
+  EXPECT_FALSE(encode->edit(0)->text().isEmpty());
+
+  QTest::keyClick(encode->edit(0), Qt::Key_Tab, Qt::ControlModifier);
+  ASSERT_EQ(dlg.tabs()->currentIndex(), 1);
+  QLineEdit* idCode = dlg.decodePage()->idCode();
+  focusOn(idCode);
+  idCode->selectAll();
+  QTest::keyClicks(idCode, "77");
+  QTest::keyClick(idCode, Qt::Key_Escape);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(image.text(0x1320, 10), "77");  // closing stored the visible page
+}
+
 // ---- MSK ----------------------------------------------------------------------
 
 TEST(MskDlg, OkCommitsTheOpenCellEditorTheCloseBoxWritesNothing) {
@@ -219,6 +248,11 @@ TEST(MskDlg, OkCommitsTheOpenCellEditorTheCloseBoxWritesNothing) {
   CMskDlg dlg(image, state);
   showActive(&dlg);
   focusOn(dlg.idCode());
+  QTest::keyClick(dlg.idCode(), Qt::Key_A, Qt::ControlModifier);  // selects the stored code
+  QTest::keyClick(dlg.idCode(), Qt::Key_A, Qt::ShiftModifier);    // letters count typed either way
+  QTest::keyClick(dlg.idCode(), Qt::Key_B, Qt::ShiftModifier);
+  EXPECT_EQ(dlg.idCode()->text(), "AB");
+  dlg.idCode()->clear();
   QTest::keyClicks(dlg.idCode(), "1a2fg");
   EXPECT_EQ(dlg.idCode()->text(), "1A2F");
   dlg.grid()->setCurrentCell(4, 1);

@@ -18,14 +18,14 @@ namespace radio::gui {
 // keyboard layout ("#", "*", ...) are reported as their digit key with Shift.
 [[nodiscard]] KeyStroke keyStrokeFromEvent(const QKeyEvent& event);
 
-class CGridCellEditorKeyFilter : public QObject {
+class FieldKeyFilter : public QObject {
   Q_OBJECT
 
  public:
   // rule judges a key for the control that has the focus.
   using Rule = std::function<KeyDecision(const KeyStroke& key, QWidget* focus)>;
 
-  CGridCellEditorKeyFilter(Rule rule, QObject* parent);
+  FieldKeyFilter(Rule rule, QObject* parent);
 
   // Filters keys for widget and every widget inside it (call again for widgets
   // created later).

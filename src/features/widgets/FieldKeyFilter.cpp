@@ -1,4 +1,4 @@
-#include "features/widgets/CGridCellEditorKeyFilter.h"
+#include "features/widgets/FieldKeyFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -37,9 +37,17 @@ KeyStroke keyStrokeFromEvent(const QKeyEvent& event) {
   k.shift = mods.testFlag(Qt::ShiftModifier);
   k.keypad = mods.testFlag(Qt::KeypadModifier);
   const int key = event.key();
-  // Shortcuts (Ctrl, Alt) type nothing the dialogs accept.
+  // Shortcuts (Ctrl, Alt) type nothing the dialogs accept; Ctrl+Tab switches tab
+  // pages and Ctrl+A selects the text.
   if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-    k.kind = key == Qt::Key_F1 ? KeyKind::F1 : KeyKind::Other;
+    if (key == Qt::Key_F1)
+      k.kind = KeyKind::F1;
+    else if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !(mods & (Qt::AltModifier | Qt::MetaModifier)))
+      k.kind = KeyKind::Tab;
+    else if (event.matches(QKeySequence::SelectAll))
+      k.kind = KeyKind::SelectAll;
+    else
+      k.kind = KeyKind::Other;
     return k;
   }
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
@@ -80,15 +88,14 @@ KeyStroke keyStrokeFromEvent(const QKeyEvent& event) {
   return k;
 }
 
-CGridCellEditorKeyFilter::CGridCellEditorKeyFilter(Rule rule, QObject* parent)
-    : QObject(parent), rule_(std::move(rule)) {}
+FieldKeyFilter::FieldKeyFilter(Rule rule, QObject* parent) : QObject(parent), rule_(std::move(rule)) {}
 
-void CGridCellEditorKeyFilter::watch(QWidget* widget) {
+void FieldKeyFilter::watch(QWidget* widget) {
   widget->installEventFilter(this);
   for (QWidget* child : widget->findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-bool CGridCellEditorKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+bool FieldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
     // A number field taking the focus selects its text, so typing replaces the
     // value instead of adding to it; after the click that placed the cursor.
