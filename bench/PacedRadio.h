@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A factory-fresh virtual radio, paced like a 9600-baud wire, served on a
 // pseudo-terminal for the life of one benchmark iteration.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the application's event loop goes unanswered while it reads a radio:
 // the main window with a new document runs Program > Read against the paced
 // virtual radio on a pseudo-terminal, through the real serial port code, while a

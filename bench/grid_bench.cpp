@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid exchange over all 129 rows, with every channel in use and named.
 #include <benchmark/benchmark.h>
 

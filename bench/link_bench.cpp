@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full read and full write against the paced virtual radio on a pseudo-terminal,
 // through the real serial port code. Reports the elapsed time over the wire
 // bound (every byte at 10 bits a byte at 9600 baud, both directions, plus the

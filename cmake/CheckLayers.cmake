@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run as a test: cmake -DSRC=<src folder> -P CheckLayers.cmake
 # The folders of src/ stand on each other in one order, lowest first; a file may
 # include its own folder and the folders below it, never one beside or above it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Script mode (cmake -P): documents of radioprog-cli made from the tool's own
 # --help texts, so that they follow every command as it is added.
 #   -DMODE=man         -DCLI=... -DHELP2MAN=... -DVERSION=... -DOUTPUT=radioprog-cli.1

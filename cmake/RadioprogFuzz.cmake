@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # radioprog_add_fuzzer(NAME name SOURCES ...)
 # One libFuzzer target per call, on radiocore alone. Its seed corpus is the folder
 # tests/fuzz/corpus/<name>/ and its dictionary, when there is one,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the desktop application loads at start-up, placed beside the executables in
 # ${RADIOPROG_BIN_DIR}: Program.ini, the translations English.qm and Chinese.qm,
 # the pictures and the help pages.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # radioprog_add_test(NAME name SOURCES ... [LIBS ...] [LABELS ...] [APP QApplication|QCoreApplication]
 #                    [LOCK resource])
 # One executable per call; every GoogleTest case becomes its own CTest test.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with MinGW-w64 (Debian's posix-thread
 # variant, which gives std::thread and std::mutex). Used by `make check-portable`.
 set(CMAKE_SYSTEM_NAME Windows)

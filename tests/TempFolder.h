@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files for the tests: a folder of each test's own, removed after it, and whole
 // files read and written in one call.
 #pragma once

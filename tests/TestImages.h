@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Images the tests start from: a new document, and one channel stored as the grid
 // stores it.
 #pragma once

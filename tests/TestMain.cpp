@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of every test executable: a fixed locale, Qt's offscreen platform and a
 // home and configuration folder of the run's own (neither the tests nor the
 // programs they start read the user's Program.ini), whatever the environment of

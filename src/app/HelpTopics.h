@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which help page answers a help request. Pages are HTML files in the help folder
 // of the language; a window asks for help with a context id (a command id or the
 // id of its focused control), and the windows around the asking widget are known

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own reader and writer of ini-style text files. The whole file is
 // kept in memory; lookups are answered from memory and the file is rewritten from
 // memory when something changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of the navigation tree and the Edit menu: each opens the window of the
 // same name. A tree item is recognised by its label in the current language.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of serial ports. On Windows a port is chosen by its number n (1..16):
 // COM1..COM9 plain, COM10 and up in the device-namespace form \\.\COM10. On other
 // systems the port is the device path itself (/dev/ttyUSB0).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds the files it ships and where it keeps the user's own
 // Program.ini. The shipped files (Program.ini, English.qm, Chinese.qm, the help
 // pages and pictures) lie beside the executable in a build tree or a portable

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What start-up takes from Program.ini and the settings key: the language, the
 // names shown in the main window and the About box, the band record last used.
 // Plain rules without a display so that they can be checked on their own.

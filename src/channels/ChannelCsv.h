@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists in and out in the common CSV exchange layout of radio programmers:
 // one row per channel, columns found by name (Location, Name, Frequency, Duplex,
 // Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode,

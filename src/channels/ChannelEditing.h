@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the channel grid like a spreadsheet: tab-separated copy and paste, delete,
 // inserting, removing and moving channels, one list value set on many rows. Pasted
 // texts pass the same commit rules as typing into a cell; channel moves work on the

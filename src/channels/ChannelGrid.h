@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text model behind the channel grid: 129 rows of nine cell texts, the exchange
 // with the image and the rules by which a cell edit is committed. The grid widget
 // only shows these texts and binds its editors to these functions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated values as RFC 4180 defines them: fields separated by commas,
 // records by CRLF or LF, a field in double quotes may hold commas, line breaks and
 // doubled quotes. The reader is strict about quoting and reports where it fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool's command table and the helpers its commands share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of radioprog-cli's commands. A new command is one function in the file
 // of its group, declared below and added to the list; --help shows them all.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands that move channel lists in and out as CSV: export, import.
 #include <cerrno>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands on .dat documents: new, show, edit, diff, dump.
 #include <cstdio>
 #include <iostream>

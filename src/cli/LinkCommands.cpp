@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands that talk to a radio: read, write, squelch, ports.
 #include <unistd.h>
 #include <QCoreApplication>

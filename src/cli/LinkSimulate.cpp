@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // simulate: the virtual radio on a pseudo-terminal.
 #include <atomic>
 #include <csignal>

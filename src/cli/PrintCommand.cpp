@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // print: the report of a document as a PDF file, the same pages the application
 // prints, rendered without a display.
 #include <filesystem>

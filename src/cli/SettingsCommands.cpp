@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // get and set: the settings dialogs' fields as text, for scripts.
 #include <iostream>
 #include <sstream>

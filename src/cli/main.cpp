@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // radioprog-cli: the program's engine without a display.
 //
 // The tool is built twice from these sources. radioprog-cli itself holds the

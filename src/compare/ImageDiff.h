@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every difference between two images in words a technician reads: channel rows
 // with the grid's texts, settings with the keys and texts of `get`, and the bytes
 // no field shows as address ranges.

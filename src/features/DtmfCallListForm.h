@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window's CallList page: nine fast-call DTMF numbers of up to 16
 // characters, shown in a grid and edited with the grid cell editor.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window's Decode page: the radio's own DTMF identity and the remote
 // stun settings. Group code and stun type are chosen from lists; their texts are
 // what the page shows and stores.

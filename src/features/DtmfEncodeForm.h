@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window's Encode page: digit speed, the three digit times and the side
 // tone. The page shows whole numbers as decimal text; leaving an edit, pressing a
 // spin arrow and storing all go through the rules below.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One field of a settings form as every surface names it: the key of `get`/`set`,
 // the dialog's label in both languages, the help ids of the dialog's controls, the
 // rule of the values the field takes, where the image keeps it and, where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A form's fields as get, set and the printed report reach them: each row is a
 // field of the form's table (FieldInfo) and where the form keeps its value. The
 // rows of a form stand beside its table.

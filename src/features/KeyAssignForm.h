@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Key Assignment dialog's data: the side key's function, one of four choices,
 // kept in field::kSideKey as 3 minus the choice.
 #pragma once

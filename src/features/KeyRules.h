@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys and texts of the signalling dialogs' edits and of the grid cell editor that
 // the call lists lay over their cells. Each dialog filters the keys its fields
 // accept; the filters work on a key stroke described without any window system,

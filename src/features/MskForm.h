@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MSK dialog's data: the radio's 4-character MSK ID code and nine call codes,
 // written with 0-9 and A-F. The ten codes are 40 consecutive bytes of radio
 // memory laid into the data bytes of the rows from addr::kMsk; bytes 16..23 of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Optional Features dialog's data: its lists, check boxes and password, loaded
 // from the image and stored back with the dialog's fall-back and normalisation
 // rules. Only the bits the dialog owns are written; every other bit of a shared

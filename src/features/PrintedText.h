@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the image as the printed report shows them: the bytes up to the first
 // 0xFF (or 0x00), through the language's code page, with whatever does not print
 // shown as "?". The report's pages and the printout's own readings of the settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Product Information dialog's data: the model list, the chosen model and the
 // two bands the radio covers, with the band check and the store into the image
 // and the process-wide band state.

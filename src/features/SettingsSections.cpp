@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // get/set sections of the Optional Features, Product Information, Key Assignment
 // and Squelch Tuning dialogs. Every value goes through the dialog's form: get
 // shows what the dialog shows on opening, set runs the dialog's OK with one field

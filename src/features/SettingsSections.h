@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings as sections of text fields, one section per settings dialog: get
 // lists every field as its dialog shows it, set stores one field through the same
 // form with the dialog's normalisation rules. The command line's get and set and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // get/set sections of the signalling dialogs: DTMF (encode, decode and the fast
 // call list), MSK and 2-Tone. Every section is its pages' field tables: get shows
 // each field as its page shows it on opening; set types the value into the page,

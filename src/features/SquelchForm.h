@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Squelch Tuning dialog's data: four calibration values, one per band (V, U)
 // and bandwidth (wide, narrow), stored as the shown value + 64 from addr::kSquelch.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of the eight 2-Tone decode entries: the A and B tones the radio listens
 // for and the timing of recognising them, each stored in a display form (tenths)
 // and a radio form (divisors of 895658, 50 ms units) at the display offset

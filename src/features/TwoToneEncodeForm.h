@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2-Tone dialog's Encode page: the 32 tone pairs sent by the radio and the
 // timing of sending them. Every value is stored twice: a display form (tenths of
 // a hertz, tenths of a second), which is the only form read back, and a radio

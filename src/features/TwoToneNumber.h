@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact decimal numbers of the 2-Tone fields. Tones and times are typed with one
 // or two decimals and stored as whole tenths, twentieths and divisors; working in
 // millionths keeps every product and comparison exact, so 0.6 - 0.1 is 0.5 and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide state of the running application, fixed at start-up or changed
 // by a few commands. It exists once in the application; core functions take what
 // they need from it as parameters, so tests never depend on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window listing differences as the diff command prints them: Compare With...
 // of two documents, and a verify of the radio against the document.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One open radio image: the document of a document window, a Qt wrapper around
 // radio::Document that forwards its notifications as signals. Every edit of the
 // image (Document::change with ChangeKind::Edit) becomes one step of the

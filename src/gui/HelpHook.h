@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help by id. Every control that has help carries a help id, and every window the
 // id of its template (or of the command it answers, where all of it asks with
 // that): set with setHelpId, the only way to give a widget one. F1 asks for help

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's settings store: the registry key HKCU\Software\<AppName> on
 // Windows, <config>/<AppName>.conf elsewhere, named after [Setup] AppName of
 // Program.ini. Every value the program keeps there is a row of one table, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message box and file chooser the windows put to the user passes through
 // one replaceable hook, so that tests answer them instead of a user. The
 // application runs with the standard message boxes and file dialogs.

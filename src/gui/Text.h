@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions between the core's strings and Qt's strings that the windows
 // use when binding controls to forms: UTF-8 texts, and codes (DTMF, MSK, the call
 // lists), whose bytes are one character each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One radio job on a worker thread of its own: a read, a write (with the verify
 // after it when asked), a verify, the identification, or the squelch levels' read
 // or write. The job names its port; the link is opened, used and closed on the

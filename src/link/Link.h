@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte link between the program and a radio. The protocol engine and the
 // squelch exchanges talk only to this interface, so they run unchanged over the
 // real serial port (serial/SerialLink.h) and over the in-process virtual radio

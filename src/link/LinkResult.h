@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a connection with the radio ended, and what the user is told about it.
 //
 // Usage (the caller shows text when it is not empty, with an OK button):

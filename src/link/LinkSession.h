@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames and the wake-up handshake shared by the transfer and the squelch
 // exchanges: one object per connection, over an open link.
 #pragma once

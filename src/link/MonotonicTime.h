@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monotonic clock in nanoseconds and its timespecs, for the POSIX waits of
 // the serial link and the virtual radio's terminal (ppoll, clock_nanosleep).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a serial port cannot be used, and what it is, as Linux tells it: the
 // processes holding the device open (from /proc/<pid>/fd), known programs that
 // grab USB serial adapters (ModemManager, brltty), and each port's USB ids,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Serves a VirtualRadio on a pseudo-terminal, so the program (or any other) can
 // open it as a serial port. Paced, every byte in either direction takes the time
 // of a 9600-baud wire (10 bits a byte); unpaced, the radio answers after a short

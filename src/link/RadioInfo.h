@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identify: the handshake and identification of a transfer, then the two blocks
 // that tell the model, the password and the bands, and nothing else: no channel
 // is read and nothing is written. Takes well under a second on the wire.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's 4096-byte memory as a whole, laid out by the image map's
 // imageOffsetForRadioAddress (model/ImageMap.h).
 //

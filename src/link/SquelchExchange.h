@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two short exchanges of the Squelch Tuning dialog: the same wake-up
 // handshake as a transfer (without status texts), then one four-byte read or
 // write of the squelch levels (radioaddr::kSquelch, image addr::kSquelch).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programming transfer: wake-up handshake, identification, then the read of
 // the radio's 4096 bytes into the image or the write of the image into the radio.
 // It runs on any thread (the application runs it on a worker thread) and owns no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verify: reads the radio (the handshake and blocks of a read; nothing is written)
 // and compares what it holds with what a write of a document would have left in
 // it: the areas a write sends, with the radio's own channel grid flag that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's side of the programming protocol, for tests, demonstrations and
 // `radioprog-cli simulate`: wake-up, identity reply, 8-byte (or shorter) block
 // reads and writes with acknowledges over a 4096-byte memory. It is strict: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An in-process link to a VirtualRadio over a simulated 9600-baud wire (10 bits a
 // byte, each direction), with a virtual clock: reads that time out and sleeps
 // advance the clock instead of waiting, so protocol tests run in milliseconds

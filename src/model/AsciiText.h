@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small text rules shared by every reader of typed or file text: ASCII case
 // folding and trimming. Bytes of multi-byte characters are never changed.
 #pragma once

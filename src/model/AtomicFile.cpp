@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file in one step: the content goes to a temporary file in the same
 // folder, which is flushed to the disk and then takes the target's name, so that
 // a failed save never destroys the previous file. One path for POSIX systems, one

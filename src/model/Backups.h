@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Automatic backups of what was read from a radio: every successful read leaves a
 // copy of the image as read in the backups folder, named after the moment and the
 // model, and never replaces an earlier one.

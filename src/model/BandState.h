@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band record and the limits it gives, held once per running program: the
 // grid, the Product Information dialog and the commands read and change them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the channel fields of the image and the texts the grid shows,
 // and the checks a typed frequency has to pass.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel names are stored as bytes of the language's ANSI code page: GBK when the
 // program runs in Chinese, Windows-1252 otherwise. The grid works in UTF-8.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document: one radio image, the .dat file it came from, and whether it holds
 // changes not yet saved. Every change of the image passes through
 // Document::change(), which is where change notification (and undo) hang.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks an image before it goes to the radio. A damaged document (a file of
 // random bytes, a record a misbehaving radio left behind) can lock the radio with
 // a password nobody typed or program frequencies it cannot tune; these checks let

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image map: where every area, byte and bit of the radio image lives, and
 // where each radio address lands in the image. Every other file names image
 // positions through these constants; none spells an offset as a number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two interface languages and the program's own texts in both of them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's memory as the program holds it: 6144 bytes, 256 records of 24.
 #pragma once
 

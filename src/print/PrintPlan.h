@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which sections a print job holds and which page shows what: the five sections in
 // print order, their page counts, the channel page boundaries and the page
 // arithmetic that maps a page of the job to its layout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole report: the page frame around each layout (title line, three rules,
 // footer with the owner line and "Page %d of %d") and the pages of a print job.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bodies of the six page layouts: the title line and everything between the
 // rules, with every label in the report's language and every value decoded from the
 // image (the channel pages print the texts of the channel grid).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One page of the printed report as a list of items in twips (1/1440 inch). The
 // origin is the top-left corner of the printable area and y grows upwards, so
 // everything on the page has y <= 0. The painter only draws these items.

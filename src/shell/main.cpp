@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop application: start-up, the event loop, shut-down.
 #include <QApplication>
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program.ini and its neighbours: the ini reader's rules, where the program's files
 // and the user's copy live, what start-up takes from the file and the stored
 // settings, the pages by their labels, and which help page a request opens.

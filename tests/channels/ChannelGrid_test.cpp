@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grid: refresh from the image, store into it, the commit rules of a
 // cell, and the editing of ranges (copy, paste, delete) and of whole channels
 // (insert, remove, move).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool as a technician's script uses it, with its exit codes:
 // new, show, edit, dump, diff; export and import of CSV channel lists; get and set
 // of the settings and signalling sections (every field of a dialog, values as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The differences between two images, in words: channel fields, settings keys and
 // the bytes no field shows.
 #include <gtest/gtest.h>

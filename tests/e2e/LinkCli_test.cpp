@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: radioprog-cli read, write and squelch against radioprog-cli
 // simulate on a pseudo-terminal. No timing is asserted here (the machine may be
 // loaded); the timing figures come from the benchmark.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings forms (Optional Features, Product Information, Squelch Tuning, Key
 // Assignment): what a dialog shows for any bytes and what its OK stores, other
 // bits and bytes untouched.

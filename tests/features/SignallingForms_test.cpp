@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF, MSK and 2-Tone pages: values shown, rules on leaving an edit and on
 // the spin arrows, the key filters, and the bytes stored (other bits and bytes
 // untouched), in both stored forms where the 2-Tone pages keep two.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every fuzz target shares: the fuzzer's bytes read as a stream of choices
 // and texts, a property check that stops the run, and a private scratch folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A link whose replies come from a script: the fuzzer's bytes, or a session with
 // the virtual radio recorded by make_link_seeds. Each read takes one byte N from
 // the script and then N bytes as the reply (0xFF instead: the device failed); a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text committed into any grid column, in both languages, over a row decoded
 // from any record: the commit rules, the code-page conversion of names and the
 // store into the record. A frequency or list entry the grid accepted reads back

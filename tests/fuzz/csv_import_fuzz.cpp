@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text imported as a CSV channel list. The given image never changes, only the
 // channels the import lists are written, and what is imported exports and imports
 // again to the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The differences between an image of any bytes and a copy of it with any bytes
 // changed, in both languages. An image has no differences from itself; two images
 // that differ always have at least one, and as many one way as the other.

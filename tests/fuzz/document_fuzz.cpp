@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A document of any bytes and length: open, into the grid and back, save, open
 // again. Opening and saving never changes a channel nobody edited, and the saved
 // file shows the same grid; the report prints from any image.

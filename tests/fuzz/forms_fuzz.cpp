@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every settings form loaded from any image and stored back, as opening a dialog
 // and pressing OK does, then again with any texts typed into its fields. A store
 // writes only the bits its form owns, and storing what was just loaded a second

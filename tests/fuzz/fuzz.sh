@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the fuzz targets of tests/fuzz in a configuration of their own
 # (clang, libFuzzer, address and undefined-behaviour sanitizers, radiocore only).
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ini reader on any text, as Program.ini edited by hand: every lookup the
 // program makes answers, a change is written and read back, and what is written
 // reads back as the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol engine (read, write, squelch read and write) against a radio whose
 // replies are the fuzzer's bytes. Whatever the replies, the engine ends with one
 // of its results within the time its attempts and timeouts allow, never sends a

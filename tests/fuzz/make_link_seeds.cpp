@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the link target: sessions with the virtual radio
 // (whole, and with each of its faults), recorded in the reply-script format of
 // ScriptedLink.h. Run it after a change of the protocol:

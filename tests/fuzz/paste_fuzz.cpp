@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text pasted over any range of a grid decoded from any channel records, in
 // both languages. A paste changes only rows from the target's top down to where
 // its lines or its fill end, never the columns left of the target, never a row it

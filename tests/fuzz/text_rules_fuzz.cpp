@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every rule that turns a typed text into a stored value: the 2-Tone numbers,
 // the DTMF numbers and codes, the MSK codes and the password. A text left in an
 // edit lands in the field's range and is left alone when left again; a code the

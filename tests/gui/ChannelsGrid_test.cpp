@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grid driven as a user drives it (clicks on cells, keys typed into
 // the in-place editors, leaving a cell, Enter, Save, undo, whole-row selection),
 // and Read, Write and the verify after it through the Process window against the

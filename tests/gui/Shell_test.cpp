@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop application as a whole: start-up and shut-down, the main window's
 // document commands (File New, Save, closing with changes), the Port Setting
 // window (the current port checked when it can be opened, a device path typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translations the program loads against the texts the windows say: every
 // tr() text in src/ (as lupdate lists them) must have its Chinese in Chinese.qm,
 // keeping the text's placeholders and its mnemonic, so that a window text added

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job runner: every kind of radio job over the in-process virtual radio on the
 // runner's worker, the port as the job names it, the Retry/Cancel question
 // answered from another thread or ended by cancel, a write stopped midway said as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A virtual radio on the in-process link, with callbacks that record what the
 // engine reported and answer the Retry/Cancel question from a script.
 #pragma once

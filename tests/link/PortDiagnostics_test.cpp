@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port names and what the program finds out about a port: who holds it, its USB
 // identity, a hint when it is busy.
 #include <gtest/gtest.h>

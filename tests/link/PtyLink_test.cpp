@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial port code against the virtual radio on a pseudo-terminal: the same
 // transfers as over the in-process link, now through a real terminal device.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio exchanges against the in-process virtual radio: the virtual radio's
 // own rules; the transfer engine (the exact exchange, the image after every way a
 // transfer ends, Retry/Cancel and cancellation); the squelch exchanges; verify and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel record's fields, the code pages of names and the band record: the
 // exact bytes of each value, exhaustive round trips where the values are few.
 #include <gtest/gtest.h>

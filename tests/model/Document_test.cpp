@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documents on disk: a new document's image, atomic saves that keep the old file
 // on failure, refused loads that change nothing, and the backups of reads.
 #include <gtest/gtest.h>

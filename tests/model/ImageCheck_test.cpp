@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks an image passes before it is written to a radio.
 #include "model/ImageCheck.h"
 

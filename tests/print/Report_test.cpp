@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report: section selection, page counts, channel page boundaries and the
 // page frame; then the page layouts against crafted images, where each value
 // prints and every value rule, in both languages where the texts differ.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a channel-list import: how many channels went in, and each row that
 // was skipped or changed on the way, one line each. Modeless, so the list can stay
 // open beside the grid while the rows are put right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel grid of a document window: 129 channel rows shown as text, edited in
 // place by an editor laid over the current cell, committed when the cell is left.
 // Each committed edit goes into the document's image at once, as one change;

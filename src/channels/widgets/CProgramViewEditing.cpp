@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's spreadsheet editing: selection of cells and whole rows, the clipboard
 // as tab-separated text, delete, insert, remove and move of channels, one list
 // value chosen for many rows, and the context menu. The rules are the core's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window's "CallList" page: the nine fast-call numbers in a grid edited
 // through the grid cell editor. It loads when shown and stores when hidden.
 #pragma once

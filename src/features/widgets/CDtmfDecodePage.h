@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window's "Decode" page: ID code, group code, and the stun settings.
 // Group code and stun type are shown in edits that a drop-down list covers while
 // they have the focus, so they can only be chosen, never typed.

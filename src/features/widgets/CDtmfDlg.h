@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window: three tab pages, "Encode", "Decode" and "CallList", loaded and
 // stored as CTabDlg describes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window's "Encode" page: digit speed, the three digit times with their
 // spin arrows, and the side tone. It loads when shown and stores when hidden.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings window on the image of the active document, run modally: it shows
 // the image as it is each time it opens (load()), and F1 asks for help at the
 // focused control's id, or at the window's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit box laid over a call-list grid cell. It opens on the current cell
 // when a cell is entered or the grid is clicked, and commits its text back into
 // the cell it was opened on when the cell is left, the grid scrolls, or the page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Key Assignment dialog: four radio buttons choosing the side key's function,
 // bound to KeyAssignForm. OK stores the choice; Cancel writes nothing.
 #pragma once

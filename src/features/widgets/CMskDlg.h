@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MSK dialog: the radio's MSK ID code and its nine-entry call list, edited
 // in a grid through the grid cell editor. OK stores (an open cell editor is
 // committed first); Cancel and the close box leave the image as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Optional Features dialog: binds its lists, check boxes and password edit to
 // OptionalFeaturesForm. It loads the image each time it is shown and stores into
 // it on OK only. The bottom row (MSK Type, Keypad Lock, Repeater Msk Invert) is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Product Information dialog: the model list from Program.ini, preselected by
 // the remembered model choice, and the two bands in read-only edits. OK writes the
 // model and the band record into the image, sets the application's band state and

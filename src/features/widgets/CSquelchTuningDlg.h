@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Squelch Tuning dialog: four lists of calibration values bound to
 // SquelchForm, OK storing them into the image, and Read and Write buttons that
 // exchange just these four bytes with the radio over the port chosen in Setup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings window of tab pages with no OK or Cancel (DTMF, 2-Tone). A page
 // loads from the image when it is shown and stores into it when it is left, so
 // switching tabs stores the page being left before the next one loads, and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One 2-Tone decode entry ("2-Tone1" ... "2-Tone8"): A and B tones and the four
 // recognition times, each edit with spin arrows. It loads when shown and stores
 // both the display and the radio form when hidden.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2-Tone dialog's "Decode" tab: eight pages "2-Tone1" ... "2-Tone8". The
 // visible page stores before the next one loads.
 #pragma once

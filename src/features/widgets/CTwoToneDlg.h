@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2-Tone window: "Encode" and "Decode" tabs, loaded and stored as CTabDlg
 // describes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2-Tone dialog's "Encode" page: the five sending times with spin arrows,
 // the short beep tone, and the 32 tone pairs in a grid with an in-place editor.
 // It loads when shown and stores both the display and the radio form when hidden.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filter of a signalling dialog or page: every key press aimed at one of
 // its controls is described as a KeyStroke and judged by the page's rule (a core
 // function); discarded keys never reach the control, F1 asks for help at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timing and tone edits of the 2-Tone pages: a label, an edit and spin arrows
 // on each row. An edit is normalised when it loses the focus, and a value still
 // being typed is taken the same way when the page stores.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio link over a real serial port (Qt SerialPort), opened exclusively at
 // 9600 baud, 8 data bits, no parity, 1 stop bit, binary, with the connection's read
 // timeouts; the modem lines (DTR, RTS) are left as the driver has them. Use it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Port Setting" window: the serial ports of the system as choices (busy or
 // inaccessible ones disabled, the current one checked) and a field for any device
 // path, such as the pseudo-terminal of the virtual radio. OK stores the choice as

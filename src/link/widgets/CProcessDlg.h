@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Process" window of a Read or Write: Start, a progress bar, the status text
 // and Cancel. It is modeless; Start asks the view to run the transfer
 // (startRequested), after which Cancel only asks the transfer to stop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The job runner as a window uses it: the runner's events, called on its worker
 // thread, arrive on the user-interface thread as queued signals, and finished()
 // comes once the worker has ended, so the window reads result() at once. The

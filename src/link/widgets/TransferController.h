@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the connections of one document to the radio: Read, Write (with the
 // verify after it when that option is on), Verify and Identify Radio. It opens the
 // "Process" window, and when its Start is pressed runs the job (QueuedJobRunner:

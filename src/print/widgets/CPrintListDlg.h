@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "PrintList" window: which of the five report sections to print. It opens
 // with Optional and Channel Info checked; OK hands the checked sections on, Cancel
 // abandons printing.

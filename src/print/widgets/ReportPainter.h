@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the report's pages (item lists in twips) on a printer, a PDF writer or the
 // preview. The painter measures the two fonts on the device, hands the measures to
 // the layout and maps twips to device pixels; it holds no rules of its own.

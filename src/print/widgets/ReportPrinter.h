@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's entry to the printed report: Print, Print Preview and Print
 // Setup. One object lives as long as the main window and keeps the printer, so
 // that the choices made in Print Setup and in the print dialog persist.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: caption, version and the two copyright lines from the language
 // section of Program.ini, and the program's icon "title.ico" when it is there. The
 // version shown is the one the program was built as (aboutVersionLine).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A document window: one CProgramDoc, the channel grid that shows it and the
 // controller of its transfers to and from the radio. Closing
 // the window (its close box, File Close) only hides it; the document and the grid

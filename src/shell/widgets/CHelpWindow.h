@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help pages of the current language in a browser with
 // Back, Forward and Contents.
 #pragma once

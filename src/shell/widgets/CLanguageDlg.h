@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Language" window: English or Chinese. It only reports the choice; the main
 // window carries out a switch (Program.ini, then a restart in the new language).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus for the states without and with a document, the toolbar,
 // the status bar, the navigation bar with its page tree, and the area of document
 // windows with its tiled background. It routes every command of the program to

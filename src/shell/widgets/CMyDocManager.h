@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes and opens the documents, each in a document window of its own. A file
 // that is already open is opened again as a new document in a new window: the
 // two windows are independent copies. A file in the backups folder opens as an

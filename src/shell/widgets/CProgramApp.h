@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brings the program up and down: Program.ini, the language and its translation,
 // the band record from the settings key, the splash picture, the main window and
 // the first document; at the end the band record and Program.ini are written back.

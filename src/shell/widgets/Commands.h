@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command ids of the main window's menus, toolbar and accelerators. They are
 // also the help context of each command.
 #pragma once

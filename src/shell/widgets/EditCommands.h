@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's editing commands of the main window: Undo and Redo named after the
 // step they take back or repeat, the clipboard, Delete, Insert/Remove Channel,
 // Move Up/Down and the Undo History window. They act on the active document window.

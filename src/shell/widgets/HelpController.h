@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers F1 and "Help Topics": finds the page for the asking window and context
 // id and shows it in the help window. While a modal window runs, the help window
 // belongs to it, so that it can be read and scrolled beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CAP, NUM and SCRL panes of the status bar: each is shown in full while its
 // keyboard lock is on and greyed while it is off. The lock state is read from the
 // X server's keyboard indicators; where they cannot be read the panes stay grey.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area that holds the document windows, painted with a tiled picture:
 // "background.bmp" beside the program, or the built-in picture without it.
 // A document window never stands out of the area: one larger than the area (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar on the left of the main window: a caption, a close button and the tree
 // of pages. Its right edge can be dragged to change its width. Clicking a page
 // opens it; only the item under the mouse pointer counts, and the selection goes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four most recently opened or saved files, most recent first, kept in the
 // program's settings key so that they survive the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up picture "startup.bmp": shown centred for about a second while the
 // main window is built; a key press or a mouse click dismisses it at once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the toolbar buttons, drawn at 16 by 16 pixels.
 #pragma once
 

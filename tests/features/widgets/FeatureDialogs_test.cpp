@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings and signalling windows bind their controls to the forms: open,
 // change a control, OK or Cancel, look at the image. Each settings dialog stores
 // only in its OK (Cancel is proven once, on Optional Features); the DTMF and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing as the user asks for it: the report as PDF through the command-line
 // tool (page count, the sections asked for, the texts in both languages, refused
 // arguments writing nothing), and the main window's printing entry (the PrintList
