@@ -30,6 +30,7 @@
 #include "PacedRadio.h"
 #include "app/StartupConfig.h"
 #include "gui/AppState.h"
+#include "gui/ProgramSettings.h"
 #include "gui/Prompts.h"
 #include "link/PtyRadioServer.h"
 #include "link/widgets/TransferController.h"
@@ -114,7 +115,7 @@ void BM_EventLoopDuringReadPaced(benchmark::State& state) {
 
     AppState app;
     app.appName = "radioprog-bench";
-    app.portName = paced.server().devicePath();
+    ProgramSettings(app.appName).setPort(paced.server().devicePath());
     StartupConfig config;
     config.appName = app.appName;
     CMainFrame window(app, config);

@@ -28,7 +28,7 @@ std::string defaultPortName() {
 #ifdef _WIN32
   return portNameForNumber(1);
 #else
-  return "/dev/ttyS0";
+  return {};
 #endif
 }
 

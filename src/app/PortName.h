@@ -19,7 +19,8 @@ namespace radio {
 // recognises the checked port ("COM3" -> 3, "\\.\COM12" -> 12); none when no
 // number follows.
 [[nodiscard]] std::optional<int> portNumberFromName(std::string_view name);
-// The port used when no choice is stored: COM1, or /dev/ttyS0 off Windows.
+// The port used when no choice is stored: COM1 on Windows; elsewhere none (an
+// empty name), as a serial device there has no name every system shares.
 [[nodiscard]] std::string defaultPortName();
 
 }  // namespace radio

@@ -20,7 +20,6 @@ struct AppState {
   std::filesystem::path programDirectory;  // where Program.ini and the pictures are
   std::string appName;                     // [Setup] AppName: the settings key
   BandState band;                          // BandRecord and BandLimits
-  std::string portName;                    // the chosen serial port (device path)
   IniFile* config = nullptr;               // ConfigIni (Program.ini); may be null in tests
 
   [[nodiscard]] bool isChinese() const { return lang == Language::Chinese; }

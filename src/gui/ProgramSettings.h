@@ -44,7 +44,8 @@ class ProgramSettings {
   // nothing is stored.
   [[nodiscard]] std::optional<BandRecord> bandRecord() const;
   void setBandRecord(const BandRecord& record);
-  // The stored port choice, or the default port.
+  // The stored port choice, or the default port (COM1 on Windows; elsewhere none,
+  // an empty name).
   [[nodiscard]] std::string port() const;
   void setPort(const std::string& device);
 

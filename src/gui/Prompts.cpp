@@ -1,5 +1,6 @@
 #include "gui/Prompts.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -27,6 +28,8 @@ Prompts Prompts::standard() {
   p.message = [](QWidget* parent, const MessageRequest& request) {
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, parent);
     if (request.defaultButton != QMessageBox::NoButton) box.setDefaultButton(request.defaultButton);
+    for (const auto& [button, text] : request.buttonTexts)
+      if (QAbstractButton* shown = box.button(button)) shown->setText(text);
     return static_cast<QMessageBox::StandardButton>(box.exec());
   };
   p.openFileName = [](QWidget* parent, FileKind kind, const QString& folder) {

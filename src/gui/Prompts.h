@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -19,6 +21,8 @@ struct MessageRequest {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  // Texts replacing standard buttons' own (a Yes that reads "Write Anyway").
+  std::vector<std::pair<QMessageBox::StandardButton, QString>> buttonTexts{};
 };
 
 // What a file chooser asks for: a document (*.dat) or a channel list (*.csv).

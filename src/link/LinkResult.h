@@ -26,6 +26,8 @@ struct LinkResult {
   LinkOutcome outcome = LinkOutcome::Completed;
   MessageId message = MessageId::None;  // the string-table message, when it is one
   std::string text;                     // what to show at the end; empty: nothing
+  // A write stopped after it had begun sending blocks: the radio holds part of it.
+  bool partialWrite = false;
 
   [[nodiscard]] bool ok() const { return outcome == LinkOutcome::Completed; }
 };

@@ -32,7 +32,9 @@ class Transfer {
   LinkResult run(TransferDirection direction, RadioImage& image) {
     direction_ = direction;
     const Failure failure = handshakeAndTransfer(direction, image);
-    return linkResult(failure.value_or(LinkOutcome::Completed), session_.lang());
+    LinkResult result = linkResult(failure.value_or(LinkOutcome::Completed), session_.lang());
+    result.partialWrite = failure && sending_;
+    return result;
   }
 
  private:
@@ -91,6 +93,7 @@ class Transfer {
   }
 
   Failure write(const RadioImage& image) {
+    sending_ = true;
     std::uint16_t address = 0;
     for (int row = 0; row < kLastRow; ++row) {
       if (row == kLastChannelRow + 1) row = kFirstSettingsRow;
@@ -131,6 +134,7 @@ class Transfer {
   const LinkCallbacks& callbacks_;
   int position_ = 0;
   TransferDirection direction_ = TransferDirection::Read;
+  bool sending_ = false;  // the write has begun sending blocks
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 // the backups and what the document holds afterwards.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -23,12 +24,15 @@
 
 #include "TestImages.h"
 #include "channels/widgets/CProgramView.h"
+#include "features/widgets/CSquelchTuningDlg.h"
 #include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"
+#include "gui/ProgramSettings.h"
 #include "link/RadioMemoryMap.h"
 #include "link/VirtualRadio.h"
 #include "link/VirtualRadioLink.h"
 #include "link/widgets/TransferController.h"
+#include "model/ImageCheck.h"
 
 namespace radio::gui {
 namespace {
@@ -36,13 +40,14 @@ namespace {
 class ChannelGridView : public ::testing::Test {
  protected:
   void SetUp() override {
-    state.portName = "/dev/null-port";
+    ProgramSettings(state.appName).setPort("/dev/null-port");
     doc = std::make_unique<CProgramDoc>(state);
     doc->newDocument();
     view = std::make_unique<CProgramView>(*doc);
     Prompts answered;
     answered.message = [this](QWidget*, const MessageRequest& request) {
       messages.push_back(request);
+      if (request.buttons & QMessageBox::Yes) return writeAnyway ? QMessageBox::Yes : QMessageBox::Cancel;
       return request.buttons & QMessageBox::Retry ? QMessageBox::Cancel : QMessageBox::Ok;
     };
     // A window of differences is read, not run.
@@ -98,6 +103,7 @@ class ChannelGridView : public ::testing::Test {
   std::vector<std::string> listed;  // the title and lines of each window of differences
   std::optional<QString> password;  // the answer to the password question
   std::vector<int> asked;           // each password question, by its number of digits
+  bool writeAnyway = false;         // the answer to the check before a write
 };
 
 // A refused frequency keeps the row, its editor and the current cell, so that the
@@ -247,21 +253,24 @@ class TransferWindow : public ChannelGridView {
  protected:
   void SetUp() override {
     ChannelGridView::SetUp();
-    state.portName = "virtual";
-    transfers = std::make_unique<TransferController>(doc->document(), state.lang, view.get());
-    transfers->setPortName([this] { return state.portName; });
+    ProgramSettings settings(state.appName);
+    settings.setPort("virtual");
+    settings.setValue(Setting::VerifyAfterWrite, false);
+    transfers = std::make_unique<TransferController>(doc->document(), state, view.get());
     transfers->setBackupFolder(backups.filePath("backups").toStdString());
     view->bindTransfers(*transfers);
-    transfers->setLinkOpener([this](const std::string& device, Language) {
-      openedDevice = device;
-      OpenedLink opened;
-      auto link = std::make_unique<VirtualRadioLink>(*radio);
-      link->beforeWrite = [this](const VirtualRadioLink::Event& event) {
-        if (onWrite) onWrite(event);
-      };
-      opened.link = std::move(link);
-      return opened;
-    });
+    transfers->setLinkOpener([this](const std::string& device, Language) { return open(device); });
+  }
+
+  OpenedLink open(const std::string& device) {
+    openedDevice = device;
+    OpenedLink opened;
+    auto link = std::make_unique<VirtualRadioLink>(*radio);
+    link->beforeWrite = [this](const VirtualRadioLink::Event& event) {
+      if (onWrite) onWrite(event);
+    };
+    opened.link = std::move(link);
+    return opened;
   }
 
   void TearDown() override {
@@ -335,7 +344,7 @@ TEST_F(TransferWindow, PasswordErrorAsksForThePasswordAndReadsAgain) {
 // reported as holding the document, a cell that keeps its old value is named by
 // channel and field.
 TEST_F(TransferWindow, VerifyAfterWritingNamesACellThatKeptItsOldValue) {
-  transfers->setVerifyAfterWrite([] { return true; });
+  ProgramSettings(state.appName).setValue(Setting::VerifyAfterWrite, true);
   // Channel 1 of the document is the radio's, its name beginning with X.
   transfers->startRead();
   startAndWait();
@@ -416,6 +425,97 @@ TEST_F(TransferWindow, StoppingARunningReadEndsItSilentlyAndChangesNothing) {
     gridToImage(view->grid(), stored, state.band.limits, Language::English);
     stored.setBit(addr::kMskFlags, 3, doc->image().bit(addr::kMskFlags, 3));
     EXPECT_TRUE(doc->image() == stored);
+  }
+}
+
+// A job without a chosen port opens nothing and says where to choose one. A read
+// that fails leaves the image, the modified mark and the undo steps as they were;
+// a write that fails midway says that the radio holds a partial write.
+TEST_F(TransferWindow, FailuresSayWhatHappenedAndAFailedReadChangesNothing) {
+  transfers->startRead();
+  startAndWait();
+  RadioFaults noAck;
+  noAck.missingAckBlock = 100;
+  radio = std::make_unique<VirtualRadio>(radioWithAChannel(), noAck);
+  // The grid's own store, which every job begins with, is not the read's doing.
+  emit transfers->storeRequested();
+  const RadioImage before = doc->image();
+  const int steps = doc->undoStack()->count();
+  messages.clear();
+  transfers->startRead();
+  startAndWait();
+  EXPECT_TRUE(doc->image() == before);
+  EXPECT_EQ(doc->undoStack()->count(), steps);
+  EXPECT_TRUE(doc->isModified());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text.toStdString(), messageText(MessageId::Interrupt, Language::English));
+
+  messages.clear();
+  transfers->startWrite();
+  startAndWait();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.endsWith("The radio holds a partial write: write the document again."));
+
+  ProgramSettings(state.appName).setPort("");
+  openedDevice.clear();
+  messages.clear();
+  transfers->startRead();
+  startAndWait();
+  EXPECT_EQ(openedDevice, "");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text.toStdString(), noPortChosen(Language::English).text);
+}
+
+// The Squelch Tuning window reads and writes the four levels over the port chosen
+// in Setup, as a job of the runner; the window stays usable meanwhile.
+TEST_F(TransferWindow, SquelchWindowReadsAndWritesTheLevelsOverTheChosenPort) {
+  radio->memory()[radioaddr::kSquelch] = 64 + 10;
+  RadioImage image = doc->image();
+  CSquelchTuningDlg dlg(image, state);
+  dlg.setLinkOpener([this](const std::string& device, Language) { return open(device); });
+  const auto exchange = [&](QPushButton* button) {
+    QSignalSpy ended(&dlg, &CSquelchTuningDlg::exchangeFinished);
+    messages.clear();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(dlg.exchangeRunning() || ended.count() == 1);
+    ASSERT_TRUE(waitUntil([&] { return ended.count() == 1; }));
+    EXPECT_FALSE(dlg.exchangeRunning());
+  };
+  exchange(dlg.readButton());
+  EXPECT_EQ(openedDevice, "virtual");
+  EXPECT_EQ(dlg.list(0)->currentText(), "10");
+  EXPECT_EQ(image.at(addr::kSquelch), 64 + 10);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Read Successfully");
+
+  dlg.list(1)->setCurrentText("-55");
+  exchange(dlg.writeButton());
+  EXPECT_EQ(radio->memory()[radioaddr::kSquelch + 1], 9);
+  EXPECT_EQ(image.at(addr::kSquelch + 1), 9);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Write Successfully");
+}
+
+// A document that fails the check before a write goes to the radio only after
+// "Write Anyway"; Cancel, the default, sends nothing and closes the window.
+TEST_F(TransferWindow, DamagedDocumentIsWrittenOnlyWhenTheUserInsists) {
+  doc->change("Test", [](RadioImage& image) { image.set(addr::kPassword, 'A'); });
+  const std::vector<std::string> problems = writeProblems(doc->image(), state.band.limits, Language::English);
+  ASSERT_FALSE(problems.empty());
+  for (const bool insist : {false, true}) {
+    writeAnyway = insist;
+    messages.clear();
+    radio = std::make_unique<VirtualRadio>(radioWithAChannel());
+    transfers->startWrite();
+    QTest::mouseClick(transfers->processWindow()->startButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return transfers->processWindow() == nullptr && !transfers->running(); }));
+    ASSERT_FALSE(messages.empty());
+    const MessageRequest& question = messages[0];
+    EXPECT_TRUE(question.text.contains(QString::fromStdString(problems[0])));
+    EXPECT_EQ(question.defaultButton, QMessageBox::Cancel);
+    ASSERT_EQ(question.buttonTexts.size(), 1u);
+    EXPECT_EQ(question.buttonTexts[0].second, "Write Anyway");
+    EXPECT_EQ(radio->blocksWritten() > 0, insist);
   }
 }
 

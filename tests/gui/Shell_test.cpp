@@ -444,20 +444,19 @@ class PortSettingWindow : public ::testing::Test {
 TEST_F(PortSettingWindow, DevicePathTypedIntoTheFieldIsStoredOnOk) {
   PseudoTerminal pty;
   ASSERT_FALSE(pty.path().empty());
-  state.portName = "/dev/does-not-exist";
+  ProgramSettings(state.appName).setPort("/dev/does-not-exist");
   CPortSettingDlg dlg(state);
   // The stored port is gone: it is shown but not chosen.
   EXPECT_EQ(dlg.deviceEdit()->text(), "/dev/does-not-exist");
   dlg.deviceEdit()->clear();
   QTest::keyClicks(dlg.deviceEdit(), QString::fromStdString(pty.path()));
   dlg.accept();
-  EXPECT_EQ(state.portName, pty.path());
   EXPECT_EQ(ProgramSettings(state.appName).port(), pty.path());
 }
 
 // Nothing chosen, Cancel, or a blank path: the stored port stays.
 TEST_F(PortSettingWindow, NothingChosenOrCancelChangesNothing) {
-  state.portName = "/dev/does-not-exist";
+  ProgramSettings(state.appName).setPort("/dev/does-not-exist");
   const struct {
     const char* typed;  // nullptr: the field as the window shows it
     bool ok;
@@ -472,7 +471,7 @@ TEST_F(PortSettingWindow, NothingChosenOrCancelChangesNothing) {
     }
     c.ok ? dlg.accept() : dlg.reject();
     EXPECT_EQ(dlg.result(), c.ok ? QDialog::Accepted : QDialog::Rejected);
-    EXPECT_EQ(state.portName, "/dev/does-not-exist") << (c.typed ? c.typed : "");
+    EXPECT_EQ(ProgramSettings(state.appName).port(), "/dev/does-not-exist") << (c.typed ? c.typed : "");
   }
 }
 

@@ -7,12 +7,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
-#include "link/SquelchExchange.h"
+#include "gui/ProgramSettings.h"
 
 namespace radio::gui {
 namespace {
@@ -47,8 +46,8 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   ok_->setDefault(true);
   cancel_ = new QPushButton(tr("Cancel"), this);
   setHelpId(cancel_, 2);
-  connect(read_, &QPushButton::clicked, this, [this] { startExchange(Exchange::Read); });
-  connect(write_, &QPushButton::clicked, this, [this] { startExchange(Exchange::Write); });
+  connect(read_, &QPushButton::clicked, this, [this] { startExchange(JobKind::SquelchRead); });
+  connect(write_, &QPushButton::clicked, this, [this] { startExchange(JobKind::SquelchWrite); });
   connect(ok_, &QPushButton::clicked, this, &CSquelchTuningDlg::accept);
   connect(cancel_, &QPushButton::clicked, this, &CSquelchTuningDlg::reject);
 
@@ -63,20 +62,14 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
   layout->addLayout(grid);
   layout->addLayout(buttons);
 
-  // The worker asks through a signal; the answer is given on this thread.
-  connect(this, &CSquelchTuningDlg::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion, Qt::QueuedConnection);
-
   load();
 }
 
 CSquelchTuningDlg::~CSquelchTuningDlg() {
-  if (!thread_) return;
+  if (!exchangeRunning()) return;
   // Closing the application mid-exchange: the worker stops at its next check and
   // a pending question counts as Cancel. The exchange's bytes are dropped.
-  question_.cancel();
-  thread_->wait();
-  delete thread_;
-  thread_ = nullptr;
+  runner_->cancelAndWait();
   QApplication::restoreOverrideCursor();
 }
 
@@ -100,7 +93,7 @@ SquelchForm CSquelchTuningDlg::form() const {
 }
 
 void CSquelchTuningDlg::closeEvent(QCloseEvent* event) {
-  if (thread_) {
+  if (exchangeRunning()) {
     event->ignore();
     return;
   }
@@ -108,65 +101,50 @@ void CSquelchTuningDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CSquelchTuningDlg::accept() {
-  if (thread_) return;
+  if (exchangeRunning()) return;
   storeSquelch(form(), image_);
   QDialog::accept();
 }
 
 void CSquelchTuningDlg::reject() {
   // Escape during an exchange does not close the window under the worker.
-  if (thread_) return;
+  if (exchangeRunning()) return;
   QDialog::reject();
 }
 
-void CSquelchTuningDlg::startExchange(Exchange kind) {
-  if (thread_) return;
-  kind_ = kind;
-  work_ = image_;
+void CSquelchTuningDlg::startExchange(JobKind kind) {
+  if (exchangeRunning()) return;
+  Job job;
+  job.kind = kind;
+  job.port = ProgramSettings(state_.appName).port();
+  job.image = image_;
+  job.context.lang = state_.lang;
   RadioImage shown = image_;
   storeSquelch(form(), shown);
-  values_ = squelchBytes(shown);
-  result_ = {};
-  device_ = state_.portName;
-  question_.reset();
+  job.squelch = squelchBytes(shown);
+  runner_ = std::make_unique<QueuedJobRunner>(opener_);
+  // The question is answered on this thread, the answer handed to the worker.
+  connect(runner_.get(), &QueuedJobRunner::retryQuestion, this, &CSquelchTuningDlg::answerRetryQuestion);
+  connect(runner_.get(), &QueuedJobRunner::finished, this, &CSquelchTuningDlg::onExchangeFinished);
   setBusy(true);
-  thread_ = QThread::create([this] { runExchange(); });
-  connect(thread_, &QThread::finished, this, &CSquelchTuningDlg::onThreadFinished);
-  thread_->start();
-}
-
-void CSquelchTuningDlg::runExchange() {
-  // The port is opened, used and closed on this worker thread.
-  OpenedLink opened = opener_(device_, state_.lang);
-  if (!opened.link) {
-    result_ = opened.failure;
-    return;
-  }
-  LinkCallbacks callbacks;
-  callbacks.askRetry = [this] { return question_.ask([this] { emit retryQuestion(); }); };
-  callbacks.cancelRequested = [this] { return question_.cancelled(); };
-  result_ = kind_ == Exchange::Read ? readSquelch(*opened.link, work_, state_.lang, callbacks)
-                                    : writeSquelch(*opened.link, work_, values_, state_.lang, callbacks);
+  runner_->start(std::move(job));
 }
 
 void CSquelchTuningDlg::answerRetryQuestion() {
   const auto button = showMessage(this, {QApplication::applicationDisplayName(),
                                          QString::fromUtf8(messageText(MessageId::CommunicationError, state_.lang)),
                                          QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel});
-  question_.answer(button == QMessageBox::Retry);
+  if (runner_) runner_->answer(button == QMessageBox::Retry);
 }
 
-void CSquelchTuningDlg::onThreadFinished() {
-  if (!thread_) return;
-  thread_->wait();
-  delete thread_;
-  thread_ = nullptr;
+void CSquelchTuningDlg::onExchangeFinished() {
+  const JobResult& result = runner_->result();
   // The exchange's copy differs from the image only in the squelch bytes: those
   // read from the radio, or those a write stored after the handshake.
-  setSquelchBytes(image_, squelchBytes(work_));
+  setSquelchBytes(image_, squelchBytes(result.image));
   setBusy(false);
-  if (!result_.text.empty()) message(QString::fromStdString(result_.text));
-  if (kind_ == Exchange::Read && result_.ok()) load();
+  if (!result.link.text.empty()) message(QString::fromStdString(result.link.text));
+  if (result.kind == JobKind::SquelchRead && result.link.ok()) load();
   emit exchangeFinished();
 }
 

@@ -1,25 +1,24 @@
 // The Squelch Tuning dialog: four lists of calibration values bound to
 // SquelchForm, OK storing them into the image, and Read and Write buttons that
-// exchange just these four bytes with the radio. An exchange runs on a worker
-// thread with its own copy of the image; the window stays responsive under a busy
-// cursor, its buttons are disabled, and the image takes the exchange's squelch
-// bytes when it ends (a write stores the dialog's values once the radio has
-// answered the handshake, whether or not the write then succeeds).
+// exchange just these four bytes with the radio over the port chosen in Setup.
+// An exchange is a job of the job runner, on its own copy of the image; the window
+// stays responsive under a busy cursor, its buttons are disabled, and the image
+// takes the exchange's squelch bytes when it ends (a write stores the dialog's
+// values once the radio has answered the handshake, whether or not the write then
+// succeeds).
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "features/SquelchForm.h"
 #include "features/widgets/CFormDlg.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
-#include "gui/RetryQuestion.h"
-#include "link/LinkResult.h"
-#include "link/widgets/TransferRunner.h"
+#include "link/widgets/QueuedJobRunner.h"
 
 class QComboBox;
 class QPushButton;
-class QThread;
 
 namespace radio::gui {
 
@@ -33,7 +32,7 @@ class CSquelchTuningDlg : public CFormDlg {
   [[nodiscard]] QComboBox* list(int row) const { return lists_.at(static_cast<std::size_t>(row)); }
   [[nodiscard]] QPushButton* readButton() const { return read_; }
   [[nodiscard]] QPushButton* writeButton() const { return write_; }
-  [[nodiscard]] bool exchangeRunning() const { return thread_ != nullptr; }
+  [[nodiscard]] bool exchangeRunning() const { return runner_ && runner_->running(); }
 
   // Tests replace the serial port and answer the message boxes.
   void setLinkOpener(LinkOpener opener) { opener_ = std::move(opener); }
@@ -45,8 +44,6 @@ class CSquelchTuningDlg : public CFormDlg {
   void reject() override;
 
  signals:
-  // The radio did not answer the wake-up; asks Retry or Cancel (worker thread).
-  void retryQuestion();
   // An exchange has ended and the port is closed.
   void exchangeFinished();
 
@@ -54,13 +51,10 @@ class CSquelchTuningDlg : public CFormDlg {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Exchange { Read, Write };
-
   void load() override;
-  void startExchange(Exchange kind);
-  void runExchange();  // on the worker thread
+  void startExchange(JobKind kind);
   void answerRetryQuestion();
-  void onThreadFinished();
+  void onExchangeFinished();
   void setBusy(bool busy);
   void message(const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
@@ -70,16 +64,7 @@ class CSquelchTuningDlg : public CFormDlg {
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
   LinkOpener opener_;
-
-  // The exchange in progress: its kind, the image copy it works on, the squelch
-  // bytes to write and its result. Only the worker touches them while it runs.
-  QThread* thread_ = nullptr;
-  Exchange kind_ = Exchange::Read;
-  RadioImage work_;
-  std::array<Byte, kSquelchRows> values_{};
-  LinkResult result_;
-  std::string device_;
-  RetryQuestion question_;
+  std::unique_ptr<QueuedJobRunner> runner_;  // the exchange in progress or the last one
 };
 
 }  // namespace radio::gui

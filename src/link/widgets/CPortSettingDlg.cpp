@@ -60,7 +60,8 @@ CPortSettingDlg::CPortSettingDlg(AppState& state, QWidget* parent) : QDialog(par
   // The current port is checked when it can be opened now; one that is busy or
   // gone leaves every choice unchecked. A device that is not among the listed
   // ports (a pseudo-terminal) is shown in the field.
-  const QString current = QString::fromStdString(state_.portName);
+  const std::string stored = ProgramSettings(state_.appName).port();
+  const QString current = QString::fromStdString(stored);
   bool listed = false;
   for (std::size_t i = 0; i < choices_.size(); ++i) {
     if (choices_[i].device != current) continue;
@@ -69,7 +70,7 @@ CPortSettingDlg::CPortSettingDlg(AppState& state, QWidget* parent) : QDialog(par
   }
   if (!listed && !current.isEmpty()) {
     deviceEdit_->setText(current);
-    if (canOpenPort(state_.portName)) deviceButton_->setChecked(true);
+    if (canOpenPort(stored)) deviceButton_->setChecked(true);
   }
 
   auto* buttons = new QDialogButtonBox(this);
@@ -114,10 +115,7 @@ QString CPortSettingDlg::chosenDevice() const {
 void CPortSettingDlg::accept() {
   // Nothing chosen: the window closes and the port stays as it was.
   const QString device = chosenDevice();
-  if (!device.isEmpty()) {
-    state_.portName = device.toStdString();
-    ProgramSettings(state_.appName).setPort(state_.portName);
-  }
+  if (!device.isEmpty()) ProgramSettings(state_.appName).setPort(device.toStdString());
   QDialog::accept();
 }
 

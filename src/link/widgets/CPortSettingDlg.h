@@ -1,7 +1,8 @@
 // The "Port Setting" window: the serial ports of the system as choices (busy or
 // inaccessible ones disabled, the current one checked) and a field for any device
 // path, such as the pseudo-terminal of the virtual radio. OK stores the choice as
-// the settings value "com" and in state.portName; Cancel changes nothing.
+// the settings value "com", where every radio job takes it from; Cancel changes
+// nothing.
 #pragma once
 
 #include <QDialog>

@@ -6,22 +6,15 @@
 #include <QWidget>
 
 #include "features/OptionalFeaturesForm.h"
+#include "features/ProductInfoForm.h"
 #include "gui/CDifferencesDlg.h"
+#include "gui/ProgramSettings.h"
+#include "model/ImageCheck.h"
 
 namespace radio::gui {
 
-namespace {
-
-// The labels of the document changes a transfer makes.
-constexpr Text kReadLabel{"Read", "读取"};
-constexpr Text kWriteLabel{"Write", "写入"};
-
-}  // namespace
-
-TransferController::TransferController(Document& doc, Language lang, QWidget* owner, QObject* parent)
-    : QObject(parent), doc_(doc), lang_(lang), owner_(owner), backupFolder_(backupFolder(systemEnvironment)) {
-  context_.lang = lang;
-}
+TransferController::TransferController(Document& doc, const AppState& state, QWidget* owner, QObject* parent)
+    : QObject(parent), doc_(doc), state_(state), owner_(owner), backupFolder_(backupFolder(systemEnvironment)) {}
 
 TransferController::~TransferController() {
   cancelAndWait();
@@ -29,81 +22,107 @@ TransferController::~TransferController() {
   delete processDlg_.data();
 }
 
-QString TransferController::text(const Text& t) const { return QString::fromUtf8(t.in(lang_)); }
+bool TransferController::running() const { return runner_ && runner_->running(); }
 
-bool TransferController::running() const { return transfer_ && transfer_->running(); }
-
-void TransferController::startRead() { openProcessWindow(TransferRunner::Job::Read); }
+void TransferController::startRead() { openProcessWindow(JobKind::Read); }
 
 void TransferController::startWrite() {
   emit commitRequested();
-  openProcessWindow(TransferRunner::Job::Write);
+  openProcessWindow(JobKind::Write);
 }
 
 void TransferController::startVerify() {
   emit commitRequested();
-  openProcessWindow(TransferRunner::Job::Verify);
+  openProcessWindow(JobKind::Verify);
 }
 
-void TransferController::startIdentify() { openProcessWindow(TransferRunner::Job::Identify); }
+void TransferController::startIdentify() { openProcessWindow(JobKind::Identify); }
 
-void TransferController::openProcessWindow(TransferRunner::Job job) {
-  job_ = job;
+void TransferController::openProcessWindow(JobKind kind) {
+  kind_ = kind;
   // A window already open keeps its caption; only the job changes.
   if (processDlg_) return;
   QString title;
-  switch (job) {
-    case TransferRunner::Job::Read: title = text({"Read Data", "读数据"}); break;
-    case TransferRunner::Job::Write: title = text({"Write Data", "写数据"}); break;
-    case TransferRunner::Job::Verify: title = text({"Verify", "校验"}); break;
-    case TransferRunner::Job::Identify: title = text({"Identify Radio", "识别电台"}); break;
+  switch (kind) {
+    case JobKind::Read: title = tr("Read Data"); break;
+    case JobKind::Write: title = tr("Write Data"); break;
+    case JobKind::Verify: title = tr("Verify"); break;
+    case JobKind::Identify: title = tr("Identify Radio"); break;
+    case JobKind::SquelchRead:
+    case JobKind::SquelchWrite: return;  // the Squelch Tuning window runs these itself
   }
   processDlg_ = new CProcessDlg(title, owner_ ? owner_->window() : nullptr);
   processDlg_->setAttribute(Qt::WA_DeleteOnClose);
-  // Start asks for the transfer once the button's own handling has returned.
+  // Start asks for the job once the button's own handling has returned.
   connect(processDlg_, &CProcessDlg::startRequested, this, &TransferController::onStart, Qt::QueuedConnection);
   processDlg_->show();
   processDlg_->raise();
   processDlg_->activateWindow();
 }
 
+void TransferController::closeProcessWindow() {
+  if (CProcessDlg* dlg = processDlg_.data()) {
+    processDlg_.clear();
+    dlg->finish();
+  }
+}
+
 void TransferController::cancel() {
   if (running()) {
-    transfer_->cancel();
+    runner_->cancel();
     return;
   }
   if (processDlg_) processDlg_->reject();
 }
 
 void TransferController::cancelAndWait() {
-  if (transfer_) transfer_->cancelAndWait();
+  if (runner_) runner_->cancelAndWait();
 }
 
 void TransferController::onStart() {
   if (!processDlg_ || running()) return;
-  if (processDlg_->cancelled()) {
-    // Cancel came between Start and the transfer's start: nothing is sent.
-    CProcessDlg* dlg = processDlg_.data();
-    processDlg_.clear();
-    dlg->finish();
-    return;
-  }
+  // Cancel came between Start and the job's start: nothing is sent.
+  if (processDlg_->cancelled()) return closeProcessWindow();
   // The image gets the window's edits first; it takes no edits until the end.
   emit storeRequested();
-  const std::string device = portName_ ? portName_() : std::string();
-  transfer_ = std::make_unique<TransferRunner>(device, lang_, linkOpener_ ? linkOpener_ : &openSerialPort);
-  connect(transfer_.get(), &TransferRunner::progressChanged, processDlg_, &CProcessDlg::setProgress);
-  connect(transfer_.get(), &TransferRunner::statusChanged, processDlg_, &CProcessDlg::setStatusText);
-  connect(transfer_.get(), &TransferRunner::retryQuestion, this, &TransferController::onRetryQuestion);
-  connect(transfer_.get(), &TransferRunner::finished, this, &TransferController::onFinished);
-  connect(processDlg_, &CProcessDlg::cancelRequested, transfer_.get(), &TransferRunner::cancel);
-  TransferRunner::Options options;
-  options.verifyAfterWrite = job_ == TransferRunner::Job::Write && verifyAfterWrite_ && verifyAfterWrite_();
-  options.backupFolder = backupFolder_;
-  options.context = context_;
-  options.context.lang = lang_;
-  transfer_->start(job_, doc_.image(), std::move(options));
+  if (kind_ == JobKind::Write && !writeConfirmed()) return closeProcessWindow();
+  const ProgramSettings settings(state_.appName);
+  Job job;
+  job.kind = kind_;
+  job.port = settings.port();
+  job.image = doc_.image();
+  job.context.lang = state_.lang;
+  job.context.bandRecord = state_.band.record;
+  job.context.models = modelNames(state_.config);
+  job.verifyAfterWrite = kind_ == JobKind::Write && settings.value(Setting::VerifyAfterWrite).toBool();
+  job.backupFolder = backupFolder_;
+  runner_ = std::make_unique<QueuedJobRunner>(linkOpener_ ? linkOpener_ : &openSerialPort);
+  connect(runner_.get(), &QueuedJobRunner::progressChanged, processDlg_, &CProcessDlg::setProgress);
+  connect(runner_.get(), &QueuedJobRunner::statusChanged, processDlg_, &CProcessDlg::setStatusText);
+  connect(runner_.get(), &QueuedJobRunner::retryQuestion, this, &TransferController::onRetryQuestion);
+  connect(runner_.get(), &QueuedJobRunner::finished, this, &TransferController::onFinished);
+  connect(processDlg_, &CProcessDlg::cancelRequested, runner_.get(), &QueuedJobRunner::cancel);
+  runner_->start(std::move(job));
   emit runningChanged(true);
+}
+
+// An image that fails the pre-write check (a damaged password field, frequency
+// bytes that are not digits or lie outside the bands) goes to the radio only when
+// the user says so; Cancel is the default.
+bool TransferController::writeConfirmed() {
+  const std::vector<std::string> problems = writeProblems(doc_.image(), state_.band.limits, state_.lang);
+  if (problems.empty()) return true;
+  QStringList lines;
+  for (const std::string& line : problems) lines << QString::fromStdString(line);
+  MessageRequest request;
+  request.caption = QGuiApplication::applicationDisplayName();
+  request.text = tr("This document should not go to the radio as it is:") + QLatin1Char('\n') +
+                 lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + tr("Write it anyway?");
+  request.icon = QMessageBox::Warning;
+  request.buttons = QMessageBox::Yes | QMessageBox::Cancel;
+  request.defaultButton = QMessageBox::Cancel;
+  request.buttonTexts = {{QMessageBox::Yes, tr("Write Anyway")}};
+  return showMessage(messageOwner(), request) == QMessageBox::Yes;
 }
 
 QWidget* TransferController::messageOwner() const {
@@ -111,59 +130,54 @@ QWidget* TransferController::messageOwner() const {
 }
 
 void TransferController::onRetryQuestion() {
-  if (!transfer_ || transfer_->cancelled()) return;
+  if (!runner_ || runner_->cancelled()) return;
   MessageRequest request;
   request.caption = QGuiApplication::applicationDisplayName();
-  request.text = QString::fromUtf8(messageText(MessageId::CommunicationError, lang_));
+  request.text = QString::fromUtf8(messageText(MessageId::CommunicationError, state_.lang));
   request.icon = QMessageBox::Warning;
   request.buttons = QMessageBox::Retry | QMessageBox::Cancel;
   const QMessageBox::StandardButton button = showMessage(messageOwner(), request);
-  if (transfer_) transfer_->answer(button);
+  if (runner_) runner_->answer(button == QMessageBox::Retry);
 }
 
 void TransferController::onFinished() {
-  const TransferRunner::Result result = transfer_->result();
+  const JobResult result = runner_->result();
   // The runner is inside its own signal here: it goes once that has returned.
-  transfer_.release()->deleteLater();
-  const bool isRead = result.job == TransferRunner::Job::Read;
+  runner_.release()->deleteLater();
+  const bool isRead = result.kind == JobKind::Read;
   const bool goodRead = result.link.ok() && isRead;
-  // The handshake of a read or a write takes the channel grid flag from the radio,
-  // whatever came after it (a good read brings it with the whole image). Verify and
-  // Identify Radio leave the document alone.
-  if (!goodRead && (isRead || result.job == TransferRunner::Job::Write)) {
+  // The handshake of a write takes the channel grid flag from the radio, whatever
+  // came after it. A read that did not complete leaves the document as it was;
+  // Verify and Identify Radio leave it alone.
+  if (result.kind == JobKind::Write && !result.link.ok()) {
     const bool radioBit = result.image.flag(field::kChannelGridFlag);
-    doc_.change((isRead ? kReadLabel : kWriteLabel).in(lang_),
-                [&](RadioImage& image) { image.setFlag(field::kChannelGridFlag, radioBit); });
+    if (radioBit != doc_.image().flag(field::kChannelGridFlag))
+      doc_.change(tr("Write").toStdString(),
+                  [&](RadioImage& image) { image.setFlag(field::kChannelGridFlag, radioBit); });
   }
   if (!result.link.text.empty()) inform(QString::fromStdString(result.link.text), QMessageBox::Warning);
   if (goodRead) {
-    doc_.replaceImage(result.image, kReadLabel.in(lang_));
+    doc_.replaceImage(result.image, tr("Read").toStdString());
     emit imageRead();
   }
   report(result);
   // The window goes; the next command opens a fresh one.
-  if (CProcessDlg* dlg = processDlg_.data()) {
-    processDlg_.clear();
-    dlg->finish();
-  }
+  closeProcessWindow();
   emit runningChanged(false);
   // A good read shows itself in the grid (and its backup in the status bar); a
   // write leaves nothing to see, so it says that it completed.
-  if (result.link.ok() && result.job == TransferRunner::Job::Write)
-    emit completed(text({"Write completed.", "写入完成。"}));
+  if (result.link.ok() && result.kind == JobKind::Write) emit completed(tr("Write completed."));
   if (isRead && result.link.outcome == LinkOutcome::PasswordError) retryReadWithPassword();
 }
 
 void TransferController::retryReadWithPassword() {
   const std::optional<QString> typed =
-      askDigits(owner_, text({"Password", "密码"}),
-                text({"The radio is protected by a password.\nEnter it (up to six digits) to read the radio again:",
-                      "电台设有密码。\n请输入密码（最多六位数字）后重新读取："}),
+      askDigits(owner_, tr("Password"),
+                tr("The radio is protected by a password.\nEnter it (up to six digits) to read the radio again:"),
                 static_cast<int>(kPasswordLength));
   if (!typed || passwordError(typed->toStdString())) return;
-  doc_.change(text({"Password", "密码"}).toStdString(),
-              [&](RadioImage& image) { storePassword(image, typed->toStdString()); });
-  openProcessWindow(TransferRunner::Job::Read);
+  doc_.change(tr("Password").toStdString(), [&](RadioImage& image) { storePassword(image, typed->toStdString()); });
+  openProcessWindow(JobKind::Read);
   if (processDlg_) processDlg_->startButton()->click();
 }
 
@@ -177,16 +191,16 @@ void TransferController::inform(const QString& message, QMessageBox::Icon icon) 
 
 // What a read's backup, a verify and an identification tell the user once the
 // connection has ended.
-void TransferController::report(const TransferRunner::Result& result) {
+void TransferController::report(const JobResult& result) {
   if (result.backup && *result.backup) emit backupSaved(QString::fromStdString(result.backup->path.string()));
   if (result.backup && !*result.backup) {
-    inform(text({"The radio was read, but its backup could not be saved:", "已读取电台数据，但无法保存备份："}) +
-               QLatin1Char('\n') + QString::fromStdString(result.backup->error),
+    inform(tr("The radio was read, but its backup could not be saved:") + QLatin1Char('\n') +
+               QString::fromStdString(result.backup->error),
            QMessageBox::Warning);
   }
   if (result.info && result.info->identified) {
     QStringList lines;
-    for (const std::string& line : describeRadio(*result.info, context_.models, lang_))
+    for (const std::string& line : describeRadio(*result.info, modelNames(state_.config), state_.lang))
       lines << QString::fromStdString(line);
     inform(lines.join(QLatin1Char('\n')), QMessageBox::Information);
   }
@@ -194,20 +208,18 @@ void TransferController::report(const TransferRunner::Result& result) {
   if (!result.verify->link.ok()) {
     // A verify alone reported its failure as the connection's; after a write it is
     // the verify's own.
-    if (result.job == TransferRunner::Job::Write && !result.verify->link.text.empty())
-      inform(text({"The radio was written, but the verify after it failed:", "已写入电台，但写入后的校验失败："}) +
-                 QLatin1Char('\n') + QString::fromStdString(result.verify->link.text),
+    if (result.kind == JobKind::Write && !result.verify->link.text.empty())
+      inform(tr("The radio was written, but the verify after it failed:") + QLatin1Char('\n') +
+                 QString::fromStdString(result.verify->link.text),
              QMessageBox::Warning);
     return;
   }
   if (result.verify->differences.empty()) {
-    inform(text({"Verify: the radio holds the document.", "校验：电台数据与文档一致。"}), QMessageBox::Information);
+    inform(tr("Verify: the radio holds the document."), QMessageBox::Information);
     return;
   }
-  CDifferencesDlg dialog(
-      text({"Verify", "校验"}),
-      text({"The radio differs from the document (document -> radio):", "电台数据与文档不一致（文档 -> 电台）："}),
-      result.verify->differences, owner_ ? owner_->window() : nullptr);
+  CDifferencesDlg dialog(tr("Verify"), tr("The radio differs from the document (document -> radio):"),
+                         result.verify->differences, owner_ ? owner_->window() : nullptr);
   (void)runDialog(dialog);
 }
 

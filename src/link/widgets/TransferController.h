@@ -1,13 +1,17 @@
 // Drives the connections of one document to the radio: Read, Write (with the
 // verify after it when that option is on), Verify and Identify Radio. It opens the
-// "Process" window, and when its Start is pressed runs the job (TransferRunner:
-// port, engine and worker thread) on a copy of the document's image, asks the
-// Retry/Cancel question, shows the result and hands a good read to the document as
-// one change "Read". A failed or cancelled read or write leaves the document as it
-// was, apart from the bit the handshake takes from the radio; Verify and Identify
-// Radio never change it. A read refused with "Password Error!" asks for the
-// radio's password and, given one, reads again with it in the document. A good read leaves a backup of the image as
-// read; one that cannot be saved is reported and the read still counts.
+// "Process" window, and when its Start is pressed runs the job (QueuedJobRunner:
+// port, engine and worker) on a copy of the document's image, asks the Retry/Cancel
+// question, shows the result and hands a good read to the document as one change
+// "Read". The port, the verify option and the texts' context are taken when Start
+// is pressed: the port and the option from the settings store. A write of an image
+// that fails the pre-write check is sent only when the user says "Write Anyway".
+// A failed or cancelled read leaves the document as it was; a failed or cancelled
+// write takes only the bit the handshake takes from the radio; Verify and Identify
+// Radio never change it. A read refused with "Password Error!" asks for the radio's
+// password and, given one, reads again with it in the document. A good read leaves
+// a backup of the image as read; one that cannot be saved is reported and the read
+// still counts.
 //
 // The window showing the document hears storeRequested() just before the image is
 // taken (it commits and stores its edits and takes none until runningChanged(false))
@@ -18,40 +22,30 @@
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "gui/Prompts.h"
+#include "gui/AppState.h"
 #include "link/widgets/CProcessDlg.h"
-#include "link/widgets/TransferRunner.h"
+#include "link/widgets/QueuedJobRunner.h"
 #include "model/Document.h"
-#include "model/Language.h"
 
 class QWidget;
 
 namespace radio::gui {
 
-class CDifferencesDlg;
-
 class TransferController : public QObject {
   Q_OBJECT
 
  public:
-  // owner: the window the Process window and the messages belong to.
-  TransferController(Document& doc, Language lang, QWidget* owner, QObject* parent = nullptr);
+  // state: the language, the settings store's name, the band limits in force and
+  // Program.ini's models. owner: the window the Process window and the messages
+  // belong to.
+  TransferController(Document& doc, const AppState& state, QWidget* owner, QObject* parent = nullptr);
   ~TransferController() override;
 
-  // The serial port to open, asked for when a transfer starts.
-  void setPortName(std::function<std::string()> portName) { portName_ = std::move(portName); }
-  // Replaces how a transfer opens its link (tests use the in-process virtual radio).
+  // Replaces how a job opens its link (tests use the in-process virtual radio).
   void setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(opener); }
-  // Whether a write ends with a verify, asked at each write (off when unset).
-  void setVerifyAfterWrite(std::function<bool()> on) { verifyAfterWrite_ = std::move(on); }
-  // The model names of Program.ini (the backups' names, the texts of a verify and
-  // of Identify Radio) and the band record a verify's texts start from.
-  void setSectionContext(SectionContext context) { context_ = std::move(context); }
   // Where the backups of reads go (the user's backups folder by default; none when empty).
   void setBackupFolder(std::filesystem::path folder) { backupFolder_ = std::move(folder); }
 
@@ -62,7 +56,7 @@ class TransferController : public QObject {
   void startVerify();
   void startIdentify();
   [[nodiscard]] bool running() const;
-  // Asks a running transfer to stop at its next check and answers a pending
+  // Asks a running job to stop at its next check and answers a pending
   // Retry/Cancel question with Cancel; closes a Process window not yet started.
   void cancel();
   // Cancels and waits until the worker has ended (the document is going away).
@@ -73,7 +67,7 @@ class TransferController : public QObject {
  signals:
   // A Write is about to open its window: the open cell editor commits.
   void commitRequested();
-  // The transfer is about to take the image: edits are stored into it now.
+  // The job is about to take the image: edits are stored into it now.
   void storeRequested();
   void runningChanged(bool running);
   // A read replaced the document's image.
@@ -84,29 +78,27 @@ class TransferController : public QObject {
   void backupSaved(const QString& path);
 
  private:
-  void openProcessWindow(TransferRunner::Job job);
+  void openProcessWindow(JobKind kind);
+  void closeProcessWindow();
   void onStart();
+  [[nodiscard]] bool writeConfirmed();
   void onRetryQuestion();
   void onFinished();
   // After "Password Error!" on a read: asks for the radio's password, puts it into
   // the document and reads again; nothing when the user cancels.
   void retryReadWithPassword();
   void inform(const QString& message, QMessageBox::Icon icon);
-  void report(const TransferRunner::Result& result);
+  void report(const JobResult& result);
   [[nodiscard]] QWidget* messageOwner() const;
-  [[nodiscard]] QString text(const Text& t) const;
 
   Document& doc_;
-  Language lang_;
+  const AppState& state_;
   QPointer<QWidget> owner_;
   LinkOpener linkOpener_;
-  std::function<std::string()> portName_;
   QPointer<CProcessDlg> processDlg_;
-  TransferRunner::Job job_ = TransferRunner::Job::Read;
-  std::function<bool()> verifyAfterWrite_;
-  SectionContext context_;
+  JobKind kind_ = JobKind::Read;
   std::filesystem::path backupFolder_;
-  std::unique_ptr<TransferRunner> transfer_;
+  std::unique_ptr<QueuedJobRunner> runner_;
 };
 
 }  // namespace radio::gui

@@ -41,23 +41,9 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::createView() {
   if (view_) return;
-  // The port of the connections: the stored choice, read whenever a document
-  // window opens and again at a transfer's start while none is known.
-  if (state_.portName.empty()) state_.portName = ProgramSettings(state_.appName).port();
   view_ = new CProgramView(*doc_, this);
   setWidget(view_);
-  transfers_ = new TransferController(doc_->document(), state_.lang, this, this);
-  transfers_->setPortName([&state = state_] {
-    if (state.portName.empty()) state.portName = ProgramSettings(state.appName).port();
-    return state.portName;
-  });
-  transfers_->setVerifyAfterWrite(
-      [&state = state_] { return ProgramSettings(state.appName).value(Setting::VerifyAfterWrite).toBool(); });
-  SectionContext context;
-  context.lang = state_.lang;
-  context.bandRecord = state_.band.record;
-  context.models = modelNames(state_.config);
-  transfers_->setSectionContext(std::move(context));
+  transfers_ = new TransferController(doc_->document(), state_, this, this);
   view_->bindTransfers(*transfers_);
   connect(transfers_, &TransferController::runningChanged, this, &CChildFrame::transferStateChanged);
 }
