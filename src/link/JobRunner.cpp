@@ -1,6 +1,7 @@
 #include "link/JobRunner.h"
 
 #include <ctime>
+#include <thread>
 
 namespace radio {
 namespace {
@@ -29,15 +30,21 @@ LinkResult noPortChosen(Language lang) {
   return result;
 }
 
-JobRunner::JobRunner(LinkOpener opener) : opener_(std::move(opener)) {}
+struct JobRunner::Worker {
+  std::thread thread;
+};
+
+JobRunner::JobRunner(LinkOpener opener) : opener_(std::move(opener)), worker_(std::make_unique<Worker>()) {}
 
 JobRunner::~JobRunner() {
   cancel();
   wait();
 }
 
+bool JobRunner::started() const { return worker_->thread.joinable(); }
+
 bool JobRunner::start(Job job, JobEvents events) {
-  if (worker_.joinable()) return false;
+  if (started()) return false;
   job_ = std::move(job);
   events_ = std::move(events);
   result_ = JobResult{};
@@ -45,12 +52,12 @@ bool JobRunner::start(Job job, JobEvents events) {
   result_.image = job_.image;
   cancel_ = false;
   retry_.reset();
-  worker_ = std::thread([this] { run(); });
+  worker_->thread = std::thread([this] { run(); });
   return true;
 }
 
 void JobRunner::wait() {
-  if (worker_.joinable()) worker_.join();
+  if (started()) worker_->thread.join();
 }
 
 void JobRunner::answer(bool retry) {

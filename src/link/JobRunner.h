@@ -28,7 +28,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "features/SettingsSections.h"
 #include "link/Link.h"
@@ -108,7 +107,7 @@ class JobRunner {
   // job's worker has not been waited for.
   bool start(Job job, JobEvents events);
   // A worker was started and not yet waited for.
-  [[nodiscard]] bool started() const { return worker_.joinable(); }
+  [[nodiscard]] bool started() const;
   // Waits until the worker has ended; result() is then complete.
   void wait();
   [[nodiscard]] const JobResult& result() const { return result_; }
@@ -131,7 +130,8 @@ class JobRunner {
   Job job_;
   JobEvents events_;
   JobResult result_;
-  std::thread worker_;
+  struct Worker;  // the thread, known only where it is started
+  std::unique_ptr<Worker> worker_;
   std::atomic<bool> cancel_{false};
   std::mutex mutex_;
   std::condition_variable answered_;
