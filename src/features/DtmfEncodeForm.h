@@ -62,6 +62,14 @@ template <std::size_t Offset>
 [[nodiscard]] std::string dtmfSideTone(const RadioImage& image, Language lang);
 }  // namespace printout
 
+// The rule of the first digit time and the * and # time: 0, 100, 500 or 1000 ms.
+inline constexpr ValueRule kDtmfDigitTimeRule{.kind = ValueKind::Number,
+                                              .maxLength = dtmf::kDigitTimeMaxLength,
+                                              .alphabet = dtmf::kDigits,
+                                              .leave = normaliseDtmfDigitTime,
+                                              .spin = spinDtmfDigitTime,
+                                              .note = "0, 100, 500 or 1000 ms"};
+
 // The page's fields in its order: speed, the three times (each with spin arrows),
 // side tone.
 inline constexpr std::array<FieldInfo, 5> kDtmfEncodeFields{{
@@ -95,12 +103,7 @@ inline constexpr std::array<FieldInfo, 5> kDtmfEncodeFields{{
      .helpId = 1086,
      .printed = {"First Digit Time(ms):", "首位数码时间 (毫秒):"},
      .spinHelpId = 1243,
-     .rule = {.kind = ValueKind::Number,
-              .maxLength = dtmf::kDigitTimeMaxLength,
-              .alphabet = dtmf::kDigits,
-              .leave = normaliseDtmfDigitTime,
-              .spin = spinDtmfDigitTime,
-              .note = "0, 100, 500 or 1000 ms"},
+     .rule = kDtmfDigitTimeRule,
      .field = field::kDtmfFirstTime,
      .printedAs = printout::dtmfTime<addr::kDtmfFirstTime>},
     {.key = "star_hash_time",
@@ -108,12 +111,7 @@ inline constexpr std::array<FieldInfo, 5> kDtmfEncodeFields{{
      .helpId = 1087,
      .printed = {"* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"},
      .spinHelpId = 1044,
-     .rule = {.kind = ValueKind::Number,
-              .maxLength = dtmf::kDigitTimeMaxLength,
-              .alphabet = dtmf::kDigits,
-              .leave = normaliseDtmfDigitTime,
-              .spin = spinDtmfDigitTime,
-              .note = "0, 100, 500 or 1000 ms"},
+     .rule = kDtmfDigitTimeRule,
      .field = field::kDtmfStarHashTime,
      .printedAs = printout::dtmfTime<addr::kDtmfStarHashTime>},
     {.key = "sidetone",

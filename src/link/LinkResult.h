@@ -15,11 +15,11 @@ namespace radio {
 
 enum class LinkOutcome {
   Completed,      // every step succeeded
-  PortError,      // the port could not be opened (61451)
-  NoAnswer,       // the user chose Cancel in the communication box (61449)
+  PortError,      // the port could not be opened (MessageId::OpenPort)
+  NoAnswer,       // the user chose Cancel in the communication box (MessageId::CommunicationError)
   BandTypeError,  // the radio's band type is refused ("Band type error")
   PasswordError,  // the radio's password differs from the image's ("Password Error!")
-  Interrupted,    // a reply or an acknowledge was missing (61452)
+  Interrupted,    // a reply or an acknowledge was missing (MessageId::Interrupt)
   Cancelled,      // the cancel flag was seen at a check point; nothing is shown
 };
 

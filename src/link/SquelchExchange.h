@@ -25,7 +25,7 @@ namespace radio {
 using SquelchBytes = std::array<Byte, 4>;
 
 // On success copies the radio's four bytes into the image and returns the text
-// "Read Successfully". A reply shorter than 8 bytes is an interruption (61452)
+// "Read Successfully". A reply shorter than 8 bytes is an interruption (MessageId::Interrupt)
 // and leaves the image unchanged.
 [[nodiscard]] LinkResult readSquelch(Link& link, RadioImage& image, Language lang, const LinkCallbacks& callbacks);
 

@@ -7,7 +7,7 @@
 //
 // Usage:
 //   SerialOpenResult opened = openSerialLink(portName, lang);
-//   if (!opened.link) { showMessage(opened.failure.text); return; }   // 61451
+//   if (!opened.link) { showMessage(opened.failure.text); return; }   // the port did not open
 //   LinkResult r = runTransfer(*opened.link, ...);
 //   // the port closes when opened.link is destroyed
 #pragma once
@@ -24,7 +24,7 @@ namespace radio {
 
 struct SerialOpenResult {
   std::unique_ptr<Link> link;  // null when the port could not be opened
-  // PortError with message 61451, then a line naming the device and the system's
+  // PortError with the OpenPort message, then a line naming the device and the system's
   // reason; on Linux the text adds a line on joining the dialout group when the
   // system refused access, or names the program holding a busy port (with the
   // remedy for ModemManager and brltty).
