@@ -26,8 +26,8 @@
 #include "TestImages.h"
 #include "channels/widgets/CProgramView.h"
 #include "features/widgets/CSquelchTuningDlg.h"
-#include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"
+#include "gui/DifferencesDialog.h"
 #include "gui/ProgramSettings.h"
 #include "link/RadioMemoryMap.h"
 #include "link/VirtualRadio.h"
@@ -53,7 +53,7 @@ class ChannelGridView : public ::testing::Test {
     };
     // A window of differences is read, not run.
     answered.runDialog = [this](QDialog& dialog) {
-      if (auto* differences = qobject_cast<CDifferencesDlg*>(&dialog)) {
+      if (auto* differences = qobject_cast<DifferencesDialog*>(&dialog)) {
         listed.push_back(differences->windowTitle().toStdString());
         for (const QString& line : differences->listText().split(QLatin1Char('\n')))
           listed.push_back(line.toStdString());

@@ -41,12 +41,12 @@
 #include "link/widgets/CProcessDlg.h"
 #include "model/RadioImage.h"
 #include "shell/widgets/CChildFrame.h"
-#include "shell/widgets/CHelpWindow.h"
 #include "shell/widgets/CMainFrame.h"
 #include "shell/widgets/CMyDocManager.h"
 #include "shell/widgets/CProgramApp.h"
 #include "shell/widgets/Commands.h"
 #include "shell/widgets/EditCommands.h"
+#include "shell/widgets/HelpWindow.h"
 #include "shell/widgets/MdiBackground.h"
 
 namespace radio::gui::test {
@@ -408,7 +408,7 @@ TEST_F(MainFrameTest, UndoHistoryAndHelpCloseOnEscape) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(history));
   QTest::keyClick(history, Qt::Key_Escape);
   EXPECT_FALSE(history->isVisible());
-  CHelpWindow help(dir_.path(), QStringLiteral("Help"));
+  HelpWindow help(dir_.path(), QStringLiteral("Help"));
   help.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
   QTest::keyClick(help.browser(), Qt::Key_Escape);

@@ -73,7 +73,7 @@
     </message>
 </context>
 <context>
-    <name>radio::gui::CChannelListReportDlg</name>
+    <name>radio::gui::ChannelListReportDialog</name>
     <message>
         <source>Import Channels</source>
         <translation>导入信道</translation>

@@ -8,7 +8,7 @@
 
 #include "features/OptionalFeaturesForm.h"
 #include "features/ProductInfoForm.h"
-#include "gui/CDifferencesDlg.h"
+#include "gui/DifferencesDialog.h"
 #include "gui/ProgramSettings.h"
 #include "model/ImageCheck.h"
 
@@ -219,8 +219,8 @@ void TransferController::report(const JobResult& result) {
     inform(tr("Verify: the radio holds the document."), QMessageBox::Information);
     return;
   }
-  CDifferencesDlg dialog(tr("Verify"), tr("The radio differs from the document (document -> radio):"),
-                         result.verify->differences, owner_ ? owner_->window() : nullptr);
+  DifferencesDialog dialog(tr("Verify"), tr("The radio differs from the document (document -> radio):"),
+                           result.verify->differences, owner_ ? owner_->window() : nullptr);
   (void)runDialog(dialog);
 }
 

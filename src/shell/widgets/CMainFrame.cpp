@@ -15,12 +15,12 @@
 
 #include "app/IniFile.h"
 #include "channels/ChannelCsv.h"
-#include "channels/widgets/CChannelListReportDlg.h"
 #include "channels/widgets/CProgramView.h"
+#include "channels/widgets/ChannelListReportDialog.h"
 #include "compare/ImageDiff.h"
 #include "features/ProductInfoForm.h"
-#include "gui/CDifferencesDlg.h"
 #include "gui/CProgramDoc.h"
+#include "gui/DifferencesDialog.h"
 #include "gui/HelpHook.h"
 #include "gui/ProgramSettings.h"
 #include "link/widgets/TransferController.h"
@@ -650,7 +650,7 @@ void CMainFrame::onCompareWith() {
   const QString name = QDir::toNativeSeparators(path);
   const QString summary =
       lines.empty() ? tr("The document and %1 are the same.").arg(name) : tr("From the document to %1:").arg(name);
-  CDifferencesDlg dialog(tr("Compare"), summary, lines, this);
+  DifferencesDialog dialog(tr("Compare"), summary, lines, this);
   (void)runDialog(dialog);
 }
 
@@ -694,7 +694,7 @@ void CMainFrame::onImportChannels() {
   }
   // All imported channels change the document in one step; the views refresh from it.
   if (result.imported() > 0) doc.replaceImage(result.image, tr("Import").toStdString());
-  auto* report = new CChannelListReportDlg(result, name, state_.lang, this);
+  auto* report = new ChannelListReportDialog(result, name, state_.lang, this);
   report->show();
 }
 

@@ -6,7 +6,7 @@
 
 #include "app/HelpTopics.h"
 #include "gui/HelpHook.h"
-#include "shell/widgets/CHelpWindow.h"
+#include "shell/widgets/HelpWindow.h"
 
 namespace radio::gui {
 
@@ -15,7 +15,7 @@ HelpController::HelpController(QString helpFolder, QString caption, QObject* par
 
 HelpController::~HelpController() { delete window_.data(); }
 
-CHelpWindow* HelpController::window() const { return window_.data(); }
+HelpWindow* HelpController::window() const { return window_.data(); }
 
 void HelpController::showHelp(QWidget* from, int contextId) {
   const std::string page = helpPageFor(contextId, helpIdsAround(from));
@@ -33,7 +33,7 @@ void HelpController::show(QWidget* from, const QString& page, const QString& anc
   if (!owner && from) owner = from->window();
   if (!window_ || window_->parentWidget() != owner) {
     delete window_.data();
-    window_ = new CHelpWindow(folder_, caption_, owner);
+    window_ = new HelpWindow(folder_, caption_, owner);
     window_->setAttribute(Qt::WA_DeleteOnClose);
   }
   window_->showPage(page, anchor);

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace radio::gui {
 
-class CHelpWindow;
+class HelpWindow;
 
 class HelpController : public QObject {
   Q_OBJECT
@@ -26,14 +26,14 @@ class HelpController : public QObject {
   void showContents(QWidget* from);
 
   // The window shown last; null before the first request.
-  [[nodiscard]] CHelpWindow* window() const;
+  [[nodiscard]] HelpWindow* window() const;
 
  private:
   void show(QWidget* from, const QString& page, const QString& anchor);
 
   QString folder_;
   QString caption_;
-  QPointer<CHelpWindow> window_;
+  QPointer<HelpWindow> window_;
 };
 
 }  // namespace radio::gui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/CDifferencesDlg.h"
+#include "gui/DifferencesDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -9,8 +9,8 @@
 
 namespace radio::gui {
 
-CDifferencesDlg::CDifferencesDlg(const QString& title, const QString& summary, const std::vector<std::string>& lines,
-                                 QWidget* parent)
+DifferencesDialog::DifferencesDialog(const QString& title, const QString& summary,
+                                     const std::vector<std::string>& lines, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(title);
   auto* layout = new QVBoxLayout(this);
@@ -32,6 +32,6 @@ CDifferencesDlg::CDifferencesDlg(const QString& title, const QString& summary, c
   resize(560, lines.empty() ? 120 : 380);
 }
 
-QString CDifferencesDlg::listText() const { return list_->toPlainText(); }
+QString DifferencesDialog::listText() const { return list_->toPlainText(); }
 
 }  // namespace radio::gui

@@ -13,12 +13,12 @@ class QPlainTextEdit;
 
 namespace radio::gui {
 
-class CChannelListReportDlg : public QDialog {
+class ChannelListReportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CChannelListReportDlg(const CsvImportResult& result, const QString& fileName, Language lang,
-                        QWidget* parent = nullptr);
+  ChannelListReportDialog(const CsvImportResult& result, const QString& fileName, Language lang,
+                          QWidget* parent = nullptr);
 
   [[nodiscard]] QString summary() const;
   [[nodiscard]] QString lines() const;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/widgets/CHelpWindow.h"
+#include "shell/widgets/HelpWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,7 +15,7 @@
 
 namespace radio::gui {
 
-CHelpWindow::CHelpWindow(const QString& helpFolder, const QString& caption, QWidget* parent)
+HelpWindow::HelpWindow(const QString& helpFolder, const QString& caption, QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(helpFolder) {
   setWindowTitle(caption);
   browser_ = new QTextBrowser(this);
@@ -52,12 +52,12 @@ CHelpWindow::CHelpWindow(const QString& helpFolder, const QString& caption, QWid
   resize(640, 560);
 }
 
-void CHelpWindow::showPage(const QString& page, const QString& anchor) {
+void HelpWindow::showPage(const QString& page, const QString& anchor) {
   QUrl url = QUrl::fromLocalFile(QDir(folder_).filePath(page));
   if (!anchor.isEmpty()) url.setFragment(anchor);
   browser_->setSource(url);
 }
 
-QString CHelpWindow::currentPage() const { return QFileInfo(browser_->source().toLocalFile()).fileName(); }
+QString HelpWindow::currentPage() const { return QFileInfo(browser_->source().toLocalFile()).fileName(); }
 
 }  // namespace radio::gui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "channels/widgets/CChannelListReportDlg.h"
+#include "channels/widgets/ChannelListReportDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -10,8 +10,8 @@
 
 namespace radio::gui {
 
-CChannelListReportDlg::CChannelListReportDlg(const CsvImportResult& result, const QString& fileName, Language lang,
-                                             QWidget* parent)
+ChannelListReportDialog::ChannelListReportDialog(const CsvImportResult& result, const QString& fileName, Language lang,
+                                                 QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("channelListReport"));
   setWindowTitle(tr("Import Channels"));
@@ -49,8 +49,8 @@ CChannelListReportDlg::CChannelListReportDlg(const CsvImportResult& result, cons
   resize(lines.isEmpty() ? 420 : 640, lines.isEmpty() ? 120 : 360);
 }
 
-QString CChannelListReportDlg::summary() const { return summary_->text(); }
+QString ChannelListReportDialog::summary() const { return summary_->text(); }
 
-QString CChannelListReportDlg::lines() const { return lines_->toPlainText(); }
+QString ChannelListReportDialog::lines() const { return lines_->toPlainText(); }
 
 }  // namespace radio::gui

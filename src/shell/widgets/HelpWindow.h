@@ -10,12 +10,12 @@ class QTextBrowser;
 
 namespace radio::gui {
 
-class CHelpWindow : public QWidget {
+class HelpWindow : public QWidget {
   Q_OBJECT
 
  public:
   // helpFolder holds index.html and the other pages of one language.
-  CHelpWindow(const QString& helpFolder, const QString& caption, QWidget* parent = nullptr);
+  HelpWindow(const QString& helpFolder, const QString& caption, QWidget* parent = nullptr);
 
   // Shows page (a file name in the help folder), scrolled to anchor when the page
   // has it.

@@ -11,12 +11,12 @@ class QPlainTextEdit;
 
 namespace radio::gui {
 
-class CDifferencesDlg : public QDialog {
+class DifferencesDialog : public QDialog {
   Q_OBJECT
 
  public:
-  CDifferencesDlg(const QString& title, const QString& summary, const std::vector<std::string>& lines,
-                  QWidget* parent = nullptr);
+  DifferencesDialog(const QString& title, const QString& summary, const std::vector<std::string>& lines,
+                    QWidget* parent = nullptr);
   [[nodiscard]] QString listText() const;
 
  private:
