@@ -27,7 +27,8 @@ const char* const kHelp =
     "prints, with the same page frame, layouts and fonts.\n\n"
     "  -o, --output FILE   the PDF file to write (replaced in one step)\n"
     "  --sections LIST     comma-separated sections in any order, printed in report\n"
-    "                      order: dtmf, msk, optional, 2tone, channels, or all\n"
+    "                      order: dtmf, msk, optional, 2tone, channels, table\n"
+    "                      (the channel table, one line a channel), or all\n"
     "                      (default: optional,channels, as the PrintList window opens)\n"
     "  --lang en|zh        language of the report (default en)\n"
     "  --paper a4|letter   paper size (default a4; a quarter-inch margin all round)\n"
@@ -36,7 +37,8 @@ const char* const kHelp =
     "                      in ~/.config/radioprog, else the one shipped)\n"
     "  --ini FILE          read the owner line from this configuration file instead\n\n"
     "The channel pages print the channel table as the grid shows it, five channels a\n"
-    "page. Exit code 1 when there is no page to print or the file cannot be written.\n";
+    "page; the channel table lists them one line each, 36 a page. Exit code 1 when\n"
+    "there is no page to print or the file cannot be written.\n";
 
 #ifdef RADIOPROG_HAVE_QT_GUI
 
@@ -65,7 +67,8 @@ int runPrint(const std::vector<std::string>& argv) {
   if (const auto list = args.value("--sections")) {
     std::string bad;
     if (!print::parseSectionList(*list, sections, bad))
-      return usage("print", "unknown section '" + bad + "' (sections: dtmf, msk, optional, 2tone, channels, all)");
+      return usage("print",
+                   "unknown section '" + bad + "' (sections: dtmf, msk, optional, 2tone, channels, table, all)");
   }
   QPageLayout layout = gui::defaultReportPageLayout();
   if (const auto paper = args.value("--paper")) {

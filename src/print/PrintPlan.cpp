@@ -9,12 +9,14 @@ namespace radio::print {
 
 namespace {
 
-constexpr const char* kCheckTexts[kSectionCount] = {"DTMF", "MSK", "Optional", "2-Tone", "Channel Info"};
-constexpr const char* kKeys[kSectionCount] = {"dtmf", "msk", "optional", "2tone", "channels"};
+constexpr const char* kCheckTexts[kSectionCount] = {"DTMF",   "MSK",          "Optional",
+                                                    "2-Tone", "Channel Info", "Channel Table"};
+constexpr const char* kKeys[kSectionCount] = {"dtmf", "msk", "optional", "2tone", "channels", "table"};
 // Pages of the fixed sections; the 2-Tone section is the decode page and then the
 // encode page.
-constexpr int kFixedPages[kSectionCount - 1] = {1, 1, 1, 2};
-// Absolute pages 1..5 are the fixed layouts; the channel pages follow.
+constexpr int kFixedPages[4] = {1, 1, 1, 2};
+// Absolute pages 1..5 are the fixed layouts; the channel pages follow, then the
+// table pages.
 constexpr int kFirstChannelAbsolutePage = 6;
 
 bool programmed(const ChannelGrid& grid, int row) { return !grid.cell(row, ColRx).empty(); }
@@ -38,6 +40,7 @@ bool parseSectionList(const std::string& list, SectionFlags& out, std::string& b
       if (name == kKeys[i]) index = i;
     if (name == "2-tone" || name == "twotone") index = static_cast<int>(Section::TwoTone);
     if (name == "channel" || name == "channel-info") index = static_cast<int>(Section::Channels);
+    if (name == "channel-table") index = static_cast<int>(Section::Table);
     if (name == "all") {
       flags.fill(true);
       continue;
@@ -75,9 +78,28 @@ std::vector<int> channelPageRows(const ChannelGrid& grid, int page) {
   return rows;
 }
 
-PrintPlan::PrintPlan(const SectionFlags& selected, int channelPages) : selected_(selected) {
-  for (int i = 0; i < kSectionCount - 1; ++i) pages_[static_cast<std::size_t>(i)] = kFixedPages[i];
+int tablePageCount(const ChannelGrid& grid) {
+  int programmedRows = 0;
+  for (int row = 1; row <= kChannelRows; ++row) programmedRows += programmed(grid, row) ? 1 : 0;
+  return (programmedRows + kTableRowsPerPage - 1) / kTableRowsPerPage;
+}
+
+std::vector<int> tablePageRows(const ChannelGrid& grid, int page) {
+  std::vector<int> rows;
+  const int first = (page - 1) * kTableRowsPerPage;
+  int counted = 0;
+  for (int row = 1; row <= kChannelRows && page >= 1; ++row) {
+    if (!programmed(grid, row)) continue;
+    if (counted >= first && counted < first + kTableRowsPerPage) rows.push_back(row);
+    ++counted;
+  }
+  return rows;
+}
+
+PrintPlan::PrintPlan(const SectionFlags& selected, int channelPages, int tablePages) : selected_(selected) {
+  for (int i = 0; i < 4; ++i) pages_[static_cast<std::size_t>(i)] = kFixedPages[i];
   pages_[static_cast<std::size_t>(Section::Channels)] = std::max(0, channelPages);
+  pages_[static_cast<std::size_t>(Section::Table)] = std::max(0, tablePages);
 }
 
 int PrintPlan::totalPages() const {
@@ -88,8 +110,10 @@ int PrintPlan::totalPages() const {
 }
 
 int PrintPlan::pagesBeforeChannels() const {
-  const auto channels = static_cast<std::size_t>(Section::Channels);
-  return totalPages() - (selected_[channels] ? pages_[channels] : 0);
+  int before = 0;
+  for (int i = 0; i < static_cast<int>(Section::Channels); ++i)
+    if (selected_[static_cast<std::size_t>(i)]) before += pages_[static_cast<std::size_t>(i)];
+  return before;
 }
 
 int PrintPlan::absolutePage(int page) const {
@@ -109,6 +133,7 @@ int PrintPlan::absolutePage(int page) const {
 
 PageKind PrintPlan::kindOf(int page) const {
   const int g = absolutePage(page);
+  if (g >= kFirstChannelAbsolutePage + pages_[static_cast<std::size_t>(Section::Channels)]) return PageKind::Table;
   if (g >= kFirstChannelAbsolutePage) return PageKind::Channel;
   return static_cast<PageKind>(std::max(g, 1));
 }
@@ -116,6 +141,11 @@ PageKind PrintPlan::kindOf(int page) const {
 int PrintPlan::channelPageOf(int page) const {
   if (kindOf(page) != PageKind::Channel) return 0;
   return absolutePage(page) - (kFirstChannelAbsolutePage - 1);
+}
+
+int PrintPlan::tablePageOf(int page) const {
+  if (kindOf(page) != PageKind::Table) return 0;
+  return absolutePage(page) - (kFirstChannelAbsolutePage - 1) - pages_[static_cast<std::size_t>(Section::Channels)];
 }
 
 }  // namespace radio::print

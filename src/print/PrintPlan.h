@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which sections a print job holds and which page shows what: the five sections in
+// Which sections a print job holds and which page shows what: the six sections in
 // print order, their page counts, the channel page boundaries and the page
 // arithmetic that maps a page of the job to its layout.
 #pragma once
@@ -14,19 +14,21 @@
 
 namespace radio::print {
 
-enum class Section : int { Dtmf = 0, Msk = 1, Optional = 2, TwoTone = 3, Channels = 4 };
-inline constexpr int kSectionCount = 5;
+enum class Section : int { Dtmf = 0, Msk = 1, Optional = 2, TwoTone = 3, Channels = 4, Table = 5 };
+inline constexpr int kSectionCount = 6;
 inline constexpr int kChannelsPerPage = 5;
+// Lines of the channel table on one page: a full grid (129 rows) takes four pages.
+inline constexpr int kTableRowsPerPage = 36;
 
 using SectionFlags = std::array<bool, kSectionCount>;
 using SectionPages = std::array<int, kSectionCount>;
 
 // The sections checked when the PrintList window opens: Optional and Channel Info.
-[[nodiscard]] constexpr SectionFlags defaultSections() { return {false, false, true, false, true}; }
+[[nodiscard]] constexpr SectionFlags defaultSections() { return {false, false, true, false, true, false}; }
 
 // The PrintList check box texts, in section order.
 [[nodiscard]] const char* sectionCheckText(Section section);
-// Names for the command line ("dtmf", "msk", "optional", "2tone", "channels").
+// Names for the command line ("dtmf", "msk", "optional", "2tone", "channels", "table").
 [[nodiscard]] const char* sectionKey(Section section);
 // Parses a comma-separated list of section names; false with the offending name in
 // bad when one is unknown. An empty list selects nothing.
@@ -42,11 +44,15 @@ using SectionPages = std::array<int, kSectionCount>;
 [[nodiscard]] int channelPageCount(const ChannelGrid& grid);
 // The grid rows that channel page k (1-based) prints, at most five.
 [[nodiscard]] std::vector<int> channelPageRows(const ChannelGrid& grid, int page);
+// Programmed channels divided by the table lines of a page, rounded up.
+[[nodiscard]] int tablePageCount(const ChannelGrid& grid);
+// The grid rows that channel table page k (1-based) lists, in row order.
+[[nodiscard]] std::vector<int> tablePageRows(const ChannelGrid& grid, int page);
 
 class PrintPlan {
  public:
-  // pages: 1, 1, 1, 2 and the channel page count.
-  PrintPlan(const SectionFlags& selected, int channelPages);
+  // pages: 1, 1, 1, 2, the channel page count and the table page count.
+  PrintPlan(const SectionFlags& selected, int channelPages, int tablePages = 0);
 
   [[nodiscard]] const SectionFlags& selected() const { return selected_; }
   [[nodiscard]] const SectionPages& sectionPages() const { return pages_; }
@@ -60,6 +66,8 @@ class PrintPlan {
   [[nodiscard]] PageKind kindOf(int page) const;
   // For a channel page of the job: which channel page (1-based) it is; else 0.
   [[nodiscard]] int channelPageOf(int page) const;
+  // For a channel table page of the job: which table page (1-based) it is; else 0.
+  [[nodiscard]] int tablePageOf(int page) const;
 
  private:
   SectionFlags selected_;

@@ -23,7 +23,7 @@ std::string pageFooterText(int page, int total) {
 }
 
 PrintPlan planReport(const SectionFlags& selected, const ChannelGrid& grid) {
-  return PrintPlan(selected, channelPageCount(grid));
+  return PrintPlan(selected, channelPageCount(grid), tablePageCount(grid));
 }
 
 ReportPage buildPage(const PrintPlan& plan, int page, const ReportSource& source, const PageGeometry& geometry) {
@@ -32,6 +32,7 @@ ReportPage buildPage(const PrintPlan& plan, int page, const ReportSource& source
   out.total = plan.totalPages();
   out.kind = plan.kindOf(page);
   out.channelPage = plan.channelPageOf(page);
+  out.tablePage = plan.tablePageOf(page);
 
   PageWriter writer(geometry);
   const int u = geometry.unit();
@@ -48,6 +49,9 @@ ReportPage buildPage(const PrintPlan& plan, int page, const ReportSource& source
     case PageKind::Channel:
       // The boundaries are counted from the grid as it is when the page is drawn.
       drawChannelPage(writer, source.image, source.grid, channelPageRows(source.grid, out.channelPage), source.lang);
+      break;
+    case PageKind::Table:
+      drawTablePage(writer, source.grid, tablePageRows(source.grid, out.tablePage), source.lang);
       break;
   }
 

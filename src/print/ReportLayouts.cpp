@@ -85,6 +85,7 @@ const char* pageTitle(PageKind kind, Language lang) {
     case PageKind::TwoToneDecode: return Text{"2-Tone Decode", "2-Tone 解码"}.in(lang);
     case PageKind::TwoToneEncode: return Text{"2-Tone Encode", "2-Tone 编码"}.in(lang);
     case PageKind::Channel: return Text{"Channel Infomation", "信道信息"}.in(lang);
+    case PageKind::Table: return Text{"Channel Table", "信道列表"}.in(lang);
   }
   return "";
 }
@@ -284,6 +285,39 @@ void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGri
     page.text(55, -(8 + o), busy);
     page.text(40, -(9 + o), Text{"Optional Singal:", "可选信号:"}.in(lang));
     page.text(55, -(9 + o), channelSignalText(image, row));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Channel table: one line per programmed channel with the grid's columns.
+
+void drawTablePage(PageWriter& page, const ChannelGrid& grid, const std::vector<int>& rows, Language lang) {
+  drawTitle(page, PageKind::Table, lang);
+  struct TableColumn {
+    int column;  // grid column; 0 for the row label
+    double x;
+    Text head;
+  };
+  static constexpr TableColumn kColumns[] = {
+      {0, 4, {"CH", "信道"}},
+      {ColRx, 8, {"Rx", "接收"}},
+      {ColTx, 16, {"Tx", "发射"}},
+      {ColDecode, 24, {"Dec", "解码"}},
+      {ColEncode, 29, {"Enc", "编码"}},
+      {ColName, 34, {"Name", "名字"}},
+      {ColPower, 42, {"Power", "功率"}},
+      {ColBandwidth, 46.5, {"W/N", "宽/窄"}},
+      {ColScan, 51.5, {"Scan", "扫描"}},
+      {ColBusy, 56, {"Busy", "繁忙"}},
+  };
+  for (const TableColumn& c : kColumns) page.text(c.x, -4, c.head.in(lang));
+  page.line(page.u(4), 25 - page.b(5), page.u(61), 25 - page.b(5));
+  int y = -5;
+  for (const int row : rows) {
+    if (row < 1 || row > kChannelRows || grid.cell(row, ColRx).empty()) continue;
+    const RowTexts& cells = grid.row(row);
+    for (const TableColumn& c : kColumns) page.text(c.x, y, c.column == 0 ? rowLabel(row) : cells[c.column]);
+    --y;
   }
 }
 

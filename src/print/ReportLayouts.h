@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bodies of the six page layouts: the title line and everything between the
+// The bodies of the seven page layouts: the title line and everything between the
 // rules, with every label in the report's language and every value decoded from the
 // image (the channel pages print the texts of the channel grid).
 #pragma once
@@ -49,6 +49,8 @@ void drawTwoToneEncodePage(PageWriter& page, const RadioImage& image, Language l
 // rows: the grid rows of this channel page (at most five).
 void drawChannelPage(PageWriter& page, const RadioImage& image, const ChannelGrid& grid, const std::vector<int>& rows,
                      Language lang);
+// rows: the grid rows of this channel table page, one line each.
+void drawTablePage(PageWriter& page, const ChannelGrid& grid, const std::vector<int>& rows, Language lang);
 
 // What the channel pages print under "PTT ID:" and "Optional Singal:": the
 // record's per-channel signalling bytes (byte 12, and bytes 14 and 15), which the

@@ -26,13 +26,14 @@ struct PageItem {
 };
 
 // What a page's body shows.
-enum class PageKind { Dtmf = 1, Msk, Optional, TwoToneDecode, TwoToneEncode, Channel };
+enum class PageKind { Dtmf = 1, Msk, Optional, TwoToneDecode, TwoToneEncode, Channel, Table };
 
 struct ReportPage {
   int number = 0;  // 1-based page of the job
   int total = 0;   // pages in the job
   PageKind kind = PageKind::Optional;
   int channelPage = 0;  // 1-based channel page when kind is Channel
+  int tablePage = 0;    // 1-based channel table page when kind is Table
   std::vector<PageItem> items;
 };
 

@@ -114,11 +114,20 @@ TEST(PrintPlan, SkippedSectionsShiftTheLayoutNotThePageNumber) {
   EXPECT_EQ(plan.absolutePage(2), 4);
   EXPECT_EQ(plan.channelPageOf(4), 1);
   EXPECT_EQ(plan.channelPageOf(3), 0);
-  // Every section, in report order.
-  const PrintPlan all(SectionFlags{true, true, true, true, true}, 2);
-  const PageKind order[] = {PageKind::Dtmf,          PageKind::Msk,     PageKind::Optional, PageKind::TwoToneDecode,
-                            PageKind::TwoToneEncode, PageKind::Channel, PageKind::Channel};
-  for (int page = 1; page <= 7; ++page) EXPECT_EQ(all.kindOf(page), order[page - 1]) << page;
+  // Every section, in report order; the table pages come last.
+  const PrintPlan all(SectionFlags{true, true, true, true, true, true}, 2, 2);
+  const PageKind order[] = {PageKind::Dtmf,          PageKind::Msk,           PageKind::Optional,
+                            PageKind::TwoToneDecode, PageKind::TwoToneEncode, PageKind::Channel,
+                            PageKind::Channel,       PageKind::Table,         PageKind::Table};
+  for (int page = 1; page <= 9; ++page) EXPECT_EQ(all.kindOf(page), order[page - 1]) << page;
+  EXPECT_EQ(all.tablePageOf(9), 2);
+  EXPECT_EQ(all.channelPageOf(8), 0);
+  // The table alone, and the table after skipped channel pages.
+  const PrintPlan table(only({Section::Optional, Section::Table}), 3, 2);
+  EXPECT_EQ(table.totalPages(), 3);
+  EXPECT_EQ(table.kindOf(2), PageKind::Table);
+  EXPECT_EQ(table.tablePageOf(2), 1);
+  EXPECT_EQ(table.tablePageOf(3), 2);
 }
 
 TEST(PrintPlan, ChannelPagesEndAtEveryFifthProgrammedRow) {
@@ -144,13 +153,60 @@ TEST(PrintPlan, SectionListsFromTheCommandLine) {
   ASSERT_TRUE(parseSectionList("channels, DTMF,2tone", flags, bad));
   EXPECT_EQ(flags, (SectionFlags{true, false, false, true, true}));
   ASSERT_TRUE(parseSectionList("all", flags, bad));
-  EXPECT_EQ(flags, (SectionFlags{true, true, true, true, true}));
+  EXPECT_EQ(flags, (SectionFlags{true, true, true, true, true, true}));
+  ASSERT_TRUE(parseSectionList("table", flags, bad));
+  EXPECT_EQ(flags, only({Section::Table}));
   ASSERT_TRUE(parseSectionList("", flags, bad));
   EXPECT_EQ(flags, SectionFlags{});
   flags = defaultSections();
   EXPECT_FALSE(parseSectionList("msk,keys", flags, bad));
   EXPECT_EQ(bad, "keys");
   EXPECT_EQ(flags, defaultSections());  // untouched on error
+}
+
+// Every text of a page, one per item.
+std::vector<std::string> texts(const ReportPage& page) {
+  std::vector<std::string> out;
+  for (const auto& item : page.items)
+    if (item.kind == PageItem::Kind::Text) out.push_back(item.text);
+  return out;
+}
+
+TEST(ChannelTable, FullGridFitsOnFourPagesWithEveryChannelOnceInRowOrder) {
+  ChannelGrid grid;
+  for (int row = 1; row <= kChannelRows; ++row) {
+    grid.cell(row, ColRx) = formatFrequency(43000000 + row * 2500);
+    grid.cell(row, ColTx) = formatFrequency(44000000 + row * 2500);
+    grid.cell(row, ColName) = "N" + std::to_string(row);
+  }
+  static const RadioImage image;
+  for (const Language lang : {Language::English, Language::Chinese}) {
+    const auto pages = buildReport(only({Section::Table}), ReportSource{image, grid, lang, "Owner"}, geometry());
+    ASSERT_EQ(pages.size(), 4u);
+    // Each row's label, frequencies and name, in one line per row, pages in order.
+    int expectedRow = 1;
+    for (const ReportPage& page : pages) {
+      EXPECT_EQ(page.kind, PageKind::Table);
+      EXPECT_EQ(cell(page.items, 4, -4), lang == Language::English ? "CH" : "信道");
+      EXPECT_EQ(texts(page)[0], lang == Language::English ? "Channel Table" : "信道列表");
+      for (int y = -5; cell(page.items, 4, y) != "<none>"; --y, ++expectedRow) {
+        EXPECT_EQ(cell(page.items, 4, y), rowLabel(expectedRow));
+        EXPECT_EQ(cell(page.items, 8, y), grid.cell(expectedRow, ColRx));
+        EXPECT_EQ(cell(page.items, 16, y), grid.cell(expectedRow, ColTx));
+        EXPECT_EQ(cell(page.items, 34, y), grid.cell(expectedRow, ColName));
+        // Above the rule over the footer.
+        EXPECT_GT(y * geometry().bodyLine, geometry().titleLine / 2 - 36 * geometry().titleLine);
+      }
+    }
+    EXPECT_EQ(expectedRow, kChannelRows + 1);
+  }
+  // Sparse rows: only programmed channels take lines, in row order.
+  const ChannelGrid sparse = gridWithRows({9, 3, 120});
+  EXPECT_EQ(tablePageCount(sparse), 1);
+  EXPECT_EQ(tablePageRows(sparse, 1), (std::vector<int>{3, 9, 120}));
+  EXPECT_EQ(tablePageCount(gridWithRows(firstRows(kTableRowsPerPage + 1))), 2);
+  EXPECT_TRUE(tablePageRows(sparse, 2).empty());
+  EXPECT_EQ(tablePageCount(ChannelGrid{}), 0);
 }
 
 // ---- Page layouts -----------------------------------------------------------

@@ -28,6 +28,10 @@
         <translation>信道信息</translation>
     </message>
     <message>
+        <source>Channel Table</source>
+        <translation>信道列表</translation>
+    </message>
+    <message>
         <source>Select All</source>
         <translation>全选</translation>
     </message>

@@ -16,17 +16,19 @@ using radio::print::kSectionCount;
 using radio::print::Section;
 
 namespace {
-constexpr int kBoxIds[kSectionCount] = {CPrintListDlg::IdDtmf, CPrintListDlg::IdMsk, CPrintListDlg::IdOptional,
-                                        CPrintListDlg::IdTwoTone, CPrintListDlg::IdChannelInfo};
+constexpr int kBoxIds[kSectionCount] = {CPrintListDlg::IdDtmf,        CPrintListDlg::IdMsk,
+                                        CPrintListDlg::IdOptional,    CPrintListDlg::IdTwoTone,
+                                        CPrintListDlg::IdChannelInfo, CPrintListDlg::IdChannelTable};
 }  // namespace
 
-CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent) {
+CPrintListDlg::CPrintListDlg(int channelPages, int tablePages, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("PrintList"));
   setHelpId(this, windowhelp::kPrintList.id);
   installHelpKey(this);
   setObjectName(QStringLiteral("PrintList"));
 
-  const QString texts[kSectionCount] = {tr("DTMF"), tr("MSK"), tr("Optional"), tr("2-Tone"), tr("Channel Info")};
+  const QString texts[kSectionCount] = {tr("DTMF"),   tr("MSK"),          tr("Optional"),
+                                        tr("2-Tone"), tr("Channel Info"), tr("Channel Table")};
   auto* boxes = new QVBoxLayout;
   for (int i = 0; i < kSectionCount; ++i) {
     auto* box = new QCheckBox(texts[i], this);
@@ -64,7 +66,7 @@ CPrintListDlg::CPrintListDlg(int channelPages, QWidget* parent) : QDialog(parent
 
   // The initial state: Optional and Channel Info checked, nothing handed on yet.
   checks_ = radio::print::defaultSections();
-  pages_ = radio::print::PrintPlan(checks_, channelPages).sectionPages();
+  pages_ = radio::print::PrintPlan(checks_, channelPages, tablePages).sectionPages();
   selection_.fill(false);
   showChecks();
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "PrintList" window: which of the five report sections to print. It opens
+// The "PrintList" window: which of the six report sections to print. It opens
 // with Optional and Channel Info checked; OK hands the checked sections on, Cancel
 // abandons printing.
 #pragma once
@@ -29,14 +29,16 @@ class CPrintListDlg : public QDialog {
     IdChannelInfo = 1249,
     IdSelectAll = 1279,
     IdClearAll = 1280,
+    IdChannelTable = 1281,
   };
 
   // channelPages: the channel page count of the document, counted now.
-  explicit CPrintListDlg(int channelPages, QWidget* parent = nullptr);
+  // tablePages: the channel table's page count, counted now.
+  CPrintListDlg(int channelPages, int tablePages, QWidget* parent = nullptr);
 
   // The sections handed on by OK (all clear until then).
   [[nodiscard]] const radio::print::SectionFlags& selection() const { return selection_; }
-  // Pages of each section: 1, 1, 1, 2 and the channel page count.
+  // Pages of each section: 1, 1, 1, 2, the channel page count and the table page count.
   [[nodiscard]] const radio::print::SectionPages& pages() const { return pages_; }
 
   [[nodiscard]] QCheckBox* checkBox(radio::print::Section section) const;

@@ -24,7 +24,7 @@ namespace {
 
 // Runs the PrintList window; nullopt when it was cancelled.
 std::optional<radio::print::SectionFlags> chooseSections(QWidget* parent, const radio::ChannelGrid& grid) {
-  CPrintListDlg dialog(radio::print::channelPageCount(grid), parent);
+  CPrintListDlg dialog(radio::print::channelPageCount(grid), radio::print::tablePageCount(grid), parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.selection();
 }

@@ -15,6 +15,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -89,6 +90,20 @@ TEST_F(PrintCommand, WritesThePdfAndRefusesBadArguments) {
   EXPECT_FALSE(fs::exists(none));
 }
 
+// The channel table is offered unchecked beside the five sections, whose defaults
+// stay; Select All takes it too.
+TEST(PrintList, ChannelTableUncheckedAtFirstAndTakenBySelectAll) {
+  CPrintListDlg dialog(3, 1);
+  for (int i = 0; i < print::kSectionCount; ++i)
+    EXPECT_EQ(dialog.checkBox(static_cast<print::Section>(i))->isChecked(),
+              print::defaultSections()[static_cast<std::size_t>(i)]);
+  EXPECT_FALSE(dialog.checkBox(print::Section::Table)->isChecked());
+  EXPECT_EQ(dialog.pages()[static_cast<std::size_t>(print::Section::Table)], 1);
+  dialog.selectAllButton()->click();
+  dialog.accept();
+  EXPECT_EQ(dialog.selection(), (print::SectionFlags{true, true, true, true, true, true}));
+}
+
 // Answers the modal windows as they appear, one handler per window, in order.
 class ModalScript {
  public:
@@ -129,9 +144,10 @@ TEST(ReportPrinter, PreviewShowsTheChosenPagesAndItsPrintWritesPdfWithTheHanText
   for (int row = 1; row <= 12; ++row) grid.cell(row, ColRx) = "145.00000";
   int previewPages = -1;
   ModalScript script({
-      [](QWidget* w) {  // DTMF ticked besides Optional and Channel Info
+      [](QWidget* w) {  // DTMF and the channel table ticked besides Optional and Channel Info
         auto* list = qobject_cast<CPrintListDlg*>(w);
-        if (list) list->checkBox(print::Section::Dtmf)->click(), list->accept();
+        if (list) list->checkBox(print::Section::Dtmf)->click(), list->checkBox(print::Section::Table)->click();
+        if (list) list->accept();
         return list != nullptr;
       },
       [&](QWidget* w) {
@@ -156,7 +172,7 @@ TEST(ReportPrinter, PreviewShowsTheChosenPagesAndItsPrintWritesPdfWithTheHanText
   });
   printer.preview(nullptr, image, grid);
   EXPECT_TRUE(script.finished());
-  EXPECT_EQ(previewPages, 1 + 1 + 3);
+  EXPECT_EQ(previewPages, 1 + 1 + 3 + 1);
   if (!havePoppler()) GTEST_SKIP() << "poppler-utils not installed";
   const std::string text = run("pdftotext '" + pdf.toStdString() + "' - 2>/dev/null");
   EXPECT_NE(text.find("身份码"), std::string::npos) << text.substr(0, 400);
