@@ -53,6 +53,7 @@ sanitize: deps
 bench: build
 	$(BUILD)/bin/radioprog-bench
 	if [ -x $(BUILD)/bin/radioprog-bench-gui ]; then $(BUILD)/bin/radioprog-bench-gui; fi
+	if [ -x $(BUILD)/bin/radioprog-bench-startup ]; then $(BUILD)/bin/radioprog-bench-startup; fi
 
 # Installs into PREFIX (default /usr/local); run as root for a system prefix.
 PREFIX ?= /usr/local

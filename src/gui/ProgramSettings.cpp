@@ -48,7 +48,13 @@ QVariant ProgramSettings::value(Setting setting, int entry) const {
 }
 
 void ProgramSettings::setValue(Setting setting, const QVariant& value, int entry) {
-  open(appName_).setValue(valueName(setting, entry), value);
+  // A value stored again unchanged would still rewrite the whole file (with its
+  // lock) when the settings object closes: the band record is stored at every
+  // exit, and the exit should not wait on the disk for nothing.
+  QSettings settings = open(appName_);
+  const QString name = valueName(setting, entry);
+  if (settings.contains(name) && settings.value(name) == value) return;
+  settings.setValue(name, value);
 }
 
 std::optional<BandRecord> ProgramSettings::bandRecord() const {

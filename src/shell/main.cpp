@@ -46,9 +46,14 @@ int main(int argc, char* argv[]) {
     program.exitInstance();
     return 1;
   }
-  // For start-up measurements: end after the first turn of the event loop.
+  // For start-up measurements: say "started" on stdout once the first turn of
+  // the event loop has shown the main window, then end.
   if (QApplication::arguments().contains(QStringLiteral("--quit-after-start")))
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    QTimer::singleShot(0, &app, [] {
+      std::fputs("started\n", stdout);
+      std::fflush(stdout);
+      QCoreApplication::quit();
+    });
   const int result = QApplication::exec();
   program.exitInstance();
   return result;

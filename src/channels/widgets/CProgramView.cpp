@@ -35,7 +35,12 @@ constexpr int kWheelNotch = 120;
 
 // Names are shown in Courier, or the system's fixed-pitch font where there is no
 // Courier, so that the seven characters line up from row to row.
+// The font is looked up once: matching it is a search of the font database, and
+// the name editor and the 128 name cells ask for it as the view is made.
 QFont fixedPitchFont(const QFont& base) {
+  static QFont found;
+  static int foundFor = -1;
+  if (foundFor == base.pointSize()) return found;
   QFont font(QStringLiteral("Courier"), base.pointSize());
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
@@ -43,6 +48,8 @@ QFont fixedPitchFont(const QFont& base) {
     font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(base.pointSize());
   }
+  found = font;
+  foundFor = base.pointSize();
   return font;
 }
 
@@ -132,7 +139,11 @@ void CProgramView::buildEditors() {
   auto makeList = [&](int column) {
     auto* list = new QComboBox(host);
     setHelpId(list, columnInfo(column).editorHelpId);
-    for (const std::string& item : listItemsForColumn(column, lang_)) list->addItem(qs(item));
+    // Added in one step: the tone list holds over 200 entries, and one by one each
+    // would update the list's model and its size.
+    QStringList items;
+    for (const std::string& item : listItemsForColumn(column, lang_)) items.append(qs(item));
+    list->addItems(items);
     list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
     list->hide();
     list->installEventFilter(this);

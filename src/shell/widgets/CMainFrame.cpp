@@ -117,7 +117,6 @@ CMainFrame::CMainFrame(AppState& state, const StartupConfig& config, QWidget* pa
   layout->addWidget(mdi_, 1);
   setCentralWidget(central);
   docs_ = std::make_unique<CMyDocManager>(state_, *mdi_);
-  printer_ = std::make_unique<ReportPrinter>(state_);
 
   createActions();
   createMenus();
@@ -732,12 +731,21 @@ void CMainFrame::onPrint(bool preview) {
   if (!frame || frame->transferRunning()) return;
   frame->view().commitEdit();
   if (preview)
-    printer_->preview(this, frame->document().image(), frame->view().grid());
+    reportPrinter().preview(this, frame->document().image(), frame->view().grid());
   else
-    printer_->print(this, frame->document().image(), frame->view().grid());
+    reportPrinter().print(this, frame->document().image(), frame->view().grid());
 }
 
-void CMainFrame::onPrintSetup() { printer_->pageSetup(this); }
+void CMainFrame::onPrintSetup() { reportPrinter().pageSetup(this); }
+
+// Made on the first print, preview or page setup: the printer loads the print
+// system's plugin and its libraries, which a session that never prints does
+// not need at start-up. Once made it lives as long as the window, so the page
+// setup chosen stays for the session.
+ReportPrinter& CMainFrame::reportPrinter() {
+  if (!printer_) printer_ = std::make_unique<ReportPrinter>(state_);
+  return *printer_;
+}
 
 void CMainFrame::onAbout() {
   CAboutDlg dialog(config_.about, QString::fromStdString(state_.programDirectory.string()), this);

@@ -105,6 +105,7 @@ class CMainFrame : public QMainWindow {
   void onLanguage();
   void onPrint(bool preview);
   void onPrintSetup();
+  [[nodiscard]] ReportPrinter& reportPrinter();
   void onAbout();
   void onHelpTopics();
   void onComSetup();
