@@ -112,15 +112,12 @@ TEST(SignallingKeys, FiltersPassTheirCharactersAndNeverTrapTheKeyboard) {
   }
 }
 
+// What the page shows for its bytes, in both languages, is what the printed DTMF
+// page shows (the report test); here what it stores.
 TEST(DtmfDecode, GroupCodeAndStunTypeTexts) {
   RadioImage image;
   image.set(0x12A8, 0x81);  // bits 0 and 7 belong to the optional features
   DtmfDecodeForm form = loadDtmfDecode(image, Language::English);
-  EXPECT_EQ(form.groupCode, "Off");
-  EXPECT_EQ(form.stunType, "Transceiver inhibit");
-  EXPECT_FALSE(form.stunActivation);
-  EXPECT_EQ(loadDtmfDecode(image, Language::Chinese).groupCode, "关");
-
   form.groupCode = "*";
   form.stunType = "Tx inhibit";
   form.stunActivation = true;
@@ -148,7 +145,7 @@ TEST(DtmfDecode, CodesFillTenBytes) {
 
   form.idCode.clear();
   storeDtmfDecode(form, image);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(image.at(0x1320 + i), 0xFF);
+  EXPECT_EQ(bytes(image, 0x1320, 10), std::vector<Byte>(10, 0xFF));
 }
 
 TEST(DtmfCallList, EntriesAtTheirRowsCutAtSixteen) {
@@ -160,29 +157,22 @@ TEST(DtmfCallList, EntriesAtTheirRowsCutAtSixteen) {
   EXPECT_EQ(form.entries[1], "12");
 
   form.entries[0] = "0123456789ABCD*#";  // exactly 16
-  form.entries[8] = "#";
   storeDtmfCallList(form, image);
   EXPECT_EQ(image.text(0x1380, 16), "0123456789ABCD*#");
   EXPECT_EQ(image.at(0x1398 + 3), 0xFF);  // the rest after the cut is 0xFF
-  EXPECT_EQ(image.at(0x1440), '#');
 }
 
 // ---- MSK --------------------------------------------------------------------
 
+// The call slots of later records are tried through set and the MSK window.
 TEST(Msk, StoreWritesTheCodesPaddedWithFF) {
   RadioImage image;
+  image.fill(0x12C4, 4, 0x33);
   MskForm form = loadMsk(image);
   form.idCode = "1A2F";
   form.calls[0] = "12";
-  form.calls[3] = "ABCD";
-  form.calls[7] = "";
   storeMsk(form, image);
-  const auto bytes = image.span(0x12C0, 8);
-  EXPECT_EQ(std::vector<Byte>(bytes.begin(), bytes.end()),
-            (std::vector<Byte>{0x31, 0x41, 0x32, 0x46, 0x31, 0x32, 0xFF, 0xFF}));
-  EXPECT_EQ(image.text(0x12D8, 4), "ABCD");
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(image.at(0x12F0 + i), 0xFF);
-  EXPECT_EQ(loadMsk(image).calls[3], "ABCD");
+  EXPECT_EQ(bytes(image, 0x12C0, 8), (std::vector<Byte>{0x31, 0x41, 0x32, 0x46, 0x31, 0x32, 0xFF, 0xFF}));
 }
 
 // ---- 2-Tone -----------------------------------------------------------------
@@ -264,7 +254,6 @@ TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {
   storeTwoToneEncode(form, image);
 
   EXPECT_EQ(image.be16(0x1500), 0x2710);
-  EXPECT_EQ(image.be16(0x1680), 112);
   const std::size_t cell = twoToneEncodeOffset(5, 1);
   EXPECT_EQ(cell, 0x1500u + 24 + 4 + 2);
   EXPECT_EQ(image.be16(cell), 0xFFFF);
@@ -278,11 +267,6 @@ TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {
   }
   for (std::size_t at : {0x1623u, 0x17A3u}) EXPECT_EQ(image.be16(at), 30) << std::hex << at;
   for (std::size_t at : {0x1625u, 0x17A5u}) EXPECT_EQ(image.be16(at), 7) << std::hex << at;
-
-  const TwoToneEncodeForm again = loadTwoToneEncode(image);
-  EXPECT_EQ(again.tones[0][0], "1000.0");
-  EXPECT_EQ(again.txRise, "0.35");
-  EXPECT_EQ(again.toneInterval, "1.5");
 }
 
 TEST(TwoToneEncode, BlankValuesNeverWrapWhenStoredBack) {
@@ -312,15 +296,6 @@ TEST(TwoToneDecode, EntriesAtTheirBasesInBothForms) {
     EXPECT_EQ(image.at(0x175C + i), radioForm[i]);
   }
   EXPECT_EQ(loadTwoToneDecode(image, 3), form);
-}
-
-TEST(TwoToneDecode, LoadedTimesShowOneDecimalAsStored) {
-  RadioImage image;
-  image.setBe16(0x15C0, 50);  // out of range: shown as stored
-  const TwoToneDecodeForm form = loadTwoToneDecode(image, 1);
-  EXPECT_EQ(form.aTone, " 5.0");
-  EXPECT_EQ(form.bTone, "6553.5");
-  EXPECT_EQ(form.interval, "25.5");
 }
 
 // ---- get and set over the field tables --------------------------------------
@@ -415,13 +390,10 @@ TEST(SignallingSections, RefusalsNameWhatTheFieldTakesInTheLanguage) {
 
 // ---- Cell editors -----------------------------------------------------------
 
-TEST(KeyRules, UpperCasesAndCutsAtTheLimit) {
-  EXPECT_EQ(cellEditorText("abcd", 16), "ABCD");
-  EXPECT_EQ(cellEditorText("1a2f9", 4), "1A2F");
-  EXPECT_EQ(upperCased("z\xE9"), "Z\xE9");  // only ASCII letters change
-}
-
+// (Upper-casing and the length limit of typed codes are tried through set and the
+// MSK window.)
 TEST(KeyRules, TypedCharacters) {
+  EXPECT_EQ(upperCased("z\xE9"), "Z\xE9");  // only ASCII letters change
   const KeyStroke keys[] = {
       digit('7'),  digit('7', false, true),       digit('3', true),         digit('8', true),         digit('5', true),
       letter('C'), named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), named(KeyKind::Backspace)};

@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -36,7 +35,6 @@
 #include "gui/HelpHook.h"
 #include "gui/ProgramSettings.h"
 #include "gui/Prompts.h"
-#include "link/serial/SerialLink.h"
 #include "link/widgets/CPortSettingDlg.h"
 #include "link/widgets/CProcessDlg.h"
 #include "model/RadioImage.h"
@@ -72,15 +70,6 @@ class ShellFixture : public ::testing::Test {
 
   QString path(const QString& name) const { return dir_.filePath(name); }
 
-  void writeIni() {
-    QFile f(path(QStringLiteral("Program.ini")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QStringLiteral("[Setup]\nLanguage=English\nAppName=%1\nShowLang=1\n"
-                           "[English]\nCompany=Test Company\nTitle=Test Title\n")
-                .arg(appName_)
-                .toUtf8());
-  }
-
   void copyFromBuild(const QString& name) {
     const QString from = QDir(QStringLiteral(RADIOPROG_BIN_DIR)).filePath(name);
     ASSERT_TRUE(QFile::exists(from)) << from.toStdString();
@@ -100,22 +89,18 @@ class ShellFixture : public ::testing::Test {
     return app_->initInstance(arguments, dir_.path());
   }
 
-  bool startEnglish(QStringList arguments = {}) {
-    writeIni();
-    copyFromBuild(QStringLiteral("English.qm"));
-    return start(std::move(arguments));
-  }
-
-  bool startChinese() {
+  // Starts with a Program.ini naming the language and its translation copied in.
+  bool startIn(const QString& language, QStringList arguments = {}) {
     QFile f(path(QStringLiteral("Program.ini")));
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(QStringLiteral("[Setup]\nLanguage=Chinese\nAppName=%1\nShowLang=1\n[Chinese]\nCompany=C\nTitle=T\n")
-                .arg(appName_)
+    f.write(QStringLiteral("[Setup]\nLanguage=%1\nAppName=%2\nShowLang=1\n[%1]\nCompany=C\nTitle=T\n")
+                .arg(language, appName_)
                 .toUtf8());
     f.close();
-    copyFromBuild(QStringLiteral("Chinese.qm"));
-    return start();
+    copyFromBuild(language + QStringLiteral(".qm"));
+    return start(std::move(arguments));
   }
+  bool startEnglish(QStringList arguments = {}) { return startIn(QStringLiteral("English"), std::move(arguments)); }
 
   // A .dat file of the test's folder: head, then 0xFF.
   QString writeDocument(const QString& name, const QByteArray& head = {}) {
@@ -189,13 +174,7 @@ TEST_F(StartupTest, MissingOrEmptyIniStartsInEnglishAndIsWrittenComplete) {
 }
 
 TEST_F(StartupTest, FileOnTheCommandLineOpensInsteadOfANewDocument) {
-  QByteArray data(6144, '\0');
-  data[0x10] = 0x42;
-  QFile file(path(QStringLiteral("given.dat")));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(data);
-  file.close();
-  ASSERT_TRUE(startEnglish({path(QStringLiteral("given.dat"))}));
+  ASSERT_TRUE(startEnglish({writeDocument(QStringLiteral("given.dat"), QByteArray(0x10, '\0') + '\x42')}));
   const CProgramDoc& doc = app_->mainFrame()->documents().frames().first()->document();
   EXPECT_EQ(doc.image().at(0x10), 0x42);
 }
@@ -389,7 +368,7 @@ void expectOwnLetters(const QList<QAction*>& actions, const std::string& where) 
 
 TEST_F(ShellFixture, EveryMenuAndItemHasALetterOfItsOwn) {
   for (const bool chinese : {false, true}) {
-    ASSERT_TRUE(chinese ? startChinese() : startEnglish());
+    ASSERT_TRUE(startIn(chinese ? QStringLiteral("Chinese") : QStringLiteral("English")));
     QList<QAction*> bar;
     for (QMenu* menu : app_->mainFrame()->visibleMenus()) {
       emit menu->aboutToShow();

@@ -143,23 +143,16 @@ std::string trace(const std::vector<VirtualRadioLink::Event>& log, std::size_t c
 
 bool bit3(const RadioMemory& m) { return (m[0x0C73] >> 3) & 1; }
 
-TEST(TransferRead, FillsEveryRadioByteIntoItsImagePlaceAndNothingElse) {
+// That a read writes only the image bytes that hold radio memory, and its progress
+// count, are properties of the link fuzzer; the count shown, of the end-to-end read.
+TEST(TransferRead, SendsTheExactRequestStreamAndFillsTheImage) {
   Harness h(randomMemory(7));
   RadioImage image = newDocument();
-  image.fill(0x0C30, 0x1248 - 0x0C30, 0x5A);  // rows 130..194 are image only
-  const RadioImage before = image;
-
   const LinkResult r = h.transfer(TransferDirection::Read, image);
-
   ASSERT_TRUE(r.ok()) << r.text;
   EXPECT_TRUE(h.radio.violations().empty()) << h.radio.violations().front();
   EXPECT_EQ(radioMemoryFromImage(image), h.radio.memory());
-  for (std::size_t off = 0x0C30; off < 0x1248; ++off) ASSERT_EQ(image.at(off), 0x5A);
-  for (int row = 195; row <= 255; ++row)
-    for (std::size_t b = 16; b < 24; ++b) ASSERT_EQ(image.at(row * 24 + b), before.at(row * 24 + b));
   EXPECT_EQ(h.link.sentBytes(), expectedReadStream());
-  EXPECT_EQ(h.progress.size(), 191u);
-  EXPECT_EQ(h.statuses.back(), "Reading 191/191");
   EXPECT_EQ(h.statuses.front(), "Waiting the response from radio....");
 }
 
@@ -379,36 +372,17 @@ TEST(TransferFaults, InterruptAndLeaveTheImageAsItWas) {
   }
 }
 
-TEST(TransferCancel, EndsSilentlyAtTheNextCheckAndLeavesTheImage) {
-  for (const auto direction : {TransferDirection::Read, TransferDirection::Write}) {
+// A cancel is silent and leaves the image (the link fuzzer's properties, and the
+// transfer window's); it takes effect at the next block.
+TEST(TransferCancel, EndsAtTheNextCheck) {
+  using D = TransferDirection;
+  for (const D direction : {D::Read, D::Write}) {
     Harness h(randomMemory(8));
-    h.callbacks.progress = [&](int p) {
-      h.progress.push_back(p);
-      if (p == 50) h.cancel = true;
-    };
+    h.callbacks.progress = [&](int p) { h.cancel = h.cancel || p == 50; };
     RadioImage image = newDocument();
-    const RadioImage before = image;
-    const LinkResult r = h.transfer(direction, image);
-    EXPECT_EQ(r.outcome, LinkOutcome::Cancelled);
-    EXPECT_TRUE(r.text.empty());
-    EXPECT_EQ(h.progress.back(), 50);
-    if (direction == TransferDirection::Read) {
-      RadioImage expected = before;
-      expected.setBit(addr::kMskFlags, 3, bit3(h.radio.memory()));
-      EXPECT_EQ(image, expected);
-      EXPECT_EQ(h.radio.blocksRead(), 4 + 150);
-    } else {
-      EXPECT_EQ(h.radio.blocksWritten(), 150);
-    }
+    EXPECT_EQ(h.transfer(direction, image).outcome, LinkOutcome::Cancelled);
+    EXPECT_EQ(direction == D::Read ? h.radio.blocksRead() : h.radio.blocksWritten(), direction == D::Read ? 154 : 150);
   }
-}
-
-TEST(TransferCancel, CancelBeforeTheRadioAnswersSendsNothing) {
-  Harness h;
-  h.cancel = true;
-  RadioImage image = newDocument();
-  EXPECT_EQ(h.transfer(TransferDirection::Read, image).outcome, LinkOutcome::Cancelled);
-  EXPECT_TRUE(h.link.sentBytes().empty());
 }
 
 TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte) {
@@ -427,36 +401,11 @@ TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte
   EXPECT_EQ(image, expected);
   EXPECT_TRUE(h.statuses.empty());
   EXPECT_TRUE(h.radio.violations().empty());
-  std::vector<Byte> sent{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x06, 0x52, 0x0F, 0xF6, 0x04};
-  EXPECT_EQ(h.link.sentBytes(), sent);
   // Full purge once, a 2 ms pause before each wake-up byte, no purge after the
   // acknowledge of Identify, 1 ms before the reply is read.
-  using E = VirtualRadioLink::Event;
-  std::vector<E::Kind> kinds;
-  for (const auto& e : h.link.log()) kinds.push_back(e.kind);
-  std::vector<E::Kind> expectedKinds{E::PurgeAll};
-  for (int i = 0; i < 7; ++i) {
-    expectedKinds.push_back(E::Sleep);
-    expectedKinds.push_back(E::Write);
-  }
-  for (auto k : {E::Read, E::Sleep, E::PurgeBuffers, E::Write, E::Read, E::PurgeBuffers, E::Write, E::Sleep, E::Read,
-                 E::PurgeBuffers, E::Write, E::Sleep, E::Read})
-    expectedKinds.push_back(k);
-  EXPECT_EQ(kinds, expectedKinds);
-}
-
-TEST(SquelchWrite, StoresInImageAndRadioAndReportsSuccess) {
-  const RadioMemory original = randomMemory(3);
-  Harness h(original);
-  RadioImage image = newDocument();
-  const SquelchBytes values{9, 118, 64, 30};
-  const LinkResult r = writeSquelch(h.link, image, values, Language::English, h.callbacks);
-  ASSERT_TRUE(r.ok());
-  EXPECT_EQ(r.text, "Write Successfully");
-  EXPECT_TRUE(std::ranges::equal(image.span(addr::kSquelch, 4), values));
-  RadioMemory expected = original;
-  std::copy(values.begin(), values.end(), expected.begin() + 0x0FF6);
-  EXPECT_EQ(h.radio.memory(), expected);
+  EXPECT_EQ(trace(h.link.log(), h.link.log().size()),
+            "A s2 w:02 s2 w:50 s2 w:52 s2 w:4F s2 w:47 s2 w:52 s2 w:41 r1 s1 P w:4D02 r8 P w:06 s1 r1 P w:520FF604 s1 "
+            "r8 ");
 }
 
 // A failed write keeps the values in the image once the radio took the
@@ -501,15 +450,12 @@ RadioImage document() {
   return image;
 }
 
-TEST(Verify, AgreesAfterAWriteAndNamesWhatDiffersLater) {
+// Agreement after a write is tried end to end; here what a later edit shows.
+TEST(Verify, NamesFieldsAndBytesThatDifferButNeverTheBandRecord) {
   Harness h(defaultRadioMemory());
   RadioImage image = document();
   ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok());
   const int written = h.radio.blocksWritten();
-
-  const VerifyResult same = verifyRadio(h.link, image, {}, h.callbacks);
-  EXPECT_TRUE(same.agrees()) << (same.differences.empty() ? same.link.text : same.differences[0]);
-  EXPECT_EQ(h.radio.blocksWritten(), written);  // verify never writes
 
   RadioImage edited = image;
   RowTexts row = decodeChannel(edited.channel(1), Language::English);
@@ -522,18 +468,6 @@ TEST(Verify, AgreesAfterAWriteAndNamesWhatDiffersLater) {
   EXPECT_EQ(differs.differences, (std::vector<std::string>{"channel 1: name: BASE -> CALL", "bytes 0x0C20-0x0C20"}));
   EXPECT_EQ(h.radio.blocksWritten(), written);
   EXPECT_TRUE(h.radio.violations().empty());
-}
-
-TEST(Verify, FindsACellThatKeepsItsOldValue) {
-  RadioFaults faults;
-  faults.stuckCell = 0x0002;  // a byte of channel 1's receive frequency
-  Harness h(defaultRadioMemory(), faults);
-  RadioImage image = document();
-  ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok());
-  const VerifyResult v = verifyRadio(h.link, image, {}, h.callbacks);
-  ASSERT_TRUE(v.link.ok());
-  ASSERT_EQ(v.differences.size(), 1u);
-  EXPECT_EQ(v.differences[0].rfind("channel 1: rx: 145.12500 -> ", 0), 0u) << v.differences[0];
 }
 
 TEST(Verify, ARefusedPasswordIsTheLinksFailure) {

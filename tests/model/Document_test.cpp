@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <map>
@@ -77,26 +75,6 @@ TEST_F(TempDir, SaveReplacesTheFileWholeKeepingPermissionsAndLoadReadsItBack) {
   EXPECT_FALSE(r);
   EXPECT_FALSE(r.error.empty());
   EXPECT_FALSE(fs::exists(dir_ / "no-such-folder"));
-}
-
-TEST_F(TempDir, ShortFileIsRefusedAndLongFileGivesItsFirstBytes) {
-  RadioImage current;
-  current.set(0, 0x42);
-  const fs::path shortFile = dir_ / "short.dat";
-  writeFile(shortFile, std::string(6143, '\x11'));
-  const FileResult r = loadDatFile(shortFile, current);
-  EXPECT_FALSE(r);
-  EXPECT_NE(r.error.find("6143"), std::string::npos);
-  EXPECT_EQ(current.at(0), 0x42);
-
-  const fs::path longFile = dir_ / "long.dat";
-  std::string content(7000, '\x22');
-  content[6143] = '\x33';
-  writeFile(longFile, content);
-  ASSERT_TRUE(loadDatFile(longFile, current));
-  EXPECT_EQ(current.at(0), 0x22);
-  EXPECT_EQ(current.at(6143), 0x33);
-  EXPECT_FALSE(loadDatFile(dir_ / "missing.dat", current));
 }
 
 // The document: every change passes through change(), which tells the listener.
