@@ -143,9 +143,11 @@ std::string trace(const std::vector<VirtualRadioLink::Event>& log, std::size_t c
 
 bool bit3(const RadioMemory& m) { return (m[0x0C73] >> 3) & 1; }
 
-// That a read writes only the image bytes that hold radio memory, and its progress
-// count, are properties of the link fuzzer; the count shown, of the end-to-end read.
-TEST(TransferRead, SendsTheExactRequestStreamAndFillsTheImage) {
+// The exact stream, the purges and pauses of the handshake and first blocks, and
+// the image filled. That a read writes only the image bytes that hold radio memory,
+// and its progress count, are properties of the link fuzzer; the count shown, of
+// the end-to-end read.
+TEST(TransferRead, ExactStreamPurgesAndPausesFillTheImage) {
   Harness h(randomMemory(7));
   RadioImage image = newDocument();
   const LinkResult r = h.transfer(TransferDirection::Read, image);
@@ -154,12 +156,6 @@ TEST(TransferRead, SendsTheExactRequestStreamAndFillsTheImage) {
   EXPECT_EQ(radioMemoryFromImage(image), h.radio.memory());
   EXPECT_EQ(h.link.sentBytes(), expectedReadStream());
   EXPECT_EQ(h.statuses.front(), "Waiting the response from radio....");
-}
-
-TEST(TransferRead, HandshakeAndFirstBlocksFollowThePrescribedPurgesAndPauses) {
-  Harness h;
-  RadioImage image = newDocument();
-  ASSERT_TRUE(h.transfer(TransferDirection::Read, image).ok());
   const std::string wake =
       "s1 s1 s1 s1 s1 s1 A s2 P w:02 s2 P w:50 s2 P w:52 s2 P w:4F s2 P w:47 s2 P w:52 s2 P w:41 r1 "
       "s1 P w:4D02 r8 P w:06 P s1 r1 ";
@@ -194,7 +190,6 @@ TEST(TransferWrite, SendsTheImageAndLeavesIdentificationAndBandRowAlone) {
   // The exact stream: every block but the identification row and the band and
   // squelch rows, then the band type confirmed.
   EXPECT_EQ(h.link.sentBytes(), expectedWriteStream(image));
-  EXPECT_EQ(h.progress.size(), 189u);
 }
 
 TEST(TransferHandshake, BandTypeIsCheckedBeforeAnythingIsMoved) {
@@ -213,11 +208,9 @@ TEST(TransferHandshake, BandTypeIsCheckedBeforeAnythingIsMoved) {
       f.bandType = type;
       Harness h(randomMemory(5), f);
       RadioImage image = newDocument();
-      const RadioImage before = image;
       const LinkResult r = h.transfer(direction, image);
       EXPECT_EQ(r.outcome, LinkOutcome::BandTypeError);
       EXPECT_EQ(r.text, "Band type error");
-      EXPECT_EQ(image, before);
       EXPECT_EQ(h.radio.blocksRead(), 2);  // the two identification blocks
       EXPECT_EQ(h.radio.blocksWritten(), 0);
     }
@@ -235,11 +228,9 @@ TEST(TransferHandshake, SilentRadioAsksAfterFifteenAttemptsAndRetryGivesFifteenM
     return h.retries-- > 0;
   };
   RadioImage image = newDocument();
-  const RadioImage before = image;
   const LinkResult r = h.transfer(TransferDirection::Read, image);
   EXPECT_EQ(r.outcome, LinkOutcome::NoAnswer);
   EXPECT_EQ(r.message, MessageId::CommunicationError);
-  EXPECT_EQ(image, before);
   ASSERT_EQ(askedAt.size(), 2u);
   // Each unanswered attempt: six 1 ms pauses, seven 2 ms pauses, two one-byte
   // reads of 190 ms, 2 ms after: 402 ms; fifteen of them before each question.
@@ -289,11 +280,9 @@ TEST(TransferHandshake, UnacknowledgedIdentifyAsksWhileFewAttemptsFailedThenInte
     h.retries = c.retries;
     LateRadioLink link(h.link, c.deafAttempts);
     RadioImage image = newDocument();
-    const RadioImage before = image;
     const LinkResult r = runTransfer(link, TransferDirection::Write, image, Language::English, h.callbacks);
     EXPECT_EQ(r.outcome, c.outcome) << c.deafAttempts;
     EXPECT_EQ(h.questions, c.questions) << c.deafAttempts;
-    EXPECT_EQ(image, before);
     EXPECT_EQ(h.radio.blocksWritten(), 0);
   }
 }
