@@ -100,7 +100,15 @@ TEST(SignallingKeys, FiltersPassTheirCharactersAndNeverTrapTheKeyboard) {
        {letter('A'), letter('D', true), digit('3', true), named(KeyKind::Down)},
        {letter('E'), digit('5', true), named(KeyKind::Enter)}},
       {"msk", mskKey, {letter('F'), letter('A', true), digit('0')}, {letter('G', true), digit('3', true)}},
-      {"2-tone", [](const KeyStroke& k) { return twoToneKey(k, true); }, {}, {letter('A')}},
+      // Either decimal point, on the encode page and on a decode page alike.
+      {"2-tone encode",
+       [](const KeyStroke& k) { return twoToneKey(k, true); },
+       {named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), digit('4', false, true)},
+       {letter('A'), named(KeyKind::Other), digit('4', true), named(KeyKind::Enter)}},
+      {"2-tone decode",
+       [](const KeyStroke& k) { return twoToneKey(k, false); },
+       {named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), digit('4', false, true)},
+       {named(KeyKind::Other), digit('4', true), named(KeyKind::Enter)}},
   };
   // Moving between fields and pages, closing and selecting pass everywhere.
   const KeyStroke navigation[] = {
@@ -227,15 +235,6 @@ TEST(TwoToneRules, SpinArrowsStepAndWrap) {
                             {F::TxRise, "0.10", "1.00"}};
   for (const auto& c : up) EXPECT_EQ(twoToneSpin(c.field, c.text, +1), c.expected) << c.text;
   for (const auto& c : down) EXPECT_EQ(twoToneSpin(c.field, c.text, -1), c.expected) << c.text;
-}
-
-TEST(TwoToneRules, KeyFilterTakesEitherDecimalPointAndNoShiftedDigit) {
-  for (const bool keypad : {false, true}) {
-    for (const KeyStroke& k : {named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), digit('4', false, true)})
-      EXPECT_TRUE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
-    for (const KeyStroke& k : {named(KeyKind::Other), digit('4', true), named(KeyKind::Enter)})
-      EXPECT_FALSE(twoToneKey(k, keypad).pass) << int(k.kind) << keypad;
-  }
 }
 
 TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {

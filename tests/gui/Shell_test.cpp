@@ -70,6 +70,18 @@ class ShellFixture : public ::testing::Test {
 
   QString path(const QString& name) const { return dir_.filePath(name); }
 
+  // A file of the test's folder written whole, or read whole (empty when missing).
+  QString writeFile(const QString& name, const QByteArray& bytes) {
+    QFile file(path(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    file.write(bytes);
+    return path(name);
+  }
+  static QByteArray readFile(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
   void copyFromBuild(const QString& name) {
     const QString from = QDir(QStringLiteral(RADIOPROG_BIN_DIR)).filePath(name);
     ASSERT_TRUE(QFile::exists(from)) << from.toStdString();
@@ -91,12 +103,10 @@ class ShellFixture : public ::testing::Test {
 
   // Starts with a Program.ini naming the language and its translation copied in.
   bool startIn(const QString& language, QStringList arguments = {}) {
-    QFile f(path(QStringLiteral("Program.ini")));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(QStringLiteral("[Setup]\nLanguage=%1\nAppName=%2\nShowLang=1\n[%1]\nCompany=C\nTitle=T\n")
-                .arg(language, appName_)
-                .toUtf8());
-    f.close();
+    writeFile(QStringLiteral("Program.ini"),
+              QStringLiteral("[Setup]\nLanguage=%1\nAppName=%2\nShowLang=1\n[%1]\nCompany=C\nTitle=T\n")
+                  .arg(language, appName_)
+                  .toUtf8());
     copyFromBuild(language + QStringLiteral(".qm"));
     return start(std::move(arguments));
   }
@@ -104,10 +114,7 @@ class ShellFixture : public ::testing::Test {
 
   // A .dat file of the test's folder: head, then 0xFF.
   QString writeDocument(const QString& name, const QByteArray& head = {}) {
-    QFile file(path(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(head + QByteArray(6144 - head.size(), '\xFF'));
-    return path(name);
+    return writeFile(name, head + QByteArray(6144 - head.size(), '\xFF'));
   }
 
   // Records every message and answers OK/Cancel questions with confirmAnswer_,
@@ -154,18 +161,12 @@ using StartupTest = ShellFixture;
 TEST_F(StartupTest, MissingOrEmptyIniStartsInEnglishAndIsWrittenComplete) {
   copyFromBuild(QStringLiteral("English.qm"));
   for (const char* before : {"", "\n  \n", "[Setup]\nShowLang=0\n"}) {
-    if (*before) {
-      QFile f(path(QStringLiteral("Program.ini")));
-      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-      f.write(before);
-    }
+    if (*before) writeFile(QStringLiteral("Program.ini"), before);
     messages_.clear();
     ASSERT_TRUE(start()) << before;
     EXPECT_TRUE(messages_.isEmpty());
     app_.reset();
-    QFile f(path(QStringLiteral("Program.ini")));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray text = f.readAll();
+    const QByteArray text = readFile(path(QStringLiteral("Program.ini")));
     EXPECT_TRUE(text.contains("Language=English")) << before;
     EXPECT_TRUE(text.contains("[Chinese]")) << before;
     // A value the file had is kept.
@@ -222,10 +223,7 @@ TEST_F(MainFrameTest, SaveAsksForANameOnceAndWritesTheImage) {
   saveAsAnswer_ = path(QStringLiteral("saved.dat"));
   run(cmd::kFileSave);
   EXPECT_FALSE(child->document().isModified());
-  QFile f(saveAsAnswer_);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QByteArray data = f.readAll();
-  EXPECT_EQ(static_cast<unsigned char>(data[0x17F8]), 0x5A);
+  EXPECT_EQ(readFile(saveAsAnswer_).at(0x17F8), '\x5A');
 
   // The document has its file now: Save writes there without asking.
   child->document().change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x5B); });
@@ -309,9 +307,7 @@ TEST_F(MainFrameTest, BackupsOpenAsUntitledCopiesThatAreNeverSavedBack) {
   ASSERT_EQ(proposedNames_.size(), 2);
   EXPECT_EQ(QFileInfo(proposedNames_.first()).fileName(), QStringLiteral("read.dat"));
   EXPECT_FALSE(CMyDocManager::isBackup(proposedNames_.first()));
-  QFile kept(backup);
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  EXPECT_EQ(static_cast<unsigned char>(kept.readAll().at(0x17F8)), 0xFF);
+  EXPECT_EQ(readFile(backup).at(0x17F8), '\xFF');
   saveAsAnswer_ = path(QStringLiteral("mine.dat"));
   run(cmd::kFileSave);
   EXPECT_FALSE(copy->windowTitle().contains(QStringLiteral("backup copy")));
@@ -329,11 +325,7 @@ TEST_F(MainFrameTest, ImportThatTakesNothingLeavesTheDocumentAsItWas) {
   doc.change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x01); });
   doc.undoStack()->undo();
   const RadioImage before = doc.image();
-  QFile csv(path(QStringLiteral("nothing.csv")));
-  ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-  csv.write("Location,Name,Frequency\n1,FAR,999.000000\n");
-  csv.close();
-  openAnswer_ = csv.fileName();
+  openAnswer_ = writeFile(QStringLiteral("nothing.csv"), "Location,Name,Frequency\n1,FAR,999.000000\n");
   run(cmd::kImportChannels);
   EXPECT_TRUE(doc.image() == before);
   EXPECT_FALSE(doc.isModified());

@@ -374,20 +374,12 @@ TEST(TransferCancel, EndsAtTheNextCheck) {
   }
 }
 
-TEST(SquelchRead, CopiesTheFourLevelsAfterAHandshakeWithoutStatusOrPurgesPerByte) {
-  RadioMemory m = randomMemory(1);
-  const SquelchBytes levels{50, 45, 40, 35};
-  std::copy(levels.begin(), levels.end(), m.begin() + 0x0FF6);
-  Harness h(m);
+// The levels read into the image are tried through the Squelch Tuning window and
+// end to end; here the exchange itself.
+TEST(SquelchRead, HandshakeThenOneRequestWithoutStatusOrPurgesPerByte) {
+  Harness h;
   RadioImage image = newDocument();
-  RadioImage expected = image;
-  expected.copyIn(addr::kSquelch, levels);
-
-  const LinkResult r = readSquelch(h.link, image, Language::English, h.callbacks);
-
-  ASSERT_TRUE(r.ok());
-  EXPECT_EQ(r.text, "Read Successfully");
-  EXPECT_EQ(image, expected);
+  ASSERT_TRUE(readSquelch(h.link, image, Language::English, h.callbacks).ok());
   EXPECT_TRUE(h.statuses.empty());
   EXPECT_TRUE(h.radio.violations().empty());
   // Full purge once, a 2 ms pause before each wake-up byte, no purge after the
