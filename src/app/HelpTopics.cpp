@@ -7,10 +7,11 @@
 namespace radio {
 namespace {
 
-constexpr std::array<WindowHelp, 12> kWindows{
+constexpr std::array<WindowHelp, 13> kWindows{
     windowhelp::kChannelView, windowhelp::kMainFrame, windowhelp::kOptionalFeatures, windowhelp::kProductInfo,
     windowhelp::kDtmf,        windowhelp::kProcess,   windowhelp::kTwoTone,          windowhelp::kMsk,
     windowhelp::kPrintList,   windowhelp::kKeyAssign, windowhelp::kSquelchTuning,    windowhelp::kPortSetting,
+    windowhelp::kDifferences,
 };
 
 }  // namespace

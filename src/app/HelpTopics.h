@@ -33,6 +33,7 @@ inline constexpr WindowHelp kPrintList{169, "print.html"};
 inline constexpr WindowHelp kKeyAssign{202, "keyassign.html"};
 inline constexpr WindowHelp kSquelchTuning{203, "squelch.html"};
 inline constexpr WindowHelp kPortSetting{204, "port.html"};
+inline constexpr WindowHelp kDifferences{210, "compare.html"};  // Compare With..., Verify
 }  // namespace windowhelp
 
 // The contents page that "Help Topics" opens.

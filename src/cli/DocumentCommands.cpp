@@ -208,7 +208,7 @@ int runDump(const std::vector<std::string>& argv) {
 }
 
 int runDiff(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--lang"}, {});
+  const Args args(argv, {"--lang"}, {"--bytes"});
   if (!args.ok()) return usage("diff", args.error());
   if (const auto extra = extraArgument("diff", args, 2)) return *extra;
   if (args.positional().size() != 2) return usage("diff", "give two files, A.dat and B.dat");
@@ -220,10 +220,10 @@ int runDiff(const std::vector<std::string>& argv) {
   const auto b = openDocument(args.positional()[1], lang);
   if (!b) return kExitFailure;
   std::ostringstream out;
-  const auto lines = diffImages(a->image(), b->image(), ctx);
-  for (const std::string& line : lines) out << line << '\n';
+  const ImageComparison comparison = compareImages(a->image(), b->image(), ctx);
+  for (const std::string& line : comparisonLines(comparison, args.has("--bytes"), lang)) out << line << '\n';
   std::cout << out.str();
-  return lines.empty() ? kExitOk : kExitDifferent;
+  return comparison.same() ? kExitOk : kExitDifferent;
 }
 
 }  // namespace
@@ -265,12 +265,15 @@ Command editCommand() {
 
 Command diffCommand() {
   return {"diff", "list every difference between two documents",
-          "Usage: radioprog-cli diff A.dat B.dat [--lang en|zh]\n"
+          "Usage: radioprog-cli diff A.dat B.dat [--bytes] [--lang en|zh]\n"
           "Prints every difference from A to B, one per line:\n"
           "  channel N: FIELD: OLD -> NEW   a channel row (N 1-128 or Fr; FIELD as 'edit'\n"
           "                                 names it) with the grid's texts\n"
           "  section.key: OLD -> NEW        a setting, with the keys and texts of 'get'\n"
-          "  bytes 0xADDR-0xADDR            image bytes whose change no field shows\n"
+          "  12 bytes no field shows differ the image bytes whose change no field shows,\n"
+          "                                 counted in one last line\n"
+          "With --bytes those bytes are listed instead as address ranges, one per line:\n"
+          "  bytes 0xADDR-0xADDR            image offsets, neighbouring bytes merged\n"
           "An empty text is shown as \"\". Exit 0 when the documents are the same (nothing\n"
           "is printed), 20 when they differ, 1 when a file cannot be read.\n",
           runDiff};

@@ -14,13 +14,15 @@ constexpr std::size_t kGridBytes = static_cast<std::size_t>(kChannelRows) * kRec
 struct SettingLine {
   std::string key;  // section.key
   std::string value;
+  std::string label;
   bool operator==(const SettingLine&) const = default;
 };
 
 std::vector<SettingLine> settingLines(const RadioImage& image, const SectionContext& ctx) {
   std::vector<SettingLine> lines;
   for (const auto& [name, section] : sections())
-    for (const FieldLine& line : section.get(image, ctx)) lines.push_back({name + "." + line.key, line.value});
+    for (const FieldLine& line : section.get(image, ctx))
+      lines.push_back({name + "." + line.key, line.value, line.label});
   return lines;
 }
 
@@ -38,8 +40,23 @@ std::string hex4(std::size_t offset) {
 
 }  // namespace
 
-std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, const SectionContext& ctx) {
-  std::vector<std::string> out;
+std::size_t ImageComparison::unshownBytes() const {
+  std::size_t count = 0;
+  for (const ByteRange& range : unshown) count += range.last - range.first + 1;
+  return count;
+}
+
+std::string unshownBytesText(std::size_t count, Language lang) {
+  // The count goes before the text in both languages.
+  constexpr Text kOne{" byte no field shows differs", " 个没有字段显示的字节不同"};
+  constexpr Text kMany{" bytes no field shows differ", " 个没有字段显示的字节不同"};
+  return std::to_string(count) + (count == 1 ? kOne : kMany).in(lang);
+}
+
+std::string byteRangeText(const ByteRange& range) { return "bytes " + hex4(range.first) + "-" + hex4(range.last); }
+
+ImageComparison compareImages(const RadioImage& a, const RadioImage& b, const SectionContext& ctx) {
+  ImageComparison out;
   if (a == b) return out;
 
   std::array<RowTexts, kChannelRows> rowsA;
@@ -47,9 +64,7 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
   for (int n = 1; n <= kChannelRows; ++n) {
     const RowTexts& rowA = rowsA[static_cast<std::size_t>(n - 1)] = decodeChannel(a.channel(n), ctx.lang);
     const RowTexts& rowB = rowsB[static_cast<std::size_t>(n - 1)] = decodeChannel(b.channel(n), ctx.lang);
-    for (int c = ColRx; c <= ColBusy; ++c)
-      if (rowA[c] != rowB[c])
-        out.push_back(change("channel " + rowLabel(n) + ": " + columnInfo(c).key, rowA[c], rowB[c]));
+    if (rowA != rowB) out.channels.push_back({n, rowA, rowB});
   }
 
   const std::vector<SettingLine> settingsA = settingLines(a, ctx);
@@ -59,7 +74,7 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
   for (const SettingLine& line : settingsA) {
     const auto it = valuesB.find(line.key);
     const std::string after = it == valuesB.end() ? std::string() : it->second;
-    if (line.value != after) out.push_back(change(line.key, line.value, after));
+    if (line.value != after) out.settings.push_back({line.key, line.label, line.value, after});
   }
 
   // A differing byte counts as shown when its value from the other image alone
@@ -91,10 +106,29 @@ std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, co
     if (!unshown[i]) continue;
     std::size_t end = i;
     while (end + 1 < kImageSize && unshown[end + 1]) ++end;
-    out.push_back("bytes " + hex4(i) + "-" + hex4(end));
+    out.unshown.push_back({i, end});
     i = end;
   }
   return out;
+}
+
+std::vector<std::string> comparisonLines(const ImageComparison& comparison, bool bytes, Language lang) {
+  std::vector<std::string> out;
+  for (const ChannelChange& row : comparison.channels)
+    for (int c = ColRx; c <= ColBusy; ++c)
+      if (row.changed(c))
+        out.push_back(change("channel " + rowLabel(row.row) + ": " + columnInfo(c).key, row.a[c], row.b[c]));
+  for (const SettingChange& setting : comparison.settings) out.push_back(change(setting.key, setting.a, setting.b));
+  if (bytes) {
+    for (const ByteRange& range : comparison.unshown) out.push_back(byteRangeText(range));
+  } else if (!comparison.unshown.empty()) {
+    out.push_back(unshownBytesText(comparison.unshownBytes(), lang));
+  }
+  return out;
+}
+
+std::vector<std::string> diffImages(const RadioImage& a, const RadioImage& b, const SectionContext& ctx) {
+  return comparisonLines(compareImages(a, b, ctx), true, ctx.lang);
 }
 
 }  // namespace radio

@@ -34,7 +34,8 @@ VerifyResult verifyRadio(Link& link, const RadioImage& document, const SectionCo
   if (!result.link.ok()) return result;
   result.expected = imageAfterWrite(document, read.flag(field::kChannelGridFlag));
   result.radio = writtenAreasOf(read, result.expected);
-  result.differences = diffImages(result.expected, result.radio, ctx);
+  result.comparison = compareImages(result.expected, result.radio, ctx);
+  result.differences = comparisonLines(result.comparison, true, ctx.lang);
   return result;
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "compare/ImageDiff.h"
 #include "features/SettingsSections.h"
 #include "link/Link.h"
 #include "link/LinkResult.h"
@@ -24,6 +25,7 @@ namespace radio {
 
 struct VerifyResult {
   LinkResult link;
+  ImageComparison comparison;            // document -> radio
   std::vector<std::string> differences;  // as diffImages prints them, document -> radio
   RadioImage expected;                   // what a write of the document leaves
   RadioImage radio;                      // the same with what the radio holds in the written areas

@@ -70,6 +70,14 @@
 <context>
     <name>radio::gui::TransferController</name>
     <message>
+        <source>Document</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>电台</translation>
+    </message>
+    <message>
         <source>Read Data</source>
         <translation>读数据</translation>
     </message>

@@ -4,6 +4,10 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
+        <source>This document</source>
+        <translation>本文档</translation>
+    </message>
+    <message>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>

@@ -215,12 +215,13 @@ void TransferController::report(const JobResult& result) {
              QMessageBox::Warning);
     return;
   }
-  if (result.verify->differences.empty()) {
+  if (result.verify->comparison.same()) {
     inform(tr("Verify: the radio holds the document."), QMessageBox::Information);
     return;
   }
   DifferencesDialog dialog(tr("Verify"), tr("The radio differs from the document (document -> radio):"),
-                           result.verify->differences, owner_ ? owner_->window() : nullptr);
+                           result.verify->comparison, tr("Document"), tr("Radio"), state_.lang,
+                           owner_ ? owner_->window() : nullptr);
   (void)runDialog(dialog);
 }
 

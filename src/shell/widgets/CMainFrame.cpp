@@ -645,11 +645,12 @@ void CMainFrame::onCompareWith() {
   context.lang = state_.lang;
   context.bandRecord = state_.band.record;
   context.models = modelNames(state_.config);
-  const std::vector<std::string> lines = diffImages(frame->document().image(), other.image(), context);
+  const ImageComparison comparison = compareImages(frame->document().image(), other.image(), context);
   const QString name = QDir::toNativeSeparators(path);
   const QString summary =
-      lines.empty() ? tr("The document and %1 are the same.").arg(name) : tr("From the document to %1:").arg(name);
-  DifferencesDialog dialog(tr("Compare"), summary, lines, this);
+      comparison.same() ? tr("The document and %1 are the same.").arg(name) : tr("From the document to %1:").arg(name);
+  DifferencesDialog dialog(tr("Compare"), summary, comparison, tr("This document"), QFileInfo(path).fileName(),
+                           state_.lang, this);
   (void)runDialog(dialog);
 }
 
