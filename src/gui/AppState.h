@@ -15,13 +15,13 @@ namespace radio {
 class IniFile;
 
 struct AppState {
-  Language lang = Language::English;       // IsChinese
-  std::string languageName;                // [Setup] Language
+  Language lang = Language::English;       // the language of every text
+  std::string languageName;                // Program.ini [Setup] Language, as written there
   std::string helpFileName;                // help contents for the language
   std::filesystem::path programDirectory;  // where Program.ini and the pictures are
-  std::string appName;                     // [Setup] AppName: the settings key
-  BandState band;                          // BandRecord and BandLimits
-  IniFile* config = nullptr;               // ConfigIni (Program.ini); may be null in tests
+  std::string appName;                     // Program.ini [Setup] AppName: names the saved settings
+  BandState band;                          // the band record kept between sessions, and its bands
+  IniFile* config = nullptr;               // Program.ini as loaded; may be null in tests
 
   [[nodiscard]] bool isChinese() const { return lang == Language::Chinese; }
 };

@@ -83,9 +83,9 @@
     </message>
 </context>
 <context>
-    <name>radio::gui::CGridCellEditor</name>
+    <name>radio::gui::GridCellEditor</name>
     <message>
-        <location filename="../../src/features/widgets/CGridCellEditor.cpp"/>
+        <location filename="../../src/features/widgets/GridCellEditor.cpp"/>
         <source>Num</source>
         <translation>编号</translation>
     </message>

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "features/DtmfCallListForm.h"
-#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"

@@ -12,7 +12,7 @@ class QTableWidget;
 
 namespace radio::gui {
 
-class CGridCellEditor;
+class GridCellEditor;
 
 class CDtmfCallListPage : public QWidget {
   Q_OBJECT
@@ -24,13 +24,13 @@ class CDtmfCallListPage : public QWidget {
   void store();
 
   [[nodiscard]] QTableWidget* grid() const { return grid_; }
-  [[nodiscard]] CGridCellEditor* cellEditor() const { return editor_; }
+  [[nodiscard]] GridCellEditor* cellEditor() const { return editor_; }
 
  private:
   RadioImage& image_;
   AppState& state_;
   QTableWidget* grid_ = nullptr;
-  CGridCellEditor* editor_ = nullptr;
+  GridCellEditor* editor_ = nullptr;
 };
 
 }  // namespace radio::gui

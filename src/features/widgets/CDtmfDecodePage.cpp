@@ -10,7 +10,7 @@
 #include <QLineEdit>
 
 #include "features/DtmfDecodeForm.h"
-#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"

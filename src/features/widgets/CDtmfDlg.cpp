@@ -11,7 +11,7 @@
 namespace radio::gui {
 
 CDtmfDlg::CDtmfDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CTabDlg(tr("DTMF"), windowhelp::kDtmf.id, 1036, parent) {
+    : TabbedDialog(tr("DTMF"), windowhelp::kDtmf.id, 1036, parent) {
   tabs()->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: 60px; }"));
   encode_ = new CDtmfEncodePage(image, state);
   decode_ = new CDtmfDecodePage(image, state);

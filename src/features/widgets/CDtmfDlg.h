@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window: three tab pages, "Encode", "Decode" and "CallList", loaded and
-// stored as CTabDlg describes.
+// stored as TabbedDialog describes.
 #pragma once
 
-#include "features/widgets/CTabDlg.h"
+#include "features/widgets/TabbedDialog.h"
 #include "gui/AppState.h"
 #include "model/RadioImage.h"
 
@@ -13,7 +13,7 @@ class CDtmfEncodePage;
 class CDtmfDecodePage;
 class CDtmfCallListPage;
 
-class CDtmfDlg : public CTabDlg {
+class CDtmfDlg : public TabbedDialog {
   Q_OBJECT
 
  public:

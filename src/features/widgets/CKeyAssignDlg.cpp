@@ -15,7 +15,7 @@ namespace radio::gui {
 namespace {}  // namespace
 
 CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CFormDlg(image, state, tr("Key Assignment"), windowhelp::kKeyAssign.id, parent) {
+    : FormDialog(image, state, tr("Key Assignment"), windowhelp::kKeyAssign.id, parent) {
   auto* box = new QGroupBox(QString::fromUtf8(kSideKeyField.label.in(state_.lang)), this);
   auto* boxLayout = new QVBoxLayout(box);
   group_ = new QButtonGroup(this);

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "features/KeyAssignForm.h"
-#include "features/widgets/CFormDlg.h"
+#include "features/widgets/FormDialog.h"
 #include "gui/AppState.h"
 
 class QButtonGroup;
@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace radio::gui {
 
-class CKeyAssignDlg : public CFormDlg {
+class CKeyAssignDlg : public FormDialog {
   Q_OBJECT
 
  public:

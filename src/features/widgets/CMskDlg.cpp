@@ -14,7 +14,7 @@
 
 #include "app/HelpTopics.h"
 #include "features/MskForm.h"
-#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
@@ -26,7 +26,7 @@ constexpr int kBaseColumnWidth = 80;  // the number column as the grid is create
 }  // namespace
 
 CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CFormDlg(image, state, tr("MSK"), windowhelp::kMsk.id, parent) {
+    : FormDialog(image, state, tr("MSK"), windowhelp::kMsk.id, parent) {
   auto* layout = new QVBoxLayout(this);
 
   auto* idRow = new QHBoxLayout;

@@ -4,7 +4,7 @@
 // committed first); Cancel and the close box leave the image as it was.
 #pragma once
 
-#include "features/widgets/CFormDlg.h"
+#include "features/widgets/FormDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -12,9 +12,9 @@ class QTableWidget;
 
 namespace radio::gui {
 
-class CGridCellEditor;
+class GridCellEditor;
 
-class CMskDlg : public CFormDlg {
+class CMskDlg : public FormDialog {
   Q_OBJECT
 
  public:
@@ -22,7 +22,7 @@ class CMskDlg : public CFormDlg {
 
   [[nodiscard]] QLineEdit* idCode() const { return idCode_; }
   [[nodiscard]] QTableWidget* grid() const { return grid_; }
-  [[nodiscard]] CGridCellEditor* cellEditor() const { return editor_; }
+  [[nodiscard]] GridCellEditor* cellEditor() const { return editor_; }
   [[nodiscard]] QPushButton* okButton() const { return ok_; }
   [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 
@@ -36,7 +36,7 @@ class CMskDlg : public CFormDlg {
 
   QLineEdit* idCode_ = nullptr;
   QTableWidget* grid_ = nullptr;
-  CGridCellEditor* editor_ = nullptr;
+  GridCellEditor* editor_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
 };

@@ -32,7 +32,7 @@ constexpr std::array<OptionalList, 9> kRightColumn{
 }  // namespace
 
 COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CFormDlg(image, state, tr("Optional Features"), windowhelp::kOptionalFeatures.id, parent) {
+    : FormDialog(image, state, tr("Optional Features"), windowhelp::kOptionalFeatures.id, parent) {
   for (int i = 0; i < kOptionalListCount; ++i) {
     auto* combo = new QComboBox(this);
     setHelpId(combo, optionalListInfo(static_cast<OptionalList>(i)).helpId);

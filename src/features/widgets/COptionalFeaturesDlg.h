@@ -8,7 +8,7 @@
 #include <array>
 
 #include "features/OptionalFeaturesForm.h"
-#include "features/widgets/CFormDlg.h"
+#include "features/widgets/FormDialog.h"
 #include "gui/AppState.h"
 
 class QCheckBox;
@@ -17,7 +17,7 @@ class QLineEdit;
 
 namespace radio::gui {
 
-class COptionalFeaturesDlg : public CFormDlg {
+class COptionalFeaturesDlg : public FormDialog {
   Q_OBJECT
 
  public:

@@ -20,7 +20,7 @@ namespace radio::gui {
 namespace {}  // namespace
 
 CProductInfoDlg::CProductInfoDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CFormDlg(image, state, tr("Product Information"), windowhelp::kProductInfo.id, parent) {
+    : FormDialog(image, state, tr("Product Information"), windowhelp::kProductInfo.id, parent) {
   model_ = new QComboBox(this);
   setHelpId(model_, kProductFields[0].helpId);
   for (std::size_t i = 0; i < edges_.size(); ++i) {

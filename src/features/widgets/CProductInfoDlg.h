@@ -9,7 +9,7 @@
 #include <array>
 
 #include "features/ProductInfoForm.h"
-#include "features/widgets/CFormDlg.h"
+#include "features/widgets/FormDialog.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
 
@@ -18,7 +18,7 @@ class QLineEdit;
 
 namespace radio::gui {
 
-class CProductInfoDlg : public CFormDlg {
+class CProductInfoDlg : public FormDialog {
   Q_OBJECT
 
  public:

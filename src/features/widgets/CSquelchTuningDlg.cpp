@@ -21,7 +21,7 @@ constexpr int kWriteId = 1141;
 }  // namespace
 
 CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CFormDlg(image, state, tr("Squelch Tuning"), windowhelp::kSquelchTuning.id, parent), opener_(&openSerialPort) {
+    : FormDialog(image, state, tr("Squelch Tuning"), windowhelp::kSquelchTuning.id, parent), opener_(&openSerialPort) {
   auto* grid = new QGridLayout;
   QStringList items;
   for (const std::string& item : squelchListItems()) items << QString::fromStdString(item);

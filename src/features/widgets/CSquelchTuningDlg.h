@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "features/SquelchForm.h"
-#include "features/widgets/CFormDlg.h"
+#include "features/widgets/FormDialog.h"
 #include "gui/AppState.h"
 #include "gui/Prompts.h"
 #include "link/widgets/QueuedJobRunner.h"
@@ -23,7 +23,7 @@ class QPushButton;
 
 namespace radio::gui {
 
-class CSquelchTuningDlg : public CFormDlg {
+class CSquelchTuningDlg : public FormDialog {
   Q_OBJECT
 
  public:

@@ -8,7 +8,7 @@
 namespace radio::gui {
 
 CTwoToneDlg::CTwoToneDlg(RadioImage& image, AppState& state, QWidget* parent)
-    : CTabDlg(tr("2-Tone"), windowhelp::kTwoTone.id, 1074, parent) {
+    : TabbedDialog(tr("2-Tone"), windowhelp::kTwoTone.id, 1074, parent) {
   encode_ = new CTwoToneEncodePage(image, state);
   decode_ = new CTwoToneDecodeTabs(image, state);
   addPage(encode_, tr("Encode"));

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 2-Tone window: "Encode" and "Decode" tabs, loaded and stored as CTabDlg
+// The 2-Tone window: "Encode" and "Decode" tabs, loaded and stored as TabbedDialog
 // describes.
 #pragma once
 
-#include "features/widgets/CTabDlg.h"
+#include "features/widgets/TabbedDialog.h"
 #include "gui/AppState.h"
 #include "model/RadioImage.h"
 
@@ -12,7 +12,7 @@ namespace radio::gui {
 class CTwoToneEncodePage;
 class CTwoToneDecodeTabs;
 
-class CTwoToneDlg : public CTabDlg {
+class CTwoToneDlg : public TabbedDialog {
   Q_OBJECT
 
  public:

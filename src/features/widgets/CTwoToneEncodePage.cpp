@@ -12,7 +12,7 @@
 #include <QTableWidget>
 
 #include "features/TwoToneEncodeForm.h"
-#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
 #include "features/widgets/TwoToneFields.h"
 #include "gui/HelpHook.h"
@@ -54,7 +54,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   grid_->setMinimumHeight(12 * grid_->rowHeight(0));
   layout->addWidget(grid_, 1);
 
-  editor_ = new CGridCellEditor(grid_, static_cast<int>(kTwoToneToneFields[0].rule.maxLength), false);
+  editor_ = new GridCellEditor(grid_, static_cast<int>(kTwoToneToneFields[0].rule.maxLength), false);
   setHelpId(editor_, 1135);
   editor_->setFont(font());
   editor_->setContextMenuPolicy(Qt::NoContextMenu);

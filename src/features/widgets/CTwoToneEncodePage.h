@@ -19,7 +19,7 @@ namespace radio::gui {
 
 class TwoToneFields;
 
-class CGridCellEditor;
+class GridCellEditor;
 
 class CTwoToneEncodePage : public QWidget {
   Q_OBJECT
@@ -36,7 +36,7 @@ class CTwoToneEncodePage : public QWidget {
   void spin(int i, int step);
   [[nodiscard]] QCheckBox* shortBeep() const { return shortBeep_; }
   [[nodiscard]] QTableWidget* grid() const { return grid_; }
-  [[nodiscard]] CGridCellEditor* cellEditor() const { return editor_; }
+  [[nodiscard]] GridCellEditor* cellEditor() const { return editor_; }
 
  private:
   RadioImage& image_;
@@ -44,7 +44,7 @@ class CTwoToneEncodePage : public QWidget {
   TwoToneFields* fields_ = nullptr;
   QCheckBox* shortBeep_ = nullptr;
   QTableWidget* grid_ = nullptr;
-  CGridCellEditor* editor_ = nullptr;
+  GridCellEditor* editor_ = nullptr;
 };
 
 }  // namespace radio::gui

@@ -25,7 +25,7 @@
 #include "features/widgets/CDtmfDecodePage.h"
 #include "features/widgets/CDtmfDlg.h"
 #include "features/widgets/CDtmfEncodePage.h"
-#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/CKeyAssignDlg.h"
 #include "features/widgets/CMskDlg.h"
 #include "features/widgets/COptionalFeaturesDlg.h"
@@ -171,7 +171,7 @@ TEST(DtmfDlg, CallListEditsSurviveCellChangesTabSwitchesAndTheCloseBox) {
   showActive(&dlg);
   dlg.tabs()->setCurrentIndex(2);
   CDtmfCallListPage* page = dlg.callListPage();
-  CGridCellEditor* editor = page->cellEditor();
+  GridCellEditor* editor = page->cellEditor();
   ASSERT_TRUE(editor->isOpen());  // the page opens with entry 1 being edited
   focusOn(editor);
   QTest::keyClicks(editor, "111");
@@ -257,7 +257,7 @@ TEST(MskDlg, OkCommitsTheOpenCellEditorTheCloseBoxWritesNothing) {
   QTest::keyClicks(dlg.idCode(), "1a2fg");
   EXPECT_EQ(dlg.idCode()->text(), "1A2F");
   dlg.grid()->setCurrentCell(4, 1);
-  CGridCellEditor* editor = dlg.cellEditor();
+  GridCellEditor* editor = dlg.cellEditor();
   ASSERT_TRUE(editor->isOpen());
   focusOn(editor);
   QTest::keyClicks(editor, "abcdh");
@@ -279,7 +279,7 @@ TEST(TwoToneDlg, DecodePagesStoreBeforeTheNextLoadsAndClosingStoresOpenEdits) {
   showActive(&dlg);
   CTwoToneEncodePage* encode = dlg.encodePage();
   encode->grid()->setCurrentCell(2, 1);  // entry 2, Tone1
-  CGridCellEditor* editor = encode->cellEditor();
+  GridCellEditor* editor = encode->cellEditor();
   ASSERT_TRUE(editor->isOpen());
   focusOn(editor);
   editor->selectAll();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "features/widgets/CFormDlg.h"
+#include "features/widgets/FormDialog.h"
 
 #include <QShowEvent>
 
@@ -7,14 +7,14 @@
 
 namespace radio::gui {
 
-CFormDlg::CFormDlg(RadioImage& image, AppState& state, const QString& title, int windowHelpId, QWidget* parent)
+FormDialog::FormDialog(RadioImage& image, AppState& state, const QString& title, int windowHelpId, QWidget* parent)
     : QDialog(parent), image_(image), state_(state) {
   setWindowTitle(title);
   setHelpId(this, windowHelpId);
   installHelpKey(this);
 }
 
-void CFormDlg::showEvent(QShowEvent* event) {
+void FormDialog::showEvent(QShowEvent* event) {
   // Every opening shows the image as it is now.
   if (!event->spontaneous()) load();
   QDialog::showEvent(event);

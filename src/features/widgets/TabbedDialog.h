@@ -14,7 +14,7 @@ class QTabWidget;
 
 namespace radio::gui {
 
-class CTabDlg : public QDialog {
+class TabbedDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -24,7 +24,7 @@ class CTabDlg : public QDialog {
 
  protected:
   // windowHelpId: the window's help id; tabsHelpId: the tab control's.
-  CTabDlg(const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent);
+  TabbedDialog(const QString& title, int windowHelpId, int tabsHelpId, QWidget* parent);
 
   // Adds a page with its label; call for every page, then showFirstPage().
   template <typename Page>

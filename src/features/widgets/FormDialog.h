@@ -13,11 +13,11 @@ class QShowEvent;
 
 namespace radio::gui {
 
-class CFormDlg : public QDialog {
+class FormDialog : public QDialog {
   Q_OBJECT
 
  protected:
-  CFormDlg(RadioImage& image, AppState& state, const QString& title, int windowHelpId, QWidget* parent);
+  FormDialog(RadioImage& image, AppState& state, const QString& title, int windowHelpId, QWidget* parent);
 
   // Shows the image's values in the controls; the window's constructor calls it
   // once its controls exist.

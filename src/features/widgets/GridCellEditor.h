@@ -26,18 +26,18 @@ void setUpperCaseInput(QLineEdit* edit);
 // the fixed cells can be neither current nor edited.
 void setUpCallGrid(QTableWidget* grid, int rows, int cols);
 
-class CGridCellEditor;
+class GridCellEditor;
 
 // A call grid of count codes: the heading row ("Num" and heading), the numbers
 // 1..count, the codes in Courier, the two columns as wide as given, and room for
 // every row so that it never scrolls. Its cell editor takes at most codeLength
 // characters in upper case, in font, with no context menu and no drops (a paste
 // would get past the key filter).
-[[nodiscard]] CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading,
+[[nodiscard]] GridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading,
                                              std::pair<int, int> columnWidths, std::size_t codeLength,
                                              const QFont& font);
 
-class CGridCellEditor : public QLineEdit {
+class GridCellEditor : public QLineEdit {
   Q_OBJECT
 
  public:
@@ -45,7 +45,7 @@ class CGridCellEditor : public QLineEdit {
   // is stored as typed.
   using CommitRule = std::function<std::string(const std::string&)>;
 
-  CGridCellEditor(QTableWidget* grid, int maxLength, bool upperCase, QWidget* parent = nullptr);
+  GridCellEditor(QTableWidget* grid, int maxLength, bool upperCase, QWidget* parent = nullptr);
 
   void setCommitRule(CommitRule rule) { commitRule_ = std::move(rule); }
 

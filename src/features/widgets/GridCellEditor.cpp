@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "features/widgets/CGridCellEditor.h"
+#include "features/widgets/GridCellEditor.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -75,10 +75,10 @@ void setUpCallGrid(QTableWidget* grid, int rows, int cols) {
   }
 }
 
-CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, std::pair<int, int> columnWidths,
+GridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, std::pair<int, int> columnWidths,
                                std::size_t codeLength, const QFont& font) {
   setUpCallGrid(grid, count + 1, 2);
-  grid->item(0, 0)->setText(CGridCellEditor::tr("Num"));
+  grid->item(0, 0)->setText(GridCellEditor::tr("Num"));
   grid->item(0, 1)->setText(heading);
   for (int n = 1; n <= count; ++n) grid->item(n, 0)->setText(QString::number(n));
   grid->setColumnWidth(0, columnWidths.first);
@@ -91,14 +91,14 @@ CGridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& hea
   grid->setMinimumHeight(height);
   grid->setMinimumWidth(grid->columnWidth(0) + grid->columnWidth(1) + 2 * grid->frameWidth());
 
-  auto* editor = new CGridCellEditor(grid, static_cast<int>(codeLength), true);
+  auto* editor = new GridCellEditor(grid, static_cast<int>(codeLength), true);
   editor->setFont(font);
   editor->setContextMenuPolicy(Qt::NoContextMenu);
   editor->setAcceptDrops(false);
   return editor;
 }
 
-CGridCellEditor::CGridCellEditor(QTableWidget* grid, int maxLength, bool upperCase, QWidget* parent)
+GridCellEditor::GridCellEditor(QTableWidget* grid, int maxLength, bool upperCase, QWidget* parent)
     : QLineEdit(parent ? parent : grid->viewport()), grid_(grid) {
   setMaxLength(maxLength);
   if (upperCase) setUpperCaseInput(this);
@@ -114,7 +114,7 @@ CGridCellEditor::CGridCellEditor(QTableWidget* grid, int maxLength, bool upperCa
   connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { commit(); });
 }
 
-void CGridCellEditor::openOnCurrentCell() {
+void GridCellEditor::openOnCurrentCell() {
   commit();
   const int r = grid_->currentRow();
   const int c = grid_->currentColumn();
@@ -133,7 +133,7 @@ void CGridCellEditor::openOnCurrentCell() {
   grid_->viewport()->update();
 }
 
-void CGridCellEditor::commit() {
+void GridCellEditor::commit() {
   if (isHidden()) return;
   if (QTableWidgetItem* item = grid_->item(row_, col_)) {
     std::string value = codeBytes(text());
@@ -144,7 +144,7 @@ void CGridCellEditor::commit() {
   grid_->viewport()->update();
 }
 
-bool CGridCellEditor::eventFilter(QObject* watched, QEvent* event) {
+bool GridCellEditor::eventFilter(QObject* watched, QEvent* event) {
   // A press on a fixed cell or beside the cells leaves the current cell as it
   // is; the editor opens on it all the same.
   if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
