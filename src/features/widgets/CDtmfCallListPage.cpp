@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "features/DtmfCallListForm.h"
-#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
+#include "features/widgets/GridCellEditor.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 

@@ -10,8 +10,8 @@
 #include <QLineEdit>
 
 #include "features/DtmfDecodeForm.h"
-#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
+#include "features/widgets/GridCellEditor.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 

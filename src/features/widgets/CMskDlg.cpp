@@ -14,8 +14,8 @@
 
 #include "app/HelpTopics.h"
 #include "features/MskForm.h"
-#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
+#include "features/widgets/GridCellEditor.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"
 

@@ -12,8 +12,8 @@
 #include <QTableWidget>
 
 #include "features/TwoToneEncodeForm.h"
-#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/FieldKeyFilter.h"
+#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/TwoToneFields.h"
 #include "gui/HelpHook.h"
 #include "gui/Text.h"

@@ -76,7 +76,7 @@ void setUpCallGrid(QTableWidget* grid, int rows, int cols) {
 }
 
 GridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading, std::pair<int, int> columnWidths,
-                               std::size_t codeLength, const QFont& font) {
+                              std::size_t codeLength, const QFont& font) {
   setUpCallGrid(grid, count + 1, 2);
   grid->item(0, 0)->setText(GridCellEditor::tr("Num"));
   grid->item(0, 1)->setText(heading);

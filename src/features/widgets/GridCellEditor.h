@@ -34,8 +34,8 @@ class GridCellEditor;
 // characters in upper case, in font, with no context menu and no drops (a paste
 // would get past the key filter).
 [[nodiscard]] GridCellEditor* setUpCodeGrid(QTableWidget* grid, int count, const QString& heading,
-                                             std::pair<int, int> columnWidths, std::size_t codeLength,
-                                             const QFont& font);
+                                            std::pair<int, int> columnWidths, std::size_t codeLength,
+                                            const QFont& font);
 
 class GridCellEditor : public QLineEdit {
   Q_OBJECT

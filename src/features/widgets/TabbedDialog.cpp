@@ -17,7 +17,8 @@ TabbedDialog::TabbedDialog(const QString& title, int windowHelpId, int tabsHelpI
   layout->addWidget(tabs_);
 }
 
-void TabbedDialog::addPage(QWidget* page, const QString& label, std::function<void()> load, std::function<void()> store) {
+void TabbedDialog::addPage(QWidget* page, const QString& label, std::function<void()> load,
+                           std::function<void()> store) {
   tabs_->addTab(page, label);
   loads_.push_back(std::move(load));
   stores_.push_back(std::move(store));

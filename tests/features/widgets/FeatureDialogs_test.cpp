@@ -25,7 +25,6 @@
 #include "features/widgets/CDtmfDecodePage.h"
 #include "features/widgets/CDtmfDlg.h"
 #include "features/widgets/CDtmfEncodePage.h"
-#include "features/widgets/GridCellEditor.h"
 #include "features/widgets/CKeyAssignDlg.h"
 #include "features/widgets/CMskDlg.h"
 #include "features/widgets/COptionalFeaturesDlg.h"
@@ -35,6 +34,7 @@
 #include "features/widgets/CTwoToneDecodeTabs.h"
 #include "features/widgets/CTwoToneDlg.h"
 #include "features/widgets/CTwoToneEncodePage.h"
+#include "features/widgets/GridCellEditor.h"
 #include "gui/ProgramSettings.h"
 
 namespace radio::gui {
