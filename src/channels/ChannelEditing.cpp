@@ -3,12 +3,11 @@
 
 #include <algorithm>
 
+#include "channels/ChannelPlan.h"
 #include "model/AsciiText.h"
 
 namespace radio {
 namespace {
-
-constexpr int kLastChannel = kChannelRows - 1;  // row 128; row 129 is "Fr"
 
 // The first count UTF-8 characters of s (what an editor with that limit takes).
 std::string firstCharacters(std::string_view s, int count) {
@@ -30,13 +29,11 @@ struct EditorInput {
 EditorInput editorInputFor(const RowTexts& row, int column, std::string_view pasted, Language lang) {
   const std::string_view t = trimmed(pasted);
   switch (editorForColumn(column)) {
-    case EditorKind::Frequency: {
-      // The frequency editor lets through nine digits and points, nothing else.
-      const bool ok = t.size() <= static_cast<std::size_t>(kFrequencyEditLimit) &&
-                      std::all_of(t.begin(), t.end(), [](char c) { return frequencyEditorAccepts(c); });
-      if (!ok) return {std::string(t), true, PasteRefusalReason::NotAFrequency};
+    case EditorKind::Frequency:
+      // The frequency editor lets through nine digits and points (a transmit
+      // offset's sign first), nothing else.
+      if (!frequencyEditorTakes(column, t)) return {std::string(t), true, PasteRefusalReason::NotAFrequency};
       return {std::string(t)};
-    }
     case EditorKind::Name: return {firstCharacters(pasted, kNameEditLimit)};
     case EditorKind::ToneList:
     case EditorKind::FlagList: {
@@ -154,16 +151,20 @@ PasteResult pasteCells(ChannelGrid& grid, const CellRange& target, std::string_v
   return result;
 }
 
-std::string pasteReport(const PasteResult& result, Language lang) {
+std::string pasteReport(const PasteResult& result, Language lang, const Text* heading) {
+  static constexpr Text kPasteHeading{"These pasted rows were left as they were:", "以下粘贴的行保持原样："};
   const bool zh = lang == Language::Chinese;
   std::string out;
-  if (!result.refusals.empty()) out += zh ? "以下粘贴的行保持原样：\n" : "These pasted rows were left as they were:\n";
+  if (!result.refusals.empty()) out += std::string((heading ? heading : &kPasteHeading)->in(lang)) + "\n";
   for (const PasteRefusal& r : result.refusals) {
     std::string why;
     switch (r.reason) {
       case PasteRefusalReason::Frequency: why = messageText(r.message, lang); break;
       case PasteRefusalReason::NotAFrequency: why = zh ? "不是频率" : "not a frequency"; break;
       case PasteRefusalReason::NotInList: why = zh ? "不在列表中" : "not in the list"; break;
+      case PasteRefusalReason::NameTooLong:
+        why = zh ? "超出信道名字的长度（7 个字符，GBK 8 字节）" : "longer than a name holds (7 characters, 8 bytes)";
+        break;
     }
     const std::string header = columnHeader(r.column, lang);
     out += (zh ? "信道 " : "Channel ") + rowLabel(r.row) + ", " + std::string(trimmed(header)) + " \"" + r.text +
@@ -176,6 +177,15 @@ std::string pasteReport(const PasteResult& result, Language lang) {
     out += zh ? std::to_string(result.droppedColumns) + " 个单元格超出最后一列，未粘贴。\n"
               : std::to_string(result.droppedColumns) + " cell(s) past the last column were not pasted.\n";
   return out;
+}
+
+PasteResult fillDown(ChannelGrid& grid, const CellRange& range, const BandLimits& limits, Language lang) {
+  PasteResult result;
+  std::vector<std::string> cells;
+  for (int c = range.left; c <= range.right; ++c) cells.push_back(grid.cell(range.top, c));
+  for (int r = range.top + 1; r <= std::min(range.bottom, kLastChannel); ++r)
+    if (pasteRow(grid, r, range.left, cells, limits, lang, result.refusals)) result.changedRows.push_back(r);
+  return result;
 }
 
 std::vector<int> deleteCells(ChannelGrid& grid, const CellRange& range, const BandLimits& limits, Language lang) {
@@ -224,6 +234,7 @@ bool insertChannels(RadioImage& image, int row, int count) {
     if (!channelRecordEmpty(image, r)) return false;
   for (int r = kLastChannel; r >= row + count; --r) copyRecord(image, r - count, r);
   for (int r = row; r < row + count; ++r) blankRecord(image, r);
+  followPriorityChannel(image, [&](int n) { return n >= row ? n + count : n; });
   return true;
 }
 
@@ -232,6 +243,7 @@ void removeChannels(RadioImage& image, int row, int count) {
   count = std::min(count, kLastChannel - row + 1);
   for (int r = row; r + count <= kLastChannel; ++r) copyRecord(image, r + count, r);
   for (int r = kLastChannel - count + 1; r <= kLastChannel; ++r) blankRecord(image, r);
+  followPriorityChannel(image, [&](int n) { return n < row ? n : n >= row + count ? n - count : 0; });
 }
 
 bool moveChannels(RadioImage& image, int first, int last, int delta) {
@@ -248,6 +260,10 @@ bool moveChannels(RadioImage& image, int first, int last, int delta) {
     for (int r = last; r >= first; --r) copyRecord(image, r, r + 1);
     std::copy(saved.begin(), saved.end(), image.channel(first).begin());
   }
+  followPriorityChannel(image, [&](int n) {
+    if (n >= first && n <= last) return n + delta;
+    return n == neighbour ? (delta < 0 ? last : first) : n;
+  });
   return true;
 }
 

@@ -32,7 +32,7 @@ struct CellRange {
 [[nodiscard]] std::string copyCells(const ChannelGrid& grid, const CellRange& range);
 
 // Why a pasted cell was refused.
-enum class PasteRefusalReason { Frequency, NotAFrequency, NotInList };
+enum class PasteRefusalReason { Frequency, NotAFrequency, NotInList, NameTooLong };
 
 struct PasteRefusal {
   int row = 0;
@@ -58,8 +58,13 @@ struct PasteResult {
                                      const BandLimits& limits, Language lang);
 
 // The message listing what a paste refused or dropped, one line each; empty when
-// it took everything.
-[[nodiscard]] std::string pasteReport(const PasteResult& result, Language lang);
+// it took everything. heading (the paste's own when null) opens the list of refusals.
+[[nodiscard]] std::string pasteReport(const PasteResult& result, Language lang, const Text* heading = nullptr);
+
+// Fill Down: the cells of range's first row into the same columns of the rows below
+// it, each row through the commit rules as a paste; a row with a refused cell stays
+// as it was and the refusal is listed. "Fr" takes nothing from above.
+[[nodiscard]] PasteResult fillDown(ChannelGrid& grid, const CellRange& range, const BandLimits& limits, Language lang);
 
 // Delete: whole rows become empty channels; otherwise the cells whose value may be
 // empty (a receive frequency, which empties its channel as typing does, a transmit
@@ -76,7 +81,8 @@ std::vector<int> setListValue(ChannelGrid& grid, const std::vector<int>& rows, i
 [[nodiscard]] bool channelRecordEmpty(const RadioImage& image, int row);
 
 // Channel rows 1..128 of the image; row "Fr" never takes part. A channel that comes
-// into being by a shift is an empty record (every byte 0xFF).
+// into being by a shift is an empty record (every byte 0xFF). The priority channel
+// of the optional features follows its channel; a removed one becomes none.
 // Inserts count empty channels at row, shifting those below down; refused (false,
 // nothing changed) when any of the last count channels is in use.
 [[nodiscard]] bool insertChannels(RadioImage& image, int row, int count);

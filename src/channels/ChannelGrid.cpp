@@ -83,12 +83,17 @@ CommitResult commitReceive(const RowTexts& row, std::string_view editorText, con
 // receive frequency's checks, and a refused one leaves the cell and the editor.
 CommitResult commitTransmit(const RowTexts& row, std::string_view editorText, const BandLimits& limits) {
   CommitResult r{row, {}, false, {}};
-  if (!rowTakesValue(row, ColTx) || editorText.empty()) {
+  if (!isOffsetText(editorText) && (!rowTakesValue(row, ColTx) || editorText.empty())) {
     r.row[ColTx].clear();
     return r;
   }
-  const ParsedFrequency parsed = parseFrequencyText(editorText);
-  r.message = validateTransmitFrequency(parsed.value, limits);
+  ParsedFrequency parsed = parseFrequencyText(editorText);
+  if (isOffsetText(editorText)) {
+    const OffsetFrequency offset = applyOffset(row[ColRx], editorText);
+    parsed = {offset.value, formatFrequency(offset.value)};
+    if (offset.refusal != MessageId::None) r.message = {offset.refusal, MessageIcon::Exclamation};
+  }
+  if (r.message.valid()) r.message = validateTransmitFrequency(parsed.value, limits);
   if (!r.message.valid()) {
     r.editorShown = true;
     r.editorText = std::string(editorText);
@@ -99,6 +104,26 @@ CommitResult commitTransmit(const RowTexts& row, std::string_view editorText, co
 }
 
 }  // namespace
+
+bool frequencyEditorTakes(int column, std::string_view text) {
+  if (text.size() > static_cast<std::size_t>(kFrequencyEditLimit)) return false;
+  if (column == ColTx && isOffsetText(text)) text.remove_prefix(1);
+  return std::all_of(text.begin(), text.end(), [](char c) { return frequencyEditorAccepts(c); });
+}
+
+OffsetFrequency applyOffset(std::string_view rxText, std::string_view offsetText) {
+  if (!isOffsetText(offsetText)) return {0, MessageId::DataFormat};
+  const std::string_view magnitude = offsetText.substr(1);
+  const bool number = std::any_of(magnitude.begin(), magnitude.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+                      std::all_of(magnitude.begin(), magnitude.end(), [](char c) { return frequencyEditorAccepts(c); });
+  if (!number) return {0, MessageId::DataFormat};
+  // A raw-field text ("Invalid ...") holds bytes, not a frequency to count from.
+  const std::int32_t rx = isRawFieldText(rxText) ? 0 : parseFrequencyText(rxText).value;
+  if (rx <= 0) return {0, MessageId::OffsetWithoutReceive};
+  // An offset past 600 MHz is refused by the range check; clamp so the sum cannot overflow.
+  const std::int32_t delta = std::min(parseFrequencyText(magnitude).value, 100'000'000);
+  return {offsetText.front() == '-' ? rx - delta : rx + delta, MessageId::None};
+}
 
 bool RowTexts::empty() const {
   return std::all_of(cells.begin(), cells.end(), [](const std::string& s) { return s.empty(); });

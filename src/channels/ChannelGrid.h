@@ -120,7 +120,10 @@ struct CommitResult {
 // or transmit frequency outside 67-600 MHz, off the 5 kHz and 6.25 kHz steps or
 // outside the bands is refused with its message: the cell keeps its value and the
 // editor stays. An empty receive text empties the row; an empty transmit text
-// leaves a receive-only channel.
+// leaves a receive-only channel. A transmit text starting with + or - is an offset
+// in MHz from the row's receive frequency (-7.6 on 438.50000 gives 430.90000); the
+// result passes the transmit checks, and a row without a readable receive
+// frequency refuses it (MessageId::OffsetWithoutReceive).
 [[nodiscard]] CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText,
                                           const BandLimits& limits, Language lang);
 // Enter in the frequency editor: on each of the three refusals the editor is
@@ -165,5 +168,20 @@ class CellEditSession {
 
 // Keys the frequency editor lets through besides editing keys: digits and ".".
 [[nodiscard]] constexpr bool frequencyEditorAccepts(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+// An offset from the receive frequency: a transmit text starting with + or -.
+[[nodiscard]] constexpr bool isOffsetText(std::string_view text) {
+  return !text.empty() && (text.front() == '+' || text.front() == '-');
+}
+// Whether the frequency editor of column can hold text: at most nine characters,
+// digits and points, and in the transmit column one leading + or -.
+[[nodiscard]] bool frequencyEditorTakes(int column, std::string_view text);
+// The transmit frequency an offset text gives on a receive text (10 Hz units), or
+// a refusal: DataFormat for an offset that is no number, OffsetWithoutReceive when
+// the receive text holds no frequency. The value is not checked against the bands.
+struct OffsetFrequency {
+  std::int32_t value = 0;
+  MessageId refusal = MessageId::None;
+};
+[[nodiscard]] OffsetFrequency applyOffset(std::string_view rxText, std::string_view offsetText);
 
 }  // namespace radio

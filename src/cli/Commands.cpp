@@ -21,6 +21,10 @@ Command setCommand();
 // CsvCommands.cpp
 Command exportCommand();
 Command importCommand();
+// PlanCommands.cpp
+Command sortCommand();
+Command fillCommand();
+Command replaceCommand();
 #ifndef RADIOPROG_WHOLE_TOOL_PATH
 // LinkCommands.cpp
 Command readCommand();
@@ -47,6 +51,9 @@ const std::vector<Command>& commands() {
       setCommand(),
       exportCommand(),
       importCommand(),
+      sortCommand(),
+      fillCommand(),
+      replaceCommand(),
 #ifndef RADIOPROG_WHOLE_TOOL_PATH
       // The radio link and the PDF report: the whole tool only.
       readCommand(),

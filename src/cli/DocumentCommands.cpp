@@ -63,7 +63,8 @@ std::string fieldKeys() {
 }
 
 constexpr Text kFrequencyTooLong{"a frequency takes at most 9 characters", "频率最多 9 个字符"};
-constexpr Text kFrequencyCharacters{"a frequency takes only digits and '.'", "频率只能包含数字和“.”"};
+constexpr Text kFrequencyCharacters{"a frequency takes only digits and '.' (a transmit offset a leading + or -)",
+                                    "频率只能包含数字和“.”（发射偏移可以 + 或 - 开头）"};
 constexpr Text kNameTooLong{"a channel name takes at most 7 characters", "信道名字最多 7 个字符"};
 constexpr Text kNotInList{"'%1' is not in the list (%2)", "“%1”不在列表中（%2）"};
 constexpr Text kToneChoices{", a CTCSS tone such as 67.0, or a DCS code such as D023N or D023I",
@@ -82,11 +83,9 @@ std::optional<std::string> editorTextFor(int column, const std::string& value, L
         why = kFrequencyTooLong.in(lang);
         return std::nullopt;
       }
-      for (char c : value) {
-        if (!frequencyEditorAccepts(c)) {
-          why = kFrequencyCharacters.in(lang);
-          return std::nullopt;
-        }
+      if (!frequencyEditorTakes(column, value)) {
+        why = kFrequencyCharacters.in(lang);
+        return std::nullopt;
       }
       return value;
     case EditorKind::Name:
@@ -251,7 +250,9 @@ Command editCommand() {
           "Edits one channel the way typing into the grid does, field by field in the\n"
           "order given, with the grid's checks, then saves the file.\n"
           "ROW: 1-128 or Fr. FIELD: rx, tx (frequency in MHz, e.g. 145.125; rx= deletes\n"
-          "the channel, tx= makes it receive-only), dec, enc (None, a CTCSS tone such as 67.0, a DCS code such as\n"
+          "the channel, tx= makes it receive-only; a tx starting with + or - is an offset\n"
+          "in MHz from the channel's rx: tx=-7.6 on 438.5 gives 430.90000), dec, enc (None, a CTCSS tone such as 67.0, "
+          "a DCS code such as\n"
           "D023N or D754I), name (up to 7 characters), power (High, Low), wn (Wide,\n"
           "Narrow), scan (Yes, No), busy (Off, Carrier, QT/DQT).\n"
           "A frequency, receive or transmit, outside 67-600 MHz, off the 5 kHz and\n"

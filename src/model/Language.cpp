@@ -28,6 +28,10 @@ const char* messageText(MessageId id, Language lang) {
                   "数据值错误，请按步进值(6.25K/5K)输入。"}
           .in(lang);
     case MessageId::Caution: return Text{"Caution", "警告"}.in(lang);
+    case MessageId::OffsetWithoutReceive:
+      return Text{"An offset (+ or -) needs the channel's receive frequency: enter the Rx frequency first.",
+                  "偏移（+ 或 -）需要信道的接收频率：请先输入接收频率。"}
+          .in(lang);
     case MessageId::None: break;
   }
   return "";

@@ -27,6 +27,8 @@ enum class MessageId : int {
   Interrupt = 61452,
   StepValue = 61454,  // frequency off the 5 kHz / 6.25 kHz steps
   Caution = 61456,
+  // The program's own: a transmit offset (+ or -) on a channel without a receive frequency.
+  OffsetWithoutReceive = 70001,
 };
 
 enum class MessageIcon { None, Stop, Exclamation, Question, Information };

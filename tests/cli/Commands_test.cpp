@@ -106,6 +106,7 @@ TEST_F(CliDocument, RefusalsPrintTheGridMessageAndKeepTheFile) {
       // A transmit frequency is refused as a receive one is, never replaced.
       {{"edit", doc, "5", "tx=300"}, "Out of range, please input again. (bands in force: 136-174 MHz, 400-520 MHz)"},
       {{"edit", doc, "5", "tx=145.00001"}, "according the step value(6.25K/5k)"},
+      {{"edit", doc, "5", "tx=+30"}, "Out of range, please input again."},  // an offset past the band
       {{"edit", "--lang", "zh", doc, "5", "tx=600"}, "超出范围，请重新输入。（现行频段：136-174 MHz、400-520 MHz）"},
       {{"edit", doc, "50", "name=X"}, "channel 50 is empty: it needs a receive frequency first"},
       {{"show", file(".")}, "is a folder"},
@@ -175,6 +176,7 @@ TEST_F(CliDocument, BackupsAreNeverChangedInPlace) {
                                                                 {"edit", sideways, "1", "rx=145"},
                                                                 {"import", backup, fixture("published.csv")},
                                                                 {"set", backup, "optional.tot=60"},
+                                                                {"fill", backup, "1-2", "rx=145"},
                                                                 {"new", "-o", backup}}) {
     const CliRun r = runCli(call);
     EXPECT_EQ(r.exitCode, 1) << call[0];
@@ -248,6 +250,41 @@ TEST_F(CliDocument, DiffExitCodesAndLines) {
   EXPECT_EQ(differ.out, "optional.tot: 30 -> 60\n");
   EXPECT_EQ(runCli({"diff", a, file("missing.dat")}).exitCode, 1);
   EXPECT_EQ(runCli({"diff", a}).exitCode, 2);
+}
+
+// The channel plan commands: offsets, sort with the priority channel, fill, replace.
+TEST_F(CliDocument, PlanCommandsSortFillAndReplace) {
+  const std::string doc = newFile("plan.dat");
+  ASSERT_EQ(runCli({"edit", doc, "3", "rx=438.5", "tx=-7.6", "name=RPT"}).exitCode, 0);
+  ASSERT_EQ(runCli({"fill", doc, "10-12", "rx=446.00625", "--step", "0.0125", "name=PMR%d"}).out,
+            "3 channel(s) filled\n");
+  ASSERT_EQ(runCli({"set", doc, "optional.priority=11"}).exitCode, 0);
+  const CliRun sorted = runCli({"sort", doc, "--by", "name"});
+  EXPECT_EQ(sorted.out, "channels 1-128 sorted by name\npriority channel: 11 -> 2\n");
+  EXPECT_EQ(runCli({"show", doc}).out,
+            "1\t446.00625\t446.00625\tNone\tNone\tPMR1\tHigh\tWide\tYes\tOff\n"
+            "2\t446.01875\t446.01875\tNone\tNone\tPMR2\tHigh\tWide\tYes\tOff\n"
+            "3\t446.03125\t446.03125\tNone\tNone\tPMR3\tHigh\tWide\tYes\tOff\n"
+            "4\t438.50000\t430.90000\tNone\tNone\tRPT\tHigh\tWide\tYes\tOff\n"
+            "Band 1\t136.00000\t174.00000\nBand 2\t400.00000\t520.00000\n");
+  EXPECT_NE(runCli({"sort", doc, "--compact"}).out.find("in order already"), std::string::npos);
+
+  // Refusals: the file stays as it was.
+  const std::string before = readFile(doc);
+  const CliRun overlong = runCli({"replace", doc, "PMR", "CHANNEL"});
+  EXPECT_EQ(overlong.exitCode, 3);
+  EXPECT_NE(overlong.out.find("0 name(s) changed, 3 left"), std::string::npos);
+  const CliRun pastBand = runCli({"fill", doc, "1-2", "rx=519.9875", "--step", "0.025"});
+  EXPECT_EQ(pastBand.exitCode, 1);
+  EXPECT_NE(pastBand.out.find("Channel 2, Rx Frequency \"520.01250\": Out of range"), std::string::npos);
+  EXPECT_EQ(runCli({"sort", doc, "--by", "power"}).exitCode, 2);
+  EXPECT_EQ(runCli({"fill", doc, "0-3", "rx=145"}).exitCode, 2);
+  EXPECT_EQ(readFile(doc), before);
+
+  EXPECT_EQ(runCli({"replace", doc, "pmr", "CH", "--ignore-case"}).exitCode, 0);
+  EXPECT_NE(runCli({"show", doc}).out.find("\tCH3\t"), std::string::npos);
+  EXPECT_EQ(runCli({"fill", doc, "5-6", "rx=145.6", "--offset", "-0.6", "--lang", "zh"}).out, "已填充 2 个信道\n");
+  EXPECT_NE(runCli({"show", doc}).out.find("6\t145.60000\t145.00000"), std::string::npos);
 }
 
 using CliCsv = CliTest;

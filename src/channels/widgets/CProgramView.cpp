@@ -436,6 +436,11 @@ bool CProgramView::frequencyKeyPassesFilter(const QKeyEvent& key) const {
     case Qt::Key_Up:
     case Qt::Key_Down: return true;
     case Qt::Key_Period: return keypad || !shift;
+    // A transmit offset: one sign, in front.
+    case Qt::Key_Plus:
+    case Qt::Key_Minus:
+      return table_->currentColumn() == ColTx && frequencyEdit_->cursorPosition() == 0 &&
+             !isOffsetText(frequencyEdit_->text().toStdString());
     default: break;
   }
   if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9) return keypad || !shift;
