@@ -7,11 +7,11 @@
 namespace radio {
 namespace {
 
-constexpr std::array<WindowHelp, 13> kWindows{
-    windowhelp::kChannelView, windowhelp::kMainFrame, windowhelp::kOptionalFeatures, windowhelp::kProductInfo,
-    windowhelp::kDtmf,        windowhelp::kProcess,   windowhelp::kTwoTone,          windowhelp::kMsk,
-    windowhelp::kPrintList,   windowhelp::kKeyAssign, windowhelp::kSquelchTuning,    windowhelp::kPortSetting,
-    windowhelp::kDifferences,
+constexpr std::array<WindowHelp, 14> kWindows{
+    windowhelp::kChannelView, windowhelp::kMainFrame,     windowhelp::kOptionalFeatures, windowhelp::kProductInfo,
+    windowhelp::kDtmf,        windowhelp::kProcess,       windowhelp::kTwoTone,          windowhelp::kMsk,
+    windowhelp::kPrintList,   windowhelp::kKeyAssign,     windowhelp::kSquelchTuning,    windowhelp::kPortSetting,
+    windowhelp::kDifferences, windowhelp::kImportPreview,
 };
 
 }  // namespace
@@ -41,6 +41,8 @@ std::string helpPageForContext(int contextId) {
     case 32774:
     case 1245:
     case 1062: return "transfer.html";
+    case 32820: return "import.html";   // Import Channels
+    case 32833: return "compare.html";  // Compare With
     case 32777: return "port.html";
     case 32786: return "product.html";
     case 32788: return "optional.html";

@@ -34,6 +34,7 @@ inline constexpr WindowHelp kKeyAssign{202, "keyassign.html"};
 inline constexpr WindowHelp kSquelchTuning{203, "squelch.html"};
 inline constexpr WindowHelp kPortSetting{204, "port.html"};
 inline constexpr WindowHelp kDifferences{210, "compare.html"};  // Compare With..., Verify
+inline constexpr WindowHelp kImportPreview{211, "import.html"};
 }  // namespace windowhelp
 
 // The contents page that "Help Topics" opens.

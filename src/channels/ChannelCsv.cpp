@@ -441,6 +441,10 @@ std::string CsvReportLine::text(Language lang) const {
                                     : "line " + std::to_string(line) + ": " + where + ": " + message);
 }
 
+bool CsvImportResult::locationsOutside() const {
+  return std::any_of(skipped.begin(), skipped.end(), [](const CsvReportLine& l) { return l.locationOutside; });
+}
+
 const std::vector<std::string>& csvExportHeader() {
   static const std::vector<std::string> header(kFieldNames.begin(), kFieldNames.end());
   return header;
@@ -517,6 +521,7 @@ CsvImportResult importChannelsCsv(std::string_view text, const RadioImage& image
         continue;
       }
       if (location < 1 || location > kCsvChannels) {
+        report.locationOutside = true;
         skipRow(fill(msg::kNoSuchChannel, lang, {std::to_string(location)}));
         continue;
       }
@@ -540,6 +545,8 @@ CsvImportResult importChannelsCsv(std::string_view text, const RadioImage& image
     lineOfChannel[channel] = record.line;
     encodeChannel(outcome.row->texts, result.image.channel(channel), lang);
     result.channels.push_back(channel);
+    result.placed.push_back(
+        {record.line, report.location, channel, decodeChannel(result.image.channel(channel), lang)});
     for (std::string& note : outcome.row->notes) {
       report.message = std::move(note);
       result.notes.push_back(report);

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "channels/ChannelGrid.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -32,17 +33,33 @@ struct CsvReportLine {
   std::string location;  // the row's Location cell as written
   std::string name;      // the row's Name cell as written
   std::string message;   // in the language of the import
+  // Refused because its Location names no channel 1-128 (many shared lists start
+  // at Location 0): placing the rows in file order would take it.
+  bool locationOutside = false;
   [[nodiscard]] std::string text(Language lang) const;
+};
+
+// A row an import takes: where it comes from and the channel it goes to, with the
+// channel's texts as the grid will show them.
+struct CsvPlacedRow {
+  int line = 0;
+  std::string location;  // the row's Location cell as written
+  int channel = 0;
+  RowTexts texts;  // in the language of the import
 };
 
 struct CsvImportResult {
   std::string error;                   // the file was refused as a whole (one line); empty when read
   RadioImage image;                    // the image with the imported channels; the given one when refused
   std::vector<int> channels;           // channels written, in file order
+  std::vector<CsvPlacedRow> placed;    // the same with their rows and texts
   std::vector<CsvReportLine> skipped;  // rows that did not go in, with the reason
   std::vector<CsvReportLine> notes;    // rows that went in with a change (a cut name)
   [[nodiscard]] bool readable() const { return error.empty(); }
   [[nodiscard]] int imported() const { return static_cast<int>(channels.size()); }
+  // Whether some row was refused for a Location outside 1-128: the rows then fit
+  // better in file order.
+  [[nodiscard]] bool locationsOutside() const;
 };
 
 // Imports the CSV text into a copy of image. Works on text and image alone (no

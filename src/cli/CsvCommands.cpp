@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "channels/ChannelCsv.h"
+#include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
 #include "model/Document.h"
 
@@ -25,6 +26,32 @@ constexpr Text kNothingImported{"%1: no row can be imported; %2 is unchanged", "
 constexpr Text kStrict{"%1 row(s) skipped with --strict; %2 is unchanged", "使用 --strict 时跳过了 %1 行；%2 未改变"};
 constexpr Text kSummary{"%1 channel(s) imported, %2 row(s) skipped", "已导入 %1 个信道，跳过 %2 行"};
 constexpr Text kCannotWriteStdout{"cannot write to the standard output", "无法写入标准输出"};
+constexpr Text kAtHint{"--at 1 places the rows in file order", "--at 1 按文件中的顺序放置这些行"};
+constexpr Text kPlaced{"line %1: location %2 -> channel %3: ", "第 %1 行：位置 %2 -> 信道 %3："};
+constexpr Text kDryRunSummary{"%1 channel(s) would be imported, %2 row(s) skipped; nothing was changed",
+                              "将导入 %1 个信道，跳过 %2 行；未做任何更改"};
+
+// A refused row; one refused for its Location says how the rows would fit.
+std::string refusalText(const CsvReportLine& line, Language lang) {
+  std::string text = line.text(lang);
+  if (line.locationOutside)
+    text += (lang == Language::Chinese ? "（" : " (") + std::string(kAtHint.in(lang)) +
+            (lang == Language::Chinese ? "）" : ")");
+  return text;
+}
+
+// A row the import takes: where it goes and what the channel will hold.
+std::string placedText(const CsvPlacedRow& row, Language lang) {
+  std::string text = kPlaced.in(lang);
+  const std::string fields[] = {std::to_string(row.line), row.location.empty() ? "-" : row.location,
+                                rowLabel(row.channel)};
+  for (int i = 0; i < 3; ++i) text.replace(text.find('%' + std::to_string(i + 1)), 2, fields[i]);
+  for (const int c : {ColRx, ColTx, ColDecode, ColEncode, ColName, ColPower}) {
+    text += row.texts[c].empty() ? std::string("\"\"") : row.texts[c];
+    if (c != ColPower) text += ' ';
+  }
+  return text;
+}
 
 // The channel list's text, or the reason it cannot be had (the system's own for a
 // file that cannot be opened or read).
@@ -77,7 +104,7 @@ int runExport(const std::vector<std::string>& argv) {
 }
 
 int runImport(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--at", "--lang"}, {"--strict"});
+  const Args args(argv, {"--at", "--lang"}, {"--strict", "--dry-run"});
   if (!args.ok()) return usage("import", args.error());
   if (const auto extra = extraArgument("import", args, 2)) return *extra;
   if (args.positional().size() != 2) return usage("import", "give FILE.dat and CHANNELS.csv");
@@ -101,13 +128,21 @@ int runImport(const std::vector<std::string>& argv) {
 
   const CsvImportResult result = importChannelsCsv(*text, doc->image(), options);
   if (!result.readable()) return fail(csvPath + ": " + result.error);
+  const bool dryRun = args.has("--dry-run");
   std::ostringstream report;
-  for (const auto& line : result.skipped) report << line.text(options.lang) << '\n';
-  for (const auto& line : result.notes) report << line.text(options.lang) << '\n';
+  if (dryRun)
+    for (const auto& row : result.placed) report << placedText(row, lang) << '\n';
+  for (const auto& line : result.skipped) report << refusalText(line, lang) << '\n';
+  for (const auto& line : result.notes) report << line.text(lang) << '\n';
   std::cout << report.str();
   if (result.imported() == 0) return fail(filled(kNothingImported, lang, csvPath, datPath));
   if (args.has("--strict") && !result.skipped.empty())
     return fail(filled(kStrict, lang, std::to_string(result.skipped.size()), datPath));
+  if (dryRun) {
+    std::cout << filled(kDryRunSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size()))
+              << '\n';
+    return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
+  }
   doc->replaceImage(result.image, "Import");
   if (!saveDocument(*doc, lang)) return kExitFailure;
   std::cout << filled(kSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size())) << '\n';
@@ -131,7 +166,8 @@ Command exportCommand() {
 
 Command importCommand() {
   return {"import", "read a CSV channel list into a document",
-          "Usage: radioprog-cli import FILE.dat CHANNELS.csv [--at N] [--strict] [--lang en|zh]\n"
+          "Usage: radioprog-cli import FILE.dat CHANNELS.csv [--at N] [--strict] [--dry-run]\n"
+          "                                                 [--lang en|zh]\n"
           "Reads a CSV channel list (columns found by name; Location and Frequency are\n"
           "required) into the channels of FILE.dat and saves it in one step. Each row\n"
           "goes to the channel its Location names (1-128); with --at N the rows that can\n"
@@ -139,6 +175,11 @@ Command importCommand() {
           "the channel grid would accept it; every other row is reported as\n"
           "  line K: location L NAME: reason\n"
           "and channels the file does not name are left as they are.\n"
+          "A row whose Location is outside 1-128 (many shared lists start at 0) says so\n"
+          "and that --at 1 places the rows in file order.\n"
+          "--dry-run prints where each row would go and what the channel would hold,\n"
+          "  line K: location L -> channel N: RX TX DEC ENC NAME POWER\n"
+          "then the refused rows, and changes nothing (same exit codes).\n"
           "Exit codes: 0 every row imported; 3 some rows skipped, the others imported;\n"
           "1 nothing importable, an unreadable or malformed file, or --strict with any\n"
           "skipped row (FILE.dat is then unchanged); 2 usage.\n"

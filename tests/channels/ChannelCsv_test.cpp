@@ -228,6 +228,24 @@ TEST(CsvImport, EverySkipReasonIsReportedOnItsLine) {
             "第 2 行：位置 129：没有信道 129（1-128）");
 }
 
+// A list numbered from Location 0 loses its first row by Location, and says so;
+// in file order every row is placed, with what its channel will show.
+TEST(CsvImport, PlacementOfAListFromLocationZero) {
+  const std::string text = "Location,Name,Frequency,Duplex,Offset\n0,A,438.5,-,7.6\n1,B,145.5,,\n";
+  const CsvImportResult byLocation = import(text);
+  EXPECT_TRUE(byLocation.locationsOutside());
+  ASSERT_EQ(byLocation.placed.size(), 1u);
+  EXPECT_EQ(byLocation.placed[0].channel, 1);
+  EXPECT_EQ(byLocation.placed[0].location, "1");
+  const CsvImportResult inOrder = import(text, Language::Chinese, 1);
+  EXPECT_FALSE(inOrder.locationsOutside());
+  ASSERT_EQ(inOrder.placed.size(), 2u);
+  EXPECT_EQ(inOrder.placed[0].line, 2);
+  EXPECT_EQ(inOrder.placed[0].texts[ColTx], "430.90000");
+  EXPECT_EQ(inOrder.placed[1].channel, 2);
+  EXPECT_EQ(inOrder.placed[1].texts[ColPower], "高");
+}
+
 TEST(CsvImport, ColumnsByNameInAnyOrderWithDefaults) {
   const CsvImportResult r = import(fixture("mixed.csv"));
   ASSERT_TRUE(r.readable()) << r.error;

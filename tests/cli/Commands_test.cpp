@@ -5,8 +5,10 @@
 // dialog shows them, refusals that leave the file as it was; the encodings
 // themselves are the forms' tests).
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
 #include <unistd.h>
+#include <fstream>
 
 #include <atomic>
 #include <sstream>
@@ -309,6 +311,9 @@ TEST_F(CliCsv, ImportExportRoundTrip) {
 TEST_F(CliCsv, ExitCodesAndReports) {
   const std::string dat = newFile("r.dat");
   const std::string original = readFile(dat);
+  // A shared list numbered from Location 0.
+  const std::string zero = file("zero.csv");
+  std::ofstream(zero) << "Location,Name,Frequency\n0,PMR1,446.006250\n1,PMR2,446.018750\n";
   struct Case {
     std::vector<std::string> args;
     int exitCode;
@@ -326,6 +331,14 @@ TEST_F(CliCsv, ExitCodesAndReports) {
       {{"import", dat, fixture("malformed.csv"), "--lang", "zh"}, 1, "", "第 2 行：引号中的字段没有结束"},
       {{"import", dat, fixture("mixed.csv"), "--at", "0"}, 2, "", "--at takes a channel from 1 to 128"},
       {{"export", dat}, 2, "", "-o CHANNELS.csv"},
+      // A dry run places and refuses as the import would, and changes nothing.
+      {{"import", dat, zero, "--dry-run"},
+       3,
+       "line 3: location 1 -> channel 1: 446.01875 446.01875 None None PMR2 High\n"
+       "line 2: location 0 PMR1: there is no channel 0 (1-128) (--at 1 places the rows in file order)\n"
+       "1 channel(s) would be imported, 1 row(s) skipped; nothing was changed\n",
+       ""},
+      {{"import", dat, zero, "--dry-run", "--at", "1"}, 0, "location 0 -> channel 1: 446.00625", ""},
   };
   for (const Case& c : cases) {
     const CliRun run = runCli(c.args);

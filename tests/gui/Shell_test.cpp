@@ -17,8 +17,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -28,6 +30,7 @@
 #include <string>
 
 #include "app/HelpTopics.h"
+#include "channels/widgets/ImportPreviewDialog.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/widgets/COptionalFeaturesDlg.h"
 #include "gui/AppState.h"
@@ -133,6 +136,7 @@ class ShellFixture : public ::testing::Test {
       return QMessageBox::Ok;
     };
     p.openFileName = [this](QWidget*, FileKind, const QString&) { return openAnswer_; };
+    p.runDialog = [this](QDialog& dialog) { return dialogAnswer_ ? dialogAnswer_(dialog) : int{QDialog::Rejected}; };
     p.saveFileName = [this](QWidget*, const QString& proposed, FileKind) {
       proposedNames_.append(proposed);
       return saveAsAnswer_;
@@ -152,6 +156,7 @@ class ShellFixture : public ::testing::Test {
   QList<SaveAnswer> saveAnswers_;  // answered first, in turn, before saveAnswer_
   QString saveAsAnswer_;
   QString openAnswer_;
+  std::function<int(QDialog&)> dialogAnswer_;  // answers a window run through runDialog
 };
 
 // ---- Start-up and the main window -------------------------------------------
@@ -320,16 +325,44 @@ TEST_F(MainFrameTest, OpeningSaysHowManyChannelValuesCannotBeDecoded) {
   EXPECT_TRUE(frame_->statusBar()->currentMessage().contains(QStringLiteral("cannot be decoded (Fr included): 1.")));
 }
 
-TEST_F(MainFrameTest, ImportThatTakesNothingLeavesTheDocumentAsItWas) {
+// The import preview of a list numbered from Location 0 places it in file order at
+// first; Cancel leaves the document as it was, OK takes the placement shown in one
+// undo step.
+TEST_F(MainFrameTest, ImportPreviewChangesTheDocumentOnlyOnOkInOneStep) {
   CProgramDoc& doc = frames().first()->document();
   doc.change("Edit", [](RadioImage& image) { image.set(0x17F8, 0x01); });
   doc.undoStack()->undo();
   const RadioImage before = doc.image();
-  openAnswer_ = writeFile(QStringLiteral("nothing.csv"), "Location,Name,Frequency\n1,FAR,999.000000\n");
+  openAnswer_ = writeFile(QStringLiteral("zero.csv"),
+                          "Location,Name,Frequency\n0,PMR1,446.006250\n1,PMR2,446.018750\n2,FAR,999.000000\n");
+  std::vector<int> shown;  // in order, taken and refused rows
+  bool inOrderFirst = false;
+  dialogAnswer_ = [&](QDialog& dialog) {
+    auto* preview = qobject_cast<ImportPreviewDialog*>(&dialog);
+    if (!preview) return int{QDialog::Rejected};
+    inOrderFirst = preview->inOrderButton()->isChecked();
+    shown = {preview->takenTable()->rowCount(), preview->refusedTable()->rowCount()};
+    return int{QDialog::Rejected};
+  };
   run(cmd::kImportChannels);
+  EXPECT_TRUE(inOrderFirst);
+  EXPECT_EQ(shown, (std::vector<int>{2, 1}));
   EXPECT_TRUE(doc.image() == before);
   EXPECT_FALSE(doc.isModified());
   EXPECT_TRUE(doc.undoStack()->canRedo());
+
+  dialogAnswer_ = [&](QDialog& dialog) {
+    auto* preview = qobject_cast<ImportPreviewDialog*>(&dialog);
+    preview->byLocationButton()->setChecked(true);
+    shown = {preview->takenTable()->rowCount(), preview->refusedTable()->rowCount()};
+    return int{QDialog::Accepted};
+  };
+  run(cmd::kImportChannels);
+  EXPECT_EQ(shown, (std::vector<int>{1, 2}));
+  EXPECT_EQ(decodeChannel(doc.image().channel(1), Language::English)[ColName], "PMR2");
+  EXPECT_TRUE(doc.isModified());
+  doc.undoStack()->undo();
+  EXPECT_TRUE(doc.image() == before);
 }
 
 // With a work area smaller than a document window (a small screen, a large scale

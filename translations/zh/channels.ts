@@ -73,30 +73,70 @@
     </message>
 </context>
 <context>
-    <name>radio::gui::ChannelListReportDialog</name>
+    <name>radio::gui::ImportPreviewDialog</name>
     <message>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <source>No channel was imported from %1; the document is unchanged.</source>
-        <translation>未从 %1 导入任何信道，文档未改变。</translation>
+        <source>Place by Location</source>
+        <translation>按位置放置</translation>
     </message>
     <message>
-        <source>%1 channel(s) imported from %2, %3 row(s) skipped.</source>
-        <translation>已从 %2 导入 %1 个信道，跳过 %3 行。</translation>
+        <source>Place in file order from channel</source>
+        <translation>按文件顺序放置，起始信道</translation>
     </message>
     <message>
-        <source>Skipped rows:</source>
-        <translation>跳过的行：</translation>
+        <source>Some rows name a Location outside 1-128; placing the rows in file order takes them.</source>
+        <translation>有些行的位置不在 1-128 之内；按文件顺序放置可以导入这些行。</translation>
     </message>
     <message>
-        <source>Changed on the way:</source>
-        <translation>导入时的改动：</translation>
+        <source>Line</source>
+        <translation>行</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>关闭</translation>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Channel list: %1</source>
+        <translation>信道列表文件：%1</translation>
+    </message>
+    <message>
+        <source>Rows to import:</source>
+        <translation>将导入的行：</translation>
+    </message>
+    <message>
+        <source>Refused rows:</source>
+        <translation>拒绝的行：</translation>
+    </message>
+    <message>
+        <source>%1 channel(s) to import, %2 row(s) refused.</source>
+        <translation>将导入 %1 个信道，拒绝 %2 行。</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@
 #include "app/IniFile.h"
 #include "channels/ChannelCsv.h"
 #include "channels/widgets/CProgramView.h"
-#include "channels/widgets/ChannelListReportDialog.h"
+#include "channels/widgets/ImportPreviewDialog.h"
 #include "compare/ImageDiff.h"
 #include "features/ProductInfoForm.h"
 #include "gui/CProgramDoc.h"
@@ -677,25 +677,23 @@ void CMainFrame::onImportChannels() {
   }
   const QByteArray bytes = file.readAll();
   // The import starts from the grid as it would be stored; the document changes
-  // only when a channel is taken, so an import that takes nothing leaves the
-  // image, the modified mark and the undo steps as they were.
+  // only when OK takes at least one channel, all of them in one step, so Cancel or
+  // an import that takes nothing leaves the image, the modified mark and the undo
+  // steps as they were.
   CProgramDoc& doc = frame->document();
-  const RadioImage base = frame->view().storedImage();
   CsvImportOptions options;
   options.lang = state_.lang;
   options.limits = state_.band.limits;
-  const CsvImportResult result =
-      importChannelsCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), base, options);
   const QString name = QFileInfo(path).fileName();
-  if (!result.readable()) {
+  ImportPreviewDialog preview(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                              frame->view().storedImage(), options, name, this);
+  if (!preview.result().readable()) {
     inform(this, tr("%1 is not a channel list that can be read:").arg(name) + QLatin1Char('\n') +
-                     QString::fromStdString(result.error));
+                     QString::fromStdString(preview.result().error));
     return;
   }
-  // All imported channels change the document in one step; the views refresh from it.
-  if (result.imported() > 0) doc.replaceImage(result.image, tr("Import").toStdString());
-  auto* report = new ChannelListReportDialog(result, name, state_.lang, this);
-  report->show();
+  if (runDialog(preview) != QDialog::Accepted || preview.result().imported() == 0) return;
+  doc.replaceImage(preview.result().image, tr("Import").toStdString());
 }
 
 void CMainFrame::onExportChannels() {
