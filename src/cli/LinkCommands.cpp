@@ -3,19 +3,20 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
-#include <ctime>
 #include <iostream>
+#include <mutex>
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/SettingsSections.h"
+#include "link/JobRunner.h"
 #include "link/RadioInfo.h"
-#include "link/SquelchExchange.h"
 #include "link/TransferEngine.h"
-#include "link/Verify.h"
 #include "link/serial/SerialLink.h"
 #include "model/Backups.h"
 #include "model/Document.h"
@@ -104,36 +105,31 @@ std::optional<int> parseLinkOptions(const std::string& command, const Args& args
 }
 
 // Progress on stdout: a bar on a terminal, one line per step otherwise. The
-// Retry/Cancel question is answered from --retry.
+// Retry/Cancel question is answered from --retry. The job runner calls it from
+// its worker while the main thread only waits, so it needs no lock.
 class Console {
  public:
   Console(const LinkOptions& options, const char* action, int steps)
       : options_(options), action_(action), steps_(steps), terminal_(isatty(STDOUT_FILENO)) {}
 
-  LinkCallbacks callbacks() {
-    LinkCallbacks cb;
-    cb.progress = [this](int position) { progress(position); };
-    cb.status = [this](const std::string& text) { status(text); };
-    cb.askRetry = [this] { return askRetry(); };
-    cb.cancelRequested = [] { return interrupted.load(); };
-    return cb;
+  // The phase after this one (the verify after a write): its progress starts
+  // again from 0.
+  void followWith(const char* action, int steps) {
+    nextAction_ = action;
+    nextSteps_ = steps;
   }
 
-  void finish() {
-    if (barShown_) std::cout << '\n' << std::flush;
-    barShown_ = false;
-  }
-
-  // The last progress step reached (0 before the first row).
-  [[nodiscard]] int position() const { return position_; }
-
- private:
   void progress(int position) {
+    if (nextAction_ && position < position_) {
+      finish();
+      action_ = std::exchange(nextAction_, nullptr);
+      steps_ = nextSteps_;
+    }
     position_ = position;
     if (options_.quiet) return;
     if (terminal_) {
       constexpr int kWidth = 40;
-      const int filled = position * kWidth / steps_;
+      const int filled = std::min(position, steps_) * kWidth / steps_;
       std::cout << '\r' << action_ << " [" << std::string(filled, '#') << std::string(kWidth - filled, '.') << "] "
                 << position << '/' << steps_ << std::flush;
       barShown_ = true;
@@ -143,10 +139,12 @@ class Console {
   }
 
   void status(const std::string& text) {
-    // The steps of the progress are shown by the bar or the lines already.
+    // A text that only counts the steps ("Reading 12/191", "Verifying 12/191")
+    // is shown by the bar or the lines already.
+    const std::string step = ' ' + std::to_string(position_) + '/';
+    const auto at = text.rfind(step);
     if (options_.quiet || text == lastStatus_ ||
-        text == progressStatusText(TransferDirection::Read, position_, options_.lang) ||
-        text == progressStatusText(TransferDirection::Write, position_, options_.lang))
+        (at != std::string::npos && text.find_first_not_of("0123456789", at + step.size()) == std::string::npos))
       return;
     lastStatus_ = text;
     finish();
@@ -165,9 +163,17 @@ class Console {
     return false;
   }
 
+  void finish() {
+    if (barShown_) std::cout << '\n' << std::flush;
+    barShown_ = false;
+  }
+
+ private:
   const LinkOptions& options_;
   const char* action_;
   int steps_;
+  const char* nextAction_ = nullptr;
+  int nextSteps_ = 0;
   bool terminal_;
   bool barShown_ = false;
   std::string lastStatus_;
@@ -183,13 +189,37 @@ int finishLink(const LinkResult& result) {
   return exitCodeFor(result.outcome);
 }
 
-// Opens the port, or reports that it cannot be opened (with the access hint) and
-// gives nullptr.
-std::unique_ptr<Link> openPort(const LinkOptions& options, int& exitCode) {
+// Runs one radio job on the job runner (the port is opened on its worker) and
+// waits for it: progress and texts go to the console, the Retry/Cancel question
+// is answered from --retry, and Ctrl+C becomes the runner's cancel, which the
+// job takes at its next check point.
+JobResult runJob(Job job, Console& console) {
   ensureCoreApplication();
-  SerialOpenResult opened = openSerialLink(options.port, options.lang);
-  if (!opened.link) exitCode = finishLink(opened.failure);
-  return std::move(opened.link);
+  catchInterrupt();
+  JobRunner runner(&openSerialPort);
+  std::mutex mutex;
+  std::condition_variable ended;
+  bool finished = false;
+  JobEvents events;
+  events.progress = [&](int position) { console.progress(position); };
+  events.status = [&](const std::string& text) { console.status(text); };
+  events.question = [&] { runner.answer(console.askRetry()); };
+  events.finished = [&] {
+    {
+      std::lock_guard lock(mutex);
+      finished = true;
+    }
+    ended.notify_all();
+  };
+  (void)runner.start(std::move(job), std::move(events));
+  {
+    std::unique_lock lock(mutex);
+    while (!ended.wait_for(lock, std::chrono::milliseconds(50), [&] { return finished; }))
+      if (interrupted) runner.cancel();
+  }
+  runner.wait();
+  console.finish();
+  return runner.result();
 }
 
 // The document as the channel view sends it: shown in the grid, then the grid
@@ -200,12 +230,15 @@ void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
   gridToImage(grid, image, band.limits, lang);
 }
 
-// The image stored as the view sends it, and the port opened for it; null with
-// exitCode set when the port cannot be had.
-std::unique_ptr<Link> prepareTransfer(RadioImage& image, BandState& band, const LinkOptions& options, int& exitCode) {
+// The job for a document as the channel view would start it.
+Job jobFor(JobKind kind, RadioImage image, BandState& band, const LinkOptions& options) {
   storeLikeTheView(image, band, options.lang);
-  catchInterrupt();
-  return openPort(options, exitCode);
+  Job job;
+  job.kind = kind;
+  job.port = options.port;
+  job.image = std::move(image);
+  job.context = sectionContext(options.lang);
+  return job;
 }
 
 // The check of an image before it is written: its problems on stderr, and with
@@ -227,12 +260,9 @@ std::optional<int> refuseDamagedImage(const RadioImage& document, const BandStat
               kExitDamaged);
 }
 
-// Reads the radio back and prints how it differs from what a write of image
-// leaves; 0 when it agrees, 20 when it differs, the link's code otherwise.
-int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) {
-  Console console(options, "Verifying", kReadProgressSteps);
-  const VerifyResult result = verifyRadio(link, image, sectionContext(options.lang), console.callbacks());
-  console.finish();
+// How the radio compared with the document: 0 when it agrees, 20 when it
+// differs, the link's code when the radio could not be read back.
+int reportVerify(const VerifyResult& result, const LinkOptions& options) {
   if (!result.link.ok()) return finishLink(result.link);
   for (const std::string& line : result.differences) std::cout << line << '\n';
   if (result.differences.empty()) {
@@ -245,27 +275,16 @@ int verifyOver(Link& link, const RadioImage& image, const LinkOptions& options) 
   return kExitDifferent;
 }
 
-// A transfer as the channel view runs it, optionally followed by a verify over
-// the same connection.
-// target names the file a read would write, for the note on Ctrl+C.
-int transferLikeTheView(TransferDirection direction, RadioImage& image, BandState& band, const LinkOptions& options,
-                        bool verifyAfter = false, const std::string& target = {}) {
-  int exitCode = kExitOk;
-  auto link = prepareTransfer(image, band, options, exitCode);
-  if (!link) return exitCode;
-  const bool reading = direction == TransferDirection::Read;
-  Console console(options, reading ? "Reading" : "Writing", reading ? kReadProgressSteps : kWriteProgressSteps);
-  const RadioImage sent = image;
-  const LinkResult result = runTransfer(*link, direction, image, options.lang, console.callbacks());
-  console.finish();
-  const int code = !result.ok() || !verifyAfter ? finishLink(result) : verifyOver(*link, sent, options);
-  // Ctrl+C: say what was left behind.
-  if (code == kExitCancelled) {
-    const Language lang = options.lang;
+// The end of a read or write; Ctrl+C says what was left behind. target names
+// the file a read would write.
+int finishTransfer(const JobResult& result, bool reading, const LinkOptions& options, const std::string& target = {}) {
+  const Language lang = options.lang;
+  // Ctrl+C while the radio does not answer is a cancel too.
+  if (result.link.outcome == LinkOutcome::Cancelled || (result.link.outcome == LinkOutcome::NoAnswer && interrupted)) {
     if (reading)
       std::cerr << Text{"read cancelled: ", "读取已取消："}.in(lang) << target << Text{" unchanged", " 未改变"}.in(lang)
                 << '\n';
-    else if (console.position() > 0)
+    else if (result.link.partialWrite)
       std::cerr << Text{"write cancelled: the radio holds a partial write; write again",
                         "写入已取消：对讲机只写入了一部分，请重新写入"}
                        .in(lang)
@@ -274,8 +293,10 @@ int transferLikeTheView(TransferDirection direction, RadioImage& image, BandStat
       std::cerr << Text{"write cancelled: nothing was written to the radio", "写入已取消：对讲机未写入任何数据"}.in(
                        lang)
                 << '\n';
+    return kExitCancelled;
   }
-  return code;
+  if (!result.link.ok()) return finishLink(result.link);
+  return result.verify ? reportVerify(*result.verify, options) : kExitOk;
 }
 
 int runRead(const std::vector<std::string>& argv) {
@@ -311,19 +332,20 @@ int runRead(const std::vector<std::string>& argv) {
   }
   // The radio answers a read only when the document holds its password.
   if (password) doc.change("Password", [&](RadioImage& edited) { storePassword(edited, *password); });
-  // The engine works on a copy; the document takes it over only after a good read.
-  RadioImage image = doc.image();
-  if (const int code = transferLikeTheView(TransferDirection::Read, image, band, options, false, *out); code != kExitOk)
-    return code;
+  // The job works on a copy; the document takes it over only after a good read.
+  Job job = jobFor(JobKind::Read, doc.image(), band, options);
   // The image as read is kept before anything else touches it; a backup that
   // cannot be written is reported and the read still counts.
-  if (!args.has("--no-backup")) {
-    const BackupResult backup = saveBackup(image, backupFolder(systemEnvironment),
-                                           backupModelName(image, configuredModels()), std::time(nullptr));
-    if (backup)
-      std::cout << "backup: " << backup.path.string() << '\n';
+  if (!args.has("--no-backup")) job.backupFolder = backupFolder(systemEnvironment);
+  Console console(options, "Reading", kReadProgressSteps);
+  const JobResult result = runJob(std::move(job), console);
+  if (const int code = finishTransfer(result, true, options, *out); code != kExitOk) return code;
+  RadioImage image = result.image;
+  if (const auto& backup = result.backup) {
+    if (*backup)
+      std::cout << "backup: " << backup->path.string() << '\n';
     else
-      std::cerr << "radioprog-cli: backup failed: " << backup.error << '\n';
+      std::cerr << "radioprog-cli: backup failed: " << backup->error << '\n';
   }
   // After a read the view is refreshed from the image, which rewrites its band record.
   ChannelGrid grid;
@@ -348,7 +370,11 @@ int runWrite(const std::vector<std::string>& argv) {
   // A damaged document would program the radio with values nobody chose (a
   // password that locks it out); the port is not even opened for it.
   if (const auto refused = refuseDamagedImage(image, band, args.has("--force"), options.lang)) return *refused;
-  return transferLikeTheView(TransferDirection::Write, image, band, options, args.has("--verify"));
+  Job job = jobFor(JobKind::Write, std::move(image), band, options);
+  job.verifyAfterWrite = args.has("--verify");
+  Console console(options, "Writing", kWriteProgressSteps);
+  console.followWith("Verifying", kReadProgressSteps);
+  return finishTransfer(runJob(std::move(job), console), false, options);
 }
 
 int runVerify(const std::vector<std::string>& argv) {
@@ -364,10 +390,9 @@ int runVerify(const std::vector<std::string>& argv) {
   RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
-  int exitCode = kExitOk;
-  auto link = prepareTransfer(image, band, options, exitCode);
-  if (!link) return exitCode;
-  return verifyOver(*link, image, options);
+  Console console(options, "Verifying", kReadProgressSteps);
+  const JobResult result = runJob(jobFor(JobKind::Verify, std::move(image), band, options), console);
+  return result.verify ? reportVerify(*result.verify, options) : finishLink(result.link);
 }
 
 int runInfo(const std::vector<std::string>& argv) {
@@ -376,14 +401,14 @@ int runInfo(const std::vector<std::string>& argv) {
   if (const auto extra = extraArgument("info", args, 0)) return *extra;
   LinkOptions options;
   if (const auto code = parseLinkOptions("info", args, options)) return *code;
-  catchInterrupt();
-  int exitCode = kExitOk;
-  auto link = openPort(options, exitCode);
-  if (!link) return exitCode;
+  Job job;
+  job.kind = JobKind::Identify;
+  job.port = options.port;
+  job.context = sectionContext(options.lang);
   Console console(options, "Identifying", 1);
-  const RadioInfo info = identifyRadio(*link, options.lang, console.callbacks());
-  link.reset();
-  console.finish();
+  const JobResult result = runJob(std::move(job), console);
+  if (!result.info) return finishLink(result.link);  // the port did not open
+  const RadioInfo& info = *result.info;
   for (const std::string& line : describeRadio(info, configuredModels(), options.lang)) std::cout << line << '\n';
   // A refused band type is what info reports, not a failure to print it.
   if (info.link.outcome == LinkOutcome::BandTypeError) return kExitBandType;
@@ -419,21 +444,20 @@ int runSquelch(const std::vector<std::string>& argv) {
   LinkOptions options;
   if (const auto code = parseLinkOptions("squelch", args, options)) return *code;
 
-  catchInterrupt();
-  int exitCode = kExitOk;
-  auto link = openPort(options, exitCode);
-  if (!link) return exitCode;
-  Console console(options, "Squelch", 1);
+  Job job;
+  job.kind = write ? JobKind::SquelchWrite : JobKind::SquelchRead;
+  job.port = options.port;
   BandRecord record = initialBandRecord();
-  RadioImage image = newDocumentImage(record);
-  const LinkResult result = write ? writeSquelch(*link, image, values, options.lang, console.callbacks())
-                                  : readSquelch(*link, image, options.lang, console.callbacks());
-  link.reset();
-  if (result.ok() && !write) {
+  job.image = newDocumentImage(record);
+  job.context = sectionContext(options.lang);
+  job.squelch = values;
+  Console console(options, "Squelch", 1);
+  const JobResult result = runJob(std::move(job), console);
+  if (result.link.ok() && !write) {
     for (std::size_t i = 0; i < 4; ++i)
-      std::cout << kSquelchLabels[i] << '\t' << static_cast<int>(image.at(addr::kSquelch + i)) - 64 << '\n';
+      std::cout << kSquelchLabels[i] << '\t' << static_cast<int>(result.image.at(addr::kSquelch + i)) - 64 << '\n';
   }
-  return finishLink(result);
+  return finishLink(result.link);
 }
 
 int runPorts(const std::vector<std::string>& argv) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/serial/SerialLink.h"
 
+#include <QAbstractEventDispatcher>
+#include <QEventLoop>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QString>
@@ -268,6 +270,10 @@ bool accessRefused([[maybe_unused]] const std::string& device) {
 }  // namespace
 
 SerialOpenResult openSerialLink(const std::string& device, Language lang) {
+  // The port is opened and used on a job's worker, a thread Qt did not start:
+  // it gets the event dispatcher the port's notifiers ask for (they are never
+  // served: the link waits on the port itself), so Qt has nothing to warn of.
+  if (!QAbstractEventDispatcher::instance()) QEventLoop dispatcherMaker;
   SerialOpenResult result;
   QSerialPort::SerialPortError error = QSerialPort::NoError;
   std::string reason;
@@ -295,6 +301,11 @@ SerialOpenResult openSerialLink(const std::string& device, Language lang) {
   }
 #endif
   return result;
+}
+
+OpenedLink openSerialPort(const std::string& device, Language lang) {
+  SerialOpenResult opened = openSerialLink(device, lang);
+  return {std::move(opened.link), std::move(opened.failure)};
 }
 
 bool canOpenPort(const std::string& device) { return openPort(device) != nullptr; }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "link/JobRunner.h"
 #include "link/Link.h"
 #include "link/LinkResult.h"
 #include "model/Language.h"
@@ -32,6 +33,8 @@ struct SerialOpenResult {
 };
 
 [[nodiscard]] SerialOpenResult openSerialLink(const std::string& device, Language lang);
+// The same, as the job runner opens a job's port (on the job's worker).
+[[nodiscard]] OpenedLink openSerialPort(const std::string& device, Language lang);
 
 // One serial port of the system as the port lists show it.
 struct SerialPortEntry {

@@ -1,14 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/widgets/QueuedJobRunner.h"
 
-#include "link/serial/SerialLink.h"
-
 namespace radio::gui {
-
-OpenedLink openSerialPort(const std::string& device, Language lang) {
-  SerialOpenResult opened = openSerialLink(device, lang);
-  return {std::move(opened.link), std::move(opened.failure)};
-}
 
 QueuedJobRunner::QueuedJobRunner(LinkOpener opener, QObject* parent) : QObject(parent), runner_(std::move(opener)) {}
 

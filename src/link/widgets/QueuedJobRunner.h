@@ -16,11 +16,9 @@
 #include <QString>
 
 #include "link/JobRunner.h"
+#include "link/serial/SerialLink.h"
 
 namespace radio::gui {
-
-// The serial port of the system.
-[[nodiscard]] OpenedLink openSerialPort(const std::string& device, Language lang);
 
 class QueuedJobRunner : public QObject {
   Q_OBJECT
