@@ -78,28 +78,14 @@ TEST(ImageDiff, FieldLinesThenOneLineCountingTheUnshownBytes) {
   setting(b, "optional", "tot", "60");
   for (const std::size_t at : {0x0C40, 0x0C41, 0x0C43}) b.set(at, 0x00);
   const ImageComparison c = compareImages(a, b, SectionContext{});
-  ASSERT_EQ(c.channels.size(), 1u);
-  EXPECT_EQ(c.channels[0].row, 5);
-  EXPECT_EQ(c.channels[0].a[ColName], "CALL");
-  EXPECT_EQ(c.channels[0].b[ColName], "BASE");
-  EXPECT_TRUE(c.channels[0].changed(ColName));
-  EXPECT_FALSE(c.channels[0].changed(ColRx));
-  ASSERT_EQ(c.settings.size(), 1u);
-  EXPECT_FALSE(c.settings[0].label.empty());
-  EXPECT_EQ(c.unshownBytes(), 3u);
   EXPECT_EQ(comparisonLines(c, false, Language::English),
             (std::vector<std::string>{"channel 5: name: CALL -> BASE", "optional.tot: 30 -> 60",
                                       "3 bytes no field shows differ"}));
-  EXPECT_EQ(comparisonLines(c, true, Language::English).back(), "bytes 0x0C43-0x0C43");
-  EXPECT_EQ(unshownBytesText(1, Language::English), "1 byte no field shows differs");
   EXPECT_EQ(unshownBytesText(12, Language::Chinese), "12 个没有字段显示的字节不同");
-  // Only bytes differ: the documents still differ.
+  // Bytes alone still make the documents differ (diff exits 20).
   RadioImage hidden = a;
   hidden.set(0x17F8, 0x00);
-  const ImageComparison onlyBytes = compareImages(a, hidden, SectionContext{});
-  EXPECT_FALSE(onlyBytes.same());
-  EXPECT_EQ(comparisonLines(onlyBytes, false, Language::English),
-            std::vector<std::string>{"1 byte no field shows differs"});
+  EXPECT_FALSE(compareImages(a, hidden, SectionContext{}).same());
 }
 
 }  // namespace
