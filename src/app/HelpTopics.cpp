@@ -7,11 +7,12 @@
 namespace radio {
 namespace {
 
-constexpr std::array<WindowHelp, 14> kWindows{
+constexpr std::array<WindowHelp, 17> kWindows{
     windowhelp::kChannelView, windowhelp::kMainFrame,     windowhelp::kOptionalFeatures, windowhelp::kProductInfo,
     windowhelp::kDtmf,        windowhelp::kProcess,       windowhelp::kTwoTone,          windowhelp::kMsk,
     windowhelp::kPrintList,   windowhelp::kKeyAssign,     windowhelp::kSquelchTuning,    windowhelp::kPortSetting,
-    windowhelp::kDifferences, windowhelp::kImportPreview,
+    windowhelp::kDifferences, windowhelp::kImportPreview, windowhelp::kSortChannels,     windowhelp::kFillSeries,
+    windowhelp::kFindReplace,
 };
 
 }  // namespace

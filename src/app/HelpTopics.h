@@ -35,6 +35,9 @@ inline constexpr WindowHelp kSquelchTuning{203, "squelch.html"};
 inline constexpr WindowHelp kPortSetting{204, "port.html"};
 inline constexpr WindowHelp kDifferences{210, "compare.html"};  // Compare With..., Verify
 inline constexpr WindowHelp kImportPreview{211, "import.html"};
+inline constexpr WindowHelp kSortChannels{212, "channelplan.html"};
+inline constexpr WindowHelp kFillSeries{213, "channelplan.html"};
+inline constexpr WindowHelp kFindReplace{214, "channelplan.html"};
 }  // namespace windowhelp
 
 // The contents page that "Help Topics" opens.

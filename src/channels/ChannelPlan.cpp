@@ -11,6 +11,7 @@ namespace radio {
 namespace {
 
 constexpr Text kFillHeading{"The series was not filled; these rows refuse it:", "未填充序列；以下行不接受："};
+constexpr Text kFillDownHeading{"These rows were left as they were:", "以下行保持原样："};
 constexpr Text kReplaceHeading{"These names were left as they were:", "以下名字保持原样："};
 
 // Puts the records of span in the order of rows (old row numbers, one each) and
@@ -225,10 +226,14 @@ PasteResult fillSeries(ChannelGrid& grid, ChannelSpan rows, const SeriesPlan& pl
   return result;
 }
 
+bool nameHolds(std::string_view name, std::string_view text, bool matchCase) {
+  return !placesOf(std::string(name), text, matchCase).empty();
+}
+
 std::vector<int> findInNames(const ChannelGrid& grid, std::string_view text, bool matchCase) {
   std::vector<int> rows;
   for (int r = 1; r <= kChannelRows; ++r)
-    if (!placesOf(grid.cell(r, ColName), text, matchCase).empty()) rows.push_back(r);
+    if (nameHolds(grid.cell(r, ColName), text, matchCase)) rows.push_back(r);
   return rows;
 }
 
@@ -259,6 +264,7 @@ PasteResult replaceInNames(ChannelGrid& grid, const std::vector<int>& rows, std:
 }
 
 const Text& fillReportHeading() { return kFillHeading; }
+const Text& fillDownReportHeading() { return kFillDownHeading; }
 const Text& replaceReportHeading() { return kReplaceHeading; }
 
 }  // namespace radio

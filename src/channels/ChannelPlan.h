@@ -69,6 +69,9 @@ struct SeriesPlan {
 [[nodiscard]] PasteResult fillSeries(ChannelGrid& grid, ChannelSpan rows, const SeriesPlan& plan,
                                      const BandLimits& limits, Language lang);
 
+// Whether name holds text (never an empty one); ASCII letters match either case
+// unless matchCase.
+[[nodiscard]] bool nameHolds(std::string_view name, std::string_view text, bool matchCase);
 // The rows (1..129) whose name holds text; ASCII letters match either case unless
 // matchCase. Nothing for an empty text.
 [[nodiscard]] std::vector<int> findInNames(const ChannelGrid& grid, std::string_view text, bool matchCase);
@@ -80,6 +83,7 @@ struct SeriesPlan {
 
 // Headings of the refusal lists of fill and replace.
 [[nodiscard]] const Text& fillReportHeading();
+[[nodiscard]] const Text& fillDownReportHeading();
 [[nodiscard]] const Text& replaceReportHeading();
 
 }  // namespace radio

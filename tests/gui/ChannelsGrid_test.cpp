@@ -25,6 +25,8 @@
 
 #include "TestImages.h"
 #include "channels/widgets/CProgramView.h"
+#include "channels/widgets/FillSeriesDialog.h"
+#include "channels/widgets/FindReplaceDialog.h"
 #include "features/widgets/CSquelchTuningDlg.h"
 #include "gui/CProgramDoc.h"
 #include "gui/DifferencesDialog.h"
@@ -227,6 +229,66 @@ TEST_F(ChannelGridView, StoringTheGridKeepsTheRedoList) {
   EXPECT_FALSE(doc->isModified());
   doc->undoStack()->redo();
   EXPECT_EQ(shown(3, ColRx), QStringLiteral("147.50000"));
+}
+
+// A typed Tx offset, and a sort that carries the priority channel along, each
+// undone in one step.
+TEST_F(ChannelGridView, OffsetTypedIntoTxAndSortFollowedByThePriorityChannel) {
+  enterChannel(5, "438.5");
+  enterChannel(2, "446");
+  click(5, ColTx);
+  auto* edit = qobject_cast<QLineEdit*>(view->visibleEditor());
+  edit->clear();
+  type("-7.6");
+  click(5, ColName);
+  EXPECT_EQ(cell(5, ColTx), "430.90000");
+  click(5, ColRx);
+  type("-");  // no sign in the Rx column
+  EXPECT_EQ(qobject_cast<QLineEdit*>(view->visibleEditor())->text(), "438.50000");
+  QTest::keyClick(view->visibleEditor(), Qt::Key_Escape);
+
+  doc->change("Test", [](RadioImage& image) { image.setField(field::kPriorityChannel, 5); });
+  view->sortChannels(SortKey::Rx, {});
+  EXPECT_EQ(shown(1, ColTx), "430.90000");
+  EXPECT_EQ(shown(2, ColRx), "446.00000");
+  EXPECT_EQ(doc->image().field(field::kPriorityChannel), 1u);
+  doc->undoStack()->undo();
+  EXPECT_EQ(shown(5, ColTx), "430.90000");
+  EXPECT_EQ(doc->image().field(field::kPriorityChannel), 5u);
+}
+
+// Fill Series lists what the channels refuse and stays open; a plan they take is
+// one undo step. Find marks the names, Replace All refuses a name too long.
+TEST_F(ChannelGridView, FillSeriesAndReplaceReportRefusalsAndChangeInOneStep) {
+  FillSeriesDialog fill(*view, {1, 4});
+  fill.startEdit()->setText("519.9875");
+  fill.stepEdit()->setText("0.0125");
+  fill.accept();
+  EXPECT_TRUE(fill.problems().contains("Channel 3, Rx Frequency \"520.01250\""));
+  EXPECT_TRUE(cell(1, ColRx).empty());
+  fill.startEdit()->setText("446.00625");
+  fill.nameEdit()->setText("PMR%d");
+  fill.accept();
+  EXPECT_EQ(fill.result(), QDialog::Accepted);
+  EXPECT_EQ(shown(4, ColName), "PMR4");
+  EXPECT_EQ(doc->undoStack()->count(), 1);
+
+  FindReplaceDialog find(*view);
+  find.show();
+  find.findEdit()->setText("pmr");
+  EXPECT_EQ(find.status(), "4 name(s) hold the text.");
+  EXPECT_NE(table()->item(2, ColName)->background(), table()->item(5, ColName)->background());
+  find.replaceEdit()->setText("CHANNEL");
+  find.replaceAll();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.contains("\"CHANNEL1\": longer than a name holds"));
+  EXPECT_EQ(shown(1, ColName), "PMR1");
+  find.replaceEdit()->setText("CH");
+  find.replaceAll();
+  EXPECT_EQ(shown(4, ColName), "CH4");
+  EXPECT_EQ(doc->undoStack()->count(), 2);
+  find.hide();
+  EXPECT_EQ(table()->item(2, ColName)->background(), table()->item(5, ColName)->background());
 }
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {

@@ -186,7 +186,12 @@ void CProgramView::fillTable() {
 }
 
 void CProgramView::setCellText(int row, int column, const std::string& cellText) {
-  table_->item(row - 1, column)->setText(qs(cellText));
+  QTableWidgetItem* item = table_->item(row - 1, column);
+  item->setText(qs(cellText));
+  if (column != ColName) return;
+  // A name holding the text Find marks keeps its mark through every change.
+  static const QColor kMarked(255, 226, 150);
+  item->setBackground(nameHolds(cellText, marked_, markCase_) ? QBrush(kMarked) : QBrush());
 }
 
 void CProgramView::setRowTexts(int row, const RowTexts& texts) {

@@ -16,9 +16,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "channels/ChannelEditing.h"
 #include "channels/ChannelGrid.h"
+#include "channels/ChannelPlan.h"
 #include "gui/CProgramDoc.h"
 #include "gui/Prompts.h"
 
@@ -64,6 +66,27 @@ class CProgramView : public QWidget {
   void moveSelection(int delta);
   // Widens the selection to whole channel rows.
   void selectWholeRows();
+
+  // The channel plan (CProgramViewPlan.cpp); each command commits the open editor
+  // first and is one change of the document.
+  // The selected channel rows when more than one is selected; nullopt otherwise.
+  [[nodiscard]] std::optional<ChannelSpan> selectedSpan() const;
+  void sortChannels(SortKey key, ChannelSpan span);
+  // Compact Channels: over the selected rows, else over every channel.
+  void compactChannels();
+  // Fill Down (Ctrl+D); refusals are listed in one message.
+  void fillDown();
+  // Fills rows as a series: the message listing the refusals (nothing changed),
+  // empty when it filled.
+  [[nodiscard]] QString fillSeries(ChannelSpan rows, const SeriesPlan& plan);
+  // Marks the name cells holding text (none for an empty text); how many there are.
+  int highlightNames(const QString& text, bool matchCase);
+  // Makes the next row below the current one (round past the end) whose name holds
+  // the marked text current; false when none does.
+  bool findNextName();
+  // Replaces the marked text in the names, of the current row only or of every
+  // row: the refusals' message, empty when none; changed counts the names changed.
+  [[nodiscard]] QString replaceInNames(const QString& replacement, bool currentOnly, int& changed);
 
   // Follows the transfers of the document: commits before, refreshes after.
   void bindTransfers(TransferController& transfers);
@@ -160,6 +183,9 @@ class CProgramView : public QWidget {
   CellEditSession session_;
   QPointer<TransferController> transfers_;
   QList<QAction*> contextActions_;
+  // The text Find marks in the names, and whether its case counts.
+  std::string marked_;
+  bool markCase_ = false;
 };
 
 }  // namespace radio::gui

@@ -226,7 +226,11 @@ bool CProgramView::editingKeyEvent(QObject* watched, QKeyEvent* key) {
     const bool manyCells = range.rows() > 1 || range.columns() > 1;
     const bool clipboardKey =
         key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste);
-    if ((manyCells && clipboardKey) || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+    // Fill Down, Find and Replace reach the grid from an open editor too.
+    const bool planKey = key->modifiers() == Qt::ControlModifier &&
+                         (key->key() == Qt::Key_D || key->key() == Qt::Key_F || key->key() == Qt::Key_H);
+    if ((manyCells && clipboardKey) || planKey || key->matches(QKeySequence::Undo) ||
+        key->matches(QKeySequence::Redo) ||
         (key->key() == Qt::Key_Z && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))) {
       key->ignore();
       return true;

@@ -8,7 +8,11 @@
 #include <QWidget>
 
 #include "channels/widgets/CProgramView.h"
+#include "channels/widgets/FillSeriesDialog.h"
+#include "channels/widgets/FindReplaceDialog.h"
+#include "channels/widgets/SortChannelsDialog.h"
 #include "gui/CProgramDoc.h"
+#include "gui/Prompts.h"
 #include "shell/widgets/CChildFrame.h"
 
 namespace radio::gui {
@@ -52,6 +56,24 @@ EditCommands::EditCommands(QWidget* window, std::function<CChildFrame*()> active
   add(MoveUp, tr("Move &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, [](CProgramView& view) { view.moveSelection(-1); });
   add(MoveDown, tr("Move Do&wn"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
       [](CProgramView& view) { view.moveSelection(1); });
+  add(SortChannels, tr("&Sort Channels..."), {}, [this](CProgramView& view) {
+    view.commitEdit();
+    SortChannelsDialog dialog(view, window_);
+    (void)runDialog(dialog);
+  });
+  add(CompactChannels, tr("&Compact Channels"), {}, &CProgramView::compactChannels);
+  add(FillDown, tr("Fill &Down"), {QKeySequence(Qt::CTRL | Qt::Key_D)}, &CProgramView::fillDown);
+  add(FillSeries, tr("&Fill Series..."), {}, [this](CProgramView& view) {
+    view.commitEdit();
+    // The selected channels, or the current one; the window lets the rows be changed.
+    const int top = std::min(view.selectedRange().top, kLastChannel);
+    FillSeriesDialog dialog(view, view.selectedSpan().value_or(ChannelSpan{top, top}), window_);
+    (void)runDialog(dialog);
+  });
+  add(Find, tr("Fi&nd..."), {QKeySequence(Qt::CTRL | Qt::Key_F)},
+      [this](CProgramView& view) { openFindReplace(view, false); });
+  add(Replace, tr("R&eplace..."), {QKeySequence(Qt::CTRL | Qt::Key_H)},
+      [this](CProgramView& view) { openFindReplace(view, true); });
   const auto separator = [this] {
     auto* a = new QAction(this);
     a->setSeparator(true);
@@ -59,7 +81,11 @@ EditCommands::EditCommands(QWidget* window, std::function<CChildFrame*()> active
   };
   // The channel-row commands have a menu of their own, whose letters would meet
   // Undo's and Redo's in one list; in the grid's context menu they are a submenu.
-  channelActions_ = {action(InsertChannel), action(RemoveChannel), action(MoveUp), action(MoveDown)};
+  channelActions_ = {action(InsertChannel),   action(RemoveChannel), action(MoveUp),
+                     action(MoveDown),        separator(),           action(SortChannels),
+                     action(CompactChannels), separator(),           action(FillDown),
+                     action(FillSeries),      separator(),           action(Find),
+                     action(Replace)};
   auto* channels = new QMenu(tr("C&hannels"), window_);
   channels->addActions(channelActions_);
   gridActions_ = {action(Undo),  action(Redo),   separator(), action(Cut),           action(Copy),
@@ -99,6 +125,20 @@ void EditCommands::addToMenu(QMenu* menu) {
 }
 
 void EditCommands::addChannelsTo(QMenu* menu) { menu->addActions(channelActions_); }
+
+void EditCommands::openFindReplace(CProgramView& view, bool replace) {
+  view.commitEdit();
+  // One window, over the active document's grid.
+  if (findReplace_ && findReplace_->view() != &view) findReplace_->close();
+  if (!findReplace_) findReplace_ = new FindReplaceDialog(view, window_);
+  findReplace_->show();
+  findReplace_->raise();
+  findReplace_->activateWindow();
+  if (replace)
+    findReplace_->focusReplace();
+  else
+    findReplace_->focusFind();
+}
 
 void EditCommands::update(bool transferRunning) {
   busy_ = transferRunning;

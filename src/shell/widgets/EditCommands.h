@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's editing commands of the main window: Undo and Redo named after the
 // step they take back or repeat, the clipboard, Delete, Insert/Remove Channel,
-// Move Up/Down and the Undo History window. They act on the active document window.
+// Move Up/Down, the channel plan (sort, compact, fill, find and replace) and the
+// Undo History window. They act on the active document window.
 #pragma once
 
 #include <QMap>
@@ -23,7 +24,25 @@ class EditCommands : public QObject {
   Q_OBJECT
 
  public:
-  enum Id { Undo, Redo, UndoHistory, Cut, Copy, Paste, Delete, InsertChannel, RemoveChannel, MoveUp, MoveDown };
+  enum Id {
+    Undo,
+    Redo,
+    UndoHistory,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    InsertChannel,
+    RemoveChannel,
+    MoveUp,
+    MoveDown,
+    SortChannels,
+    CompactChannels,
+    FillDown,
+    FillSeries,
+    Find,
+    Replace,
+  };
 
   // The commands' shortcuts work anywhere in window.
   EditCommands(QWidget* window, std::function<CChildFrame*()> activeFrame);
@@ -43,6 +62,8 @@ class EditCommands : public QObject {
   QAction* add(Id id, const QString& label, const QList<QKeySequence>& keys, std::function<void(CProgramView&)> run);
   [[nodiscard]] CProgramView* activeView() const;
   void refreshUndoTexts();
+  // Find and Replace over view, the cursor in the replacement when replace.
+  void openFindReplace(CProgramView& view, bool replace);
 
   QWidget* window_;
   std::function<CChildFrame*()> activeFrame_;
@@ -51,6 +72,7 @@ class EditCommands : public QObject {
   QList<QAction*> gridActions_;
   QList<QAction*> channelActions_;
   QPointer<QWidget> history_;
+  QPointer<class FindReplaceDialog> findReplace_;
   bool busy_ = false;
 };
 
