@@ -83,6 +83,7 @@ struct LinkOptions {
   std::string port;
   int retries = 0;
   bool quiet = false;
+  bool bytes = false;  // a verify lists the bytes no field shows instead of counting them
   Language lang = Language::English;
 };
 
@@ -100,6 +101,7 @@ std::optional<int> parseLinkOptions(const std::string& command, const Args& args
     }
   }
   options.quiet = args.has("--quiet");
+  options.bytes = args.has("--bytes");
   if (!languageOption(args, options.lang)) return kExitUsage;
   return std::nullopt;
 }
@@ -264,8 +266,9 @@ std::optional<int> refuseDamagedImage(const RadioImage& document, const BandStat
 // differs, the link's code when the radio could not be read back.
 int reportVerify(const VerifyResult& result, const LinkOptions& options) {
   if (!result.link.ok()) return finishLink(result.link);
-  for (const std::string& line : result.differences) std::cout << line << '\n';
-  if (result.differences.empty()) {
+  for (const std::string& line : comparisonLines(result.comparison, options.bytes, options.lang))
+    std::cout << line << '\n';
+  if (result.comparison.same()) {
     if (!options.quiet)
       std::cout << Text{"verify: the radio holds the document", "校验：电台数据与文档一致"}.in(options.lang) << '\n';
     return kExitOk;
@@ -355,7 +358,7 @@ int runRead(const std::vector<std::string>& argv) {
 }
 
 int runWrite(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify", "--force"});
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify", "--force", "--bytes"});
   if (!args.ok()) return usage("write", args.error());
   if (const auto extra = extraArgument("write", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
@@ -378,7 +381,7 @@ int runWrite(const std::vector<std::string>& argv) {
 }
 
 int runVerify(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet"});
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--bytes"});
   if (!args.ok()) return usage("verify", args.error());
   if (const auto extra = extraArgument("verify", args, 1)) return *extra;
   if (args.positional().size() != 1) return usage("verify", "give one FILE.dat to compare with the radio");
@@ -503,8 +506,8 @@ Command readCommand() {
 
 Command writeCommand() {
   return {"write", "write a document into the radio",
-          std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify] [--force] [--retry N]\n"
-                      "                           [--quiet] [--lang en|zh]\n"
+          std::string("Usage: radioprog-cli write --port DEVICE FILE.dat [--verify [--bytes]] [--force]\n"
+                      "                           [--retry N] [--quiet] [--lang en|zh]\n"
                       "Sends FILE.dat as the application sends it after opening it and choosing\n"
                       "Write. The file itself is not changed.\n"
                       "Before the port is opened the document is checked: the radio password must\n"
@@ -512,19 +515,22 @@ Command writeCommand() {
                       "frequencies (decimal digits) inside the bands in force. A document that\n"
                       "fails has each problem listed on stderr and is not sent (exit 16).\n"
                       "--force   sends it anyway, after listing the problems.\n"
-                      "--verify  reads the radio back afterwards and compares it as 'verify' does.\n") +
+                      "--verify  reads the radio back afterwards and compares it as 'verify' does.\n"
+                      "--bytes   with --verify: lists the bytes no field shows, as 'verify --bytes'.\n") +
               kExitCodeHelp,
           runWrite};
 }
 
 Command verifyCommand() {
   return {"verify", "compare the radio with a document, writing nothing",
-          std::string("Usage: radioprog-cli verify --port DEVICE FILE.dat [--retry N] [--quiet] [--lang en|zh]\n"
+          std::string("Usage: radioprog-cli verify --port DEVICE FILE.dat [--bytes] [--retry N] [--quiet]\n"
+                      "                            [--lang en|zh]\n"
                       "Reads the radio (the handshake and blocks of a read; nothing is written) and\n"
                       "compares it with what a write of FILE.dat would leave in it: every area a\n"
                       "write sends, with the radio's own bit that the handshake keeps. Differences\n"
-                      "are printed as 'diff' prints them (document -> radio). Exit 0 when they\n"
-                      "agree, 20 when they differ.\n") +
+                      "are printed as 'diff' prints them (document -> radio): channel fields,\n"
+                      "settings, then one line counting the bytes no field shows; --bytes lists\n"
+                      "those as address ranges instead. Exit 0 when they agree, 20 when they differ.\n") +
               kExitCodeHelp,
           runVerify};
 }

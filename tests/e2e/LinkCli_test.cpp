@@ -4,6 +4,8 @@
 // loaded); the timing figures come from the benchmark.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -226,11 +228,17 @@ TEST_F(LinkCli, WriteVerifyAndSquelchAgainstTheRadio) {
             "U Narrow Squelch Tuning\t-23\n");
   const RadioMemory afterWrite = stopRadio();
 
-  // A later edit: verify names it and writes nothing.
+  // A later edit and a byte no field shows: verify names the one, counts the
+  // other (--bytes lists it) and writes nothing.
   device = startRadio(afterWrite);
   ASSERT_EQ(cli({"edit", doc, "1", "name=BASE"}), 0);
+  std::string edited = readFile(doc);
+  edited[0x0C20] = static_cast<char>(edited[0x0C20] ^ 1);
+  std::ofstream(doc, std::ios::binary) << edited;
   EXPECT_EQ(cliToRadio({"verify", "--port", device, doc, "--quiet"}), 20);
-  EXPECT_EQ(cliOut(), "channel 1: name: BASE -> CALL\n");
+  EXPECT_EQ(cliOut(), "channel 1: name: BASE -> CALL\n1 byte no field shows differs\n");
+  EXPECT_EQ(cliToRadio({"verify", "--port", device, doc, "--quiet", "--bytes"}), 20);
+  EXPECT_EQ(cliOut(), "channel 1: name: BASE -> CALL\nbytes 0x0C20-0x0C20\n");
   EXPECT_TRUE(stopRadio() == afterWrite);
 
   // info identifies without a read.
