@@ -82,6 +82,11 @@ TEST_F(PrintCommand, WritesThePdfAndRefusesBadArguments) {
             0);
   EXPECT_NE(pdfText(pdf, 1).find("MSK"), std::string::npos);
   EXPECT_NE(pdfText(pdf, 2).find("信道信息"), std::string::npos);
+  // The channel table: twelve channels on one page, in Chinese.
+  ASSERT_EQ(cli("print '" + dat.string() + "' -o '" + pdf.string() + "' --sections table --lang zh"), 0);
+  EXPECT_EQ(pdfPages(pdf), 1);
+  EXPECT_NE(pdfText(pdf, 1).find("信道列表"), std::string::npos);
+  EXPECT_NE(pdfText(pdf, 1).find("146.52500"), std::string::npos);
 
   const fs::path none = dir_ / "none.pdf";
   EXPECT_EQ(cli("print '" + dat.string() + "' -o '" + none.string() + "' --sections keys"), 2);
