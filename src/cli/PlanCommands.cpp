@@ -69,8 +69,11 @@ int runSort(const std::vector<std::string>& argv) {
   }
   if (!saveDocument(*doc, lang)) return kExitFailure;
   std::ostringstream out;
-  out << (compact ? filled(kCompacted, lang, spanText(span)) : filled(kSorted, lang, spanText(span), lowerAscii(by)))
-      << '\n';
+  // The key as typed, or in Chinese as the grid's column names it.
+  const int column = *key == SortKey::Rx ? ColRx : *key == SortKey::Tx ? ColTx : ColName;
+  const std::string keyText =
+      lang == Language::Chinese ? std::string(trimmed(columnHeader(column, lang))) : lowerAscii(by);
+  out << (compact ? filled(kCompacted, lang, spanText(span)) : filled(kSorted, lang, spanText(span), keyText)) << '\n';
   if (const unsigned after = doc->image().field(field::kPriorityChannel); after != priorityBefore)
     out << filled(kPriority, lang, priorityText(priorityBefore, lang), priorityText(after, lang)) << '\n';
   std::cout << out.str();

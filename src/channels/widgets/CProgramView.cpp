@@ -443,9 +443,14 @@ bool CProgramView::frequencyKeyPassesFilter(const QKeyEvent& key) const {
     case Qt::Key_Period: return keypad || !shift;
     // A transmit offset: one sign, in front.
     case Qt::Key_Plus:
-    case Qt::Key_Minus:
-      return table_->currentColumn() == ColTx && frequencyEdit_->cursorPosition() == 0 &&
-             !isOffsetText(frequencyEdit_->text().toStdString());
+    case Qt::Key_Minus: {
+      // The text the key would leave (it replaces a selection) must be one the editor takes.
+      QString after = frequencyEdit_->text();
+      const int at =
+          frequencyEdit_->hasSelectedText() ? frequencyEdit_->selectionStart() : frequencyEdit_->cursorPosition();
+      after.replace(at, static_cast<int>(frequencyEdit_->selectedText().size()), key.text());
+      return frequencyEditorTakes(table_->currentColumn(), ss(after));
+    }
     default: break;
   }
   if (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9) return keypad || !shift;
