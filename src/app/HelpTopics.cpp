@@ -7,12 +7,12 @@
 namespace radio {
 namespace {
 
-constexpr std::array<WindowHelp, 17> kWindows{
+constexpr std::array<WindowHelp, 18> kWindows{
     windowhelp::kChannelView, windowhelp::kMainFrame,     windowhelp::kOptionalFeatures, windowhelp::kProductInfo,
     windowhelp::kDtmf,        windowhelp::kProcess,       windowhelp::kTwoTone,          windowhelp::kMsk,
     windowhelp::kPrintList,   windowhelp::kKeyAssign,     windowhelp::kSquelchTuning,    windowhelp::kPortSetting,
     windowhelp::kDifferences, windowhelp::kImportPreview, windowhelp::kSortChannels,     windowhelp::kFillSeries,
-    windowhelp::kFindReplace,
+    windowhelp::kFindReplace, windowhelp::kFleet,
 };
 
 }  // namespace
@@ -45,6 +45,7 @@ std::string helpPageForContext(int contextId) {
     case 32820: return "import.html";   // Import Channels
     case 32833: return "compare.html";  // Compare With
     case 32777: return "port.html";
+    case 32835: return "fleet.html";
     case 32786: return "product.html";
     case 32788: return "optional.html";
     case 32789: return "dtmf.html";

@@ -38,6 +38,7 @@ inline constexpr WindowHelp kImportPreview{211, "import.html"};
 inline constexpr WindowHelp kSortChannels{212, "channelplan.html"};
 inline constexpr WindowHelp kFillSeries{213, "channelplan.html"};
 inline constexpr WindowHelp kFindReplace{214, "channelplan.html"};
+inline constexpr WindowHelp kFleet{205, "fleet.html"};  // Program Several Radios, its setup and its window
 }  // namespace windowhelp
 
 // The contents page that "Help Topics" opens.

@@ -71,6 +71,11 @@ std::optional<std::string> Args::value(const std::string& option) const {
   return it->second.back();
 }
 
+std::vector<std::string> Args::values(const std::string& option) const {
+  const auto it = options_.find(option);
+  return it == options_.end() ? std::vector<std::string>{} : it->second;
+}
+
 int fail(const std::string& message, int code) {
   std::cerr << "radioprog-cli: " << message << '\n';
   return code;

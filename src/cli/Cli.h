@@ -54,6 +54,8 @@ class Args {
   [[nodiscard]] bool helpRequested() const { return help_; }
   [[nodiscard]] bool has(const std::string& option) const;
   [[nodiscard]] std::optional<std::string> value(const std::string& option) const;
+  // Every value of an option given more than once, in order.
+  [[nodiscard]] std::vector<std::string> values(const std::string& option) const;
   [[nodiscard]] const std::vector<std::string>& positional() const { return positional_; }
 
  private:

@@ -35,6 +35,8 @@ Command squelchCommand();
 Command portsCommand();
 // LinkSimulate.cpp
 Command simulateCommand();
+// FleetCommand.cpp
+Command fleetCommand();
 // PrintCommand.cpp
 Command printCommand();
 #endif
@@ -63,6 +65,7 @@ const std::vector<Command>& commands() {
       squelchCommand(),
       portsCommand(),
       simulateCommand(),
+      fleetCommand(),
       printCommand(),
 #endif
   };

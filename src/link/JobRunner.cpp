@@ -3,6 +3,7 @@
 
 #include <ctime>
 #include <thread>
+#include <vector>
 
 namespace radio {
 namespace {
@@ -14,15 +15,14 @@ constexpr Text kPartialWrite{"The radio holds a partial write: write the documen
 constexpr Text kWriteCancelled{"Write cancelled.", "写入已取消。"};
 constexpr Text kVerifying{"Verifying ", "正在校验 "};
 
-// A write that stopped after the radio took part of it says so, after the
-// interruption's own message or after "Write cancelled.".
+}  // namespace
+
+// After the interruption's own message or after "Write cancelled.".
 void notePartialWrite(LinkResult& result, Language lang) {
   if (!result.partialWrite) return;
   std::string text = result.text.empty() ? std::string(kWriteCancelled.in(lang)) : result.text;
   result.text = text + "\n" + kPartialWrite.in(lang);
 }
-
-}  // namespace
 
 LinkResult noPortChosen(Language lang) {
   LinkResult result;
@@ -165,6 +165,29 @@ void JobRunner::transfer(Link& link) {
     // The write's own result stays in link; the verify's is in verify->link.
     result_.verify = verifyRadio(link, job_.image, job_.context, verifyCallbacks());
   }
+}
+
+struct WorkerGroup::Workers {
+  std::vector<std::thread> threads;
+  std::function<void(std::size_t)> work;
+};
+
+WorkerGroup::WorkerGroup() : workers_(std::make_unique<Workers>()) {}
+
+WorkerGroup::~WorkerGroup() { wait(); }
+
+bool WorkerGroup::started() const { return !workers_->threads.empty(); }
+
+bool WorkerGroup::start(std::size_t count, std::function<void(std::size_t index)> work) {
+  if (started()) return false;
+  workers_->work = std::move(work);
+  for (std::size_t i = 0; i < count; ++i) workers_->threads.emplace_back([this, i] { workers_->work(i); });
+  return true;
+}
+
+void WorkerGroup::wait() {
+  for (std::thread& thread : workers_->threads) thread.join();
+  workers_->threads.clear();
 }
 
 }  // namespace radio

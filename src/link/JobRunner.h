@@ -93,6 +93,9 @@ struct JobEvents {
   std::function<void()> finished;
 };
 
+// A write that stopped after the radio took part of it says so in its text.
+void notePartialWrite(LinkResult& result, Language lang);
+
 // The text a job ends with when no port is chosen.
 [[nodiscard]] LinkResult noPortChosen(Language lang);
 
@@ -137,6 +140,27 @@ class JobRunner {
   std::mutex mutex_;
   std::condition_variable answered_;
   std::optional<bool> retry_;  // the answer to the pending question
+};
+
+// Workers side by side, one per index: the fleet runs one per port. The work
+// itself says how it ends; the group only starts and joins.
+class WorkerGroup {
+ public:
+  WorkerGroup();
+  // Waits for every worker (the work must end on its own).
+  ~WorkerGroup();
+  WorkerGroup(const WorkerGroup&) = delete;
+  WorkerGroup& operator=(const WorkerGroup&) = delete;
+
+  // Runs work(0) .. work(count - 1), each on a worker of its own; false (nothing
+  // started) while the workers of an earlier start have not been waited for.
+  bool start(std::size_t count, std::function<void(std::size_t index)> work);
+  [[nodiscard]] bool started() const;
+  void wait();
+
+ private:
+  struct Workers;  // the threads, known only where they are started
+  std::unique_ptr<Workers> workers_;
 };
 
 }  // namespace radio

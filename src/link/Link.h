@@ -10,7 +10,9 @@
 //   else if (r.bytes.size() < 12) ...      // timed out: fewer bytes arrived
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -48,6 +50,12 @@ class Link {
   // link is used blocking).
   virtual void purgeAll() = 0;
   virtual void sleepMs(int milliseconds) = 0;
+  // The link's clock in milliseconds: the steady clock, or a virtual link's own,
+  // so that waits measured by it pass as its sleeps do.
+  [[nodiscard]] virtual std::int64_t clockMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
 
   // Convenience for a single byte.
   [[nodiscard]] bool writeByte(Byte b) { return write(std::span<const Byte>(&b, 1)); }

@@ -21,13 +21,30 @@ bool LinkSession::attemptWakeUp() {
   for (const Byte b : kWakeUp) {
     link_.sleepMs(2);
     if (mode_ == Mode::Transfer) link_.purgeBuffers();
-    if (!link_.writeByte(b)) return false;
+    if (!link_.writeByte(b)) return !(deviceFailed_ = true);
   }
   const ReadResult first = link_.read(1);
-  if (first.error) return false;
+  if (first.error) return !(deviceFailed_ = true);
   if (first.bytes.size() == 1 && first.bytes[0] == kAck) return true;
   const ReadResult second = link_.read(1);
+  deviceFailed_ = second.error;
   return !second.error && second.bytes.size() == 1 && second.bytes[0] == kAck;
+}
+
+std::optional<std::vector<Byte>> LinkSession::probe() {
+  deviceFailed_ = false;
+  if (!attemptWakeUp()) return std::nullopt;
+  link_.sleepMs(1);
+  link_.purgeBuffers();
+  if (!link_.write(kIdentify)) return std::nullopt;
+  ReadResult reply = link_.read(kIdentityReplyMax);
+  if (reply.error || reply.bytes.size() < kIdentityReplyMax) return std::nullopt;
+  link_.purgeBuffers();
+  if (!link_.writeByte(kAck)) return std::nullopt;
+  link_.purgeBuffers();
+  link_.sleepMs(1);
+  if (!expectAck()) return std::nullopt;
+  return std::move(reply.bytes);
 }
 
 std::optional<LinkOutcome> LinkSession::wake() {

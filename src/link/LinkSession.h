@@ -31,6 +31,13 @@ class LinkSession {
   // after 15 unanswered attempts. The attempt counter runs on across calls.
   [[nodiscard]] std::optional<LinkOutcome> wake();
 
+  // One quiet look for a radio: a single wake-up attempt, Identify and its
+  // acknowledge, never a question or a status text. The radio's 8-byte identify
+  // reply when it answered all of it; nothing otherwise (deviceFailed() then says
+  // whether the port itself failed).
+  [[nodiscard]] std::optional<std::vector<Byte>> probe();
+  [[nodiscard]] bool deviceFailed() const { return deviceFailed_; }
+
   // What the identification steps learn of the radio.
   struct Identity {
     std::vector<Byte> block;  // the first block of the identification row
@@ -68,6 +75,7 @@ class LinkSession {
   const LinkCallbacks& callbacks_;
   Mode mode_;
   int attempts_ = 1;
+  bool deviceFailed_ = false;
 };
 
 }  // namespace radio

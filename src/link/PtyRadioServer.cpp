@@ -132,6 +132,7 @@ PtyRadioServer::End PtyRadioServer::serve(const std::atomic<bool>& stop) {
       return End::Disconnected;
     }
     sendDue(now);
+    if (onTurn) onTurn();
 
     std::int64_t waitNs = 50'000'000;
     if (!toRadio_.empty()) waitNs = std::min(waitNs, toRadio_.front().atNs - now);

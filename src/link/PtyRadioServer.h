@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "link/VirtualRadio.h"
@@ -48,6 +49,11 @@ class PtyRadioServer {
     std::int64_t lateNs = 0;
   };
   [[nodiscard]] Turns turns() const { return {turnsNs_.load(), turnCount_.load(), lateNs_.load()}; }
+
+  // Called on each turn of serve(), at least every 50 ms and never while a byte
+  // is being handed over: where a simulation takes its radio away or brings a
+  // new one (VirtualRadio::takeAway, replaceWithNew).
+  std::function<void()> onTurn;
 
   enum class End { Stopped, Disconnected, Failed };
   // Serves until stop is set (seen within 50 ms), the radio disconnects (the

@@ -77,6 +77,21 @@ VirtualRadio::VirtualRadio(const RadioMemory& memory, RadioFaults faults)
       memory_[radioaddr::kPassword + i] =
           i < faults_.password->size() ? static_cast<Byte>((*faults_.password)[i]) : 0xFF;
   }
+  initial_ = memory_;
+}
+
+void VirtualRadio::replaceWithNew() {
+  memory_ = initial_;
+  state_ = State::Idle;
+  wakeIndex_ = 0;
+  identifyStarted_ = false;
+  frame_.clear();
+  readReplied_ = false;
+  replyBlock_.reset();
+  disconnected_ = false;
+  away_ = false;
+  wakeUps_ = blocksRead_ = blocksWritten_ = 0;
+  ++number_;
 }
 
 void VirtualRadio::violation(const std::string& what) {
@@ -84,7 +99,7 @@ void VirtualRadio::violation(const std::string& what) {
 }
 
 void VirtualRadio::receive(Byte b, std::vector<Byte>& out) {
-  if (disconnected_ || faults_.silent) return;
+  if (disconnected_ || away_ || faults_.silent) return;
 
   // A request being collected takes every byte, whatever its value.
   if (!frame_.empty()) {

@@ -59,6 +59,21 @@ class VirtualRadio {
   [[nodiscard]] int blocksRead() const { return blocksRead_; }
   [[nodiscard]] int blocksWritten() const { return blocksWritten_; }
 
+  // The radio is taken off the cable: it hears nothing until a new one comes.
+  void takeAway() { away_ = true; }
+  // The same radio back on the cable (restarted: its protocol state from the start).
+  void putBack() {
+    away_ = false;
+    state_ = State::Idle;
+  }
+  [[nodiscard]] bool away() const { return away_; }
+  // A new radio on the cable, holding the memory this one started with (its
+  // faults too), with its counters and protocol state from the start. The
+  // violations seen so far are kept.
+  void replaceWithNew();
+  // 1 for the first radio, counting every replaceWithNew().
+  [[nodiscard]] int number() const { return number_; }
+
   // Called after every write request has been stored (address, length).
   std::function<void(std::uint16_t address, std::size_t length)> onWritten;
 
@@ -71,7 +86,10 @@ class VirtualRadio {
   [[nodiscard]] static int blockOf(std::uint16_t address) { return address / 8; }
 
   RadioMemory memory_;
+  RadioMemory initial_;  // the memory a new radio holds
   RadioFaults faults_;
+  bool away_ = false;
+  int number_ = 1;
   State state_ = State::Idle;
   std::size_t wakeIndex_ = 0;  // wake-up bytes matched so far
   bool identifyStarted_ = false;

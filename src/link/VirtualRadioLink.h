@@ -40,6 +40,7 @@ class VirtualRadioLink : public Link {
   void purgeBuffers() override;
   void purgeAll() override;
   void sleepMs(int milliseconds) override;
+  [[nodiscard]] std::int64_t clockMs() override { return nowNs_ / 1'000'000; }
 
   [[nodiscard]] std::int64_t nowUs() const { return nowNs_ / 1000; }
   [[nodiscard]] const std::vector<Event>& log() const { return log_; }

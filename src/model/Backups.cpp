@@ -64,16 +64,19 @@ std::string backupModelName(const RadioImage& image, const std::vector<std::stri
   return name.empty() ? "radio" : name;
 }
 
-std::string backupFileName(std::time_t when, std::string_view model, int suffix) {
+std::string localTimeText(std::time_t when, const char* format) {
   std::tm local{};
 #ifdef _WIN32
   localtime_s(&local, &when);
 #else
   localtime_r(&when, &local);
 #endif
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H%M%S", &local);
-  std::string name = std::string(stamp) + "_" + std::string(model);
+  char text[64];
+  return std::strftime(text, sizeof text, format, &local) > 0 ? text : "";
+}
+
+std::string backupFileName(std::time_t when, std::string_view model, int suffix) {
+  std::string name = localTimeText(when, "%Y-%m-%d_%H%M%S") + "_" + std::string(model);
   if (suffix > 1) name += "-" + std::to_string(suffix);
   return name + ".dat";
 }

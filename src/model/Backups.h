@@ -34,6 +34,9 @@ using Environment = std::function<std::optional<std::string>(const char* name)>;
 // into '-'; "radio" when the image names no model of the list.
 [[nodiscard]] std::string backupModelName(const RadioImage& image, const std::vector<std::string>& models);
 
+// The local time as strftime writes it in format (up to 63 characters).
+[[nodiscard]] std::string localTimeText(std::time_t when, const char* format);
+
 // YYYY-MM-DD_HHMMSS_<model>.dat in local time; suffix n > 1 adds "-n" before ".dat".
 [[nodiscard]] std::string backupFileName(std::time_t when, std::string_view model, int suffix = 1);
 

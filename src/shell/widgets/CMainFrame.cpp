@@ -44,6 +44,7 @@
 #include "features/widgets/CSquelchTuningDlg.h"
 #include "features/widgets/CTwoToneDlg.h"
 #include "link/widgets/CPortSettingDlg.h"
+#include "link/widgets/FleetWindow.h"
 #include "model/Backups.h"
 #include "model/ImageCheck.h"
 #include "print/widgets/ReportPrinter.h"
@@ -77,6 +78,7 @@ constexpr std::pair<int, unsigned> kCommandNeeds[] = {
     {cmd::kWrite, kShownDocument | kNoTransfer},
     {cmd::kVerify, kShownDocument | kNoTransfer},
     {cmd::kIdentifyRadio, kShownDocument | kNoTransfer},
+    {cmd::kProgramFleet, kShownDocument | kNoTransfer},
     {cmd::kCompareWith, kShownDocument | kNoTransfer},
     {cmd::kProductInformation, kShownDocument | kNoTransfer},
     {cmd::kOptionalFeatures, kShownDocument | kNoTransfer},
@@ -210,6 +212,15 @@ void CMainFrame::createActions() {
      [this] {
        if (CChildFrame* frame = shownChildFrame()) frame->transfers().startIdentify();
      });
+  on(addCommand(cmd::kProgramFleet, tr("Program &Several Radios..."), {},
+                tr("Write the document into many radios, several ports at once, each verified and logged")),
+     [this] {
+       CChildFrame* frame = shownChildFrame();
+       if (!frame || frame->transferRunning()) return;
+       frame->view().commitEdit();
+       frame->view().storeGrid();
+       programFleet(frame->document().image(), state_, this);
+     });
   // Kept in the program's settings, where each write asks for it; on by default.
   QAction* verifyAfterWrite = addCommand(cmd::kVerifyAfterWrite, tr("Verify &after Writing"), {},
                                          tr("Read the radio back after each write and compare it with the document"));
@@ -297,6 +308,8 @@ void CMainFrame::createMenus() {
   programMenu_->addAction(action(cmd::kWrite));
   programMenu_->addSeparator();
   for (int id : {cmd::kVerify, cmd::kIdentifyRadio, cmd::kVerifyAfterWrite}) programMenu_->addAction(action(id));
+  programMenu_->addSeparator();
+  programMenu_->addAction(action(cmd::kProgramFleet));
 
   setupMenu_ = menuBar()->addMenu(tr("&Setup"));
   setupMenu_->addAction(action(cmd::kComSetup));

@@ -37,6 +37,7 @@ inline constexpr int kIdentifyRadio = 32831;
 inline constexpr int kVerifyAfterWrite = 32832;
 inline constexpr int kCompareWith = 32833;
 inline constexpr int kOpenBackup = 32834;
+inline constexpr int kProgramFleet = 32835;
 inline constexpr int kToolbar = 59392;
 inline constexpr int kStatusBar = 59393;
 
