@@ -135,10 +135,7 @@ int runFleet(const std::vector<std::string>& argv) {
     done = true;
     ended.notify_all();
   };
-  Fleet fleet([](const std::string& device, Language l) {
-    SerialOpenResult opened = openSerialLink(device, l);
-    return OpenedLink{std::move(opened.link), std::move(opened.failure)};
-  });
+  Fleet fleet(&openSerialPort);
   (void)fleet.start(std::move(options), std::move(events), &log);
   // Ctrl+C: the first lets the radios being written finish, the second cuts them.
   int seen = 0;

@@ -134,6 +134,7 @@ FleetWindow::FleetWindow(FleetOptions options, const QString& logPath, LinkOpene
   table_->setHorizontalHeaderLabels({tr("Port"), tr("State"), tr("Radios ok"), tr("Failed")});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->setFocusPolicy(Qt::NoFocus);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(kState, QHeaderView::Stretch);
   for (int row = 0; row < table_->rowCount(); ++row) {
