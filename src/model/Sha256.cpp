@@ -85,9 +85,13 @@ std::array<std::uint8_t, 32> Sha256::finish() {
 std::string sha256Hex(std::span<const std::uint8_t> bytes) {
   Sha256 sha;
   sha.add(bytes);
+  return digestHex(sha.finish());
+}
+
+std::string digestHex(const std::array<std::uint8_t, 32>& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string out;
-  for (const std::uint8_t b : sha.finish()) {
+  for (const std::uint8_t b : digest) {
     out += kDigits[b >> 4];
     out += kDigits[b & 15];
   }

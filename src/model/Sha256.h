@@ -28,6 +28,8 @@ class Sha256 {
   std::uint64_t length_ = 0;  // bytes added
 };
 
+// 64 lowercase hex digits.
+[[nodiscard]] std::string digestHex(const std::array<std::uint8_t, 32>& digest);
 [[nodiscard]] std::string sha256Hex(std::span<const std::uint8_t> bytes);
 
 }  // namespace radio

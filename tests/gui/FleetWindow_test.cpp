@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The fleet window over in-process virtual radios: each port's row ends saying
 // to take the radio off, the totals count the radios, and the window closes
-// only once the ports have ended. The setup window gives what was chosen.
+// only once the ports have ended.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -73,18 +73,6 @@ TEST(FleetWindow, EscapeWhileRunningStopsAndTheWindowStays) {
   EXPECT_EQ(window.table()->item(0, 1)->text(), QStringLiteral("ended"));
   window.reject();
   EXPECT_FALSE(window.isVisible());
-}
-
-TEST(FleetWindow, SetupGivesThePortsCountAndLog) {
-  FleetSetupDialog setup(QStringLiteral("/tmp/fleet.csv"), true);
-  EXPECT_FALSE(setup.okButton()->isEnabled() && setup.ports().isEmpty());
-  setup.addDevice(QStringLiteral("/dev/pts/7"));
-  setup.addDevice(QStringLiteral("/dev/pts/7"));
-  EXPECT_EQ(setup.ports(), QStringList{QStringLiteral("/dev/pts/7")});
-  EXPECT_TRUE(setup.okButton()->isEnabled());
-  EXPECT_EQ(setup.count(), 10);
-  EXPECT_TRUE(setup.verify());
-  EXPECT_EQ(setup.logPath(), QStringLiteral("/tmp/fleet.csv"));
 }
 
 }  // namespace
