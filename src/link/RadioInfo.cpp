@@ -8,20 +8,6 @@
 #include "model/ChannelCodec.h"
 
 namespace radio {
-namespace {
-
-std::string hexBytes(const std::vector<Byte>& bytes) {
-  std::string out;
-  for (const Byte b : bytes) {
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", b);
-    out += (out.empty() ? "" : " ") + std::string(text);
-  }
-  return out;
-}
-
-}  // namespace
-
 RadioInfo identifyRadio(Link& link, Language lang, const LinkCallbacks& callbacks) {
   RadioInfo info;
   auto end = [&](LinkOutcome outcome) {

@@ -194,14 +194,19 @@ std::string frequencyFieldText(std::span<const Byte> bytes, Language lang) {
   return formatFrequency(decodeFrequencyField(bytes));
 }
 
-std::string rawFieldText(std::span<const Byte> bytes, Language lang) {
+std::string hexBytes(std::span<const Byte> bytes, std::string_view separator) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string text = kRawFieldPrefix.in(lang);
+  std::string text;
   for (const Byte b : bytes) {
+    if (!text.empty()) text += separator;
     text.push_back(kHex[b >> 4]);
     text.push_back(kHex[b & 0x0F]);
   }
   return text;
+}
+
+std::string rawFieldText(std::span<const Byte> bytes, Language lang) {
+  return kRawFieldPrefix.in(lang) + hexBytes(bytes, "");
 }
 
 bool parseRawFieldText(std::string_view text, std::span<Byte> out) {

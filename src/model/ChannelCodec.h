@@ -44,6 +44,9 @@ struct ParsedFrequency {
 // One byte holding two decimal digits (both nibbles 0-9).
 [[nodiscard]] constexpr bool isDigitPair(Byte b) { return (b >> 4) <= 9 && (b & 0x0F) <= 9; }
 
+// The bytes in upper-case hex, two digits each, separator between them: "00 0A FF".
+[[nodiscard]] std::string hexBytes(std::span<const Byte> bytes, std::string_view separator = " ");
+
 // A frequency or tone field whose bytes are not digit pairs (only a damaged file
 // or a misbehaving radio holds one) has no value the grid could show. Its cell
 // says so and carries the bytes in hex, in image order: "Invalid 000000FA",

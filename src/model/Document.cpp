@@ -32,20 +32,8 @@ RadioImage newDocumentImage(BandRecord& bandRecord) {
   return image;
 }
 
-FileResult fileFailure(const Text& pattern, std::initializer_list<std::string> args) {
-  auto fill = [&](std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-        const auto n = static_cast<std::size_t>(text[++i] - '1');
-        if (n < args.size()) out += *(args.begin() + n);
-        continue;
-      }
-      out.push_back(text[i]);
-    }
-    return out;
-  };
-  return {false, fill(pattern.en), fill(pattern.zh)};
+FileResult fileFailure(const Text& pattern, std::initializer_list<std::string_view> args) {
+  return {false, fillText(pattern.en, args), fillText(pattern.zh, args)};
 }
 
 FileResult loadDatFile(const std::filesystem::path& path, RadioImage& image) {

@@ -31,7 +31,7 @@ struct FileResult {
 };
 
 // A failure whose line is pattern with %1, %2, ... replaced by args, in both languages.
-[[nodiscard]] FileResult fileFailure(const Text& pattern, std::initializer_list<std::string> args);
+[[nodiscard]] FileResult fileFailure(const Text& pattern, std::initializer_list<std::string_view> args);
 
 // Loads the first 6144 bytes of a .dat file into image. A shorter or unreadable
 // file is refused and image is left as it was.

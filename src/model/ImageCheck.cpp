@@ -19,32 +19,6 @@ constexpr Text kOutsideBands{"Channel %1: the %2 frequency %3 MHz is outside the
 constexpr Text kReceive{"receive", "接收"};
 constexpr Text kTransmit{"transmit", "发射"};
 
-std::string hexBytes(std::span<const Byte> bytes) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (const Byte b : bytes) {
-    if (!out.empty()) out.push_back(' ');
-    out.push_back(kHex[b >> 4]);
-    out.push_back(kHex[b & 0x0F]);
-  }
-  return out;
-}
-
-std::string fill(const Text& text, Language lang, std::initializer_list<std::string> args) {
-  std::string out;
-  const std::string_view pattern = text.in(lang);
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-      const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
-      if (n < args.size()) out += *(args.begin() + n);
-      ++i;
-      continue;
-    }
-    out.push_back(pattern[i]);
-  }
-  return out;
-}
-
 bool decodes(std::span<const Byte> field) { return std::all_of(field.begin(), field.end(), isDigitPair); }
 
 bool toneDecodes(std::span<const Byte> tone, bool inUse) {
@@ -62,7 +36,7 @@ bool isPasswordFieldValid(const RadioImage& image) {
 std::vector<std::string> writeProblems(const RadioImage& image, const BandLimits& bands, Language lang) {
   std::vector<std::string> problems;
   if (!isPasswordFieldValid(image))
-    problems.push_back(fill(kBadPassword, lang, {hexBytes(image.span(addr::kPassword, addr::kPasswordLength))}));
+    problems.push_back(fillText(kBadPassword.in(lang), {hexBytes(image.span(addr::kPassword, addr::kPasswordLength))}));
   for (int row = 1; row <= kChannelRows; ++row) {
     const auto rec = image.channel(row);
     if (!isChannelInUse(rec)) continue;
@@ -71,13 +45,13 @@ std::vector<std::string> writeProblems(const RadioImage& image, const BandLimits
       const auto field = rec.subspan(offset, 4);
       if (isEmptyFrequencyByte(field[3])) continue;  // a receive-only channel has no transmit frequency
       if (!decodes(field)) {
-        problems.push_back(fill(kNotFrequency, lang, {label, kind.in(lang), hexBytes(field)}));
+        problems.push_back(fillText(kNotFrequency.in(lang), {label, kind.in(lang), hexBytes(field)}));
         continue;
       }
       const std::int32_t value = decodeFrequencyField(field);
       if (!bands.contains(value))
         problems.push_back(
-            fill(kOutsideBands, lang, {label, kind.in(lang), formatFrequency(value), bandsText(bands, lang)}));
+            fillText(kOutsideBands.in(lang), {label, kind.in(lang), formatFrequency(value), bandsText(bands, lang)}));
     }
   }
   return problems;

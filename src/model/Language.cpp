@@ -37,6 +37,19 @@ const char* messageText(MessageId id, Language lang) {
   return "";
 }
 
+std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+      const auto n = static_cast<std::size_t>(pattern[++i] - '1');
+      if (n < args.size()) out += *(args.begin() + n);
+      continue;
+    }
+    out.push_back(pattern[i]);
+  }
+  return out;
+}
+
 bool parseLanguage(std::string_view name, Language& out) {
   std::string lower(name);
   std::transform(lower.begin(), lower.end(), lower.begin(),

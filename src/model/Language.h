@@ -2,6 +2,7 @@
 // The two interface languages and the program's own texts in both of them.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ enum class MessageId : int {
   // The program's own: a transmit offset (+ or -) on a channel without a receive frequency.
   OffsetWithoutReceive = 70001,
 };
+
+// pattern with %1 .. %9 replaced by the arguments, in one pass (a "%2" inside an
+// argument stays as it is); a number without an argument is left out.
+[[nodiscard]] std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 enum class MessageIcon { None, Stop, Exclamation, Question, Information };
 
