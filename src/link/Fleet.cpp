@@ -12,10 +12,8 @@ namespace radio {
 namespace {
 
 constexpr int kAutomaticRetries = 2;
-constexpr Text kPortFailed{"the port failed", "端口出错"};
 constexpr Text kVerifyDiffers{"verify: the radio differs from the document in %1 places, first: ",
                               "校验：电台与文档有 %1 处不同，第一处："};
-constexpr Text kVerifyFailed{"verify: ", "校验："};
 constexpr Text kVerifyStopped{"verify stopped: the radio holds the whole write, not verified",
                               "校验已停止：电台已完整写入，但未校验"};
 
@@ -159,7 +157,7 @@ std::optional<std::vector<Byte>> Fleet::probe(std::size_t index, Link& link, boo
   auto reply = session.probe();
   if (!reply && session.deviceFailed()) {
     failedPort = true;
-    portFailed(index, kPortFailed.in(options_.context.lang));
+    portFailed(index, Text{"the port failed", "端口出错"}.in(options_.context.lang));
   }
   return reply;
 }
@@ -231,7 +229,7 @@ void Fleet::writeRadio(std::size_t index, Link& link, const std::vector<Byte>& i
     if (verify.link.outcome == LinkOutcome::Cancelled)
       line.message = kVerifyStopped.in(lang);
     else if (!verify.link.ok())
-      line.message = kVerifyFailed.in(lang) + verify.link.text;
+      line.message = Text{"verify: ", "校验："}.in(lang) + verify.link.text;
     else if (!verify.differences.empty())
       line.message =
           withCount(kVerifyDiffers, lang, static_cast<int>(verify.differences.size())) + verify.differences.front();

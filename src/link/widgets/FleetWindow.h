@@ -46,9 +46,11 @@ class FleetSetupDialog : public QDialog {
  private:
   void updateOk();
 
+  // The ports, each checkable, with a device typed in below them.
   QListWidget* ports_ = nullptr;
   QLineEdit* device_ = nullptr;
   QCheckBox* verify_ = nullptr;
+  // The count, unless there is no limit.
   QSpinBox* count_ = nullptr;
   QCheckBox* noLimit_ = nullptr;
   QLineEdit* log_ = nullptr;
@@ -92,13 +94,15 @@ class FleetWindow : public QDialog {
   FleetOptions options_;
   QString logPath_;
   FleetLog log_;
+  // A row per port: the port, its state, its radios ok and failed.
   QTableWidget* table_ = nullptr;
   QLabel* totals_ = nullptr;
   QPushButton* stop_ = nullptr;
   bool running_ = false;
+  // The radios started, and those ended ok or failed, in all ports.
+  int started_ = 0;
   int ok_ = 0;
   int failed_ = 0;
-  int started_ = 0;
   Fleet fleet_;  // last: it goes first, while the window's parts are still there
 };
 
