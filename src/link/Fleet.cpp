@@ -17,12 +17,6 @@ constexpr Text kVerifyDiffers{"verify: the radio differs from the document in %1
 constexpr Text kVerifyStopped{"verify stopped: the radio holds the whole write, not verified",
                               "校验已停止：电台已完整写入，但未校验"};
 
-std::string withCount(const Text& text, Language lang, int count) {
-  std::string out = text.in(lang);
-  if (const auto at = out.find("%1"); at != std::string::npos) out.replace(at, 2, std::to_string(count));
-  return out;
-}
-
 std::string oneLine(std::string text) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   return text;
@@ -232,7 +226,7 @@ void Fleet::writeRadio(std::size_t index, Link& link, const std::vector<Byte>& i
       line.message = Text{"verify: ", "校验："}.in(lang) + verify.link.text;
     else if (!verify.differences.empty())
       line.message =
-          withCount(kVerifyDiffers, lang, static_cast<int>(verify.differences.size())) + verify.differences.front();
+          fillText(kVerifyDiffers.in(lang), {std::to_string(verify.differences.size())}) + verify.differences.front();
   }
   line.message = oneLine(line.message);
   line.seconds = static_cast<double>(link.clockMs() - startedMs) / 1000.0;

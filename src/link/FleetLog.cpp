@@ -6,6 +6,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "model/ChannelCodec.h"
+
 namespace radio {
 namespace {
 
@@ -29,12 +31,7 @@ std::string isoLocalTime(std::time_t when) {
 }
 
 std::string fleetLogLine(const FleetRecord& record) {
-  std::string id;
-  for (const Byte b : record.identification) {
-    char hex[4];
-    std::snprintf(hex, sizeof hex, "%02X", b);
-    id += hex;
-  }
+  const std::string id = hexBytes(record.identification, "");
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.1f", record.seconds);
   return isoLocalTime(record.time) + "," + csvField(record.port) + "," +
