@@ -8,8 +8,10 @@
 #include <atomic>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -57,8 +59,10 @@ bool loadMemory(const std::string& path, RadioMemory& memory) {
 // radio is saved to NAME.1, NAME.2, ...
 class Swaps {
  public:
-  Swaps(VirtualRadio& radio, std::optional<std::string> savePath, double everySeconds, double awaySeconds)
+  Swaps(VirtualRadio& radio, std::optional<std::string> savePath, double everySeconds, double awaySeconds,
+        std::function<RadioFaults(int number)> faultsOf)
       : radio_(radio),
+        faultsOf_(std::move(faultsOf)),
         savePath_(std::move(savePath)),
         numbered_(everySeconds > 0),
         everyNs_(static_cast<std::int64_t>(everySeconds * 1e9)),
@@ -85,7 +89,7 @@ class Swaps {
       std::cerr << "radioprog-cli: radio " << radio_.number() << " taken off" << std::endl;
     }
     if (radio_.away() && now >= awayUntilNs_) {
-      radio_.replaceWithNew();
+      radio_.replaceWithNew(faultsOf_(radio_.number() + 1));
       arrivedNs_ = now;
       std::cerr << "radioprog-cli: radio " << radio_.number() << " on the cable" << std::endl;
     }
@@ -114,6 +118,7 @@ class Swaps {
   }
 
   VirtualRadio& radio_;
+  std::function<RadioFaults(int number)> faultsOf_;
   std::optional<std::string> savePath_;
   bool numbered_;
   std::int64_t everyNs_;
@@ -143,20 +148,45 @@ int runSimulate(const std::vector<std::string>& argv) {
   if (const auto extra = extraArgument("simulate", args, 0)) return *extra;
   RadioMemory memory = defaultRadioMemory();
   if (const auto path = args.value("--memory"); path && !loadMemory(*path, memory)) return kExitFailure;
+  // Faults for every radio, and KIND@N for radio N of a row of swapped radios.
   RadioFaults faults;
+  std::map<int, RadioFaults> radioFaults;
+  std::vector<std::pair<int, std::string>> numbered;
   if (const auto list = args.value("--fault")) {
     std::stringstream items(*list);
     std::string item;
-    while (std::getline(items, item, ','))
-      if (const auto error = parseRadioFault(item, faults)) return usage("simulate", *error);
+    while (std::getline(items, item, ',')) {
+      const auto at = item.rfind('@');
+      if (at == std::string::npos) {
+        if (const auto error = parseRadioFault(item, faults)) return usage("simulate", *error);
+        continue;
+      }
+      int number = 0;
+      try {
+        std::size_t used = 0;
+        number = std::stoi(item.substr(at + 1), &used);
+        if (used != item.size() - at - 1 || number < 1) throw std::invalid_argument("");
+      } catch (const std::exception&) {
+        return usage("simulate", "a fault's @ takes a radio number, 1 or more");
+      }
+      numbered.emplace_back(number, item.substr(0, at));
+    }
   }
+  for (const auto& [number, item] : numbered) {
+    auto& own = radioFaults.try_emplace(number, faults).first->second;
+    if (const auto error = parseRadioFault(item, own)) return usage("simulate", *error);
+  }
+  const auto faultsOf = [&](int number) {
+    const auto found = radioFaults.find(number);
+    return found == radioFaults.end() ? faults : found->second;
+  };
   double every = 0;
   double away = 3;
   if (!seconds(args, "--swap-every", every)) return usage("simulate", "--swap-every takes seconds");
   if (!seconds(args, "--away", away)) return usage("simulate", "--away takes seconds");
 
-  VirtualRadio radio(memory, faults);
-  Swaps swaps(radio, args.value("--save"), every, away);
+  VirtualRadio radio(memory, faultsOf(1));
+  Swaps swaps(radio, args.value("--save"), every, away, faultsOf);
   // The memory is saved at the end of each write (its last request is not a full
   // block: the band type byte, or the squelch levels), when the radio is taken
   // off and when the simulation stops.
@@ -204,7 +234,8 @@ Command simulateCommand() {
           "           default: a radio fresh from the factory (band type 3).\n"
           "--pace     every byte takes the time of a 9600-baud wire (10 bits a byte).\n"
           "--save     where the memory is saved after each write and at the end.\n"
-          "--fault    one or more, separated by commas. Blocks are numbered by address/8\n"
+          "--fault    one or more, separated by commas; KIND@N applies to radio N of the\n"
+          "           swapped radios only. Blocks are numbered by address/8\n"
           "           (0..511; the identification is 506 and 507, the squelch levels 510):\n"
           "  silent            never answers\n"
           "  no-identify-ack   answers the wake-up and Identify, not its acknowledge\n"

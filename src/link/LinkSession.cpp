@@ -40,8 +40,9 @@ std::optional<std::vector<Byte>> LinkSession::probe() {
   ReadResult reply = link_.read(kIdentityReplyMax);
   if (reply.error || reply.bytes.size() < kIdentityReplyMax) return std::nullopt;
   link_.purgeBuffers();
+  // No purge after the acknowledge: the radio's own may already be in, and a
+  // probe lost to a busy machine would count as a radio taken off.
   if (!link_.writeByte(kAck)) return std::nullopt;
-  link_.purgeBuffers();
   link_.sleepMs(1);
   if (!expectAck()) return std::nullopt;
   return std::move(reply.bytes);

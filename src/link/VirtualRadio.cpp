@@ -70,18 +70,23 @@ std::optional<std::string> parseRadioFault(const std::string& text, RadioFaults&
 }
 
 VirtualRadio::VirtualRadio(const RadioMemory& memory, RadioFaults faults)
-    : memory_(memory), faults_(std::move(faults)) {
+    : memory_(memory), initial_(memory), faults_(std::move(faults)) {
+  applyFaults();
+}
+
+void VirtualRadio::applyFaults() {
+  memory_ = initial_;
   if (faults_.bandType) memory_[radioaddr::kBandType] = static_cast<Byte>(*faults_.bandType);
   if (faults_.password) {
     for (std::size_t i = 0; i < addr::kPasswordLength; ++i)
       memory_[radioaddr::kPassword + i] =
           i < faults_.password->size() ? static_cast<Byte>((*faults_.password)[i]) : 0xFF;
   }
-  initial_ = memory_;
 }
 
-void VirtualRadio::replaceWithNew() {
-  memory_ = initial_;
+void VirtualRadio::replaceWithNew(std::optional<RadioFaults> faults) {
+  if (faults) faults_ = std::move(*faults);
+  applyFaults();
   state_ = State::Idle;
   wakeIndex_ = 0;
   identifyStarted_ = false;

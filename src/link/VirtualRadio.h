@@ -67,10 +67,10 @@ class VirtualRadio {
     state_ = State::Idle;
   }
   [[nodiscard]] bool away() const { return away_; }
-  // A new radio on the cable, holding the memory this one started with (its
-  // faults too), with its counters and protocol state from the start. The
-  // violations seen so far are kept.
-  void replaceWithNew();
+  // A new radio on the cable, holding the memory this one started with, with
+  // this one's faults or those given, its counters and protocol state from the
+  // start. The violations seen so far are kept.
+  void replaceWithNew(std::optional<RadioFaults> faults = std::nullopt);
   // 1 for the first radio, counting every replaceWithNew().
   [[nodiscard]] int number() const { return number_; }
 
@@ -85,8 +85,10 @@ class VirtualRadio {
   void violation(const std::string& what);
   [[nodiscard]] static int blockOf(std::uint16_t address) { return address / 8; }
 
+  void applyFaults();
+
   RadioMemory memory_;
-  RadioMemory initial_;  // the memory a new radio holds
+  RadioMemory initial_;  // the memory a new radio holds, before its faults
   RadioFaults faults_;
   bool away_ = false;
   int number_ = 1;

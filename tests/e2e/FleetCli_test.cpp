@@ -129,7 +129,7 @@ TEST_F(FleetCli, SixSwappedRadiosOnThreePortsEachHoldTheDocument) {
 TEST_F(FleetCli, ARefusingRadioIsLoggedAsFailedWhileTheGoodOneIsWritten) {
   ASSERT_EQ(system((kCli + " new -o " + (dir_ / "doc.dat").string()).c_str()), 0);
   const std::string good = startRadio("good");
-  const std::string refusing = startRadio("refusing", {"--fault", "band:1"});
+  const std::string refusing = startRadio("refusing", {"--fault", "band:1@1"});
   EXPECT_EQ(fleet({"--count", "2", "--port", good, "--port", refusing}, false), 3);
   const std::string out = readFile(dir_ / "fleet.out");
   EXPECT_NE(out.find(good + ": radio "), std::string::npos) << out;
