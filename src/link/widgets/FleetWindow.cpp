@@ -51,10 +51,13 @@ FleetSetupDialog::FleetSetupDialog(const QString& logPath, bool verify, QWidget*
   device_ = new QLineEdit(this);
   device_->setPlaceholderText(QStringLiteral("/dev/pts/3"));
   auto* add = new QPushButton(tr("&Add"), this);
-  connect(add, &QPushButton::clicked, this, [this] {
+  const auto addTyped = [this] {
     if (!device_->text().trimmed().isEmpty()) addDevice(device_->text().trimmed());
     device_->clear();
-  });
+  };
+  connect(add, &QPushButton::clicked, this, addTyped);
+  // Return in the field adds the device; it never starts the fleet.
+  connect(device_, &QLineEdit::returnPressed, this, addTyped);
   connect(ports_, &QListWidget::itemChanged, this, &FleetSetupDialog::updateOk);
   auto* deviceRow = new QHBoxLayout;
   deviceRow->addWidget(new QLabel(tr("Device:"), this));
@@ -82,6 +85,7 @@ FleetSetupDialog::FleetSetupDialog(const QString& logPath, bool verify, QWidget*
   auto* buttons = new QDialogButtonBox(this);
   ok_ = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
   buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+  for (QAbstractButton* button : buttons->buttons()) qobject_cast<QPushButton*>(button)->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
