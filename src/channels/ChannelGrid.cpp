@@ -105,6 +105,11 @@ CommitResult commitTransmit(const RowTexts& row, std::string_view editorText, co
 
 }  // namespace
 
+bool nameFits(std::string_view name, Language lang) {
+  return utf8Length(name) <= static_cast<std::size_t>(kNameEditLimit) &&
+         encodeCodePage(name, lang).size() <= chan::kNameSize;
+}
+
 bool frequencyEditorTakes(int column, std::string_view text) {
   if (text.size() > static_cast<std::size_t>(kFrequencyEditLimit)) return false;
   if (column == ColTx && isOffsetText(text)) text.remove_prefix(1);

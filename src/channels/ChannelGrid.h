@@ -95,6 +95,10 @@ void gridToImage(const ChannelGrid& grid, RadioImage& image, const BandLimits& l
 [[nodiscard]] RowTexts decodeChannel(std::span<const Byte> record, Language lang);
 void encodeChannel(const RowTexts& row, std::span<Byte> record, Language lang);
 
+// Whether a name fits a channel: at most 7 characters and 8 bytes in the code page
+// of the language (GBK: a Chinese character takes two).
+[[nodiscard]] bool nameFits(std::string_view name, Language lang);
+
 // The editor a column uses and the texts of its list.
 [[nodiscard]] EditorKind editorForColumn(int column);
 [[nodiscard]] std::vector<std::string> listItemsForColumn(int column, Language lang);

@@ -171,11 +171,6 @@ std::optional<std::int32_t> parseMegahertz(std::string_view text) {
   return negative ? -value : value;
 }
 
-bool nameFits(std::string_view name, Language lang) {
-  return utf8Length(name) <= static_cast<std::size_t>(kNameEditLimit) &&
-         encodeCodePage(name, lang).size() <= chan::kNameSize;
-}
-
 PasteResult fillSeries(ChannelGrid& grid, ChannelSpan rows, const SeriesPlan& plan, const BandLimits& limits,
                        Language lang) {
   PasteResult result;

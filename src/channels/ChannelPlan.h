@@ -51,9 +51,6 @@ bool compactChannels(RadioImage& image, ChannelSpan span);
 // units; nullopt for anything else (exactness as parseFrequencyText).
 [[nodiscard]] std::optional<std::int32_t> parseMegahertz(std::string_view text);
 
-// Whether a name fits a channel: at most 7 characters and 8 bytes in the code page.
-[[nodiscard]] bool nameFits(std::string_view name, Language lang);
-
 // Fill Series over rows first..last: row k (from 0) gets the receive frequency
 // start + k * step, the transmit frequency equal to it or offset from it, and,
 // when namePattern is not empty, the name with every "%d" replaced by k + 1.
