@@ -15,8 +15,8 @@ namespace radio {
 
 // Entries 1..9 are the codes of addr::kDtmfCalls.
 inline constexpr int kDtmfCallCount = 9;
-// Characters an entry can hold through the keyboard.
-inline constexpr std::string_view kDtmfCallCharacters = "0123456789ABCD*#";
+// Characters of a DTMF code (an entry, the Stun Code) the keyboard can type.
+inline constexpr std::string_view kDtmfCharacters = "0123456789ABCD*#";
 
 // Entry n is "call<n>", labelled "<label> n"; the grid carries the help id.
 inline constexpr FieldInfo kDtmfCallField{.key = "call#",
@@ -25,7 +25,7 @@ inline constexpr FieldInfo kDtmfCallField{.key = "call#",
                                           .printed = {"FastCallList", "快速呼叫列表"},
                                           .rule = {.kind = ValueKind::Code,
                                                    .maxLength = addr::kDtmfCalls.length,
-                                                   .alphabet = kDtmfCallCharacters,
+                                                   .alphabet = kDtmfCharacters,
                                                    .note = "up to 16 of 0-9 A-D * #"}};
 
 struct DtmfCallListForm {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "features/DtmfCallListForm.h"
 #include "features/FieldInfo.h"
 #include "features/FormFields.h"
 #include "features/KeyRules.h"
@@ -24,8 +25,6 @@ inline constexpr std::size_t kCodeLength = addr::kDtmfCodeLength;
 inline constexpr Text kGroupCodeOff{"Off", "关"};
 inline constexpr Text kStunTxInhibit{"Tx inhibit", "禁止发射"};
 inline constexpr Text kStunTransceiverInhibit{"Transceiver inhibit", "禁止收发"};
-// Characters the Stun Code edit can hold.
-inline constexpr std::string_view kStunCodeCharacters = "0123456789ABCD*#";
 
 struct DtmfDecodeForm {
   std::string idCode;     // bytes as stored (ASCII)
@@ -69,7 +68,7 @@ inline constexpr std::array<FieldInfo, 5> kDtmfDecodeFields{{
      .label = {"Stun Activation", "遥毙启用"},
      .helpId = 1103,
      .printed = {"Stun Activation:", "遥毙激活:"},
-     .rule = {.kind = ValueKind::Check, .note = "checked, unchecked"},
+     .rule = kCheckRule,
      .field = field::kDtmfStunActivation},
     {.key = "stun_code",
      .label = {"Stun Code", "遥毙码"},
@@ -77,7 +76,7 @@ inline constexpr std::array<FieldInfo, 5> kDtmfDecodeFields{{
      .printed = {"Stun Code:", "遥毙码:"},
      .rule = {.kind = ValueKind::Code,
               .maxLength = dtmf::kCodeLength,
-              .alphabet = kStunCodeCharacters,
+              .alphabet = kDtmfCharacters,
               .note = "up to 10 of 0-9 A-D * #"},
      .printedAs = printout::dtmfStunCode},
     {.key = "stun_type",

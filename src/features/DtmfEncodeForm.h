@@ -118,7 +118,7 @@ inline constexpr std::array<FieldInfo, 5> kDtmfEncodeFields{{
      .label = {"SideTone", "侧音"},
      .helpId = 1088,
      .printed = {"Side Tone:", "侧音:"},
-     .rule = {.kind = ValueKind::Check, .note = "checked, unchecked"},
+     .rule = kCheckRule,
      .field = field::kDtmfSideTone,
      .printedAs = printout::dtmfSideTone},
 }};

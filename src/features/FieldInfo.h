@@ -39,6 +39,9 @@ struct ValueRule {
   const char* note = "";  // the values in a few words, for --help
 };
 
+// A check box's rule.
+inline constexpr ValueRule kCheckRule{.kind = ValueKind::Check, .note = "checked, unchecked"};
+
 // The printout's own reading of a field, where it reads the image otherwise than
 // the dialog does (the report prints what the dialog shows everywhere else).
 using PrintedReading = std::string (*)(const RadioImage& image, Language lang);

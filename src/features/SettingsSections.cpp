@@ -246,7 +246,7 @@ std::vector<std::pair<std::string, std::string>> optionalKeys() {
     keys.emplace_back(optionalListInfo(list).key, joined(items, items.size() <= 6 ? items.size() : 3));
   }
   for (int i = 0; i < kOptionalCheckCount; ++i)
-    keys.emplace_back(optionalCheckInfo(static_cast<OptionalCheck>(i)).key, "checked, unchecked");
+    keys.emplace_back(optionalCheckInfo(static_cast<OptionalCheck>(i)).key, kCheckRule.note);
   keys.emplace_back(optionalPasswordInfo().key, "up to six digits; empty clears it");
   return keys;
 }

@@ -92,7 +92,7 @@ inline constexpr std::array<FieldInfo, 6> kTwoToneTimingFields{{
      .label = {"Short beep tone", "短提示音"},
      .helpId = 1061,
      .printed = {"Short beep tone:", "短哔音:"},
-     .rule = {.kind = ValueKind::Check, .note = "checked, unchecked"},
+     .rule = kCheckRule,
      .printedAs = printout::twoToneShortBeep},
 }};
 

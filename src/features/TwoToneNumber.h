@@ -85,13 +85,16 @@ template <TwoToneField F>
   return twoToneSpin(F, text, step);
 }
 
+// What a 2-Tone edit or tone cell takes from the keyboard.
+inline constexpr std::string_view kTwoToneCharacters = "0123456789.";
+
 // The value rule of a 2-Tone edit: digits and a decimal point, its length, and the
 // kind's rules of leaving the edit and of the spin arrows.
 template <TwoToneField F>
 [[nodiscard]] constexpr ValueRule twoToneRule(const char* note) {
   return {.kind = ValueKind::Number,
           .maxLength = twoToneMaxLength(F),
-          .alphabet = "0123456789.",
+          .alphabet = kTwoToneCharacters,
           .leave = twoToneLeaveAs<F>,
           .spin = twoToneSpinAs<F>,
           .note = note};
@@ -107,7 +110,7 @@ template <TwoToneField F>
 [[nodiscard]] constexpr ValueRule twoToneCellRule(const char* note) {
   return {.kind = ValueKind::Number,
           .maxLength = twoToneMaxLength(TwoToneField::Tone),
-          .alphabet = "0123456789.",
+          .alphabet = kTwoToneCharacters,
           .leave = twoToneCellCommit,
           .note = note};
 }

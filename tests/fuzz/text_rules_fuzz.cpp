@@ -80,7 +80,7 @@ void checkCodes(const std::string& text, Language lang) {
   DtmfCallListForm calls;
   calls.entries[8] = cellEditorText(text, addr::kDtmfCalls.length);
   storeDtmfCallList(calls, image);
-  if (onlyCharacters(calls.entries[8], kDtmfCallCharacters))
+  if (onlyCharacters(calls.entries[8], kDtmfCharacters))
     FUZZ_CHECK(loadDtmfCallList(image).entries[8] == calls.entries[8]);
 
   // The password: what the dialog shows after OK is what it stored.

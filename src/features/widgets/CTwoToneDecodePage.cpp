@@ -15,20 +15,17 @@ CTwoToneDecodePage::CTwoToneDecodePage(RadioImage& image, AppState& state, int e
     : QWidget(parent), image_(image), state_(state), entry_(entry) {
   setHelpId(this, 146 + entry);
   auto* layout = new QGridLayout(this);
-  fields_ =
-      new TwoToneFields(this, layout, state_.lang, std::span<const FormField<TwoToneDecodeForm>>(kTwoToneDecodeRows));
+  fields_ = new TwoToneFields(this, layout, state_.lang, kTwoToneDecodeRows);
   layout->setRowStretch(6, 1);
   auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return twoToneKey(key, false); }, this);
   filter->watch(this);
 }
 
-void CTwoToneDecodePage::load() {
-  fields_->load(std::span<const FormField<TwoToneDecodeForm>>(kTwoToneDecodeRows), loadTwoToneDecode(image_, entry_));
-}
+void CTwoToneDecodePage::load() { fields_->load(kTwoToneDecodeRows, loadTwoToneDecode(image_, entry_)); }
 
 void CTwoToneDecodePage::store() {
   TwoToneDecodeForm form;
-  fields_->store(std::span<const FormField<TwoToneDecodeForm>>(kTwoToneDecodeRows), form);
+  fields_->store(kTwoToneDecodeRows, form);
   storeTwoToneDecode(form, image_, entry_);
 }
 

@@ -31,8 +31,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
   setHelpId(this, 156);
   auto* layout = new QHBoxLayout(this);
   auto* timing = new QGridLayout;
-  fields_ =
-      new TwoToneFields(this, timing, state_.lang, std::span<const FormField<TwoToneEncodeForm>>(kTwoToneTimingRows));
+  fields_ = new TwoToneFields(this, timing, state_.lang, kTwoToneTimingRows);
   shortBeep_ = new QCheckBox(QString::fromUtf8(kTwoToneTimingFields[5].label.in(state_.lang)), this);
   setHelpId(shortBeep_, kTwoToneTimingFields[5].helpId);
   timing->addWidget(shortBeep_, 5, 0, 1, 3);
@@ -68,7 +67,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(RadioImage& image, AppState& state, QWidg
 void CTwoToneEncodePage::load() {
   editor_->hide();
   const TwoToneEncodeForm form = loadTwoToneEncode(image_);
-  fields_->load(std::span<const FormField<TwoToneEncodeForm>>(kTwoToneTimingRows), form);
+  fields_->load(kTwoToneTimingRows, form);
   shortBeep_->setChecked(form.shortBeep);
   const QSignalBlocker block(grid_);
   for (int n = 0; n < twotone::kEncodeEntries; ++n)
@@ -79,7 +78,7 @@ void CTwoToneEncodePage::load() {
 void CTwoToneEncodePage::store() {
   editor_->commit();
   TwoToneEncodeForm form;
-  fields_->store(std::span<const FormField<TwoToneEncodeForm>>(kTwoToneTimingRows), form);
+  fields_->store(kTwoToneTimingRows, form);
   form.shortBeep = shortBeep_->isChecked();
   for (int n = 0; n < twotone::kEncodeEntries; ++n)
     for (int t = 0; t < 2; ++t)

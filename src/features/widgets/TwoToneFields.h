@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QString>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -24,20 +23,19 @@ class TwoToneFields : public QObject {
 
  public:
   // Puts one row per entry of rows into layout (rows 0.. of columns 0 to 2) on page.
-  template <class Form>
-  TwoToneFields(QWidget* page, QGridLayout* layout, Language lang, std::span<const FormField<Form>> rows)
-      : QObject(page) {
+  template <class Rows>
+  TwoToneFields(QWidget* page, QGridLayout* layout, Language lang, const Rows& rows) : QObject(page) {
     for (const auto& row : rows) addRow(page, layout, lang, *row.info);
   }
 
   // The form's texts into the edits, and back.
-  template <class Form>
-  void load(std::span<const FormField<Form>> rows, const Form& form) {
+  template <class Rows, class Form>
+  void load(const Rows& rows, const Form& form) {
     for (std::size_t i = 0; i < rows.size(); ++i) setText(i, form.*rows[i].text);
   }
   // Every edit's text into the form, an edit still being typed in normalised first.
-  template <class Form>
-  void store(std::span<const FormField<Form>> rows, Form& form) {
+  template <class Rows, class Form>
+  void store(const Rows& rows, Form& form) {
     for (std::size_t i = 0; i < rows.size(); ++i) form.*rows[i].text = text(i);
   }
 
