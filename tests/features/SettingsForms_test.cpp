@@ -96,19 +96,7 @@ TEST(OptionalFeaturesForm, ValuesBeyondTheListsFallBackAndAreStoredNormalised) {
   EXPECT_EQ(image.at(0x1266) & 0xFC, 0);
 }
 
-TEST(OptionalFeaturesForm, EveryListEntryStoresItsEncodingAndReadsBack) {
-  for (int i = 0; i < kOptionalListCount; ++i) {
-    const auto list = static_cast<OptionalList>(i);
-    const int entries = static_cast<int>(optionalListItems(list, Language::English).size());
-    for (int index = 0; index < entries; ++index) {
-      RadioImage image = newDocument();
-      OptionalFeaturesForm form = loadOptionalFeatures(image);
-      form[list] = index;
-      storeOptionalFeatures(form, image, Language::English);
-      EXPECT_EQ(loadOptionalFeatures(image)[list], index) << optionalListInfo(list).key << " " << index;
-    }
-  }
-  // The short press list is not stored in list order.
+TEST(OptionalFeaturesForm, ShortPressIsNotStoredInListOrder) {
   RadioImage image = RadioImage{};
   OptionalFeaturesForm form = loadOptionalFeatures(image);
   for (auto [index, value] : {std::pair{0, 1u}, {1, 2u}, {2, 0u}}) {

@@ -372,7 +372,6 @@ TEST(SignallingSections, RefusalsNameWhatTheFieldTakesInTheLanguage) {
       {&dtmf, "call9", "12e", "only the characters 0123456789ABCD*#"},
       {&dtmf, "group_code", "E", "not an entry of the list (Off, A, B, C, D, *, #; or #0..#6)"},
       {&dtmf, "sidetone", "maybe", "give checked or unchecked (or 1/0)"},
-      {&dtmf, "call10", "1", "unknown key 'call10' (see 'radioprog-cli set --help')"},
       {&sections().at("twotone"), "dec9_a", "1", "unknown key 'dec9_a' (see 'radioprog-cli set --help')"},
       {&sections().at("twotone"), "enc1_b", "1,5", "a number with digits and a decimal point"},
   };
