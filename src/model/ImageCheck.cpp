@@ -25,13 +25,14 @@ bool toneDecodes(std::span<const Byte> tone, bool inUse) {
   return !isRawFieldText(decodeToneField(tone[0], tone[1], inUse, Language::English));
 }
 
-}  // namespace
-
+// Up to six ASCII digits, then 0xFF to the end of the field.
 bool isPasswordFieldValid(const RadioImage& image) {
   const auto field = image.span(addr::kPassword, addr::kPasswordLength);
   const auto end = std::find_if(field.begin(), field.end(), [](Byte b) { return b < '0' || b > '9'; });
   return std::all_of(end, field.end(), [](Byte b) { return b == 0xFF; });
 }
+
+}  // namespace
 
 std::vector<std::string> writeProblems(const RadioImage& image, const BandLimits& bands, Language lang) {
   std::vector<std::string> problems;

@@ -25,7 +25,4 @@ namespace radio {
 // How many frequencies and tones of the channel rows (Fr included) do not decode.
 [[nodiscard]] int undecodableChannelValues(const RadioImage& image);
 
-// True when the password field holds up to six ASCII digits and 0xFF after them.
-[[nodiscard]] bool isPasswordFieldValid(const RadioImage& image);
-
 }  // namespace radio
