@@ -7,7 +7,6 @@
 #include <map>
 
 #include "TestImages.h"
-#include "features/KeyAssignForm.h"
 #include "features/OptionalFeaturesForm.h"
 #include "features/ProductInfoForm.h"
 #include "features/SquelchForm.h"
@@ -217,20 +216,6 @@ TEST(SquelchForm, BytesOutsideNineTo119ShowTheDefaults) {
     EXPECT_EQ(image, before);
   }
   EXPECT_EQ(loadSquelch(test::newDocument()).shown, defaults());
-}
-
-// ---- Key Assignment ---------------------------------------------------------
-
-TEST(KeyAssignForm, EveryChoiceOverEveryByteKeepsBitsTwoToSeven) {
-  for (unsigned v = 0; v < 256; ++v) {
-    for (int choice = 0; choice < kSideKeyChoices; ++choice) {
-      RadioImage image;
-      image.set(addr::kKeyAssign, static_cast<Byte>(v));
-      storeKeyAssign({choice}, image);
-      EXPECT_EQ(image.at(addr::kKeyAssign), (v & 0xFC) | static_cast<unsigned>(3 - choice));
-      EXPECT_EQ(loadKeyAssign(image).choice, choice);
-    }
-  }
 }
 
 }  // namespace
