@@ -16,33 +16,17 @@
 #include <thread>
 
 #include "TempFolder.h"
+#include "e2e/CliProcess.h"
 #include "link/RadioMemoryMap.h"
 
 namespace radio {
 namespace {
 
 namespace fs = std::filesystem;
+using test::kCli;
 using test::readFile;
-const std::string kCli = std::string(RADIOPROG_BIN_DIR) + "/radioprog-cli";
-
-pid_t spawn(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-int waitExit(pid_t pid, int options = 0) {
-  int status = 0;
-  if (waitpid(pid, &status, options) == 0) return -1;  // still running
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
+using test::spawn;
+using test::waitExit;
 
 class FleetCli : public test::TempFolderTest {
  protected:

@@ -18,6 +18,7 @@
 
 #include "TempFolder.h"
 #include "TestImages.h"
+#include "e2e/CliProcess.h"
 #include "link/LinkTestSupport.h"
 #include "link/RadioMemoryMap.h"
 
@@ -25,32 +26,14 @@ namespace radio {
 namespace {
 
 namespace fs = std::filesystem;
+using test::kCli;
 using test::readFile;
+using test::spawn;
+using test::waitExit;
 using test::writeFile;
-const std::string kCli = std::string(RADIOPROG_BIN_DIR) + "/radioprog-cli";
 
 std::string_view bytesOf(std::span<const Byte> bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
-}
-
-// Starts a program with stdout and stderr in files; returns its process id.
-pid_t spawn(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  return pid;
-}
-
-int waitExit(pid_t pid) {
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 class LinkCli : public test::TempFolderTest {

@@ -93,14 +93,6 @@
         <source>Channels in use come first, in order; empty channels follow. Whole channels move, and the priority channel follows its channel.</source>
         <translation>使用中的信道按顺序排在前面，空信道在后。整个信道一起移动，优先信道跟随其信道。</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>radio::gui::FillSeriesDialog</name>
@@ -131,14 +123,6 @@
     <message>
         <source>Without an offset the Tx frequency equals the Rx one. An empty step keeps one frequency; an empty name pattern keeps the names.</source>
         <translation>不设偏移时发射频率等于接收频率。步进为空时使用同一频率；名字模式为空时保留原名字。</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
     <message>
         <source>The channels are A-B, from 1 to 128, such as 1-16.</source>

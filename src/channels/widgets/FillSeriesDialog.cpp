@@ -55,11 +55,7 @@ FillSeriesDialog::FillSeriesDialog(CProgramView& view, ChannelSpan rows, QWidget
   problems_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   problems_->hide();
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -44,11 +44,7 @@ SortChannelsDialog::SortChannelsDialog(CProgramView& view, QWidget* parent)
                           this);
   note->setWordWrap(true);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(byBox);
