@@ -8,7 +8,7 @@
 
 namespace radio {
 
-// "1.1.0": the same for the application, the command-line tool and the package.
+// "1.2.0": the same for the application, the command-line tool and the package.
 [[nodiscard]] const char* programVersion();
 
 // The About box's version line. Program.ini's "Version" entry says it in the
