@@ -36,15 +36,6 @@ const char* checkText(bool on, Language lang) {
   return (on ? Text{"checked", "选中"} : Text{"unchecked", "未选中"}).in(lang);
 }
 
-std::optional<bool> parseCheck(const std::string& value) {
-  const std::string v = lowerAscii(value);
-  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
-    if (v == yes) return true;
-  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
-    if (v == no) return false;
-  return std::nullopt;
-}
-
 namespace {
 
 using Error = std::optional<std::string>;
@@ -79,8 +70,18 @@ std::string withNumber(Language lang, Text before, std::size_t n, Text after) {
 
 const Text kCheckError{"give checked or unchecked (or 1/0)", "请给出 选中 或 未选中（或 1/0）"};
 
-}  // namespace
+// A check box value for set: the texts get shows, 1/0, on/off, yes/no, true/false.
+std::optional<bool> parseCheck(const std::string& value) {
+  const std::string v = lowerAscii(value);
+  for (const char* yes : {"checked", "选中", "1", "on", "yes", "true"})
+    if (v == yes) return true;
+  for (const char* no : {"unchecked", "未选中", "0", "off", "no", "false"})
+    if (v == no) return false;
+  return std::nullopt;
+}
 
+// The entry a value names among a list's entries: its text in the language shown,
+// in English or in Chinese (ignoring case), or "#N" for the N-th entry from 0.
 std::optional<int> findEntry(const std::vector<std::string>& shown, const std::vector<std::string>& english,
                              const std::vector<std::string>& chinese, const std::string& value) {
   for (const auto* items : {&shown, &english, &chinese})
@@ -93,16 +94,20 @@ std::optional<int> findEntry(const std::vector<std::string>& shown, const std::v
   return std::nullopt;
 }
 
+// The refusal of a value that is no entry of the list.
 std::string entryError(const std::vector<std::string>& items, Language lang) {
   std::string text = Text{"not an entry of the list (", "不是列表中的一项（"}.in(lang) + joined(items);
   if (!items.empty()) text += Text{"; or #0..#", "；或 #0..#"}.in(lang) + std::to_string(items.size() - 1);
   return text + Text{")", "）"}.in(lang);
 }
 
+// The refusal of a key no field of the section has.
 std::string unknownKeyError(const std::string& key, Language lang) {
   return Text{"unknown key '", "未知的键 '"}.in(lang) + key +
          Text{"' (see 'radioprog-cli set --help')", "'（见 'radioprog-cli set --help'）"}.in(lang);
 }
+
+}  // namespace
 
 std::optional<std::string> typeInto(const ValueRule& rule, const std::string& value, Language lang, std::string& out) {
   const std::size_t limit = rule.maxLength ? rule.maxLength : std::string::npos;

@@ -53,21 +53,9 @@ struct Section {
 [[nodiscard]] std::vector<Section> settingsDialogSections();
 [[nodiscard]] std::vector<Section> signallingSections();
 
-// Helpers the sections share (and lowerAscii of model/AsciiText.h).
+// Helpers of the sections' pages.
 // A check box as get shows it: "checked"/"unchecked" ("选中"/"未选中").
 [[nodiscard]] const char* checkText(bool on, Language lang);
-// A check box value for set: those texts, 1/0, on/off, yes/no, true/false.
-[[nodiscard]] std::optional<bool> parseCheck(const std::string& value);
-
-// The entry a value names among a list's entries: its text in the language shown,
-// in English or in Chinese (ignoring case), or "#N" for the N-th entry from 0.
-[[nodiscard]] std::optional<int> findEntry(const std::vector<std::string>& shown,
-                                           const std::vector<std::string>& english,
-                                           const std::vector<std::string>& chinese, const std::string& value);
-// The refusal of a value that is no entry of the list.
-[[nodiscard]] std::string entryError(const std::vector<std::string>& items, Language lang);
-// The refusal of a key no field of the section has.
-[[nodiscard]] std::string unknownKeyError(const std::string& key, Language lang);
 
 // Types value into an edit or list of the rule as set does: checks it against
 // the rule (characters, length, list entries), upper-cases, leaves the edit, and
