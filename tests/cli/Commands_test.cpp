@@ -314,6 +314,8 @@ TEST_F(CliCsv, ExitCodesAndReports) {
   // A shared list numbered from Location 0.
   const std::string zero = file("zero.csv");
   std::ofstream(zero) << "Location,Name,Frequency\n0,PMR1,446.006250\n1,PMR2,446.018750\n";
+  const std::string odd = file("odd.csv");
+  std::ofstream(odd) << "Location,Name,Frequency\n%3,PMR1,446.006250\n";
   struct Case {
     std::vector<std::string> args;
     int exitCode;
@@ -339,6 +341,8 @@ TEST_F(CliCsv, ExitCodesAndReports) {
        "1 channel(s) would be imported, 1 row(s) skipped; nothing was changed\n",
        ""},
       {{"import", dat, zero, "--dry-run", "--at", "1"}, 0, "location 0 -> channel 1: 446.00625", ""},
+      // A Location is quoted as it stands, never read as part of the message.
+      {{"import", dat, odd, "--dry-run", "--at", "1"}, 0, "line 2: location %3 -> channel 1: 446.00625", ""},
   };
   for (const Case& c : cases) {
     const CliRun run = runCli(c.args);
