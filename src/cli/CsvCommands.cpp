@@ -43,8 +43,8 @@ std::string refusalText(const CsvReportLine& line, Language lang) {
 // A row the import takes: where it goes and what the channel will hold.
 std::string placedText(const CsvPlacedRow& row, Language lang) {
   // Filled in one pass: a Location from the file may itself hold "%3".
-  std::string text = fillText(kPlaced.in(lang), {std::to_string(row.line), row.location.empty() ? "-" : row.location,
-                                                 rowLabel(row.channel)});
+  std::string text = fillText(
+      kPlaced.in(lang), {std::to_string(row.line), row.location.empty() ? "-" : row.location, rowLabel(row.channel)});
   for (const int c : {ColRx, ColTx, ColDecode, ColEncode, ColName, ColPower}) {
     text += row.texts[c].empty() ? std::string("\"\"") : row.texts[c];
     if (c != ColPower) text += ' ';
