@@ -14,9 +14,12 @@ set -euo pipefail
 news=$1 package=$2 maintainer=$3
 
 # Each release's date in the changelog's form: "Mon, 07 Dec 2026 00:00:00 +0000".
+# Releases of one day take its hours in their order (the first 00:00, the next
+# 01:00, ...): every entry must be newer than the one before it.
 dates=$(sed -n 's/^## [^ ]* (\([0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\))[[:space:]]*$/\1/p' "$news")
 [[ -n $dates ]] || { echo "changelog-from-news: $news has no release heading '## VERSION (YYYY-MM-DD)'" >&2; exit 1; }
-stamps=$(while read -r day; do LC_ALL=C date -u -R -d "$day" || exit 1; done <<<"$dates")
+stamps=$(tac <<<"$dates" | awk '{ print $0, seen[$0]++ }' |
+  while read -r day hour; do LC_ALL=C date -u -R -d "$day $hour:00" || exit 1; done | tac)
 
 LC_ALL=C awk -v package="$package" -v maintainer="$maintainer" -v stamps="$stamps" '
   function fail(message) { print "changelog-from-news: line " NR ": " message > "/dev/stderr"; failed = 1; exit 1 }
