@@ -139,16 +139,8 @@ void CProgramView::buildEditors() {
   auto makeList = [&](int column) {
     auto* list = new QComboBox(host);
     setHelpId(list, columnInfo(column).editorHelpId);
-    // Added in one step: the tone list holds over 200 entries, and one by one each
-    // would update the list's model and its size.
-    QStringList items;
-    for (const std::string& item : listItemsForColumn(column, lang_)) items.append(qs(item));
-    list->addItems(items);
-    list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
     list->hide();
     list->installEventFilter(this);
-    // Return in the open drop-down picks the entry and then commits it.
-    list->view()->installEventFilter(this);
     return list;
   };
   QComboBox* toneList = makeList(ColDecode);
@@ -256,6 +248,18 @@ void CProgramView::resizeEvent(QResizeEvent* event) {
 // ---------------------------------------------------------------------------
 // Editors
 
+// A list gets its entries when it is first shown, not while the view is made:
+// the tone list holds over 200 of them, and a new document is shown at start-up.
+void CProgramView::fillList(QComboBox* list, int column) {
+  if (list->count() > 0) return;
+  QStringList items;
+  for (const std::string& item : listItemsForColumn(column, lang_)) items.append(qs(item));
+  list->addItems(items);  // in one step: one by one each would resize the list
+  list->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 12 : list->count());
+  // Return in the open drop-down picks the entry and then commits it.
+  list->view()->installEventFilter(this);
+}
+
 QWidget* CProgramView::editorForColumn(int column) const {
   return column >= 0 && column < kGridColumns ? editors_.at(static_cast<std::size_t>(column)) : nullptr;
 }
@@ -314,6 +318,7 @@ void CProgramView::showCellEditor() {
   if (row < 0 || !editor) return;
   const std::string& cellText = grid_.cell(row + 1, column);
   if (auto* list = qobject_cast<QComboBox*>(editor)) {
+    fillList(list, column);
     // A field the list cannot show is offered as its own first item, so that the
     // list left unchanged keeps it.
     if (list->count() > 0 && isRawFieldText(list->itemText(0).toStdString())) list->removeItem(0);
@@ -513,7 +518,8 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         // committed as Tab would.
         for (QWidget* editor : editors_) {
           auto* list = qobject_cast<QComboBox*>(editor);
-          if (!list || watched != list->view()) continue;
+          // (A list never shown has no drop-down yet; asking for it would make one.)
+          if (!list || list->count() == 0 || watched != list->view()) continue;
           QTimer::singleShot(0, list, [this, list] { commitAndMoveNext(list); });
           return false;
         }

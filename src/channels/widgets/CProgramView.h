@@ -99,6 +99,7 @@ class CProgramView : public QWidget {
   // The grid control and the in-place editors, for the window and for tests.
   [[nodiscard]] QTableWidget* table() const { return table_; }
   [[nodiscard]] QWidget* editorForColumn(int column) const;
+  void fillList(QComboBox* list, int column);
   [[nodiscard]] QWidget* visibleEditor() const;
 
  protected:
