@@ -369,14 +369,6 @@ TEST(OptionalLayout, SharedLinesAgreeWithTheDialog) {
       EXPECT_EQ(cell(page, 30, -21), (form[OptionalCheck::KeypadLock] ? Text{"On", "开"} : Text{"Off", "关"}).in(lang));
     }
   }
-  // The faults that were reported: Auto printed as On, MSK-I as MSK-II.
-  RadioImage image;
-  OptionalFeaturesForm form = loadOptionalFeatures(image);
-  form[OptionalList::BackLight] = 1;
-  form[OptionalList::MskType] = 0;
-  storeOptionalFeatures(form, image, En);
-  EXPECT_EQ(cell(optional(image), 30, -5), "Auto");
-  EXPECT_EQ(cell(optional(image), 30, -17), "MSK-I");
 }
 
 TEST(OptionalLayout, VoiceAnnunciationNeedsItsSwitchBeforeTheLanguage) {
