@@ -9,6 +9,7 @@
 
 #include "app/IniFile.h"
 #include "app/ProgramFiles.h"
+#include "channels/ChannelGrid.h"
 #include "features/ProductInfoForm.h"
 #include "model/Backups.h"
 #include "model/Document.h"
@@ -88,17 +89,13 @@ int usage(const std::string& command, const std::string& message) {
 }
 
 std::string filled(const Text& text, Language lang, const std::string& a, const std::string& b) {
-  // One pass over the pattern, so a "%2" inside a stays as it is.
-  const std::string_view pattern = text.in(lang);
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-      out += pattern[++i] == '1' ? a : b;
-      continue;
-    }
-    out.push_back(pattern[i]);
-  }
-  return out;
+  return fillText(text.in(lang), {a, b});
+}
+
+void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
+  ChannelGrid grid;
+  imageToGrid(image, grid, band, lang);
+  gridToImage(grid, image, band.limits, lang);
 }
 
 std::optional<int> extraArgument(const std::string& command, const Args& args, std::size_t takes) {

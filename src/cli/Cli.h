@@ -11,18 +11,27 @@
 #include <vector>
 
 #include "features/SettingsSections.h"
+#include "model/BandState.h"
 #include "model/Document.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
 namespace radio::cli {
 
-// Exit codes shared by every command. Transfer commands add their own from 10 up.
+// How a command ends: every command's codes, in one table.
 enum ExitCode : int {
   kExitOk = 0,
-  kExitFailure = 1,     // refused value, unreadable or unwritable file, ...
-  kExitUsage = 2,       // wrong arguments
-  kExitDifferent = 20,  // diff and verify: the two differ
+  kExitFailure = 1,       // refused value, unreadable or unwritable file, ...
+  kExitUsage = 2,         // wrong arguments
+  kExitPartly = 3,        // done, but some rows, names or radios were left out or failed
+  kExitPort = 10,         // the port could not be opened
+  kExitNoAnswer = 11,     // the radio did not answer (Cancel in the communication box)
+  kExitBandType = 12,     // the radio's band type is refused
+  kExitPassword = 13,     // the radio's password differs from the document's
+  kExitInterrupted = 14,  // a reply or acknowledge went missing mid-way
+  kExitCancelled = 15,    // Ctrl+C
+  kExitDamaged = 16,      // the document fails the check before a write; nothing was sent
+  kExitDifferent = 20,    // diff and verify: the two differ
 };
 
 struct Command {
@@ -72,6 +81,14 @@ int usage(const std::string& command, const std::string& message);
 // The usage error for the first positional argument past the count a command
 // takes ("unexpected argument 'x'"); nullopt when there is none.
 [[nodiscard]] std::optional<int> extraArgument(const std::string& command, const Args& args, std::size_t takes);
+
+// The application object of the main thread, which the serial ports need; made
+// once, by the first command that opens a port (the radio commands, with Qt).
+void ensureCoreApplication();
+
+// The image as the channel view sends it: shown in the grid, then the grid stored
+// into it (band takes the grid's bands).
+void storeLikeTheView(RadioImage& image, BandState& band, Language lang);
 
 // The text in the language with %1 and %2 replaced by a and b.
 [[nodiscard]] std::string filled(const Text& text, Language lang, const std::string& a, const std::string& b = {});

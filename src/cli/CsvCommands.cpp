@@ -14,9 +14,6 @@
 namespace radio::cli {
 namespace {
 
-// Some rows were skipped, the others imported.
-constexpr int kExitSomeSkipped = 3;
-
 // A channel list is small; anything far larger is not one.
 constexpr std::uintmax_t kMaxCsvBytes = 16u << 20;
 
@@ -140,12 +137,12 @@ int runImport(const std::vector<std::string>& argv) {
   if (dryRun) {
     std::cout << filled(kDryRunSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size()))
               << '\n';
-    return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
+    return result.skipped.empty() ? kExitOk : kExitPartly;
   }
   doc->replaceImage(result.image, "Import");
   if (!saveDocument(*doc, lang)) return kExitFailure;
   std::cout << filled(kSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size())) << '\n';
-  return result.skipped.empty() ? kExitOk : kExitSomeSkipped;
+  return result.skipped.empty() ? kExitOk : kExitPartly;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // fleet write: one document into many radios, one worker per port, every radio
 // verified and logged.
-#include <QCoreApplication>
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
@@ -10,7 +9,6 @@
 #include <iostream>
 #include <mutex>
 
-#include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
 #include "link/Fleet.h"
 #include "link/serial/SerialLink.h"
@@ -19,13 +17,6 @@
 
 namespace radio::cli {
 namespace {
-
-enum FleetExitCode : int {
-  kExitSomeFailed = 3,  // a radio or a port failed
-  kExitNoPort = 10,     // no port could be opened
-  kExitCut = 15,        // a second Ctrl+C cut a write
-  kExitRefused = 16,    // the document fails the check before a write
-};
 
 std::atomic<int> interrupts{0};
 
@@ -65,16 +56,14 @@ std::string radioLine(const FleetRecord& r, Language lang) {
 std::optional<int> prepareImage(RadioImage& image, bool force, Language lang) {
   BandState band;
   band.record = initialBandRecord();
-  ChannelGrid grid;
-  imageToGrid(image, grid, band, lang);
-  gridToImage(grid, image, band.limits, lang);
+  storeLikeTheView(image, band, lang);
   const auto problems = writeProblems(image, band.limits, lang);
   for (const std::string& problem : problems) std::cerr << problem << '\n';
   if (problems.empty() || force) return std::nullopt;
   return fail(Text{"fleet: the document was not sent to any radio; fix it, or send it anyway with --force",
                    "批量写入：文档未发送到任何电台；请先修正，或使用 --force 仍然发送"}
                   .in(lang),
-              kExitRefused);
+              kExitDamaged);
 }
 
 int runFleet(const std::vector<std::string>& argv) {
@@ -114,11 +103,7 @@ int runFleet(const std::vector<std::string>& argv) {
   if (!log.open(logPath, error)) return fail(error);
   std::cout << Text{"log: ", "日志："}.in(lang) << logPath.string() << std::endl;
 
-  // The serial ports need the application object of the main thread.
-  static int argc = 1;
-  static char name[] = "radioprog-cli";
-  static char* qtArgv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) static QCoreApplication app(argc, qtArgv);
+  ensureCoreApplication();
   struct sigaction action {};
   action.sa_handler = onFleetInterrupt;
   sigemptyset(&action.sa_mask);
@@ -163,11 +148,11 @@ int runFleet(const std::vector<std::string>& argv) {
                     ? filled(Text{", %1 ports failed", "，%1 个端口失败"}, lang, std::to_string(t.portsFailed))
                     : std::string())
             << Text{"; log: ", "；日志："}.in(lang) << logPath.string() << std::endl;
-  if (t.portsFailed == ports && t.started == 0) return kExitNoPort;
-  if (t.cut > 0) return kExitCut;
+  if (t.portsFailed == ports && t.started == 0) return kExitPort;
+  if (t.cut > 0) return kExitCancelled;  // a second Ctrl+C cut a write
   if (t.logFailed)
     return fail(Text{"fleet: the log could not be written: ", "批量写入：无法写入日志："}.in(lang) + logPath.string());
-  if (t.failed > 0 || t.portsFailed > 0) return kExitSomeFailed;
+  if (t.failed > 0 || t.portsFailed > 0) return kExitPartly;
   return kExitOk;
 }
 

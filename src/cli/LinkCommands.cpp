@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <iostream>
 #include <mutex>
+#include <utility>
 
 #include "channels/ChannelGrid.h"
 #include "cli/Cli.h"
@@ -24,17 +25,6 @@
 
 namespace radio::cli {
 namespace {
-
-// How a radio command ends, one code for each way.
-enum LinkExitCode : int {
-  kExitPort = 10,         // the port could not be opened
-  kExitNoAnswer = 11,     // the radio did not answer (Cancel in the communication box)
-  kExitBandType = 12,     // the radio's band type is refused
-  kExitPassword = 13,     // the radio's password differs from the document's
-  kExitInterrupted = 14,  // a reply or acknowledge went missing mid-way
-  kExitCancelled = 15,    // Ctrl+C
-  kExitDamaged = 16,      // the document fails the check before a write; nothing was sent
-};
 
 constexpr const char* kExitCodeHelp =
     "Exit codes: 0 done, 1 file error, 2 usage, 10 port could not be opened, 11 no answer\n"
@@ -70,13 +60,16 @@ void catchInterrupt() {
   sigaction(SIGTERM, &action, nullptr);
 }
 
-// The serial port needs the application object of the main thread.
+}  // namespace
+
 void ensureCoreApplication() {
   static int argc = 1;
   static char name[] = "radioprog-cli";
   static char* argv[] = {name, nullptr};
   if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
 }
+
+namespace {
 
 // Options every radio command takes.
 struct LinkOptions {
@@ -224,17 +217,8 @@ JobResult runJob(Job job, Console& console) {
   return runner.result();
 }
 
-// The document as the channel view sends it: shown in the grid, then the grid
-// stored into the image.
-void storeLikeTheView(RadioImage& image, BandState& band, Language lang) {
-  ChannelGrid grid;
-  imageToGrid(image, grid, band, lang);
-  gridToImage(grid, image, band.limits, lang);
-}
-
-// The job for a document as the channel view would start it.
-Job jobFor(JobKind kind, RadioImage image, BandState& band, const LinkOptions& options) {
-  storeLikeTheView(image, band, options.lang);
+// The job for an image, stored as the channel view sends it.
+Job jobFor(JobKind kind, RadioImage image, const LinkOptions& options) {
   Job job;
   job.kind = kind;
   job.port = options.port;
@@ -245,10 +229,7 @@ Job jobFor(JobKind kind, RadioImage image, BandState& band, const LinkOptions& o
 
 // The check of an image before it is written: its problems on stderr, and with
 // them kExitDamaged unless force sends it anyway; nullopt when it may be sent.
-std::optional<int> refuseDamagedImage(const RadioImage& document, const BandState& initial, bool force, Language lang) {
-  RadioImage image = document;
-  BandState band = initial;
-  storeLikeTheView(image, band, lang);
+std::optional<int> refuseDamagedImage(const RadioImage& image, const BandState& band, bool force, Language lang) {
   const auto problems = writeProblems(image, band.limits, lang);
   if (problems.empty()) return std::nullopt;
   for (const std::string& problem : problems) std::cerr << problem << '\n';
@@ -336,7 +317,9 @@ int runRead(const std::vector<std::string>& argv) {
   // The radio answers a read only when the document holds its password.
   if (password) doc.change("Password", [&](RadioImage& edited) { storePassword(edited, *password); });
   // The job works on a copy; the document takes it over only after a good read.
-  Job job = jobFor(JobKind::Read, doc.image(), band, options);
+  RadioImage sent = doc.image();
+  storeLikeTheView(sent, band, options.lang);
+  Job job = jobFor(JobKind::Read, std::move(sent), options);
   // The image as read is kept before anything else touches it; a backup that
   // cannot be written is reported and the read still counts.
   if (!args.has("--no-backup")) job.backupFolder = backupFolder(systemEnvironment);
@@ -370,10 +353,11 @@ int runWrite(const std::vector<std::string>& argv) {
   RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
+  storeLikeTheView(image, band, options.lang);
   // A damaged document would program the radio with values nobody chose (a
   // password that locks it out); the port is not even opened for it.
   if (const auto refused = refuseDamagedImage(image, band, args.has("--force"), options.lang)) return *refused;
-  Job job = jobFor(JobKind::Write, std::move(image), band, options);
+  Job job = jobFor(JobKind::Write, std::move(image), options);
   job.verifyAfterWrite = args.has("--verify");
   Console console(options, "Writing", kWriteProgressSteps);
   console.followWith("Verifying", kReadProgressSteps);
@@ -393,8 +377,9 @@ int runVerify(const std::vector<std::string>& argv) {
   RadioImage image = doc->image();
   BandState band;
   band.record = initialBandRecord();
+  storeLikeTheView(image, band, options.lang);
   Console console(options, "Verifying", kReadProgressSteps);
-  const JobResult result = runJob(jobFor(JobKind::Verify, std::move(image), band, options), console);
+  const JobResult result = runJob(jobFor(JobKind::Verify, std::move(image), options), console);
   return result.verify ? reportVerify(*result.verify, options) : finishLink(result.link);
 }
 

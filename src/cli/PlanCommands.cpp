@@ -11,9 +11,6 @@
 namespace radio::cli {
 namespace {
 
-// replace: some names were left as they were, the others changed.
-constexpr int kExitSomeRefused = 3;
-
 constexpr Text kSorted{"channels %1 sorted by %2", "信道 %1 已按 %2 排序"};
 constexpr Text kCompacted{"channels %1 compacted", "信道 %1 已压缩"};
 constexpr Text kInOrder{"channels %1 are in order already; %2 is unchanged", "信道 %1 已经有序；%2 未改变"};
@@ -152,7 +149,7 @@ int runReplace(const std::vector<std::string>& argv) {
   std::cout << filled(kReplaced, lang, std::to_string(result.changedRows.size()),
                       std::to_string(result.refusals.size()))
             << '\n';
-  return result.refusals.empty() ? kExitOk : kExitSomeRefused;
+  return result.refusals.empty() ? kExitOk : kExitPartly;
 }
 
 }  // namespace
