@@ -50,51 +50,82 @@ constexpr std::array<const char*, kFieldCount> kFieldNames = {
 
 // Texts of the report and of a refused file.
 namespace msg {
-constexpr Text kLine{"line %1: %2", "第 %1 行：%2"};
-constexpr Text kUnclosedQuote{"a quoted field is not closed", "引号中的字段没有结束"};
-constexpr Text kTextAfterQuote{"text follows a closing quote", "结束引号后还有文字"};
-constexpr Text kQuoteInsideField{"a quote inside a field that does not start with one", "未以引号开始的字段中有引号"};
-constexpr Text kNoHeader{"the file has no header line", "文件没有标题行"};
-constexpr Text kHeaderNotUtf8{"the header is not UTF-8 text", "标题行不是 UTF-8 文本"};
-constexpr Text kMissingColumn{"the header has no %1 column", "标题行没有 %1 列"};
-constexpr Text kDuplicateColumn{"the header names the %1 column twice", "标题行中 %1 列出现了两次"};
+// clang-format off
+constexpr Text kLine{"line %1: %2",
+                     "第 %1 行：%2"};
+constexpr Text kUnclosedQuote{"a quoted field is not closed",
+                              "引号中的字段没有结束"};
+constexpr Text kTextAfterQuote{"text follows a closing quote",
+                               "结束引号后还有文字"};
+constexpr Text kQuoteInsideField{"a quote inside a field that does not start with one",
+                                 "未以引号开始的字段中有引号"};
+constexpr Text kNoHeader{"the file has no header line",
+                         "文件没有标题行"};
+constexpr Text kHeaderNotUtf8{"the header is not UTF-8 text",
+                              "标题行不是 UTF-8 文本"};
+constexpr Text kMissingColumn{"the header has no %1 column",
+                              "标题行没有 %1 列"};
+constexpr Text kDuplicateColumn{"the header names the %1 column twice",
+                                "标题行中 %1 列出现了两次"};
 
-constexpr Text kNotUtf8{"the row is not UTF-8 text", "该行不是 UTF-8 文本"};
-constexpr Text kLocationNotNumber{"the location is not a channel number", "位置不是信道号"};
-constexpr Text kNoSuchChannel{"there is no channel %1 (1-128)", "没有信道 %1（1-128）"};
-constexpr Text kChannelTaken{"channel %1 already comes from line %2", "信道 %1 已由第 %2 行导入"};
-constexpr Text kNoFrequency{"no receive frequency", "没有接收频率"};
-constexpr Text kFrequencyNotNumber{"receive frequency '%1' is not a number", "接收频率“%1”不是数字"};
-constexpr Text kRxDataFormat{"receive frequency %1 is outside 67-600 MHz", "接收频率 %1 超出 67-600 MHz"};
+constexpr Text kNotUtf8{"the row is not UTF-8 text",
+                        "该行不是 UTF-8 文本"};
+constexpr Text kLocationNotNumber{"the location is not a channel number",
+                                  "位置不是信道号"};
+constexpr Text kNoSuchChannel{"there is no channel %1 (1-128)",
+                              "没有信道 %1（1-128）"};
+constexpr Text kChannelTaken{"channel %1 already comes from line %2",
+                             "信道 %1 已由第 %2 行导入"};
+constexpr Text kNoFrequency{"no receive frequency",
+                            "没有接收频率"};
+constexpr Text kFrequencyNotNumber{"receive frequency '%1' is not a number",
+                                   "接收频率“%1”不是数字"};
+constexpr Text kRxDataFormat{"receive frequency %1 is outside 67-600 MHz",
+                             "接收频率 %1 超出 67-600 MHz"};
 constexpr Text kRxStep{"receive frequency %1 is not on a 5 kHz or 6.25 kHz step",
                        "接收频率 %1 不在 5 kHz 或 6.25 kHz 步进上"};
-constexpr Text kRxBand{"receive frequency %1 is outside the bands %2", "接收频率 %1 超出频段 %2"};
-constexpr Text kDuplex{"duplex '%1' is not empty, +, -, split or off", "双工“%1”不是空、+、-、split 或 off"};
-constexpr Text kOffsetNotNumber{"offset '%1' is not a number", "偏移“%1”不是数字"};
-constexpr Text kTxBand{"transmit frequency %1 is outside the bands %2", "发射频率 %1 超出频段 %2"};
+constexpr Text kRxBand{"receive frequency %1 is outside the bands %2",
+                       "接收频率 %1 超出频段 %2"};
+constexpr Text kDuplex{"duplex '%1' is not empty, +, -, split or off",
+                       "双工“%1”不是空、+、-、split 或 off"};
+constexpr Text kOffsetNotNumber{"offset '%1' is not a number",
+                                "偏移“%1”不是数字"};
+constexpr Text kTxBand{"transmit frequency %1 is outside the bands %2",
+                       "发射频率 %1 超出频段 %2"};
 constexpr Text kTxStep{"transmit frequency %1 is not on a 5 kHz or 6.25 kHz step",
                        "发射频率 %1 不在 5 kHz 或 6.25 kHz 步进上"};
-constexpr Text kToneMode{"tone mode '%1' is not known", "亚音模式“%1”无法识别"};
+constexpr Text kToneMode{"tone mode '%1' is not known",
+                         "亚音模式“%1”无法识别"};
 constexpr Text kReverse{"tone mode %1 (reverse squelch) has no equivalent in the radio",
                         "亚音模式 %1（反向静噪）在电台中没有对应功能"};
-constexpr Text kCrossMode{"cross mode '%1' is not known", "交叉模式“%1”无法识别"};
-constexpr Text kCtcss{"CTCSS tone '%1' is not in the radio's tone list", "CTCSS 亚音“%1”不在电台的亚音列表中"};
-constexpr Text kDcs{"DCS code '%1' is not in the radio's code list", "DCS 码“%1”不在电台的数字亚音列表中"};
-constexpr Text kPolarity{"DCS polarity '%1' is not NN, NR, RN or RR", "DCS 极性“%1”不是 NN、NR、RN 或 RR"};
-constexpr Text kMode{"mode '%1' is not FM or NFM", "模式“%1”不是 FM 或 NFM"};
-constexpr Text kPower{"power '%1' is neither watts nor High or Low", "功率“%1”既不是瓦数也不是 High 或 Low"};
-constexpr Text kSkip{"skip '%1' is not empty, S or P", "跳过“%1”不是空、S 或 P"};
-constexpr Text kBusy{"busy lock '%1' is not Off, Carrier or QT/DQT", "繁忙锁定“%1”不是 Off、Carrier 或 QT/DQT"};
-constexpr Text kNoChannelLeft{"no channel left after 128", "128 之后没有空余信道"};
+constexpr Text kCrossMode{"cross mode '%1' is not known",
+                          "交叉模式“%1”无法识别"};
+constexpr Text kCtcss{"CTCSS tone '%1' is not in the radio's tone list",
+                      "CTCSS 亚音“%1”不在电台的亚音列表中"};
+constexpr Text kDcs{"DCS code '%1' is not in the radio's code list",
+                    "DCS 码“%1”不在电台的数字亚音列表中"};
+constexpr Text kPolarity{"DCS polarity '%1' is not NN, NR, RN or RR",
+                         "DCS 极性“%1”不是 NN、NR、RN 或 RR"};
+constexpr Text kMode{"mode '%1' is not FM or NFM",
+                     "模式“%1”不是 FM 或 NFM"};
+constexpr Text kPower{"power '%1' is neither watts nor High or Low",
+                      "功率“%1”既不是瓦数也不是 High 或 Low"};
+constexpr Text kSkip{"skip '%1' is not empty, S or P",
+                     "跳过“%1”不是空、S 或 P"};
+constexpr Text kBusy{"busy lock '%1' is not Off, Carrier or QT/DQT",
+                     "繁忙锁定“%1”不是 Off、Carrier 或 QT/DQT"};
+constexpr Text kNoChannelLeft{"no channel left after 128",
+                              "128 之后没有空余信道"};
 
-constexpr Text kNameCut{"name cut to '%1'", "名字截为“%1”"};
+constexpr Text kNameCut{"name cut to '%1'",
+                        "名字截为“%1”"};
 constexpr Text kNameDropped{"%1 character(s) the code page cannot hold dropped from the name",
                             "名字中代码页无法存储的 %1 个字符已删除"};
 constexpr Text kToneNotListed{"channel %1: tone %2 is not in the tone list; other programs may refuse it",
                               "信道 %1：亚音 %2 不在亚音列表中，其他程序可能不接受"};
-constexpr Text kNotAFrequency{
-    "channel %1: a frequency shows as '%2' (bytes that are no frequency); the channel is left out",
-    "信道 %1：频率显示为“%2”（字节不是频率），未导出该信道"};
+constexpr Text kNotAFrequency{"channel %1: a frequency shows as '%2' (bytes that are no frequency); the channel is left out",
+                              "信道 %1：频率显示为“%2”（字节不是频率），未导出该信道"};
+// clang-format on
 }  // namespace msg
 
 // A value of the file as a report shows it: on one line, without control

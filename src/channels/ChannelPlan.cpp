@@ -10,9 +10,14 @@
 namespace radio {
 namespace {
 
-constexpr Text kFillHeading{"The series was not filled; these rows refuse it:", "未填充序列；以下行不接受："};
-constexpr Text kFillDownHeading{"These rows were left as they were:", "以下行保持原样："};
-constexpr Text kReplaceHeading{"These names were left as they were:", "以下名字保持原样："};
+// clang-format off
+constexpr Text kFillHeading{"The series was not filled; these rows refuse it:",
+                            "未填充序列；以下行不接受："};
+constexpr Text kFillDownHeading{"These rows were left as they were:",
+                                "以下行保持原样："};
+constexpr Text kReplaceHeading{"These names were left as they were:",
+                               "以下名字保持原样："};
+// clang-format on
 
 // Puts the records of span in the order of rows (old row numbers, one each) and
 // lets the priority channel follow. False when the order is the one they have.

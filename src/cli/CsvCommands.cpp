@@ -17,16 +17,26 @@ namespace {
 // A channel list is small; anything far larger is not one.
 constexpr std::uintmax_t kMaxCsvBytes = 16u << 20;
 
-constexpr Text kCannotRead{"cannot read %1: %2", "无法读取 %1：%2"};
-constexpr Text kTooLarge{"%1: too large for a channel list", "%1：文件太大，不是信道列表"};
-constexpr Text kNothingImported{"%1: no row can be imported; %2 is unchanged", "%1：没有可以导入的行；%2 未改变"};
-constexpr Text kStrict{"%1 row(s) skipped with --strict; %2 is unchanged", "使用 --strict 时跳过了 %1 行；%2 未改变"};
-constexpr Text kSummary{"%1 channel(s) imported, %2 row(s) skipped", "已导入 %1 个信道，跳过 %2 行"};
-constexpr Text kCannotWriteStdout{"cannot write to the standard output", "无法写入标准输出"};
-constexpr Text kAtHint{"--at 1 places the rows in file order", "--at 1 按文件中的顺序放置这些行"};
-constexpr Text kPlaced{"line %1: location %2 -> channel %3: ", "第 %1 行：位置 %2 -> 信道 %3："};
+// clang-format off
+constexpr Text kCannotRead{"cannot read %1: %2",
+                           "无法读取 %1：%2"};
+constexpr Text kTooLarge{"%1: too large for a channel list",
+                         "%1：文件太大，不是信道列表"};
+constexpr Text kNothingImported{"%1: no row can be imported; %2 is unchanged",
+                                "%1：没有可以导入的行；%2 未改变"};
+constexpr Text kStrict{"%1 row(s) skipped with --strict; %2 is unchanged",
+                       "使用 --strict 时跳过了 %1 行；%2 未改变"};
+constexpr Text kSummary{"%1 channel(s) imported, %2 row(s) skipped",
+                        "已导入 %1 个信道，跳过 %2 行"};
+constexpr Text kCannotWriteStdout{"cannot write to the standard output",
+                                  "无法写入标准输出"};
+constexpr Text kAtHint{"--at 1 places the rows in file order",
+                       "--at 1 按文件中的顺序放置这些行"};
+constexpr Text kPlaced{"line %1: location %2 -> channel %3: ",
+                       "第 %1 行：位置 %2 -> 信道 %3："};
 constexpr Text kDryRunSummary{"%1 channel(s) would be imported, %2 row(s) skipped; nothing was changed",
                               "将导入 %1 个信道，跳过 %2 行；未做任何更改"};
+// clang-format on
 
 // A refused row; one refused for its Location says how the rows would fit.
 std::string refusalText(const CsvReportLine& line, Language lang) {
@@ -132,17 +142,18 @@ int runImport(const std::vector<std::string>& argv) {
   for (const auto& line : result.notes) report << line.text(lang) << '\n';
   std::cout << report.str();
   if (result.imported() == 0) return fail(filled(kNothingImported, lang, csvPath, datPath));
-  if (args.has("--strict") && !result.skipped.empty())
-    return fail(filled(kStrict, lang, std::to_string(result.skipped.size()), datPath));
+  const std::string imported = std::to_string(result.imported());
+  const std::string skipped = std::to_string(result.skipped.size());
+  const bool everyRowTaken = result.skipped.empty();
+  if (args.has("--strict") && !everyRowTaken) return fail(filled(kStrict, lang, skipped, datPath));
   if (dryRun) {
-    std::cout << filled(kDryRunSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size()))
-              << '\n';
-    return result.skipped.empty() ? kExitOk : kExitPartly;
+    std::cout << filled(kDryRunSummary, lang, imported, skipped) << '\n';
+  } else {
+    doc->replaceImage(result.image, "Import");
+    if (!saveDocument(*doc, lang)) return kExitFailure;
+    std::cout << filled(kSummary, lang, imported, skipped) << '\n';
   }
-  doc->replaceImage(result.image, "Import");
-  if (!saveDocument(*doc, lang)) return kExitFailure;
-  std::cout << filled(kSummary, lang, std::to_string(result.imported()), std::to_string(result.skipped.size())) << '\n';
-  return result.skipped.empty() ? kExitOk : kExitPartly;
+  return everyRowTaken ? kExitOk : kExitPartly;
 }
 
 }  // namespace

@@ -62,17 +62,24 @@ std::string fieldKeys() {
   return keys;
 }
 
-constexpr Text kFrequencyTooLong{"a frequency takes at most 9 characters", "频率最多 9 个字符"};
+// clang-format off
+constexpr Text kFrequencyTooLong{"a frequency takes at most 9 characters",
+                                 "频率最多 9 个字符"};
 constexpr Text kFrequencyCharacters{"a frequency takes only digits and '.' (a transmit offset a leading + or -)",
                                     "频率只能包含数字和“.”（发射偏移可以 + 或 - 开头）"};
-constexpr Text kNameTooLong{"a channel name takes at most 7 characters", "信道名字最多 7 个字符"};
-constexpr Text kNotInList{"'%1' is not in the list (%2)", "“%1”不在列表中（%2）"};
+constexpr Text kNameTooLong{"a channel name takes at most 7 characters",
+                            "信道名字最多 7 个字符"};
+constexpr Text kNotInList{"'%1' is not in the list (%2)",
+                          "“%1”不在列表中（%2）"};
 constexpr Text kToneChoices{", a CTCSS tone such as 67.0, or a DCS code such as D023N or D023I",
                             "、CTCSS 亚音（如 67.0）或 DCS 码（如 D023N、D023I）"};
-constexpr Text kNotEditable{"this column cannot be edited", "该列不能编辑"};
+constexpr Text kNotEditable{"this column cannot be edited",
+                            "该列不能编辑"};
 constexpr Text kEmptyChannel{"channel %1 is empty: it needs a receive frequency first (rx=...)",
                              "信道 %1 是空的：请先设置接收频率（rx=...）"};
-constexpr Text kBandsInForce{" (bands in force: %1)", "（现行频段：%1）"};
+constexpr Text kBandsInForce{" (bands in force: %1)",
+                             "（现行频段：%1）"};
+// clang-format on
 
 // What the column's editor would hold after the user typed or picked value;
 // empty optional with a reason when the editor could not hold it.

@@ -340,20 +340,29 @@ int runRead(const std::vector<std::string>& argv) {
   return saveDocumentAs(doc, *out, options.lang) ? kExitOk : kExitFailure;
 }
 
-int runWrite(const std::vector<std::string>& argv) {
-  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify", "--force", "--bytes"});
-  if (!args.ok()) return usage("write", args.error());
-  if (const auto extra = extraArgument("write", args, 1)) return *extra;
-  if (args.positional().size() != 1) return usage("write", "give one FILE.dat to send");
-  LinkOptions options;
-  if (const auto code = parseLinkOptions("write", args, options)) return *code;
+// The one FILE.dat of write and verify, as the channel view would send it (the
+// file itself is never changed); the exit code when the arguments or the file
+// are refused.
+std::optional<int> documentAsSent(const std::string& command, const Args& args, const char* missing,
+                                  LinkOptions& options, RadioImage& image, BandState& band) {
+  if (!args.ok()) return usage(command, args.error());
+  if (const auto extra = extraArgument(command, args, 1)) return *extra;
+  if (args.positional().size() != 1) return usage(command, missing);
+  if (const auto code = parseLinkOptions(command, args, options)) return *code;
   const auto doc = openDocument(args.positional()[0], options.lang);
   if (!doc) return kExitFailure;
-  // The engine works on a copy: a write never changes the file.
-  RadioImage image = doc->image();
-  BandState band;
+  image = doc->image();
   band.record = initialBandRecord();
   storeLikeTheView(image, band, options.lang);
+  return std::nullopt;
+}
+
+int runWrite(const std::vector<std::string>& argv) {
+  const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--verify", "--force", "--bytes"});
+  LinkOptions options;
+  RadioImage image;
+  BandState band;
+  if (const auto code = documentAsSent("write", args, "give one FILE.dat to send", options, image, band)) return *code;
   // A damaged document would program the radio with values nobody chose (a
   // password that locks it out); the port is not even opened for it.
   if (const auto refused = refuseDamagedImage(image, band, args.has("--force"), options.lang)) return *refused;
@@ -366,18 +375,12 @@ int runWrite(const std::vector<std::string>& argv) {
 
 int runVerify(const std::vector<std::string>& argv) {
   const Args args(argv, {"--port", "--retry", "--lang"}, {"--quiet", "--bytes"});
-  if (!args.ok()) return usage("verify", args.error());
-  if (const auto extra = extraArgument("verify", args, 1)) return *extra;
-  if (args.positional().size() != 1) return usage("verify", "give one FILE.dat to compare with the radio");
   LinkOptions options;
-  if (const auto code = parseLinkOptions("verify", args, options)) return *code;
-  const auto doc = openDocument(args.positional()[0], options.lang);
-  if (!doc) return kExitFailure;
-  // Compared as a write would send it; the file is never changed.
-  RadioImage image = doc->image();
+  RadioImage image;
   BandState band;
-  band.record = initialBandRecord();
-  storeLikeTheView(image, band, options.lang);
+  if (const auto code =
+          documentAsSent("verify", args, "give one FILE.dat to compare with the radio", options, image, band))
+    return *code;
   Console console(options, "Verifying", kReadProgressSteps);
   const JobResult result = runJob(jobFor(JobKind::Verify, std::move(image), options), console);
   return result.verify ? reportVerify(*result.verify, options) : finishLink(result.link);

@@ -11,14 +11,24 @@
 namespace radio::cli {
 namespace {
 
-constexpr Text kSorted{"channels %1 sorted by %2", "信道 %1 已按 %2 排序"};
-constexpr Text kCompacted{"channels %1 compacted", "信道 %1 已压缩"};
-constexpr Text kInOrder{"channels %1 are in order already; %2 is unchanged", "信道 %1 已经有序；%2 未改变"};
-constexpr Text kPriority{"priority channel: %1 -> %2", "优先信道：%1 -> %2"};
-constexpr Text kNone{"none", "无"};
-constexpr Text kFilled{"%1 channel(s) filled", "已填充 %1 个信道"};
-constexpr Text kUnchanged{"%1 is unchanged", "%1 未改变"};
-constexpr Text kReplaced{"%1 name(s) changed, %2 left as they were", "已修改 %1 个名字，%2 个保持原样"};
+// clang-format off
+constexpr Text kSorted{"channels %1 sorted by %2",
+                       "信道 %1 已按 %2 排序"};
+constexpr Text kCompacted{"channels %1 compacted",
+                          "信道 %1 已压缩"};
+constexpr Text kInOrder{"channels %1 are in order already; %2 is unchanged",
+                        "信道 %1 已经有序；%2 未改变"};
+constexpr Text kPriority{"priority channel: %1 -> %2",
+                         "优先信道：%1 -> %2"};
+constexpr Text kNone{"none",
+                     "无"};
+constexpr Text kFilled{"%1 channel(s) filled",
+                       "已填充 %1 个信道"};
+constexpr Text kUnchanged{"%1 is unchanged",
+                          "%1 未改变"};
+constexpr Text kReplaced{"%1 name(s) changed, %2 left as they were",
+                         "已修改 %1 个名字，%2 个保持原样"};
+// clang-format on
 
 std::string priorityText(unsigned value, Language lang) { return value == 0 ? kNone.in(lang) : std::to_string(value); }
 

@@ -48,8 +48,12 @@ std::size_t ImageComparison::unshownBytes() const {
 
 std::string unshownBytesText(std::size_t count, Language lang) {
   // The count goes before the text in both languages.
-  constexpr Text kOne{" byte no field shows differs", " 个没有字段显示的字节不同"};
-  constexpr Text kMany{" bytes no field shows differ", " 个没有字段显示的字节不同"};
+  // clang-format off
+  constexpr Text kOne{" byte no field shows differs",
+                      " 个没有字段显示的字节不同"};
+  constexpr Text kMany{" bytes no field shows differ",
+                       " 个没有字段显示的字节不同"};
+  // clang-format on
   return std::to_string(count) + (count == 1 ? kOne : kMany).in(lang);
 }
 

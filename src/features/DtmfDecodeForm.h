@@ -22,9 +22,14 @@ namespace dtmf {
 inline constexpr std::size_t kCodeLength = addr::kDtmfCodeLength;
 }  // namespace dtmf
 
-inline constexpr Text kGroupCodeOff{"Off", "关"};
-inline constexpr Text kStunTxInhibit{"Tx inhibit", "禁止发射"};
-inline constexpr Text kStunTransceiverInhibit{"Transceiver inhibit", "禁止收发"};
+// clang-format off
+inline constexpr Text kGroupCodeOff{"Off",
+                                    "关"};
+inline constexpr Text kStunTxInhibit{"Tx inhibit",
+                                     "禁止发射"};
+inline constexpr Text kStunTransceiverInhibit{"Transceiver inhibit",
+                                              "禁止收发"};
+// clang-format on
 
 struct DtmfDecodeForm {
   std::string idCode;     // bytes as stored (ASCII)

@@ -12,10 +12,12 @@ namespace radio {
 namespace {
 
 constexpr int kAutomaticRetries = 2;
+// clang-format off
 constexpr Text kVerifyDiffers{"verify: the radio differs from the document in %1 places, first: ",
                               "校验：电台与文档有 %1 处不同，第一处："};
 constexpr Text kVerifyStopped{"verify stopped: the radio holds the whole write, not verified",
                               "校验已停止：电台已完整写入，但未校验"};
+// clang-format on
 
 std::string oneLine(std::string text) {
   std::replace(text.begin(), text.end(), '\n', ' ');

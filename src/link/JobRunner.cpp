@@ -8,12 +8,16 @@
 namespace radio {
 namespace {
 
+// clang-format off
 constexpr Text kNoPort{"No serial port is chosen. Choose the port of the programming cable in Setup > Com Setup.",
                        "未选择串口。请在“设置 > 端口设置”中选择编程线所接的串口。"};
 constexpr Text kPartialWrite{"The radio holds a partial write: write the document again.",
                              "电台只写入了一部分数据，请重新写入。"};
-constexpr Text kWriteCancelled{"Write cancelled.", "写入已取消。"};
-constexpr Text kVerifying{"Verifying ", "正在校验 "};
+constexpr Text kWriteCancelled{"Write cancelled.",
+                               "写入已取消。"};
+constexpr Text kVerifying{"Verifying ",
+                          "正在校验 "};
+// clang-format on
 
 }  // namespace
 
@@ -22,6 +26,13 @@ void notePartialWrite(LinkResult& result, Language lang) {
   if (!result.partialWrite) return;
   std::string text = result.text.empty() ? std::string(kWriteCancelled.in(lang)) : result.text;
   result.text = text + "\n" + kPartialWrite.in(lang);
+}
+
+std::optional<bool> gridFlagAfterFailedWrite(const JobResult& result, const RadioImage& document) {
+  if (result.kind != JobKind::Write || result.link.ok()) return std::nullopt;
+  const bool radioBit = result.image.flag(field::kChannelGridFlag);
+  if (radioBit == document.flag(field::kChannelGridFlag)) return std::nullopt;
+  return radioBit;
 }
 
 LinkResult noPortChosen(Language lang) {

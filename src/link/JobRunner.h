@@ -95,6 +95,11 @@ struct JobEvents {
 
 // A write that stopped after the radio took part of it says so in its text.
 void notePartialWrite(LinkResult& result, Language lang);
+// The channel grid flag the document takes after its write did not complete: the
+// write's handshake put the radio's own bit into the job's copy, whatever came
+// after it. nullopt when the document keeps its own: any other job, a write that
+// completed, or the same bit.
+[[nodiscard]] std::optional<bool> gridFlagAfterFailedWrite(const JobResult& result, const RadioImage& document);
 
 // The text a job ends with when no port is chosen.
 [[nodiscard]] LinkResult noPortChosen(Language lang);

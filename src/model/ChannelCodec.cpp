@@ -56,9 +56,14 @@ FlagDef flagDef(FlagField field) {
   return {{"", ""}, {"", ""}, 0};
 }
 
-constexpr Text kBusyOff{"Off", "关"};
-constexpr Text kBusyCarrier{"Carrier", "载波"};
-constexpr Text kBusyQt{"QT/DQT", "QT/DQT"};
+// clang-format off
+constexpr Text kBusyOff{"Off",
+                        "关"};
+constexpr Text kBusyCarrier{"Carrier",
+                            "载波"};
+constexpr Text kBusyQt{"QT/DQT",
+                       "QT/DQT"};
+// clang-format on
 
 bool isEither(std::string_view text, const Text& t) { return text == t.en || text == t.zh; }
 

@@ -10,14 +10,18 @@
 namespace radio {
 namespace {
 
+// clang-format off
 constexpr Text kBadPassword{"Radio password: the bytes %1 are not up to six digits; the radio would refuse every read",
                             "电台密码：字节 %1 不是最多六位数字，写入后电台将拒绝每次读取"};
 constexpr Text kNotFrequency{"Channel %1: the %2 frequency bytes %3 are not a frequency",
                              "信道 %1：%2频率的字节 %3 不是频率"};
 constexpr Text kOutsideBands{"Channel %1: the %2 frequency %3 MHz is outside the bands %4",
                              "信道 %1：%2频率 %3 MHz 超出频段 %4"};
-constexpr Text kReceive{"receive", "接收"};
-constexpr Text kTransmit{"transmit", "发射"};
+constexpr Text kReceive{"receive",
+                        "接收"};
+constexpr Text kTransmit{"transmit",
+                         "发射"};
+// clang-format on
 
 bool decodes(std::span<const Byte> field) { return std::all_of(field.begin(), field.end(), isDigitPair); }
 

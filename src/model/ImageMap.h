@@ -36,9 +36,6 @@ struct ImageField {
   int bitCount = 8;
 };
 
-// One bit of a byte.
-[[nodiscard]] constexpr ImageField bitField(std::size_t offset, int bit) { return {offset, bit, 1}; }
-
 // ---- rows of the settings area ---------------------------------------------------
 
 // Bytes 0..15 of each settings row carry data; the rest of the row is image only.
@@ -176,6 +173,7 @@ inline constexpr Byte kBitBusyCarrier = 0x02;
 }  // namespace chan
 
 // ---- fields: the bits each dialog reads and writes --------------------------------
+// Each is {byte, lowest bit, bit count}; a byte alone is the whole byte.
 
 namespace field {
 // Optional Features. Whole bytes hold a list index.
@@ -186,25 +184,25 @@ inline constexpr ImageField kStep{addr::kStep};
 inline constexpr ImageField kPreAlert{addr::kPreAlert};
 inline constexpr ImageField kPriorityChannel{addr::kPriorityChannel};
 inline constexpr ImageField kShortPress{addr::kKeyFlags, 0, 2};
-inline constexpr ImageField kKeyLock = bitField(addr::kKeyFlags, 2);
-inline constexpr ImageField kBeep = bitField(addr::kKeyFlags, 3);
-inline constexpr ImageField kStopwatch = bitField(addr::kKeyFlags, 4);
+inline constexpr ImageField kKeyLock{addr::kKeyFlags, 2, 1};
+inline constexpr ImageField kBeep{addr::kKeyFlags, 3, 1};
+inline constexpr ImageField kStopwatch{addr::kKeyFlags, 4, 1};
 inline constexpr ImageField kScanMode{addr::kKeyFlags, 5, 2};
-inline constexpr ImageField kTail = bitField(addr::kKeyFlags, 7);
-inline constexpr ImageField kStrSet = bitField(addr::kDisplayFlags, 0);
+inline constexpr ImageField kTail{addr::kKeyFlags, 7, 1};
+inline constexpr ImageField kStrSet{addr::kDisplayFlags, 0, 1};
 inline constexpr ImageField kPowerOnStyle{addr::kDisplayFlags, 2, 2};
 inline constexpr ImageField kBackLight{addr::kDisplayFlags, 4, 2};
 inline constexpr ImageField kBackLightColor{addr::kDisplayFlags, 6, 2};
 inline constexpr ImageField kDisplayMode{addr::kDisplayMode, 0, 2};
-inline constexpr ImageField kBatterySaver = bitField(addr::kOptionalFlags, 0);
-inline constexpr ImageField kKeypadLockOff = bitField(addr::kOptionalFlags, 7);  // set = keypad lock off
-inline constexpr ImageField kMskType = bitField(addr::kMskFlags, 0);
-inline constexpr ImageField kRepeaterMskInvert = bitField(addr::kMskFlags, 1);
-inline constexpr ImageField kAllowReset = bitField(addr::kMskFlags, 4);
+inline constexpr ImageField kBatterySaver{addr::kOptionalFlags, 0, 1};
+inline constexpr ImageField kKeypadLockOff{addr::kOptionalFlags, 7, 1};  // set = keypad lock off
+inline constexpr ImageField kMskType{addr::kMskFlags, 0, 1};
+inline constexpr ImageField kRepeaterMskInvert{addr::kMskFlags, 1, 1};
+inline constexpr ImageField kAllowReset{addr::kMskFlags, 4, 1};
 
 // Set by every store of the channel grid and replaced by the radio's own bit
 // during the handshake of a transfer; no dialog touches it.
-inline constexpr ImageField kChannelGridFlag = bitField(addr::kMskFlags, 3);
+inline constexpr ImageField kChannelGridFlag{addr::kMskFlags, 3, 1};
 
 // Key Assignment: the side key's function, stored as 3 minus the choice.
 inline constexpr ImageField kSideKey{addr::kKeyAssign, 0, 2};
@@ -215,21 +213,21 @@ inline constexpr ImageField kDtmfSpeed{addr::kDtmfSpeed, 0, 2};
 inline constexpr ImageField kDtmfFirstDelay{addr::kDtmfFirstDelay, 0, 5};
 inline constexpr ImageField kDtmfFirstTime{addr::kDtmfFirstTime, 0, 5};
 inline constexpr ImageField kDtmfStarHashTime{addr::kDtmfStarHashTime, 0, 5};
-inline constexpr ImageField kDtmfStunActivation = bitField(addr::kOptionalFlags, 4);
-inline constexpr ImageField kDtmfStunType = bitField(addr::kOptionalFlags, 5);  // set = Tx inhibit
-inline constexpr ImageField kDtmfSideTone = bitField(addr::kOptionalFlags, 6);
+inline constexpr ImageField kDtmfStunActivation{addr::kOptionalFlags, 4, 1};
+inline constexpr ImageField kDtmfStunType{addr::kOptionalFlags, 5, 1};  // set = Tx inhibit
+inline constexpr ImageField kDtmfSideTone{addr::kOptionalFlags, 6, 1};
 
 // The printed Optional page has always read some bits the dialogs do not use: it
 // takes bits of the pre-alert byte as flags and other bits of the optional flags
 // byte. Only lines no dialog shows print these readings; every line a dialog
 // also shows prints the dialog's own reading, so the sheet never contradicts it.
 namespace printout {
-inline constexpr ImageField kVoice = bitField(addr::kPreAlert, 2);              // set: voice announcements on
-inline constexpr ImageField kVoiceChinese = bitField(addr::kOptionalFlags, 1);  // set: Chinese, clear: English
-inline constexpr ImageField kFrequencyMode = bitField(addr::kOptionalFlags, 3);
-inline constexpr ImageField kScrambler = bitField(addr::kPreAlert, 4);
-inline constexpr ImageField kDisplayPttId = bitField(addr::kPreAlert, 7);
-inline constexpr ImageField kPttIdDtmf = bitField(addr::kOptionalFlags, 2);  // set: DTMF, clear: MSK
+inline constexpr ImageField kVoice{addr::kPreAlert, 2, 1};              // set: voice announcements on
+inline constexpr ImageField kVoiceChinese{addr::kOptionalFlags, 1, 1};  // set: Chinese, clear: English
+inline constexpr ImageField kFrequencyMode{addr::kOptionalFlags, 3, 1};
+inline constexpr ImageField kScrambler{addr::kPreAlert, 4, 1};
+inline constexpr ImageField kDisplayPttId{addr::kPreAlert, 7, 1};
+inline constexpr ImageField kPttIdDtmf{addr::kOptionalFlags, 2, 1};  // set: DTMF, clear: MSK
 }  // namespace printout
 }  // namespace field
 

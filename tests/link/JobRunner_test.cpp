@@ -177,7 +177,8 @@ TEST(JobRunner, RetryQuestionIsAnsweredFromAnotherThreadOrEndedByCancel) {
 }
 
 // A write that stops after its first block says that the radio holds a partial
-// write; one that stopped before sending anything, and a read, do not.
+// write, and gives the document the grid flag its handshake took from the radio;
+// one that stopped before sending anything, and a read, do neither.
 TEST(JobRunner, WriteStoppedMidwaySaysTheRadioHoldsAPartialWrite) {
   struct Case {
     const char* what;
@@ -198,8 +199,14 @@ TEST(JobRunner, WriteStoppedMidwaySaysTheRadioHoldsAPartialWrite) {
       {"cancelled before the handshake ended", JobKind::Write, silent, 1, ""},
       {"read", JobKind::Read, noAck, 0, messageText(MessageId::Interrupt, Language::English)},
   };
+  // The radio's grid flag is not the document's.
+  RadioImage radioImage = documentWithAChannel();
+  const bool radioBit = !radioImage.flag(field::kChannelGridFlag);
+  radioImage.setFlag(field::kChannelGridFlag, radioBit);
+  RadioMemory memory = radioMemoryFromImage(radioImage);
+  memory[radioaddr::kBandType] = 0x03;
   for (const Case& c : cases) {
-    RadioJob r(radioWithAChannel(), c.faults);
+    RadioJob r(memory, c.faults);
     int writes = 0;
     r.beforeWrite = [&](const VirtualRadioLink::Event&) {
       if (++writes == c.cancelAtWrite) r.runner.cancel();
@@ -207,6 +214,9 @@ TEST(JobRunner, WriteStoppedMidwaySaysTheRadioHoldsAPartialWrite) {
     const JobResult& result = r.run(r.job(c.kind));
     EXPECT_FALSE(result.link.ok()) << c.what;
     EXPECT_EQ(result.link.text, c.text) << c.what;
+    const auto flag = gridFlagAfterFailedWrite(result, documentWithAChannel());
+    const bool handshakeDone = c.kind == JobKind::Write && !c.text.empty();
+    EXPECT_EQ(flag, handshakeDone ? std::optional(radioBit) : std::nullopt) << c.what;
   }
 }
 

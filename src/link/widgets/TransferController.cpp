@@ -147,15 +147,11 @@ void TransferController::onFinished() {
   runner_.release()->deleteLater();
   const bool isRead = result.kind == JobKind::Read;
   const bool goodRead = result.link.ok() && isRead;
-  // The handshake of a write takes the channel grid flag from the radio, whatever
-  // came after it. A read that did not complete leaves the document as it was;
-  // Verify and Identify Radio leave it alone.
-  if (result.kind == JobKind::Write && !result.link.ok()) {
-    const bool radioBit = result.image.flag(field::kChannelGridFlag);
-    if (radioBit != doc_.image().flag(field::kChannelGridFlag))
-      doc_.change(tr("Write").toStdString(),
-                  [&](RadioImage& image) { image.setFlag(field::kChannelGridFlag, radioBit); });
-  }
+  // A read that did not complete leaves the document as it was; Verify and
+  // Identify Radio leave it alone.
+  if (const auto radioBit = gridFlagAfterFailedWrite(result, doc_.image()))
+    doc_.change(tr("Write").toStdString(),
+                [&](RadioImage& image) { image.setFlag(field::kChannelGridFlag, *radioBit); });
   if (!result.link.text.empty()) inform(QString::fromStdString(result.link.text), QMessageBox::Warning);
   if (goodRead) {
     doc_.replaceImage(result.image, tr("Read").toStdString());
