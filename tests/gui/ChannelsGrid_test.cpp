@@ -259,13 +259,13 @@ TEST_F(ChannelGridView, OffsetTypedIntoTxAndSortFollowedByThePriorityChannel) {
 // one undo step. Find marks the names, Replace All refuses a name too long.
 TEST_F(ChannelGridView, FillSeriesAndReplaceReportRefusalsAndChangeInOneStep) {
   FillSeriesDialog fill(*view, {1, 4});
-  fill.startEdit()->setText("519.9875");
-  fill.stepEdit()->setText("0.0125");
+  fill.edit(FillSeriesDialog::Edit::Start)->setText("519.9875");
+  fill.edit(FillSeriesDialog::Edit::Step)->setText("0.0125");
   fill.accept();
   EXPECT_TRUE(fill.problems().contains("Channel 3, Rx Frequency \"520.01250\""));
   EXPECT_TRUE(cell(1, ColRx).empty());
-  fill.startEdit()->setText("446.00625");
-  fill.nameEdit()->setText("PMR%d");
+  fill.edit(FillSeriesDialog::Edit::Start)->setText("446.00625");
+  fill.edit(FillSeriesDialog::Edit::Name)->setText("PMR%d");
   fill.accept();
   EXPECT_EQ(fill.result(), QDialog::Accepted);
   EXPECT_EQ(shown(4, ColName), "PMR4");

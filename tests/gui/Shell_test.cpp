@@ -334,10 +334,10 @@ TEST_F(MainFrameTest, ImportPreviewChangesTheDocumentOnlyOnOkInOneStep) {
   openAnswer_ = writeFile(QStringLiteral("zero.csv"),
                           "Location,Name,Frequency\n0,PMR1,446.006250\n1,PMR2,446.018750\n2,FAR,999.000000\n");
   std::vector<int> shown;  // file order chosen first; rows taken and refused
+  using enum ImportPreviewDialog::Rows;
   dialogAnswer_ = [&](QDialog& dialog) {
-    auto* preview = qobject_cast<ImportPreviewDialog*>(&dialog);
-    shown = {preview->inOrderButton()->isChecked(), preview->takenTable()->rowCount(),
-             preview->refusedTable()->rowCount()};
+    auto* dlg = qobject_cast<ImportPreviewDialog*>(&dialog);
+    shown = {dlg->inOrderButton()->isChecked(), dlg->table(Taken)->rowCount(), dlg->table(Refused)->rowCount()};
     return int{QDialog::Rejected};
   };
   run(cmd::kImportChannels);
@@ -346,9 +346,9 @@ TEST_F(MainFrameTest, ImportPreviewChangesTheDocumentOnlyOnOkInOneStep) {
   EXPECT_FALSE(doc.isModified());
 
   dialogAnswer_ = [&](QDialog& dialog) {
-    auto* preview = qobject_cast<ImportPreviewDialog*>(&dialog);
-    preview->byLocationButton()->setChecked(true);
-    shown = {preview->takenTable()->rowCount(), preview->refusedTable()->rowCount()};
+    auto* dlg = qobject_cast<ImportPreviewDialog*>(&dialog);
+    dlg->byLocationButton()->setChecked(true);
+    shown = {dlg->table(Taken)->rowCount(), dlg->table(Refused)->rowCount()};
     return int{QDialog::Accepted};
   };
   run(cmd::kImportChannels);

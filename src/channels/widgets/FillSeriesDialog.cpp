@@ -25,25 +25,28 @@ FillSeriesDialog::FillSeriesDialog(CProgramView& view, ChannelSpan rows, QWidget
   setHelpId(this, windowhelp::kFillSeries.id);
   installHelpKey(this);
 
-  rowsEdit_ = new QLineEdit(QStringLiteral("%1-%2").arg(rows.first).arg(rows.last), this);
-  start_ = new QLineEdit(qs(view.grid().cell(rows.first, ColRx)), this);
-  start_->setPlaceholderText(QStringLiteral("446.00625"));
-  step_ = new QLineEdit(this);
-  step_->setPlaceholderText(QStringLiteral("0.0125"));
+  // Created in the window's tab order: the offset's check box comes before its edit.
+  const auto newEdit = [this](Edit which, const QString& placeholder, const QString& text = {}) {
+    auto* line = new QLineEdit(text, this);
+    line->setPlaceholderText(placeholder);
+    edits_.at(static_cast<std::size_t>(which)) = line;
+    return line;
+  };
+  newEdit(Edit::Rows, {}, QStringLiteral("%1-%2").arg(rows.first).arg(rows.last));
+  newEdit(Edit::Start, QStringLiteral("446.00625"), qs(view.grid().cell(rows.first, ColRx)));
+  newEdit(Edit::Step, QStringLiteral("0.0125"));
   useOffset_ = new QCheckBox(tr("Tx &offset (MHz):"), this);
-  offset_ = new QLineEdit(this);
-  offset_->setPlaceholderText(QStringLiteral("-7.6"));
-  offset_->setEnabled(false);
-  connect(useOffset_, &QCheckBox::toggled, offset_, &QWidget::setEnabled);
-  name_ = new QLineEdit(this);
-  name_->setPlaceholderText(QStringLiteral("PMR%d"));
+  QLineEdit* offset = newEdit(Edit::Offset, QStringLiteral("-7.6"));
+  offset->setEnabled(false);
+  connect(useOffset_, &QCheckBox::toggled, offset, &QWidget::setEnabled);
+  newEdit(Edit::Name, QStringLiteral("PMR%d"));
 
   auto* form = new QFormLayout;
-  form->addRow(tr("&Channels (A-B):"), rowsEdit_);
-  form->addRow(tr("&First Rx frequency (MHz):"), start_);
-  form->addRow(tr("&Step (MHz):"), step_);
-  form->addRow(useOffset_, offset_);
-  form->addRow(tr("&Names (%d counts 1, 2, ...):"), name_);
+  form->addRow(tr("&Channels (A-B):"), edit(Edit::Rows));
+  form->addRow(tr("&First Rx frequency (MHz):"), edit(Edit::Start));
+  form->addRow(tr("&Step (MHz):"), edit(Edit::Step));
+  form->addRow(useOffset_, offset);
+  form->addRow(tr("&Names (%d counts 1, 2, ...):"), edit(Edit::Name));
   auto* note = new QLabel(tr("Without an offset the Tx frequency equals the Rx one. An empty step keeps one "
                              "frequency; an empty name pattern keeps the names."),
                           this);
@@ -73,43 +76,30 @@ void FillSeriesDialog::showProblems(const QString& text) {
   if (!text.isEmpty()) resize(width(), std::max(height(), 360));
 }
 
+void FillSeriesDialog::refuse(Edit which, const QString& text) {
+  showProblems(text);
+  edit(which)->setFocus();
+}
+
 void FillSeriesDialog::accept() {
-  const std::optional<ChannelSpan> rows = parseChannelSpan(ss(rowsEdit_->text().trimmed()));
-  if (!rows) {
-    showProblems(tr("The channels are A-B, from 1 to 128, such as 1-16."));
-    rowsEdit_->setFocus();
-    return;
-  }
-  const std::string start = ss(start_->text().trimmed());
-  if (start.empty() || !frequencyEditorTakes(ColRx, start)) {
-    showProblems(tr("The first Rx frequency is a frequency in MHz, such as 446.00625."));
-    start_->setFocus();
-    return;
-  }
+  const std::optional<ChannelSpan> rows = parseChannelSpan(ss(edit(Edit::Rows)->text().trimmed()));
+  if (!rows) return refuse(Edit::Rows, tr("The channels are A-B, from 1 to 128, such as 1-16."));
+  const std::string start = ss(edit(Edit::Start)->text().trimmed());
+  if (start.empty() || !frequencyEditorTakes(ColRx, start))
+    return refuse(Edit::Start, tr("The first Rx frequency is a frequency in MHz, such as 446.00625."));
   SeriesPlan plan;
   plan.start = parseFrequencyText(start).value;
-  const auto step =
-      step_->text().trimmed().isEmpty() ? std::optional<std::int32_t>(0) : parseMegahertz(ss(step_->text()));
-  if (!step) {
-    showProblems(tr("The step is a number of MHz, such as 0.0125 or -0.025."));
-    step_->setFocus();
-    return;
-  }
-  plan.step = *step;
+  const QString step = edit(Edit::Step)->text();
+  const auto stepValue = step.trimmed().isEmpty() ? std::optional<std::int32_t>(0) : parseMegahertz(ss(step));
+  if (!stepValue) return refuse(Edit::Step, tr("The step is a number of MHz, such as 0.0125 or -0.025."));
+  plan.step = *stepValue;
   if (useOffset_->isChecked()) {
-    plan.offset = parseMegahertz(ss(offset_->text()));
-    if (!plan.offset) {
-      showProblems(tr("The offset is a number of MHz, such as -7.6 or 0.6."));
-      offset_->setFocus();
-      return;
-    }
+    plan.offset = parseMegahertz(ss(edit(Edit::Offset)->text()));
+    if (!plan.offset) return refuse(Edit::Offset, tr("The offset is a number of MHz, such as -7.6 or 0.6."));
   }
-  plan.namePattern = ss(name_->text());
+  plan.namePattern = ss(edit(Edit::Name)->text());
   const QString refused = view_.fillSeries(*rows, plan);
-  if (!refused.isEmpty()) {
-    showProblems(refused);
-    return;
-  }
+  if (!refused.isEmpty()) return showProblems(refused);
   QDialog::accept();
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "channels/ChannelPlan.h"
 
@@ -21,29 +22,26 @@ class FillSeriesDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // The window's edits, in their order.
+  enum class Edit { Rows, Start, Step, Offset, Name };
+
   FillSeriesDialog(CProgramView& view, ChannelSpan rows, QWidget* parent = nullptr);
 
-  [[nodiscard]] QLineEdit* rowsEdit() const { return rowsEdit_; }
-  [[nodiscard]] QLineEdit* startEdit() const { return start_; }
-  [[nodiscard]] QLineEdit* stepEdit() const { return step_; }
+  [[nodiscard]] QLineEdit* edit(Edit which) const { return edits_.at(static_cast<std::size_t>(which)); }
   [[nodiscard]] QCheckBox* offsetBox() const { return useOffset_; }
-  [[nodiscard]] QLineEdit* offsetEdit() const { return offset_; }
-  [[nodiscard]] QLineEdit* nameEdit() const { return name_; }
   // What the window says about the last OK that did not fill.
   [[nodiscard]] QString problems() const;
 
   void accept() override;
 
  private:
+  // OK did not fill: says why and puts the focus on the edit at fault.
+  void refuse(Edit which, const QString& text);
   void showProblems(const QString& text);
 
   CProgramView& view_;
-  QLineEdit* rowsEdit_ = nullptr;
-  QLineEdit* start_ = nullptr;
-  QLineEdit* step_ = nullptr;
+  std::array<QLineEdit*, 5> edits_{};
   QCheckBox* useOffset_ = nullptr;
-  QLineEdit* offset_ = nullptr;
-  QLineEdit* name_ = nullptr;
   QPlainTextEdit* problems_ = nullptr;
 };
 

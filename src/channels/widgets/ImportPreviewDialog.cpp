@@ -28,8 +28,11 @@ QTableWidget* newTable(QWidget* parent, const QStringList& heads) {
   return table;
 }
 
-void setRow(QTableWidget* table, int row, const QStringList& cells) {
-  for (int c = 0; c < cells.size(); ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+void setRows(QTableWidget* table, const QList<QStringList>& rows) {
+  table->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < rows[r].size(); ++c) table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+  table->resizeColumnsToContents();
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -44,16 +47,16 @@ ImportPreviewDialog::ImportPreviewDialog(std::string text, const RadioImage& bas
   setHelpId(this, windowhelp::kImportPreview.id);
   installHelpKey(this);
 
-  byLocation_ = new QRadioButton(tr("Place by Location"), this);
-  inOrder_ = new QRadioButton(tr("Place in file order from channel"), this);
-  first_ = new QSpinBox(this);
-  first_->setRange(1, kCsvChannels);
-  first_->setValue(options.at > 0 ? options.at : 1);
+  placement_.byLocation = new QRadioButton(tr("Place by Location"), this);
+  placement_.inOrder = new QRadioButton(tr("Place in file order from channel"), this);
+  placement_.first = new QSpinBox(this);
+  placement_.first->setRange(1, kCsvChannels);
+  placement_.first->setValue(options.at > 0 ? options.at : 1);
   auto* choice = new QHBoxLayout;
-  choice->addWidget(byLocation_);
+  choice->addWidget(placement_.byLocation);
   choice->addSpacing(12);
-  choice->addWidget(inOrder_);
-  choice->addWidget(first_);
+  choice->addWidget(placement_.inOrder);
+  choice->addWidget(placement_.first);
   choice->addStretch(1);
 
   summary_ = new QLabel(this);
@@ -65,8 +68,7 @@ ImportPreviewDialog::ImportPreviewDialog(std::string text, const RadioImage& bas
   for (const int c : {ColRx, ColTx, ColDecode, ColEncode, ColName, ColPower})
     takenHeads << qs(columnHeader(c, options.lang)).trimmed();
   takenHeads << tr("Note");
-  taken_ = newTable(this, takenHeads);
-  refused_ = newTable(this, {tr("Line"), tr("Location"), tr("Name"), tr("Reason")});
+  tables_ = {newTable(this, takenHeads), newTable(this, {tr("Line"), tr("Location"), tr("Name"), tr("Reason")})};
 
   auto* buttons = new QDialogButtonBox(this);
   import_ = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
@@ -80,9 +82,9 @@ ImportPreviewDialog::ImportPreviewDialog(std::string text, const RadioImage& bas
   layout->addLayout(choice);
   layout->addWidget(summary_);
   layout->addWidget(new QLabel(tr("Rows to import:"), this));
-  layout->addWidget(taken_, 3);
+  layout->addWidget(table(Rows::Taken), 3);
   layout->addWidget(new QLabel(tr("Refused rows:"), this));
-  layout->addWidget(refused_, 2);
+  layout->addWidget(table(Rows::Refused), 2);
   layout->addWidget(hint_);
   layout->addWidget(buttons);
   resize(900, 560);
@@ -91,35 +93,35 @@ ImportPreviewDialog::ImportPreviewDialog(std::string text, const RadioImage& bas
   // placing by Location would refuse rows for where they are.
   options_.at = 0;
   result_ = importChannelsCsv(text_, base_, options_);
-  (result_.locationsOutside() ? inOrder_ : byLocation_)->setChecked(true);
+  (result_.locationsOutside() ? placement_.inOrder : placement_.byLocation)->setChecked(true);
   place();
-  connect(byLocation_, &QRadioButton::toggled, this, &ImportPreviewDialog::place);
-  connect(first_, &QSpinBox::valueChanged, this, [this] {
-    if (!inOrder_->isChecked()) inOrder_->setChecked(true);
+  connect(placement_.byLocation, &QRadioButton::toggled, this, &ImportPreviewDialog::place);
+  connect(placement_.first, &QSpinBox::valueChanged, this, [this] {
+    if (!placement_.inOrder->isChecked()) placement_.inOrder->setChecked(true);
     place();
   });
 }
 
+int ImportPreviewDialog::Placement::at() const { return inOrder->isChecked() ? first->value() : 0; }
+
 void ImportPreviewDialog::place() {
-  options_.at = inOrder_->isChecked() ? first_->value() : 0;
+  options_.at = placement_.at();
   result_ = importChannelsCsv(text_, base_, options_);
 
   std::map<int, QStringList> notes;  // by line
   for (const CsvReportLine& note : result_.notes) notes[note.line] << qs(note.message);
-  taken_->setRowCount(static_cast<int>(result_.placed.size()));
-  int row = 0;
+  QList<QStringList> taken;
   for (const CsvPlacedRow& placed : result_.placed) {
     QStringList cells{QString::number(placed.line), qs(placed.location), qs(rowLabel(placed.channel))};
     for (const int c : {ColRx, ColTx, ColDecode, ColEncode, ColName, ColPower}) cells << qs(placed.texts[c]);
     cells << notes[placed.line].join(QStringLiteral("; "));
-    setRow(taken_, row++, cells);
+    taken << cells;
   }
-  refused_->setRowCount(static_cast<int>(result_.skipped.size()));
-  row = 0;
+  QList<QStringList> refused;
   for (const CsvReportLine& line : result_.skipped)
-    setRow(refused_, row++, {QString::number(line.line), qs(line.location), qs(line.name), qs(line.message)});
-  taken_->resizeColumnsToContents();
-  refused_->resizeColumnsToContents();
+    refused << QStringList{QString::number(line.line), qs(line.location), qs(line.name), qs(line.message)};
+  setRows(table(Rows::Taken), taken);
+  setRows(table(Rows::Refused), refused);
 
   summary_->setText(tr("%1 channel(s) to import, %2 row(s) refused.")
                         .arg(result_.imported())

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <string>
 
 #include "channels/ChannelCsv.h"
@@ -22,6 +23,9 @@ class ImportPreviewDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // The preview's two tables.
+  enum class Rows { Taken, Refused };
+
   // text: the channel list; base: the image the import starts from. Placing by
   // Location is chosen first unless some Location is outside 1-128.
   ImportPreviewDialog(std::string text, const RadioImage& base, const CsvImportOptions& options,
@@ -29,27 +33,30 @@ class ImportPreviewDialog : public QDialog {
 
   // The import as placed now.
   [[nodiscard]] const CsvImportResult& result() const { return result_; }
-  [[nodiscard]] QRadioButton* byLocationButton() const { return byLocation_; }
-  [[nodiscard]] QRadioButton* inOrderButton() const { return inOrder_; }
-  [[nodiscard]] QSpinBox* firstChannelBox() const { return first_; }
-  [[nodiscard]] QTableWidget* takenTable() const { return taken_; }
-  [[nodiscard]] QTableWidget* refusedTable() const { return refused_; }
-  [[nodiscard]] QPushButton* importButton() const { return import_; }
+  [[nodiscard]] QRadioButton* byLocationButton() const { return placement_.byLocation; }
+  [[nodiscard]] QRadioButton* inOrderButton() const { return placement_.inOrder; }
+  [[nodiscard]] QTableWidget* table(Rows which) const { return tables_.at(static_cast<std::size_t>(which)); }
 
  private:
+  // Where the rows go: by Location, or in file order from the first channel.
+  struct Placement {
+    QRadioButton* byLocation = nullptr;
+    QRadioButton* inOrder = nullptr;
+    QSpinBox* first = nullptr;
+    // The channel the import starts at; 0: by Location.
+    [[nodiscard]] int at() const;
+  };
+
   void place();
 
   std::string text_;
   RadioImage base_;
   CsvImportOptions options_;
   CsvImportResult result_;
-  QRadioButton* byLocation_ = nullptr;
-  QRadioButton* inOrder_ = nullptr;
-  QSpinBox* first_ = nullptr;
+  Placement placement_;
   QLabel* summary_ = nullptr;
+  std::array<QTableWidget*, 2> tables_{};
   QLabel* hint_ = nullptr;
-  QTableWidget* taken_ = nullptr;
-  QTableWidget* refused_ = nullptr;
   QPushButton* import_ = nullptr;
 };
 

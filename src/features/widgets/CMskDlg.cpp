@@ -55,16 +55,16 @@ CMskDlg::CMskDlg(RadioImage& image, AppState& state, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   ok_ = new QPushButton(tr("OK"), this);
   setHelpId(ok_, 1);
-  cancel_ = new QPushButton(tr("Cancel"), this);
-  setHelpId(cancel_, 2);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
+  setHelpId(cancel, 2);
   ok_->setAutoDefault(false);
-  cancel_->setAutoDefault(false);
+  cancel->setAutoDefault(false);
   buttons->addStretch(1);
   buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
+  buttons->addWidget(cancel);
   layout->addLayout(buttons);
   connect(ok_, &QPushButton::clicked, this, &CMskDlg::accept);
-  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   // One key filter for the whole dialog, whatever control has the focus.
   auto* filter = new FieldKeyFilter([](const KeyStroke& key, QWidget*) { return mskKey(key); }, this);

@@ -24,7 +24,6 @@ class CMskDlg : public FormDialog {
   [[nodiscard]] QTableWidget* grid() const { return grid_; }
   [[nodiscard]] GridCellEditor* cellEditor() const { return editor_; }
   [[nodiscard]] QPushButton* okButton() const { return ok_; }
-  [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 
   void accept() override;
 
@@ -38,7 +37,6 @@ class CMskDlg : public FormDialog {
   QTableWidget* grid_ = nullptr;
   GridCellEditor* editor_ = nullptr;
   QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace radio::gui

@@ -48,20 +48,19 @@ FleetSetupDialog::FleetSetupDialog(const QString& logPath, bool verify, QWidget*
     item->setFlags(available ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled : Qt::NoItemFlags);
     item->setCheckState(Qt::Unchecked);
   }
-  device_ = new QLineEdit(this);
-  device_->setPlaceholderText(QStringLiteral("/dev/pts/3"));
+  auto* device = new QLineEdit(this);
+  device->setPlaceholderText(QStringLiteral("/dev/pts/3"));
   auto* add = new QPushButton(tr("&Add"), this);
-  const auto addTyped = [this] {
-    if (!device_->text().trimmed().isEmpty()) addDevice(device_->text().trimmed());
-    device_->clear();
+  const auto addTyped = [this, device] {
+    if (!device->text().trimmed().isEmpty()) addDevice(device->text().trimmed());
+    device->clear();
   };
   connect(add, &QPushButton::clicked, this, addTyped);
   // Return in the field adds the device; it never starts the fleet.
-  connect(device_, &QLineEdit::returnPressed, this, addTyped);
-  connect(ports_, &QListWidget::itemChanged, this, &FleetSetupDialog::updateOk);
+  connect(device, &QLineEdit::returnPressed, this, addTyped);
   auto* deviceRow = new QHBoxLayout;
   deviceRow->addWidget(new QLabel(tr("Device:"), this));
-  deviceRow->addWidget(device_, 1);
+  deviceRow->addWidget(device, 1);
   deviceRow->addWidget(add);
 
   verify_ = new QCheckBox(tr("&Verify each radio after writing"), this);
@@ -83,11 +82,17 @@ FleetSetupDialog::FleetSetupDialog(const QString& logPath, bool verify, QWidget*
   form->addRow(tr("Log file:"), log_);
 
   auto* buttons = new QDialogButtonBox(this);
-  ok_ = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
+  QPushButton* start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
   buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   for (QAbstractButton* button : buttons->buttons()) qobject_cast<QPushButton*>(button)->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Start needs a port checked and a log file; checking a port or adding one changes the list.
+  const auto updateStart = [this, start] {
+    start->setEnabled(!ports().isEmpty() && !log_->text().trimmed().isEmpty());
+  };
+  connect(ports_, &QListWidget::itemChanged, this, updateStart);
+  updateStart();
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(tr("Ports (one radio at a time on each):"), this));
@@ -96,7 +101,6 @@ FleetSetupDialog::FleetSetupDialog(const QString& logPath, bool verify, QWidget*
   layout->addWidget(verify_);
   layout->addLayout(form);
   layout->addWidget(buttons);
-  updateOk();
 }
 
 void FleetSetupDialog::addDevice(const QString& device) {
@@ -104,10 +108,7 @@ void FleetSetupDialog::addDevice(const QString& device) {
   item->setData(Qt::UserRole, device);
   item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
   item->setCheckState(Qt::Checked);
-  updateOk();
 }
-
-void FleetSetupDialog::updateOk() { ok_->setEnabled(!ports().isEmpty() && !log_->text().trimmed().isEmpty()); }
 
 QStringList FleetSetupDialog::ports() const {
   QStringList list;
@@ -124,11 +125,7 @@ int FleetSetupDialog::count() const { return noLimit_->isChecked() ? 0 : count_-
 QString FleetSetupDialog::logPath() const { return log_->text().trimmed(); }
 
 FleetWindow::FleetWindow(FleetOptions options, const QString& logPath, LinkOpener opener, QWidget* parent)
-    : QDialog(parent),
-      lang_(options.context.lang),
-      options_(std::move(options)),
-      logPath_(logPath),
-      fleet_(std::move(opener)) {
+    : QDialog(parent), options_(std::move(options)), logPath_(logPath), fleet_(std::move(opener)) {
   setWindowTitle(tr("Program Several Radios"));
   setHelpId(this, windowhelp::kFleet.id);
   installHelpKey(this);
@@ -215,7 +212,7 @@ void FleetWindow::stop() {
 void FleetWindow::onPortChanged(const FleetPortStatus& status) {
   const int row = static_cast<int>(status.index);
   if (row >= table_->rowCount()) return;
-  table_->item(row, kState)->setText(QString::fromStdString(fleetStateText(status, lang_)));
+  table_->item(row, kState)->setText(QString::fromStdString(fleetStateText(status, options_.context.lang)));
   table_->item(row, kOk)->setText(QString::number(status.ok));
   table_->item(row, kFailed)->setText(QString::number(status.failed));
   if (status.state == FleetState::Writing && status.percent == 0) {

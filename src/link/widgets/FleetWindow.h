@@ -41,20 +41,15 @@ class FleetSetupDialog : public QDialog {
 
   // Adds a device to the list, checked (a pseudo-terminal is not among the ports).
   void addDevice(const QString& device);
-  [[nodiscard]] QPushButton* okButton() const { return ok_; }
 
  private:
-  void updateOk();
-
-  // The ports, each checkable, with a device typed in below them.
+  // The ports, each checkable; a change to the list enables or disables Start.
   QListWidget* ports_ = nullptr;
-  QLineEdit* device_ = nullptr;
   QCheckBox* verify_ = nullptr;
   // The count, unless there is no limit.
   QSpinBox* count_ = nullptr;
   QCheckBox* noLimit_ = nullptr;
   QLineEdit* log_ = nullptr;
-  QPushButton* ok_ = nullptr;
 };
 
 class FleetWindow : public QDialog {
@@ -90,7 +85,6 @@ class FleetWindow : public QDialog {
   void onEnded();
   void updateTotals();
 
-  Language lang_;
   FleetOptions options_;
   QString logPath_;
   FleetLog log_;
