@@ -63,6 +63,12 @@ struct FieldInfo {
   PrintedReading printedAs = nullptr;  // the printout's own reading; null: the dialog's
 };
 
+// A list's field; entries: its entries in a few words, for --help.
+[[nodiscard]] constexpr FieldInfo listField(const char* key, Text label, int helpId, Text printed,
+                                            const char* entries) {
+  return {key, label, helpId, printed, 0, {.kind = ValueKind::Choice, .note = entries}};
+}
+
 // The key of field n of a numbered field ("call#", 3 -> "call3"); a key without
 // '#' as it is.
 [[nodiscard]] std::string numberedKey(std::string_view pattern, int n);

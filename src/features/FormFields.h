@@ -4,6 +4,7 @@
 // rows of a form stand beside its table.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -11,17 +12,24 @@
 
 namespace radio {
 
+struct SectionContext;
+
 template <class Form>
 struct FormField {
   const FieldInfo* info;
   std::string Form::*text = nullptr;  // an edit's or a list's text
   bool Form::*check = nullptr;        // a check box
-  // Numbered fields (their keys have '#'): the text of field n = 1..count. A grid
-  // of them has its columns' FieldInfos one after the other from info, and lists
-  // row by row: call1 ... call9, or enc1_a, enc1_b, enc2_a ...
+  // Numbered fields (their keys have '#'): the text of field n = 1..count. A row
+  // of several fields has its columns' FieldInfos one after the other from info;
+  // numbered ones list row by row: call1 ... call9, or enc1_a, enc1_b, enc2_a ...
   std::string& (*entry)(Form&, int n, int column) = nullptr;
   int count = 0;
   int columns = 1;
+  // A value the form keeps otherwise (a list's index, a number, a text with a
+  // check of its own): the text get shows, and set's typing of value into the
+  // form, or the message that refuses it. Either one replaces text and check.
+  std::string (*show)(const Form&, int column, Language) = nullptr;
+  std::optional<std::string> (*type)(Form&, int column, const std::string& value, Language) = nullptr;
 };
 
 // One page of a settings window as get and set see it: its fields, how it loads
@@ -31,7 +39,7 @@ struct FormField {
 template <class Form>
 struct FormPage {
   std::span<const FormField<Form>> fields;
-  Form (*load)(const RadioImage& image, Language lang, int entry);
+  Form (*load)(const RadioImage& image, const SectionContext& ctx, int entry);
   // Stores the form (normalising its texts as the page's store does).
   void (*store)(Form& form, RadioImage& image, int entry);
   int entries = 0;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "features/FieldInfo.h"
+#include "features/FormFields.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -27,12 +28,17 @@ inline constexpr std::array<Text, kSideKeyChoices> kSideKeyChoiceTexts{{
     {"Send 1750Hz Singal", "发射1750Hz信号"},
     {"Squelch Off Momentary", "瞬时静噪关闭"},
 }};
-inline constexpr FieldInfo kSideKeyField{"side", {"Side Key", "侧键"}, kKeyAssignHelpContext, {}};
+inline constexpr FieldInfo kSideKeyField =
+    listField("side", {"Side Key", "侧键"}, kKeyAssignHelpContext, {},
+              "Option Singalling Call, Emergency Call, Send 1750Hz Singal, Squelch Off Momentary");
 
 struct KeyAssignForm {
   int choice = 0;  // 0..3
   bool operator==(const KeyAssignForm&) const = default;
 };
+
+// The dialog's field as get and set reach it: the choice as the index of its button.
+[[nodiscard]] std::span<const FormField<KeyAssignForm>> keyAssignRows();
 
 [[nodiscard]] KeyAssignForm loadKeyAssign(const RadioImage& image);
 // Writes the side key's bits; the rest of the byte is kept. A choice outside 0..3 is taken

@@ -3,38 +3,71 @@
 
 #include <algorithm>
 
+#include "features/SettingsSections.h"
+
 namespace radio {
 namespace {
 
 constexpr std::array<FieldInfo, kOptionalListCount> kListInfo{{
-    {"tot", {"TOT (s)", "发射限时 (s)"}, 1125, {"Time-out Timer:", "超时定时器:"}},
-    {"squelch", {"Squelch Level", "静噪等级"}, 1123, {"Squelch level:", "静噪电平:"}},
-    {"vox", {"Vox Gain Level", "声控等级"}, 1120, {"Vox Gain Level:", "声控增益电平:"}},
-    {"step", {"Step (k)", "步进 (k)"}, 1124, {"Step (k):", "步进 (k):"}},
-    {"pre_alert", {"TOT Pre-Alert (s)", "发射限时预警 (s)"}, 1126, {}},
-    {"priority", {"Priority Channel", "优先信道"}, 1119, {"Priority channel:", "优先信道:"}},
-    {"short_press", {"Short Press Orange Key", "短按橙键"}, 1131, {}},
-    {"key_lock", {"Key Lock", "键盘锁定"}, 1118, {"Key lock:", "键盘锁定:"}},
-    {"beep", {"Beep", "按键音"}, 1127, {"Beep tone:", "哔音:"}},
-    {"stopwatch", {"Stopwatch", "秒表"}, 1129, {}},
-    {"scan_mode", {"Scan Mode", "扫描模式"}, 1122, {"Scan mode:", "扫描模式:"}},
-    {"tail", {"Tail", "尾音消除"}, 1130, {}},
-    {"str_set", {"STR Set", "STR设置"}, 1136, {}},
-    {"power_on_style", {"Power-on Style", "开机显示"}, 1121, {}},
-    {"back_light", {"Back Light", "背光"}, 1115, {"Back Light:", "背光灯:"}},
-    {"back_light_color", {"Back Light Color", "背光颜色"}, 1116, {"Back Light Color:", "背光灯颜色:"}},
-    {"display_mode", {"Display Mode", "显示模式"}, 1117, {"Display mode:", "显示模式:"}},
-    {"battery_saver", {"Battery Saver", "省电模式"}, 1128, {"Battery saver:", "电池省电:"}},
-    {"allow_reset", {"Allow Reset", "允许复位"}, 1137, {}},
-    {"msk_type", {"MSK Type", "MSK类型"}, 1132, {"MSK Type:", "MSK 类型:"}},
+    listField("tot", {"TOT (s)", "发射限时 (s)"}, 1125, {"Time-out Timer:", "超时定时器:"}, "Off, 30, 60, ..., 270"),
+    listField("squelch", {"Squelch Level", "静噪等级"}, 1123, {"Squelch level:", "静噪电平:"}, "0, 1, 2, ..., 9"),
+    listField("vox", {"Vox Gain Level", "声控等级"}, 1120, {"Vox Gain Level:", "声控增益电平:"}, "Off, 1, 2, ..., 9"),
+    listField("step", {"Step (k)", "步进 (k)"}, 1124, {"Step (k):", "步进 (k):"}, "5, 6.25, 10, 12.5, 25"),
+    listField("pre_alert", {"TOT Pre-Alert (s)", "发射限时预警 (s)"}, 1126, {}, "Off, 1, 2, ..., 9"),
+    listField("priority", {"Priority Channel", "优先信道"}, 1119, {"Priority channel:", "优先信道:"},
+              "None, 1, 2, ..., 128"),
+    listField("short_press", {"Short Press Orange Key", "短按橙键"}, 1131, {}, "Send 1750 Singal, Emergency Call, Off"),
+    listField("key_lock", {"Key Lock", "键盘锁定"}, 1118, {"Key lock:", "键盘锁定:"}, "Auto, Manual"),
+    listField("beep", {"Beep", "按键音"}, 1127, {"Beep tone:", "哔音:"}, "On, Off"),
+    listField("stopwatch", {"Stopwatch", "秒表"}, 1129, {}, "On, Off"),
+    listField("scan_mode", {"Scan Mode", "扫描模式"}, 1122, {"Scan mode:", "扫描模式:"}, "TO, CO, SE"),
+    listField("tail", {"Tail", "尾音消除"}, 1130, {}, "Off, On"),
+    listField("str_set", {"STR Set", "STR设置"}, 1136, {}, "Auto, Manual"),
+    listField("power_on_style", {"Power-on Style", "开机显示"}, 1121, {}, "Off, Voltage, Message"),
+    listField("back_light", {"Back Light", "背光"}, 1115, {"Back Light:", "背光灯:"}, "Off, Auto, On"),
+    listField("back_light_color", {"Back Light Color", "背光颜色"}, 1116, {"Back Light Color:", "背光灯颜色:"},
+              "Light 1, Light 2, Light 3"),
+    listField("display_mode", {"Display Mode", "显示模式"}, 1117, {"Display mode:", "显示模式:"},
+              "CHANNEL, NAME, FREQ.CH, FREQ"),
+    listField("battery_saver", {"Battery Saver", "省电模式"}, 1128, {"Battery saver:", "电池省电:"}, "On, Off"),
+    listField("allow_reset", {"Allow Reset", "允许复位"}, 1137, {}, "Enable, Disable"),
+    listField("msk_type", {"MSK Type", "MSK类型"}, 1132, {"MSK Type:", "MSK 类型:"}, "MSK-I, MSK-II"),
 }};
 
 constexpr std::array<FieldInfo, kOptionalCheckCount> kCheckInfo{{
-    {"keypad_lock", {"Keypad Lock", "键盘锁"}, 1134, {"Keypad Lock:", "数字功能键锁定:"}},
-    {"repeater_msk_invert", {"Repeater Msk Invert", "中继MSK反相"}, 1135, {}},
+    {"keypad_lock", {"Keypad Lock", "键盘锁"}, 1134, {"Keypad Lock:", "数字功能键锁定:"}, 0, kCheckRule},
+    {"repeater_msk_invert", {"Repeater Msk Invert", "中继MSK反相"}, 1135, {}, 0, kCheckRule},
 }};
 
-constexpr FieldInfo kPasswordInfo{"password", {"Password", "密码"}, 1133, {}};
+constexpr FieldInfo kPasswordInfo{
+    "password", {"Password", "密码"}, 1133, {}, 0, {.note = "up to six digits; empty clears it"}};
+
+constexpr std::array<FormField<OptionalFeaturesForm>, 3> kRows{{
+    {.info = kListInfo.data(),
+     .columns = kOptionalListCount,
+     .show = [](const OptionalFeaturesForm& form, int list,
+                Language lang) { return optionalListText(form, OptionalList(list), lang); },
+     .type =
+         [](OptionalFeaturesForm& form, int list, const std::string& value, Language lang) {
+           return chooseInto([list](Language in) { return optionalListItems(OptionalList(list), in); }, value, lang,
+                             form[OptionalList(list)]);
+         }},
+    {.info = kCheckInfo.data(),
+     .columns = kOptionalCheckCount,
+     .show = [](const OptionalFeaturesForm& form, int check, Language lang) -> std::string {
+       return checkText(form[OptionalCheck(check)], lang);
+     },
+     .type = [](OptionalFeaturesForm& form, int check, const std::string& value,
+                Language lang) { return checkInto(value, lang, form[OptionalCheck(check)]); }},
+    {.info = &kPasswordInfo,
+     .text = &OptionalFeaturesForm::password,
+     .type = [](OptionalFeaturesForm& form, int, const std::string& value,
+                Language lang) -> std::optional<std::string> {
+       if (const auto error = passwordError(value)) return std::string(error->in(lang));
+       form.password = value;
+       return std::nullopt;
+     }},
+}};
 
 // A whole-byte field: the stored byte is the list index.
 struct ByteField {
@@ -109,6 +142,7 @@ constexpr Text kManual{"Manual", "手动"};
 const FieldInfo& optionalListInfo(OptionalList list) { return kListInfo.at(static_cast<std::size_t>(list)); }
 const FieldInfo& optionalCheckInfo(OptionalCheck check) { return kCheckInfo.at(static_cast<std::size_t>(check)); }
 const FieldInfo& optionalPasswordInfo() { return kPasswordInfo; }
+std::span<const FormField<OptionalFeaturesForm>> optionalFeatureRows() { return kRows; }
 
 std::vector<std::string> optionalListItems(OptionalList list, Language lang) {
   switch (list) {
@@ -137,6 +171,10 @@ std::vector<std::string> optionalListItems(OptionalList list, Language lang) {
     case OptionalList::MskType: return {"MSK-I", "MSK-II"};
   }
   return {};
+}
+
+std::string optionalListText(const OptionalFeaturesForm& form, OptionalList list, Language lang) {
+  return entryText(optionalListItems(list, lang), form[list]);
 }
 
 std::string passwordFromField(std::span<const Byte> field) {

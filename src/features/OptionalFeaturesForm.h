@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "features/FieldInfo.h"
+#include "features/FormFields.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -76,6 +77,12 @@ struct OptionalFeaturesForm {
   [[nodiscard]] bool operator[](OptionalCheck c) const { return checked.at(static_cast<std::size_t>(c)); }
   bool operator==(const OptionalFeaturesForm&) const = default;
 };
+
+// The entry a list shows, in the language; "" when it has none.
+[[nodiscard]] std::string optionalListText(const OptionalFeaturesForm& form, OptionalList list, Language lang);
+
+// The dialog's fields as get and set reach them, in the order of get.
+[[nodiscard]] std::span<const FormField<OptionalFeaturesForm>> optionalFeatureRows();
 
 // What the dialog shows on opening. Values the lists cannot show fall back to the
 // first entry (whole bytes) or to the bit fields' fall-backs; the password is the

@@ -2,11 +2,36 @@
 #include "features/ProductInfoForm.h"
 
 #include "app/IniFile.h"
+#include "features/SettingsSections.h"
 
 namespace radio {
 namespace {
 constexpr std::int32_t kPerMhz = 100'000;
+
+constexpr std::array<FormField<ProductInfoForm>, 2> kRows{{
+    {.info = &kProductFields[0],
+     .show = [](const ProductInfoForm& form, int, Language) { return entryText(form.models, form.model); },
+     .type = [](ProductInfoForm& form, int, const std::string& value, Language lang) -> std::optional<std::string> {
+       if (form.models.empty())
+         return std::string(Text{"no model names are configured ([Setup] Type1... of Program.ini)",
+                                 "没有配置机型名称（Program.ini 的 [Setup] Type1...）"}
+                                .in(lang));
+       return chooseInto([&form](Language) { return form.models; }, value, lang, form.model);
+     }},
+    {.info = &kProductFields[1],
+     .columns = 4,
+     .show =
+         [](const ProductInfoForm& form, int edge, Language) {
+           const BandEdges& e = form.edges;
+           return std::to_string(std::array{e.low1, e.high1, e.low2, e.high2}.at(static_cast<std::size_t>(edge)));
+         },
+     .type = [](ProductInfoForm&, int, const std::string&, Language lang) -> std::optional<std::string> {
+       return Text{"the band edges are read-only; they come from the radio", "频段边界只读，来自电台"}.in(lang);
+     }},
+}};
 }  // namespace
+
+std::span<const FormField<ProductInfoForm>> productInfoRows() { return kRows; }
 
 BandEdges bandEdgesFromLimits(const BandLimits& limits) {
   return {limits.low1 / kPerMhz, limits.high1 / kPerMhz, limits.low2 / kPerMhz, limits.high2 / kPerMhz};

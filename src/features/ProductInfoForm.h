@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "features/FieldInfo.h"
+#include "features/FormFields.h"
 #include "model/BandState.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -58,6 +59,10 @@ struct ProductInfoForm {
   BandEdges edges;
   bool operator==(const ProductInfoForm&) const = default;
 };
+
+// The dialog's fields as get and set reach them: the model as the index of its
+// name, the band edges as numbers that set refuses.
+[[nodiscard]] std::span<const FormField<ProductInfoForm>> productInfoRows();
 
 // The model names: value "Type1", "Type2", ... of [Setup], stopping at the first
 // missing or empty one. Looks values up through getValue(key).

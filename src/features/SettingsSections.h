@@ -64,10 +64,18 @@ struct Section {
 [[nodiscard]] std::optional<std::string> typeInto(const ValueRule& rule, const std::string& value, Language lang,
                                                   std::string& out);
 [[nodiscard]] std::optional<std::string> checkInto(const std::string& value, Language lang, bool& out);
+// A list kept as the index of its entry: the entry get shows ("" for none), and
+// set's choice of the entry value names (as typeInto does for a list) into out.
+[[nodiscard]] std::string entryText(const std::vector<std::string>& items, int index);
+[[nodiscard]] std::optional<std::string> chooseInto(const std::function<std::vector<std::string>(Language)>& items,
+                                                    const std::string& value, Language lang, int& out);
+// A list of the whole numbers low..high kept as the number: set's choice into out.
+[[nodiscard]] std::optional<std::string> numberInto(const std::string& value, int low, int high, Language lang,
+                                                    std::optional<int>& out);
 
 // The get line of a field: value and label; n > 0 numbers a numbered field; a page
 // of several entries puts the entry's key and label before the field's.
-[[nodiscard]] FieldLine fieldLine(const FieldInfo& info, int n, std::string value, const std::string& entryKey,
+[[nodiscard]] FieldLine fieldLine(const FieldInfo& info, int n, const std::string& value, const std::string& entryKey,
                                   const std::string& entryLabel, Language lang);
 // The keys of a field for --help: one key, or "first ... last" of a numbered field
 // or of a field on several entries.
@@ -81,8 +89,8 @@ struct SectionPage {
     bool found = false;
     std::optional<std::string> error;
   };
-  std::function<void(const RadioImage&, Language, std::vector<FieldLine>&)> get;
-  std::function<SetResult(RadioImage&, Language, const std::string& key, const std::string& value)> set;
+  std::function<void(const RadioImage&, const SectionContext&, std::vector<FieldLine>&)> get;
+  std::function<SetResult(RadioImage&, const SectionContext&, const std::string& key, const std::string& value)> set;
   std::vector<std::pair<std::string, std::string>> keys;
 };
 
@@ -90,24 +98,29 @@ template <class Form>
 [[nodiscard]] SectionPage sectionPage(const FormPage<Form>& page) {
   const int first = page.entries > 0 ? 1 : 0;
   SectionPage out;
-  out.get = [page, first](const RadioImage& image, Language lang, std::vector<FieldLine>& lines) {
+  out.get = [page, first](const RadioImage& image, const SectionContext& ctx, std::vector<FieldLine>& lines) {
     for (int k = first; k <= page.entries; ++k) {
-      Form form = page.load(image, lang, k);
+      Form form = page.load(image, ctx, k);
       const std::string key = numberedKey(page.entryKey, k);
-      const std::string label = page.entries > 0 ? numberedKey(page.entryLabel.in(lang), k) : std::string();
-      for (const FormField<Form>& f : page.fields) {
-        if (f.entry) {
-          for (int n = 1; n <= f.count; ++n)
-            for (int c = 0; c < f.columns; ++c)
-              lines.push_back(fieldLine(f.info[c], n, f.entry(form, n, c), key, label, lang));
-        } else {
-          std::string value = f.check ? std::string(checkText(form.*f.check, lang)) : form.*f.text;
-          lines.push_back(fieldLine(*f.info, 0, std::move(value), key, label, lang));
-        }
-      }
+      const std::string label = page.entries > 0 ? numberedKey(page.entryLabel.in(ctx.lang), k) : std::string();
+      for (const FormField<Form>& f : page.fields)
+        for (int n = f.entry ? 1 : 0; n <= f.count; ++n)
+          for (int c = 0; c < f.columns; ++c) {
+            const auto line = [&](const std::string& value) {
+              lines.push_back(fieldLine(f.info[c], n, value, key, label, ctx.lang));
+            };
+            if (f.show)
+              line(f.show(form, c, ctx.lang));
+            else if (f.entry)
+              line(f.entry(form, n, c));
+            else if (f.check)
+              line(checkText(form.*f.check, ctx.lang));
+            else
+              line(form.*f.text);
+          }
     }
   };
-  out.set = [page, first](RadioImage& image, Language lang, const std::string& key,
+  out.set = [page, first](RadioImage& image, const SectionContext& ctx, const std::string& key,
                           const std::string& value) -> SectionPage::SetResult {
     for (int k = first; k <= page.entries; ++k) {
       const std::string prefix = numberedKey(page.entryKey, k);
@@ -118,9 +131,10 @@ template <class Form>
           const FieldInfo& info = f.info[c];
           const int n = f.entry ? numberInKey(own, info.key, f.count) : 0;
           if (f.entry ? n == 0 : own != info.key) continue;
-          Form form = page.load(image, lang, k);
-          auto error = f.check ? checkInto(value, lang, form.*f.check)
-                               : typeInto(info.rule, value, lang, f.entry ? f.entry(form, n, c) : form.*f.text);
+          Form form = page.load(image, ctx, k);
+          auto error = f.type    ? f.type(form, c, value, ctx.lang)
+                       : f.check ? checkInto(value, ctx.lang, form.*f.check)
+                                 : typeInto(info.rule, value, ctx.lang, f.entry ? f.entry(form, n, c) : form.*f.text);
           if (!error) page.store(form, image, k);
           return {true, std::move(error)};
         }

@@ -16,22 +16,24 @@ namespace radio {
 
 std::vector<Section> signallingSections() {
   const FormPage<DtmfEncodeForm> dtmfEncode{
-      kDtmfEncodeRows, [](const RadioImage& image, Language, int) { return loadDtmfEncode(image); },
+      kDtmfEncodeRows, [](const RadioImage& image, const SectionContext&, int) { return loadDtmfEncode(image); },
       [](DtmfEncodeForm& form, RadioImage& image, int) { storeDtmfEncode(form, image); }};
   const FormPage<DtmfDecodeForm> dtmfDecode{
-      kDtmfDecodeRows, [](const RadioImage& image, Language lang, int) { return loadDtmfDecode(image, lang); },
+      kDtmfDecodeRows,
+      [](const RadioImage& image, const SectionContext& ctx, int) { return loadDtmfDecode(image, ctx.lang); },
       [](DtmfDecodeForm& form, RadioImage& image, int) { storeDtmfDecode(form, image); }};
   const FormPage<DtmfCallListForm> dtmfCalls{
-      kDtmfCallRows, [](const RadioImage& image, Language, int) { return loadDtmfCallList(image); },
+      kDtmfCallRows, [](const RadioImage& image, const SectionContext&, int) { return loadDtmfCallList(image); },
       [](DtmfCallListForm& form, RadioImage& image, int) { storeDtmfCallList(form, image); }};
-  const FormPage<MskForm> msk{kMskRows, [](const RadioImage& image, Language, int) { return loadMsk(image); },
+  const FormPage<MskForm> msk{kMskRows,
+                              [](const RadioImage& image, const SectionContext&, int) { return loadMsk(image); },
                               [](MskForm& form, RadioImage& image, int) { storeMsk(form, image); }};
   const FormPage<TwoToneEncodeForm> twoToneEncode{
-      kTwoToneEncodeRows, [](const RadioImage& image, Language, int) { return loadTwoToneEncode(image); },
+      kTwoToneEncodeRows, [](const RadioImage& image, const SectionContext&, int) { return loadTwoToneEncode(image); },
       [](TwoToneEncodeForm& form, RadioImage& image, int) { storeTwoToneEncode(form, image); }};
   const FormPage<TwoToneDecodeForm> twoToneDecode{
       kTwoToneDecodeRows,
-      [](const RadioImage& image, Language, int entry) { return loadTwoToneDecode(image, entry); },
+      [](const RadioImage& image, const SectionContext&, int entry) { return loadTwoToneDecode(image, entry); },
       [](TwoToneDecodeForm& form, RadioImage& image, int entry) { storeTwoToneDecode(form, image, entry); },
       kTwoToneDecodeEntries,
       kTwoToneDecodeKey,

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "features/FieldInfo.h"
+#include "features/FormFields.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
 
@@ -21,19 +23,16 @@ inline constexpr int kSquelchMinShown = -55;
 inline constexpr int kSquelchMaxShown = 54;
 inline constexpr int kSquelchOffset = 64;  // stored byte = shown value + 64
 
-struct SquelchRowInfo {
-  const char* key;   // CLI key: "level1" for squelch.level1
-  Text label;        // the dialog's label
-  int helpId;        // help context of the list
-  Byte defaultByte;  // shown instead of a byte outside 9..119, and stored for an empty list
-};
-
-inline constexpr std::array<SquelchRowInfo, kSquelchRows> kSquelchRowInfo{{
-    {"level1", {"V Wide Squelch Tuning", "V段宽带静噪调整"}, 1136, 41},
-    {"level2", {"V Narrow Squelch Tuning", "V段窄带静噪调整"}, 1137, 39},
-    {"level3", {"U Wide Squelch Tuning", "U段宽带静噪调整"}, 1138, 34},
-    {"level4", {"U Narrow Squelch Tuning", "U段窄带静噪调整"}, 1139, 30},
+// The four lists: key, label and help id of each.
+inline constexpr std::array<FieldInfo, kSquelchRows> kSquelchFields{{
+    listField("level1", {"V Wide Squelch Tuning", "V段宽带静噪调整"}, 1136, {}, "V Wide Squelch Tuning, -55..54"),
+    listField("level2", {"V Narrow Squelch Tuning", "V段窄带静噪调整"}, 1137, {}, "V Narrow Squelch Tuning, -55..54"),
+    listField("level3", {"U Wide Squelch Tuning", "U段宽带静噪调整"}, 1138, {}, "U Wide Squelch Tuning, -55..54"),
+    listField("level4", {"U Narrow Squelch Tuning", "U段窄带静噪调整"}, 1139, {}, "U Narrow Squelch Tuning, -55..54"),
 }};
+// Each row's default: shown instead of a byte outside 9..119, and stored for an
+// empty list.
+inline constexpr std::array<Byte, kSquelchRows> kSquelchDefaultBytes{41, 39, 34, 30};
 
 // "-55" ... "54", the entries of each list.
 [[nodiscard]] std::vector<std::string> squelchListItems();
@@ -43,6 +42,9 @@ struct SquelchForm {
   std::array<std::optional<int>, kSquelchRows> shown{};
   bool operator==(const SquelchForm&) const = default;
 };
+
+// The four lists as get and set reach them: the shown value as a number.
+[[nodiscard]] std::span<const FormField<SquelchForm>> squelchRows();
 
 // What the dialog shows: each byte outside 9..119 is replaced by its row's
 // default for display; a byte of 119 (shown value 55) selects no entry. The image

@@ -143,12 +143,6 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
   constexpr double kLabelX = 9;
   constexpr double kValueX = 30;
   const OptionalFeaturesForm form = loadOptionalFeatures(image);
-  const auto shown = [&](OptionalList list) {
-    const auto items = optionalListItems(list, lang);
-    const int index = form[list];
-    return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
-                                                                : std::string();
-  };
   const auto flag = [&](ImageField f) { return image.flag(f); };
 
   struct Line {
@@ -156,7 +150,9 @@ void drawOptionalPage(PageWriter& page, const RadioImage& image, Language lang) 
     Text label;
     std::string value;
   };
-  const auto shared = [&](int y, OptionalList list) { return Line{y, optionalListInfo(list).printed, shown(list)}; };
+  const auto shared = [&](int y, OptionalList list) {
+    return Line{y, optionalListInfo(list).printed, optionalListText(form, list, lang)};
+  };
   const std::string voice = !flag(field::printout::kVoice)         ? Text{"Off", "无"}.in(lang)
                             : flag(field::printout::kVoiceChinese) ? Text{"Chinese", "中文"}.in(lang)
                                                                    : Text{"English", "英文"}.in(lang);

@@ -29,10 +29,10 @@ CSquelchTuningDlg::CSquelchTuningDlg(RadioImage& image, AppState& state, QWidget
     auto* combo = new QComboBox(this);
     combo->addItems(items);
     combo->setMaxVisibleItems(20);
-    setHelpId(combo, kSquelchRowInfo[static_cast<std::size_t>(row)].helpId);
+    setHelpId(combo, kSquelchFields[static_cast<std::size_t>(row)].helpId);
     lists_[static_cast<std::size_t>(row)] = combo;
     auto* label =
-        new QLabel(QString::fromUtf8(kSquelchRowInfo[static_cast<std::size_t>(row)].label.in(state_.lang)), this);
+        new QLabel(QString::fromUtf8(kSquelchFields[static_cast<std::size_t>(row)].label.in(state_.lang)), this);
     label->setBuddy(combo);
     grid->addWidget(label, row, 0);
     grid->addWidget(combo, row, 1);
