@@ -260,6 +260,14 @@ CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view ed
   if (column == ColRx) return commitReceive(row, editorText, limits, lang);
   if (column == ColTx) return commitTransmit(row, editorText, limits);
   if (column < ColDecode || column > ColBusy) return r;
+  // A name the record cannot hold whole is refused, never cut: the editor stays
+  // with it, for the user to shorten.
+  if (column == ColName && rowTakesValue(row, column) && !nameFits(editorText, lang)) {
+    r.message = {MessageId::NameTooLong, MessageIcon::Exclamation};
+    r.editorShown = true;
+    r.editorText = std::string(editorText);
+    return r;
+  }
   // Nothing can be set on an empty row.
   r.row[column] = rowTakesValue(row, column) ? std::string(editorText) : std::string();
   return r;

@@ -127,7 +127,8 @@ struct CommitResult {
 // leaves a receive-only channel. A transmit text starting with + or - is an offset
 // in MHz from the row's receive frequency (-7.6 on 438.50000 gives 430.90000); the
 // result passes the transmit checks, and a row without a readable receive
-// frequency refuses it (MessageId::OffsetWithoutReceive).
+// frequency refuses it (MessageId::OffsetWithoutReceive). A name the record cannot
+// hold (nameFits) is refused the same way, never cut (MessageId::NameTooLong).
 [[nodiscard]] CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText,
                                           const BandLimits& limits, Language lang);
 // Enter in the frequency editor: on each of the three refusals the editor is

@@ -32,6 +32,10 @@ const char* messageText(MessageId id, Language lang) {
       return Text{"An offset (+ or -) needs the channel's receive frequency: enter the Rx frequency first.",
                   "偏移（+ 或 -）需要信道的接收频率：请先输入接收频率。"}
           .in(lang);
+    case MessageId::NameTooLong:
+      return Text{"A channel name holds 8 bytes: 7 letters or digits, or 4 Chinese characters. Shorten the name.",
+                  "信道名字最多 8 个字节：7 个字母或数字，或 4 个汉字。请缩短名字。"}
+          .in(lang);
     case MessageId::None: break;
   }
   return "";

@@ -30,6 +30,8 @@ enum class MessageId : int {
   Caution = 61456,
   // The program's own: a transmit offset (+ or -) on a channel without a receive frequency.
   OffsetWithoutReceive = 70001,
+  // A name longer than the channel holds (8 bytes: four Chinese characters in GBK).
+  NameTooLong = 70002,
 };
 
 // pattern with %1 .. %9 replaced by the arguments, in one pass (a "%2" inside an

@@ -195,7 +195,7 @@ TEST(CellCommit, NewChannelGetsDefaultsAndBothFrequencies) {
 // with the text when the editor loses focus, empty after Enter.
 // A refused frequency, receive or transmit, leaves the row as it was and the
 // editor open: with the text when the editor loses focus, empty after Enter.
-TEST(CellCommit, RefusedFrequenciesLeaveRowAndEditor) {
+TEST(CellCommit, RefusedFrequenciesAndNamesLeaveRowAndEditor) {
   const RowTexts row = typed({}, ColRx, "145.125");
   for (const int column : {ColRx, ColTx}) {
     for (const auto& [text, message] :
@@ -223,6 +223,13 @@ TEST(CellCommit, RefusedFrequenciesLeaveRowAndEditor) {
   RowTexts receiveOnly = row;
   receiveOnly[ColTx] = "";
   EXPECT_EQ(cleared.row, receiveOnly);
+  // Four Chinese characters fill the name's 8 bytes; a fifth is refused, not cut.
+  EXPECT_EQ(typed(row, ColName, "信道名字", Language::Chinese)[ColName], "信道名字");
+  const CommitResult longName = commitCellEdit(row, ColName, "信道名字测", kGridLimits, Language::Chinese);
+  EXPECT_EQ(longName.message.message, MessageId::NameTooLong);
+  EXPECT_EQ(longName.row, row);
+  EXPECT_TRUE(longName.editorShown);
+  EXPECT_EQ(longName.editorText, "信道名字测");
 }
 
 TEST(CellCommit, NothingCanBeSetOnAnEmptyRow) {

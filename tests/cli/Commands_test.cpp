@@ -218,9 +218,12 @@ TEST_F(CliDocument, WriteRefusesADamagedDocumentUnlessForced) {
 
 TEST_F(CliDocument, ChineseNamesAreStoredInGbk) {
   const std::string doc = newFile("radio.dat");
-  ASSERT_EQ(runCli({"edit", "--lang", "zh", doc, "2", "rx=145", "name=信道名字信", "power=低"}).exitCode, 0);
+  // Five characters do not fit in eight bytes: the name is refused, not cut.
+  const CliRun refused = runCli({"edit", "--lang", "zh", doc, "2", "rx=145", "name=信道名字信", "power=低"});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("4 个汉字"), std::string::npos);
+  ASSERT_EQ(runCli({"edit", "--lang", "zh", doc, "2", "rx=145", "name=信道名字", "power=低"}).exitCode, 0);
   const std::string image = readFile(doc);
-  // Five characters do not fit in eight bytes: four are kept, none is cut in half.
   EXPECT_EQ(image.substr(24 + 16, 8), "\xD0\xC5\xB5\xC0\xC3\xFB\xD7\xD6");
   EXPECT_NE(runCli({"show", "--lang", "zh", doc}).out.find("\t信道名字\t低\t"), std::string::npos);
 }
