@@ -92,6 +92,7 @@ FleetSetupDialog::FleetSetupDialog(const QString& logPath, bool verify, QWidget*
     start->setEnabled(!ports().isEmpty() && !log_->text().trimmed().isEmpty());
   };
   connect(ports_, &QListWidget::itemChanged, this, updateStart);
+  connect(log_, &QLineEdit::textChanged, this, updateStart);
   updateStart();
 
   auto* layout = new QVBoxLayout(this);
