@@ -4,6 +4,7 @@
 // bits and bytes untouched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "TestImages.h"
@@ -45,6 +46,26 @@ TEST(OptionalFeaturesForm, OkOverABlankImageWritesTheNormalisedBytesAndOverANewD
   RadioImage after = fresh;
   storeOptionalFeatures(loadOptionalFeatures(fresh), after, Language::English);
   EXPECT_EQ(changedOffsets(fresh, after), std::vector<std::size_t>{});
+}
+
+// The --help note of a list names its entries: the first and the last, and
+// between them only entries of the list or "...".
+TEST(OptionalFeaturesForm, ListNotesNameEntriesOfTheirLists) {
+  for (int i = 0; i < kOptionalListCount; ++i) {
+    const auto list = static_cast<OptionalList>(i);
+    const auto items = optionalListItems(list, Language::English);
+    std::vector<std::string> named;
+    for (std::string_view note = optionalListInfo(list).rule.note; !note.empty();) {
+      const auto comma = std::min(note.find(", "), note.size());
+      named.emplace_back(note.substr(0, comma));
+      note.remove_prefix(std::min(comma + 2, note.size()));
+    }
+    ASSERT_GE(named.size(), 2u) << i;
+    EXPECT_EQ(named.front(), items.front()) << i;
+    EXPECT_EQ(named.back(), items.back()) << i;
+    for (const std::string& n : named)
+      EXPECT_TRUE(n == "..." || std::find(items.begin(), items.end(), n) != items.end()) << i << " " << n;
+  }
 }
 
 TEST(OptionalFeaturesForm, PasswordIsUpToSixDigitsAndOnlyDigitsReachTheImage) {
