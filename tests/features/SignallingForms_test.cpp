@@ -253,6 +253,7 @@ TEST(TwoToneEncode, StoresBothFormsOfCellsAndTiming) {
   storeTwoToneEncode(form, image);
 
   EXPECT_EQ(image.be16(0x1500), 0x2710);
+  EXPECT_EQ(image.be16(0x1500 + 0x180), 112);  // the radio's divisor for 1000 Hz
   const std::size_t cell = twoToneEncodeOffset(5, 1);
   EXPECT_EQ(cell, 0x1500u + 24 + 4 + 2);
   EXPECT_EQ(image.be16(cell), 0xFFFF);
@@ -384,19 +385,6 @@ TEST(SignallingSections, RefusalsNameWhatTheFieldTakesInTheLanguage) {
   EXPECT_EQ(dtmf.set(image, zh, "group_code", "#0"), std::nullopt);
   EXPECT_EQ(loadDtmfDecode(image, Language::English).stunType, "Tx inhibit");
   EXPECT_EQ(image.at(addr::kDtmfGroupCode), 0xFF);
-}
-
-// ---- Cell editors -----------------------------------------------------------
-
-// (Upper-casing and the length limit of typed codes are tried through set and the
-// MSK window.)
-TEST(KeyRules, TypedCharacters) {
-  EXPECT_EQ(upperCased("z\xE9"), "Z\xE9");  // only ASCII letters change
-  const KeyStroke keys[] = {
-      digit('7'),  digit('7', false, true),       digit('3', true),         digit('8', true),         digit('5', true),
-      letter('C'), named(KeyKind::KeypadDecimal), named(KeyKind::FullStop), named(KeyKind::Backspace)};
-  const char typed[] = {'7', '7', '#', '*', 0, 'C', '.', '.', 0};
-  for (std::size_t i = 0; i < std::size(keys); ++i) EXPECT_EQ(typedCharacter(keys[i]), typed[i]) << i;
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include "LinkTestSupport.h"
 #include "TestImages.h"
-#include "channels/ChannelGrid.h"
 #include "link/RadioInfo.h"
 #include "link/RadioMemoryMap.h"
 #include "link/SquelchExchange.h"
@@ -391,38 +390,13 @@ TEST(SquelchExchange, FailuresAndWhatTheImageHoldsAfterThem) {
   }
 }
 
-// A document with channel 1 on 145.125 MHz, as the grid stores it.
-RadioImage document() {
-  RadioImage image = test::newDocument();
-  test::putChannel(image, 1, "145.12500");
-  return image;
-}
-
-// Agreement after a write is tried end to end; here what a later edit shows.
-TEST(Verify, NamesFieldsAndBytesThatDifferButNeverTheBandRecord) {
-  Harness h(defaultRadioMemory());
-  RadioImage image = document();
-  ASSERT_TRUE(h.transfer(TransferDirection::Write, image).ok());
-  const int written = h.radio.blocksWritten();
-
-  RadioImage edited = image;
-  RowTexts row = decodeChannel(edited.channel(1), Language::English);
-  row[ColName] = "BASE";
-  encodeChannel(row, edited.channel(1), Language::English);
-  edited.set(0x0C20, 0x00);          // a byte no field shows
-  edited.set(addr::kBandRecord, 0);  // never written: not compared
-  const VerifyResult differs = verifyRadio(h.link, edited, {}, h.callbacks);
-  EXPECT_TRUE(differs.link.ok());
-  EXPECT_EQ(differs.differences, (std::vector<std::string>{"channel 1: name: BASE -> CALL", "bytes 0x0C20-0x0C20"}));
-  EXPECT_EQ(h.radio.blocksWritten(), written);
-  EXPECT_TRUE(h.radio.violations().empty());
-}
-
+// What a verify names is tried end to end and through the transfer window; here
+// a radio that refuses it.
 TEST(Verify, ARefusedPasswordIsTheLinksFailure) {
   RadioFaults faults;
   faults.password = "1234";
   Harness h(defaultRadioMemory(), faults);
-  const VerifyResult v = verifyRadio(h.link, document(), {}, h.callbacks);
+  const VerifyResult v = verifyRadio(h.link, newDocument(), {}, h.callbacks);
   EXPECT_EQ(v.link.outcome, LinkOutcome::PasswordError);
   EXPECT_FALSE(v.agrees());
 }

@@ -191,11 +191,12 @@ TEST(DtmfDlg, CallListEditsSurviveCellChangesTabSwitchesAndTheCloseBox) {
   QTest::keyClick(editor, Qt::Key_3, Qt::ShiftModifier);
   QTest::keyClick(editor, Qt::Key_5, Qt::ShiftModifier);
   QTest::keyClicks(editor, "*");
-  EXPECT_EQ(editor->text(), "12AB#*");
+  QTest::keyClick(editor, Qt::Key_8, Qt::ShiftModifier);
+  EXPECT_EQ(editor->text(), "12AB#**");
 
   dlg.close();  // the close box, with the cell still being edited
-  EXPECT_EQ(image.text(0x1380, 16), "12AB#*");
-  EXPECT_EQ(image.at(0x1380 + 6), 0xFF);
+  EXPECT_EQ(image.text(0x1380, 16), "12AB#**");
+  EXPECT_EQ(image.at(0x1380 + 7), 0xFF);
 }
 
 TEST(DtmfDlg, KeyboardMovesBetweenFieldsAndPagesSelectsAndEscClosesAsTheCloseBox) {
