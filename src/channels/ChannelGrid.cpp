@@ -110,6 +110,10 @@ bool nameFits(std::string_view name, Language lang) {
          encodeCodePage(name, lang).size() <= chan::kNameSize;
 }
 
+bool nameInCodePage(std::string_view name, Language lang) {
+  return decodeCodePage(encodeCodePage(name, lang), lang) == name;
+}
+
 bool frequencyEditorTakes(int column, std::string_view text) {
   if (text.size() > static_cast<std::size_t>(kFrequencyEditLimit)) return false;
   if (column == ColTx && isOffsetText(text)) text.remove_prefix(1);
@@ -260,10 +264,11 @@ CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view ed
   if (column == ColRx) return commitReceive(row, editorText, limits, lang);
   if (column == ColTx) return commitTransmit(row, editorText, limits);
   if (column < ColDecode || column > ColBusy) return r;
-  // A name the record cannot hold whole is refused, never cut: the editor stays
-  // with it, for the user to shorten.
-  if (column == ColName && rowTakesValue(row, column) && !nameFits(editorText, lang)) {
-    r.message = {MessageId::NameTooLong, MessageIcon::Exclamation};
+  // A name the record cannot hold whole, or only with "?" for a character, is
+  // refused, never cut or replaced: the editor stays with it, for the user to mend.
+  const bool nameHeld = nameFits(editorText, lang);
+  if (column == ColName && rowTakesValue(row, column) && (!nameHeld || !nameInCodePage(editorText, lang))) {
+    r.message = {nameHeld ? MessageId::NameCharacters : MessageId::NameTooLong, MessageIcon::Exclamation};
     r.editorShown = true;
     r.editorText = std::string(editorText);
     return r;

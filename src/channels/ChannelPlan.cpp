@@ -211,7 +211,12 @@ PasteResult fillSeries(ChannelGrid& grid, ChannelSpan rows, const SeriesPlan& pl
         refuse(r, ColName, name, PasteRefusalReason::NameTooLong, MessageId::None);
         refused = true;
       } else if (!refused) {
-        row = commitCellEdit(row, ColName, name, limits, lang).row;
+        const CommitResult c = commitCellEdit(row, ColName, name, limits, lang);
+        if (!c.message.valid()) {
+          refuse(r, ColName, name, PasteRefusalReason::Frequency, c.message.message);
+          refused = true;
+        }
+        row = c.row;
       }
     }
     if (refused || row == next.row(r)) continue;
@@ -256,6 +261,10 @@ PasteResult replaceInNames(ChannelGrid& grid, const std::vector<int>& rows, std:
       continue;
     }
     const CommitResult c = commitCellEdit(grid.row(r), ColName, renamed, {}, lang);
+    if (!c.message.valid()) {
+      result.refusals.push_back({r, ColName, renamed, PasteRefusalReason::Frequency, c.message.message});
+      continue;
+    }
     if (c.row == grid.row(r)) continue;
     grid.row(r) = c.row;
     result.changedRows.push_back(r);

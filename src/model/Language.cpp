@@ -36,6 +36,12 @@ const char* messageText(MessageId id, Language lang) {
       return Text{"A channel name holds 8 bytes: 7 letters or digits, or 4 Chinese characters. Shorten the name.",
                   "信道名字最多 8 个字节：7 个字母或数字，或 4 个汉字。请缩短名字。"}
           .in(lang);
+    case MessageId::NameCharacters:
+      return Text{
+          "A character of this name has no code in the radio's character set for this language "
+          "(Western in English, GBK in Chinese). Use other characters.",
+          "名字中有字符在电台当前语言的字符集中没有编码（英文为西文字符集，中文为 GBK），请改用其他字符。"}
+          .in(lang);
     case MessageId::None: break;
   }
   return "";

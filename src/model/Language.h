@@ -32,6 +32,8 @@ enum class MessageId : int {
   OffsetWithoutReceive = 70001,
   // A name longer than the channel holds (8 bytes: four Chinese characters in GBK).
   NameTooLong = 70002,
+  // A name character the radio's code page for the language has no code for.
+  NameCharacters = 70003,
 };
 
 // pattern with %1 .. %9 replaced by the arguments, in one pass (a "%2" inside an

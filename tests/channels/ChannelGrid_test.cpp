@@ -230,6 +230,11 @@ TEST(CellCommit, RefusedFrequenciesAndNamesLeaveRowAndEditor) {
   EXPECT_EQ(longName.row, row);
   EXPECT_TRUE(longName.editorShown);
   EXPECT_EQ(longName.editorText, "信道名字测");
+  // A character the code page has no code for is refused, not sent as "?".
+  EXPECT_EQ(typed(row, ColName, "Café")[ColName], "Café");
+  const CommitResult foreign = commitCellEdit(row, ColName, "Caf信", kGridLimits, Language::English);
+  EXPECT_EQ(foreign.message.message, MessageId::NameCharacters);
+  EXPECT_EQ(foreign.row, row);
 }
 
 TEST(CellCommit, NothingCanBeSetOnAnEmptyRow) {

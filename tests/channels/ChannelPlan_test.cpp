@@ -183,7 +183,7 @@ TEST(FillDown, CopiesTheFirstRowThroughTheCommitRules) {
   EXPECT_EQ(r.refusals[1].message, MessageId::OutOfRange);
 }
 
-TEST(ReplaceInNames, ReplacesEveryPlaceAndRefusesNamesThatWouldNotFit) {
+TEST(ReplaceInNames, ReplacesEveryPlaceAndRefusesNamesThatWouldNotFitOrShowAsQuestionMarks) {
   ChannelGrid grid;
   for (int r : {1, 2, 3, kChannelRows}) grid.row(r) = channelOn("145");
   grid.cell(1, ColName) = "pmr1";
@@ -205,6 +205,11 @@ TEST(ReplaceInNames, ReplacesEveryPlaceAndRefusesNamesThatWouldNotFit) {
   EXPECT_EQ(longer.refusals[0].row, 2);
   EXPECT_EQ(grid.cell(2, ColName), "CH-CH");
   EXPECT_FALSE(replaceInNames(grid, {3}, "1234", "123456", true, kEn).refusals.empty());
+  // In English a Chinese character would reach the radio as "?": refused, listed.
+  const PasteResult foreign = replaceInNames(grid, {2}, "CH", "信", true, kEn);
+  ASSERT_EQ(foreign.refusals.size(), 1u);
+  EXPECT_EQ(foreign.refusals[0].message, MessageId::NameCharacters);
+  EXPECT_EQ(grid.cell(2, ColName), "CH-CH");
   EXPECT_TRUE(nameFits("中文中文", Language::Chinese));
 }
 
