@@ -6,6 +6,7 @@
 // image only when the channel grid would accept it; every other row is reported.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@
 namespace radio {
 
 inline constexpr int kCsvChannels = 128;  // channels a list can fill (the Fr row is not one)
+// A channel list is small; a file far larger is not one and is not read.
+inline constexpr std::uintmax_t kMaxChannelListBytes = std::uintmax_t{16} << 20;
 
 struct CsvImportOptions {
   Language lang = Language::English;  // code page of the names and language of the report

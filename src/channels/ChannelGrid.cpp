@@ -105,14 +105,16 @@ CommitResult commitTransmit(const RowTexts& row, std::string_view editorText, co
 
 }  // namespace
 
-bool nameFits(std::string_view name, Language lang) {
-  return utf8Length(name) <= static_cast<std::size_t>(kNameEditLimit) &&
-         encodeCodePage(name, lang).size() <= chan::kNameSize;
+MessageId nameRefusal(std::string_view name, Language lang) {
+  const std::string bytes = encodeCodePage(name, lang);
+  if (utf8Length(name) > static_cast<std::size_t>(kNameEditLimit) || bytes.size() > chan::kNameSize)
+    return MessageId::NameTooLong;
+  // A character without a code comes back as "?".
+  if (decodeCodePage(bytes, lang) != name) return MessageId::NameCharacters;
+  return MessageId::None;
 }
 
-bool nameInCodePage(std::string_view name, Language lang) {
-  return decodeCodePage(encodeCodePage(name, lang), lang) == name;
-}
+bool nameFits(std::string_view name, Language lang) { return nameRefusal(name, lang) != MessageId::NameTooLong; }
 
 bool frequencyEditorTakes(int column, std::string_view text) {
   if (text.size() > static_cast<std::size_t>(kFrequencyEditLimit)) return false;
@@ -266,12 +268,13 @@ CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view ed
   if (column < ColDecode || column > ColBusy) return r;
   // A name the record cannot hold whole, or only with "?" for a character, is
   // refused, never cut or replaced: the editor stays with it, for the user to mend.
-  const bool nameHeld = nameFits(editorText, lang);
-  if (column == ColName && rowTakesValue(row, column) && (!nameHeld || !nameInCodePage(editorText, lang))) {
-    r.message = {nameHeld ? MessageId::NameCharacters : MessageId::NameTooLong, MessageIcon::Exclamation};
-    r.editorShown = true;
-    r.editorText = std::string(editorText);
-    return r;
+  if (column == ColName && rowTakesValue(row, column)) {
+    if (const MessageId refusal = nameRefusal(editorText, lang); refusal != MessageId::None) {
+      r.message = {refusal, MessageIcon::Exclamation};
+      r.editorShown = true;
+      r.editorText = std::string(editorText);
+      return r;
+    }
   }
   // Nothing can be set on an empty row.
   r.row[column] = rowTakesValue(row, column) ? std::string(editorText) : std::string();

@@ -98,9 +98,10 @@ void encodeChannel(const RowTexts& row, std::span<Byte> record, Language lang);
 // Whether a name fits a channel: at most 7 characters and 8 bytes in the code page
 // of the language (GBK: a Chinese character takes two).
 [[nodiscard]] bool nameFits(std::string_view name, Language lang);
-// Whether every character of a name has a code in the code page of the language;
-// the radio would get "?" for any other.
-[[nodiscard]] bool nameInCodePage(std::string_view name, Language lang);
+// Why a channel cannot take a name: NameTooLong (as nameFits), NameCharacters (a
+// character the code page has no code for, which the radio would get as "?"), or
+// None.
+[[nodiscard]] MessageId nameRefusal(std::string_view name, Language lang);
 
 // The editor a column uses and the texts of its list.
 [[nodiscard]] EditorKind editorForColumn(int column);
@@ -131,8 +132,7 @@ struct CommitResult {
 // in MHz from the row's receive frequency (-7.6 on 438.50000 gives 430.90000); the
 // result passes the transmit checks, and a row without a readable receive
 // frequency refuses it (MessageId::OffsetWithoutReceive). A name the record cannot
-// hold (nameFits) is refused the same way, never cut (MessageId::NameTooLong), and
-// so is one with a character the code page has no code for (MessageId::NameCharacters).
+// hold whole is refused the same way, never cut or given "?" (nameRefusal).
 [[nodiscard]] CommitResult commitCellEdit(const RowTexts& row, int column, std::string_view editorText,
                                           const BandLimits& limits, Language lang);
 // Enter in the frequency editor: on each of the three refusals the editor is

@@ -212,11 +212,12 @@ PasteResult fillSeries(ChannelGrid& grid, ChannelSpan rows, const SeriesPlan& pl
         refused = true;
       } else if (!refused) {
         const CommitResult c = commitCellEdit(row, ColName, name, limits, lang);
-        if (!c.message.valid()) {
+        if (c.message.valid()) {
+          row = c.row;
+        } else {
           refuse(r, ColName, name, PasteRefusalReason::Frequency, c.message.message);
           refused = true;
         }
-        row = c.row;
       }
     }
     if (refused || row == next.row(r)) continue;

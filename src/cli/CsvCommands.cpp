@@ -14,9 +14,6 @@
 namespace radio::cli {
 namespace {
 
-// A channel list is small; anything far larger is not one.
-constexpr std::uintmax_t kMaxCsvBytes = 16u << 20;
-
 // clang-format off
 constexpr Text kCannotRead{"cannot read %1: %2",
                            "无法读取 %1：%2"};
@@ -68,7 +65,7 @@ std::optional<std::string> readChannelList(const std::string& path, Language lan
     return std::nullopt;
   }
   const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kMaxCsvBytes) {
+  if (!ec && size > kMaxChannelListBytes) {
     error = filled(kTooLarge, lang, path);
     return std::nullopt;
   }

@@ -200,7 +200,7 @@ OptionalFeaturesForm loadOptionalFeatures(const RadioImage& image) {
   return form;
 }
 
-void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language /*lang*/) {
+void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image) {
   for (const ByteField& f : kByteFields) {
     const int entries = static_cast<int>(optionalListItems(f.list, Language::English).size());
     const int index = form[f.list];

@@ -91,7 +91,7 @@ struct OptionalFeaturesForm {
 
 // What OK writes. A whole-byte list without selection stores 0; the password
 // is stored as storePassword() does.
-void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image, Language lang);
+void storeOptionalFeatures(const OptionalFeaturesForm& form, RadioImage& image);
 
 // The password text the dialog shows for the six bytes of the field.
 [[nodiscard]] std::string passwordFromField(std::span<const Byte> field);

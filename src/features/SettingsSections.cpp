@@ -217,9 +217,7 @@ std::vector<Section> settingsDialogSections() {
   const FormPage<OptionalFeaturesForm> optional{
       optionalFeatureRows(),
       [](const RadioImage& image, const SectionContext&, int) { return loadOptionalFeatures(image); },
-      [](OptionalFeaturesForm& form, RadioImage& image, int) {
-        storeOptionalFeatures(form, image, Language::English);
-      }};
+      [](OptionalFeaturesForm& form, RadioImage& image, int) { storeOptionalFeatures(form, image); }};
   const FormPage<ProductInfoForm> product{productInfoRows(), loadShownProduct,
                                           [](ProductInfoForm& form, RadioImage& image, int) {
                                             BandState band;

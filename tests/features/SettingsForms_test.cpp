@@ -35,7 +35,7 @@ std::vector<std::size_t> changedOffsets(const RadioImage& a, const RadioImage& b
 
 TEST(OptionalFeaturesForm, OkOverABlankImageWritesTheNormalisedBytesAndOverANewDocumentNothing) {
   RadioImage blank;
-  storeOptionalFeatures(loadOptionalFeatures(blank), blank, Language::English);
+  storeOptionalFeatures(loadOptionalFeatures(blank), blank);
   EXPECT_EQ(changedOffsets(RadioImage{}, blank),
             (std::vector<std::size_t>{0x1260, 0x1261, 0x1262, 0x1263, 0x1264, 0x1265, 0x1266, 0x12A9}));
   for (std::size_t o : {0x1260, 0x1261, 0x1262, 0x1263, 0x1264, 0x12A9}) EXPECT_EQ(blank.at(o), 0) << o;
@@ -44,7 +44,7 @@ TEST(OptionalFeaturesForm, OkOverABlankImageWritesTheNormalisedBytesAndOverANewD
 
   const RadioImage fresh = newDocument();
   RadioImage after = fresh;
-  storeOptionalFeatures(loadOptionalFeatures(fresh), after, Language::English);
+  storeOptionalFeatures(loadOptionalFeatures(fresh), after);
   EXPECT_EQ(changedOffsets(fresh, after), std::vector<std::size_t>{});
 }
 
@@ -84,7 +84,7 @@ TEST(OptionalFeaturesForm, PasswordIsUpToSixDigitsAndOnlyDigitsReachTheImage) {
     EXPECT_EQ(!passwordError(c.typed).has_value(), c.accepted);
     OptionalFeaturesForm form = loadOptionalFeatures(image);
     form.password = c.typed;
-    storeOptionalFeatures(form, image, Language::Chinese);
+    storeOptionalFeatures(form, image);
     EXPECT_EQ(loadOptionalFeatures(image).password, c.stored);
     const std::string stored = c.stored;
     for (std::size_t i = stored.size(); i < 6; ++i) EXPECT_EQ(image.at(addr::kPassword + i), 0xFF) << i;
@@ -107,7 +107,7 @@ TEST(OptionalFeaturesForm, ValuesBeyondTheListsFallBackAndAreStoredNormalised) {
   };
   for (const auto& [list, text] : shownTexts) EXPECT_EQ(shown(form, list), text) << optionalListInfo(list).key;
 
-  storeOptionalFeatures(form, image, Language::English);
+  storeOptionalFeatures(form, image);
   EXPECT_EQ(image.at(0x12A9), 0);
   EXPECT_EQ(image.at(0x1263), 0);
   EXPECT_EQ(image.at(0x1260), 9);
@@ -121,7 +121,7 @@ TEST(OptionalFeaturesForm, ShortPressIsNotStoredInListOrder) {
   OptionalFeaturesForm form = loadOptionalFeatures(image);
   for (auto [index, value] : {std::pair{0, 1u}, {1, 2u}, {2, 0u}}) {
     form[OptionalList::ShortPress] = index;
-    storeOptionalFeatures(form, image, Language::English);
+    storeOptionalFeatures(form, image);
     EXPECT_EQ(image.bits(0x1265, 0, 2), value);
   }
 }
@@ -131,7 +131,7 @@ TEST(OptionalFeaturesForm, CheckBoxesAreEncodedOneInvertedOneStraight) {
   OptionalFeaturesForm form = loadOptionalFeatures(image);
   form[OptionalCheck::KeypadLock] = true;
   form[OptionalCheck::RepeaterMskInvert] = true;
-  storeOptionalFeatures(form, image, Language::English);
+  storeOptionalFeatures(form, image);
   EXPECT_EQ(image.at(0x12A8), 0x7D);
   EXPECT_EQ(image.at(0x12AB), 0x03);
 }

@@ -122,7 +122,7 @@ std::vector<FormCase> formCases() {
                          for (bool& check : form.checked) check = in->flag();
                          form.password = typed(in);
                        }
-                       storeOptionalFeatures(form, image, lang);
+                       storeOptionalFeatures(form, image);
                      }});
   }
   cases.push_back(

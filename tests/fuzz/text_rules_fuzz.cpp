@@ -86,7 +86,7 @@ void checkCodes(const std::string& text, Language lang) {
   // The password: what the dialog shows after OK is what it stored.
   OptionalFeaturesForm optional = loadOptionalFeatures(image);
   optional.password = text;
-  storeOptionalFeatures(optional, image, lang);
+  storeOptionalFeatures(optional, image);
   const std::string shown = loadOptionalFeatures(image).password;
   FUZZ_CHECK(shown == passwordFromField(image.span(addr::kPassword, kPasswordLength)));
   if (text.size() <= kPasswordLength && onlyCharacters(text, "0123456789")) FUZZ_CHECK(shown == text);

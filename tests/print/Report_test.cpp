@@ -353,7 +353,7 @@ TEST(OptionalLayout, SharedLinesAgreeWithTheDialog) {
       form[list] = pick < 0 ? n + pick : pick;
     }
     form[OptionalCheck::KeypadLock] = pick < 0;
-    storeOptionalFeatures(form, images[pick < 0 ? 2 : 3], En);
+    storeOptionalFeatures(form, images[pick < 0 ? 2 : 3]);
   }
   // Bytes no dialog would store.
   for (std::size_t i = 0; i < kImageSize; ++i) images[4].set(i, static_cast<Byte>(i * 37 + 11));

@@ -119,7 +119,7 @@ OptionalFeaturesForm COptionalFeaturesDlg::form() const {
 }
 
 void COptionalFeaturesDlg::accept() {
-  storeOptionalFeatures(form(), image_, state_.lang);
+  storeOptionalFeatures(form(), image_);
   QDialog::accept();
 }
 

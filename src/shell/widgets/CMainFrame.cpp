@@ -681,10 +681,8 @@ void CMainFrame::onImportChannels() {
   if (!frame || frame->transferRunning()) return;
   const QString path = askOpenFileName(this, FileKind::ChannelList);
   if (path.isEmpty()) return;
-  // A channel list is small; anything far larger is not one.
-  constexpr qint64 kMaxBytes = qint64{16} << 20;
   QFile file(path);
-  if (file.size() > kMaxBytes || !file.open(QIODevice::ReadOnly)) {
+  if (static_cast<std::uintmax_t>(file.size()) > kMaxChannelListBytes || !file.open(QIODevice::ReadOnly)) {
     inform(this, tr("Cannot read %1.").arg(QDir::toNativeSeparators(path)));
     return;
   }
